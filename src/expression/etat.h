@@ -1,0 +1,107 @@
+// State of the expression language shared by every layer.
+//
+// Two parts:
+//  - EtatCalcul: what an evaluation writes (error flag and message, state values,
+//    the call-nesting count). One per thread, so that a scan can be split over threads.
+//  - ContexteCalcul: what formulas only read (parameter values, auxiliary functions,
+//    curves callable by name, personal parameters, numeric settings). Shared by all
+//    threads; changed only by the GUI thread while no scan runs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Arbre;
+
+constexpr int NbParametres = 10;      // a b c d g h k l m p
+constexpr int NbVariablesEtat = 10;   // Y/R, N, Y', Y''...
+constexpr int NbFonctionsAux = 10;    // F0..F9
+constexpr int ProfondeurAppelsMax = 100;  // nesting of F0..F9, curves called by name, personal parameters
+
+struct EtatCalcul {
+    int ErreurCalcul = 0;
+    std::string MessageErreur = "expression non calculable!";
+    std::array<double, NbVariablesEtat> VariablesEtat{};
+    int profondeurAppels = 0;
+};
+
+// The calling thread's evaluation state.
+EtatCalcul& etatCalcul();
+
+// Shortcuts used everywhere.
+inline int& ErreurCalcul() { return etatCalcul().ErreurCalcul; }
+inline std::string& MessageErreur() { return etatCalcul().MessageErreur; }
+inline double* VariablesEtat() { return etatCalcul().VariablesEtat.data(); }
+// Sets the error flag and the message.
+void ErreurAvecMessage(const char* message);
+
+// A curve callable as a function in formulas: one slot per upper-case name, which
+// never moves. A compiled node keeps the slot's index; removing the curve empties the
+// slot (evaluation then fails), registering the name again reuses the slot.
+struct FonctionNommee {
+    std::string nom;               // upper case
+    std::string libelle;           // label text of the curve
+    const Arbre* arbre = nullptr;  // owned by the curve; nullptr when the slot is empty
+};
+
+// A personal parameter as the language sees it: a name and a value text, compiled
+// again whenever a name it may use changes, and evaluated at every use.
+struct ParametrePersoCalcul {
+    std::string nom;                // as typed; compared in upper case
+    std::string valeur;             // the value text
+    std::shared_ptr<Arbre> arbre;   // compiled value text; null when it does not compile
+    bool actif = false;             // false once removed: the slot stays, evaluation fails
+};
+
+struct ContexteCalcul {
+    double Epsilon = 1e-11;
+    double Zero = 1e-16;
+    int LongueurReels = 10;
+    int DecimalesReels = 5;
+    double FacteurZoomAuto = 1.2;
+    // Root search settings.
+    std::string DebutDicho = "-5", FinDicho = "5";
+    double PrecisionXDicho = 0.01, PrecisionYDicho = 1;
+    int SousIntervallesDicho = 50;
+
+    std::array<double, NbParametres> ValeursParametres{};
+    bool YEstVariable = true;
+    std::array<std::shared_ptr<Arbre>, NbFonctionsAux> FonctionsAuxiliaires;
+    std::vector<FonctionNommee> fonctionsNommees;
+    std::vector<ParametrePersoCalcul> parametresPerso;
+    // Parameter letters and personal-parameter names met by the parser, once each.
+    std::vector<std::string> NomsUtilises;
+};
+
+ContexteCalcul& contexteCalcul();
+
+// Back to the defaults (tests, new session).
+void reinitialiseCalcul();
+
+// Names of the parameters a..p, in index order.
+extern const char* const LettresParametres;  // "abcdghklmp"
+
+// Curves callable by name. Returns the slot index.
+int enregistreFonction(const std::string& nom, const std::string& libelle, const Arbre* arbre);
+void retireFonction(const std::string& nom);
+int chercheFonction(const std::string& nomMajuscule);  // -1 when absent or empty
+
+// Personal parameters, as the language sees them. Returns the slot index.
+int definitParametrePerso(const std::string& nom, const std::string& valeur);
+void retireParametrePerso(const std::string& nom);
+int chercheParametrePerso(const std::string& nomMajuscule);  // -1 when absent
+// Compiles again the value texts of the personal parameters (after any change of names).
+void recompileParametresPerso();
+
+// Auxiliary functions F0..F9: compiles the text into slot i (empty text: no function).
+// Returns false on a syntax error (the slot is then empty).
+bool definitFonctionAuxiliaire(int i, const std::string& texte);
+
+// The uniform generator in [0, 1), one per thread, seeded from the clock.
+double Aleatoire();
+void germeAleatoire(std::uint64_t germe);
+
+std::string majuscules(std::string texte);  // upper-cases a-z only
