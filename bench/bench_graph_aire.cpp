@@ -1,0 +1,75 @@
+// Full-window scan of an area of two inequations on a 600 x 400 plot, and the composition of
+// the area layer.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "expression/etat.h"
+#include "graph/GCAire.h"
+#include "graph/GCRepere.h"
+#include "graph/etatgraphe.h"
+
+namespace {
+
+struct Scene {
+    GCRepere repere{false, 600, 400};
+    std::shared_ptr<GCAire> aire = std::make_shared<GCAire>(1, 1);
+    GCListAires liste{1};
+
+    explicit Scene(const QStringList& contraintes)
+    {
+        reinitialiseCalcul();
+        repere.SetRectangle(QPoint(0, 0), 600, 400);
+        ListeIneq relations;
+        AnalyseInequations(contraintes, relations);
+        aire->FixeContraintes(contraintes);
+        aire->FixeInequations(relations);
+        liste.Ajoute(aire);
+    }
+};
+
+void ScanDeuxInequations(benchmark::State& state)
+{
+    Scene s({QStringLiteral("x^2+y^2<=16"), QStringLiteral("y>=sin(2*x)")});
+    for (auto _ : state) {
+        s.aire->Calcule(s.repere);
+        benchmark::DoNotOptimize(s.aire->NbPixels());
+    }
+    state.counters["pixels"] = s.aire->NbPixels();
+}
+BENCHMARK(ScanDeuxInequations)->Unit(benchmark::kMillisecond);
+
+void ScanCourbeMince(benchmark::State& state)
+{
+    // Both relations fail often on their first sample: the neighbouring samples are run.
+    Scene s({QStringLiteral("y>=x^2/4-3"), QStringLiteral("y<=x^2/4-3")});
+    for (auto _ : state) {
+        s.aire->Calcule(s.repere);
+        benchmark::DoNotOptimize(s.aire->NbPixels());
+    }
+}
+BENCHMARK(ScanCourbeMince)->Unit(benchmark::kMillisecond);
+
+void Composition(benchmark::State& state)
+{
+    Scene s({QStringLiteral("x^2+y^2<=16"), QStringLiteral("y>=sin(2*x)")});
+    s.aire->FixeStyleRemplissage(4);
+    s.aire->Calcule(s.repere);
+    QImage image;
+    for (auto _ : state) {
+        s.liste.Dessine(image, QSize(600, 400), 0xFFFFFF);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(Composition)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,92 @@
+// Tracing speed: points of y=f(x) traced per second into a QImage with the point cache
+// written, and the curve part of a repaint (a 600 x 400 frame with ten ordinary curves).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <vector>
+
+#include "expression/etat.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCRepere.h"
+#include "graph/etatgraphe.h"
+
+namespace {
+
+std::shared_ptr<GCY> creeCourbe(const QString& formule, int numero, TCouleur couleur, bool marqueurUni)
+{
+    auto c = std::make_shared<GCY>('Y', 1, numero);
+    c->FixeLibelles(formule, QString());
+    c->Couleur = couleur;
+    if (marqueurUni)
+        c->Marqueur.Couleur = couleur;
+    return c;
+}
+
+// Points per second of one curve, with the step of the argument (points over [-5, 5]).
+void BM_PointsParSeconde(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    GCRepere repere(true, 600, 400);
+    QImage image(620, 420, QImage::Format_RGB32);
+    auto c = creeCourbe(QStringLiteral("3*sin(2*x)+x/5"), 1, RVB(200, 0, 0), state.range(1) != 0);
+    const double pas = 10.0 / double(state.range(0));
+    c->Pas = QString::number(pas, 'g', 17);
+    long long points = 0;
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        c->Trace(peintre, repere);
+        points += state.range(0) + 1;
+    }
+    state.SetItemsProcessed(points);
+}
+BENCHMARK(BM_PointsParSeconde)->Args({100000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
+
+// The curve part of a repaint: ten ordinary curves on a 600 x 400 frame, each traced again
+// with its point cache rewritten. range(0): the step; range(1): markers in the curves'
+// colours (drawn in batches) or the default black ones (drawn point by point).
+void BM_Repeint10Courbes(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    GCRepere repere(true, 600, 400);
+    QImage image(620, 420, QImage::Format_RGB32);
+    const char* formules[10] = {"sin(x)",       "cos(x)*2",   "x^2/5-3",      "exp(x/3)-2",  "ln(x+6)",
+                                "1/(1+x^2)*4", "abs(x)-2",   "sqrt(x+5)-1",  "tan(x/4)",   "x^3/30"};
+    std::vector<std::shared_ptr<GCY>> courbes;
+    for (int i = 0; i < 10; ++i) {
+        auto c = creeCourbe(QString::fromLatin1(formules[i]), i + 1, RVB(25 * i, 100, 250 - 20 * i), state.range(1) != 0);
+        c->Pas = state.range(0) == 0 ? QStringLiteral("0.125") : QStringLiteral("0.01");
+        courbes.push_back(c);
+    }
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        repere.VideCellules();
+        QPainter peintre(&image);
+        for (auto& c : courbes)
+            c->Trace(peintre, repere);
+    }
+}
+BENCHMARK(BM_Repeint10Courbes)
+    ->Args({0, 1})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({1, 0})
+    ->ArgNames({"pas001", "marqueurUni"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

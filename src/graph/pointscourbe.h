@@ -1,0 +1,51 @@
+// The point cache of a traced curve: one 28-byte record per point, back to back, no
+// header: t, x, y as little-endian IEEE 754 doubles, one pen byte (0 move, 1 line, 3 first
+// point after points that could not be computed) and three padding bytes (written 0,
+// ignored when read). Records are written and read field by field, never by dumping a
+// struct.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int TaillePointCourbe = 28;
+
+struct PointCourbe {
+    double t = 0, x = 0, y = 0;
+    std::uint8_t stylo = 0;
+    bool operator==(const PointCourbe&) const = default;
+};
+
+// Appends one record to a buffer (the trace writes the whole buffer at once).
+void AjoutePointCourbe(QByteArray& tampon, const PointCourbe& point);
+// The 28 bytes of one record.
+void EncodePointCourbe(unsigned char* octets, const PointCourbe& point);
+
+enum class EtatCache {
+    Intact,     // every byte read as whole records
+    Absent,     // no path, or no such file: no records
+    Illisible,  // the file exists but cannot be read
+    Tronque,    // the size is not a multiple of 28: the last fragment is ignored
+    Corrompu    // a record holds a value that is not a number or an unknown pen byte
+};
+
+struct LecturePoints {
+    EtatCache etat = EtatCache::Absent;
+    // The records read. When the cache is truncated: every whole record; when a record is
+    // corrupt: the records before it.
+    std::vector<PointCourbe> points;
+    QString erreur;   // French description when etat is neither Intact nor Absent
+    bool ok() const { return etat == EtatCache::Intact; }
+};
+
+// Reads records from bytes; never reads past n bytes.
+LecturePoints LitPointsCourbe(const unsigned char* octets, std::size_t n);
+LecturePoints LitPointsCourbe(const QByteArray& octets);
+// Reads a cache file. An empty path or a missing file reads as Absent (no records).
+LecturePoints LitFichierPoints(const QString& chemin);
+// Writes the records to a file in one write (the file is rewritten from empty). False, with
+// the French reason in *erreur, when it cannot be written.
+bool EcritFichierPoints(const QString& chemin, const std::vector<PointCourbe>& points, QString* erreur = nullptr);

@@ -1,0 +1,78 @@
+// What the curve tests share: a fixture that resets the shared state (and the working
+// folder) around each case, a default 600 x 400 frame, curve makers and cache readers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "expression/etat.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCRepere.h"
+#include "graph/etatgraphe.h"
+#include "graph/pointscourbe.h"
+#include "graph/tracepoint.h"
+#include "repere_outils.h"
+
+class CourbeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        SansMemoPoints() = false;
+        etatGraphe().interlocuteur = &interlocuteur_;
+        repere_ = std::make_unique<GCRepere>(true, 600, 400);
+        image_ = imageBlanche(620, 420);
+    }
+    void TearDown() override
+    {
+        etatGraphe().interlocuteur = nullptr;
+        reinitialiseGraphe();
+        reinitialiseCalcul();
+    }
+
+    // A y=f(x) (or other one-parameter kind) curve with its marker in the curve's colour.
+    std::shared_ptr<GCY> courbe(QChar genre, const QString& texte1, const QString& texte2 = QString(), int numero = 1)
+    {
+        auto c = std::make_shared<GCY>(genre, 1, numero);
+        c->FixeLibelles(texte1, texte2);
+        c->Couleur = RVB(255, 0, 0);
+        c->Marqueur.Couleur = c->Couleur;
+        return c;
+    }
+
+    void trace(GCCourbe& c)
+    {
+        QPainter peintre(&image_);
+        c.Trace(peintre, *repere_);
+    }
+
+    std::vector<PointCourbe> points(const GCCourbe& c)
+    {
+        const LecturePoints l = LitFichierPoints(c.FichierPoints);
+        EXPECT_TRUE(l.ok()) << l.erreur.toStdString();
+        return l.points;
+    }
+
+    QStringList lignesErreurs(const GCCourbe& c)
+    {
+        QFile f(c.CheminFichier(".err"));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lignes = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        return lignes;
+    }
+
+    int compteAvertissements(const QString& texte) const
+    {
+        return int(interlocuteur_.avertissements.count(texte));
+    }
+
+    InterlocuteurEnregistreur interlocuteur_;
+    std::unique_ptr<GCRepere> repere_;
+    QImage image_;
+};

@@ -1,0 +1,50 @@
+// What the frame's tests share: an interlocutor that records what it is told, and a fixture
+// that resets the shared state around each case.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QStringList>
+
+#include "expression/etat.h"
+#include "graph/etatgraphe.h"
+
+class InterlocuteurEnregistreur : public Interlocuteur {
+public:
+    void message(const QString& texte) override { messages << texte; }
+    void avertit(const QString& texte) override { avertissements << texte; }
+    bool demandeOuiNon(const QString&) override { return false; }
+    QStringList messages, avertissements;
+};
+
+class RepereTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        etatGraphe().interlocuteur = &interlocuteur_;
+    }
+    void TearDown() override
+    {
+        etatGraphe().interlocuteur = nullptr;
+        reinitialiseGraphe();
+        reinitialiseCalcul();
+    }
+    InterlocuteurEnregistreur interlocuteur_;
+};
+
+// A white image of that size, for drawing.
+inline QImage imageBlanche(int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// 0xRRGGBB of a pixel.
+inline unsigned pixelRvb(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFFu;
+}
