@@ -1,26 +1,25 @@
-// Program entry.
-#include <cstdio>
-#include <string>
+// Program entry: the frame window, with the documents named on the command line.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
-#include "expression/fonction.h"
+#include "frame/Main.h"
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::printf("Usage : virk \"formule\" [x]\n");
-        return 1;
-    }
-    const double x = argc > 2 ? EvalueTexte(argv[2]) : 0;
-    Arbre arbre;
-    if (!CompileExpr(argv[1], arbre)) {
-        std::printf("Erreur de syntaxe dans le libellé n°1\n");
-        return 1;
-    }
-    const double v = EvalueArbre(arbre, x);
-    if (ErreurCalcul()) {
-        std::printf("%s\n", MessageErreur().c_str());
-        return 1;
-    }
-    std::printf("%.17g\n", v);
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("virk"));
+
+    // Paths are made absolute now, before anything changes the current folder. Qt has
+    // already taken its own options (-style, -platform...) out of the arguments.
+    OptionsCadre options;
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        options.documents << QDir::cleanPath(QFileInfo(arguments[i]).absoluteFilePath());
+    if (arguments.size() > 2)
+        options.cheminJoint = QDir::cleanPath(QFileInfo(arguments.mid(1).join(QLatin1Char(' '))).absoluteFilePath());
+
+    TMainForm cadre(options);
+    cadre.showMaximized();
+    return application.exec();
 }

@@ -1,0 +1,59 @@
+// A whole repaint of a graph window, as the paint box runs it: the frame sized, the
+// auxiliary functions compiled, the background, ten ordinary curves traced again with their
+// point caches, a few texts, on a 600 x 400 window (offscreen platform).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <memory>
+
+#include "expression/etat.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCDessin.h"
+#include "graph/GCTexte.h"
+#include "graph/etatgraphe.h"
+#include "window/fenetre.h"
+
+namespace {
+
+void BM_RepeintFenetre(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    reglagesFenetres().LargeurFenetre = 600;
+    reglagesFenetres().HauteurFenetre = 400;
+    TForm1 f(1);
+    const char* formules[10] = {"sin(x)",      "cos(x)*2", "x^2/5-3",     "exp(x/3)-2", "ln(x+6)",
+                                "1/(1+x^2)*4", "abs(x)-2", "sqrt(x+5)-1", "tan(x/4)",   "x^3/30"};
+    for (int i = 0; i < 10; ++i) {
+        auto c = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
+        c->FixeLibelles(QString::fromLatin1(formules[i]), QString());
+        c->Couleur = RVB(20 * i, 0, 200 - 20 * i);
+        c->Pas = QStringLiteral("0.01");
+        f.Dessin().AjouteCourbe(c);
+    }
+    for (int i = 0; i < 3; ++i) {
+        auto t = std::make_unique<GCTexte>(i + 1, QString::number(i - 3), QStringLiteral("4"), true, Police());
+        t->SetTexte(QStringLiteral("Texte n°%1").arg(i + 1));
+        f.Textes().AjouteTexte(std::move(t));
+    }
+    f.FonctionsAux()[0] = QStringLiteral("x^2");
+    QImage image(600, 400, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&image);
+        f.PaintBoxPaint(p);
+    }
+}
+BENCHMARK(BM_RepeintFenetre)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

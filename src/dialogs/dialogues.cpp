@@ -1,0 +1,324 @@
+#include "dialogs/dialogues.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "dialogs/etatsaisie.h"
+#include "dialogs/paramanu.h"
+#include "dialogs/saisieY.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCTexte.h"
+
+namespace {
+
+QWidget* parentDialogue()
+{
+    if (QWidget* w = QApplication::activeModalWidget())
+        return w;
+    return QApplication::activeWindow();
+}
+
+void choisit(QComboBox* liste, int index)
+{
+    liste->setCurrentIndex(std::clamp(index, 0, liste->count() - 1));
+}
+
+// The captions of each kind edited with the form.
+struct Libelles {
+    QChar genre;
+    const char* titre;
+    const char* libelle1;
+    const char* libelle2;   // null: one text only
+    const char* conseil;
+    const char* bornes;     // null: no bound fields
+    const char* inf;
+    const char* sup;
+};
+
+const Libelles TableLibelles[] = {
+    {'Y', "Cartésienne en Y", "y=f(x)=", nullptr, "Entrez le libellé y=f(x)", nullptr, nullptr, nullptr},
+    {'X', "Cartésienne en X", "x=f(y)=", nullptr, "Entrez le libellé x=f(y)", nullptr, nullptr, nullptr},
+    {'T', "Forme paramétrique", "x=f(t)=", "y=g(t)=", "Entrez les libellés x=f(t) et y=g(t)", nullptr, nullptr,
+     nullptr},
+    {'P', "Forme polaire", "rho=f(t)=", "theta=g(t)=", "Entrez les libellés rho=f(t) et theta=g(t)", nullptr,
+     nullptr, nullptr},
+    {'D', "Dérivée n-ième", "f(x)=", nullptr, "Saisir le libellé de la fonction à dériver", nullptr, nullptr,
+     nullptr},
+    {'E', "Equation différentielle d'ordre n", "y[n]=F(x,y,y',...,y[n-1])=", nullptr,
+     "Saisir le libellé de la dérivée n-ième y[n]=F(x,y,y',...,y[n-1])", nullptr, nullptr, nullptr},
+    {'H', "Système d'équations différentielles du 1er ordre", "x'=f(x,y)= ", "y'=g(x,y)= ",
+     "Entrez les libellés x'=f(x,y) et y'=g(x,y)", "Conditions initiales : ", "Xo", "Yo"},
+    {'J', "Intégrale", "f(x,y)= ", nullptr, "Entrez le libellé f(x,y)", "Bornes d'intégration : ", "Inf", "Sup"},
+    {'R', "Fonction périodique", "y=f(x)=", nullptr, "Entrez le libellé y=f(x)",
+     "Bornes de l'intervalle périodisé : ", "Début", "Fin"},
+    {'S', "Série de fonctions", "y=f(x,n)= ", nullptr, "Entrez le libellé f(x,n)", "Bornes de sommation : ", "Inf",
+     "Sup"},
+};
+
+const Libelles* libellesDe(QChar genre)
+{
+    for (const Libelles& l : TableLibelles)
+        if (l.genre == genre)
+            return &l;
+    return nullptr;
+}
+
+bool estAppelable(QChar genre)
+{
+    return genre == QLatin1Char('X') || genre == QLatin1Char('Y');
+}
+
+// The entry of the curves callable by name that holds this curve, if any, is emptied (the
+// edit may change both the name and the formula).
+void retireNomCourbe(GCY& courbe)
+{
+    const int slot = chercheFonction(majuscules(courbe.Nom.toStdString()));
+    if (slot >= 0 && contexteCalcul().fonctionsNommees[slot].arbre == &courbe.Expression1)
+        retireFonction(courbe.Nom.toStdString());
+}
+
+// "y(Xo)=Yo;y[1](Xo)=Y'o;..." for an equation of that order.
+QString ResumeConditions(int ordre, const std::array<QString, 11>& textes)
+{
+    QString resume = QStringLiteral("y(") + textes[0] + QStringLiteral(")=") + textes[1] + QLatin1Char(';');
+    for (int k = 1; k < ordre && k + 1 < 11; ++k)
+        resume += QStringLiteral("y[%1](").arg(k) + textes[0] + QStringLiteral(")=") + textes[k + 1] +
+                  QLatin1Char(';');
+    return resume;
+}
+
+}  // namespace
+
+bool GenreDefiniParSaisieY(QChar genre)
+{
+    return libellesDe(genre) != nullptr;
+}
+
+QString MessageDefinitionIndisponible(QChar genre)
+{
+    const QString type = NomTypeCourbe(genre);
+    return QStringLiteral("La définition des courbes de type %1%2 n'est pas encore disponible dans cette version.")
+        .arg(genre)
+        .arg(type.isEmpty() ? QString() : QStringLiteral(" (") + type + QLatin1Char(')'));
+}
+
+void PrepareSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
+{
+    EtatSaisie& e = etatSaisie();
+    const QChar genre = c.TypeCourbe;
+    const Libelles* l = libellesDe(genre);
+
+    if (nouvelle)
+        VideParametresManuels();
+    if (estAppelable(genre))
+        retireNomCourbe(c);
+
+    e.PointEdite.CopiePoint(c.Marqueur);
+    e.TexteDefaut = std::make_shared<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
+                                              etatGraphe().FonteDefaut);
+    if (c.Etiquette) {
+        e.TexteDefaut->Copie(*c.Etiquette);
+        e.TexteDefaut->CopieTexte(*c.Etiquette);
+    }
+    e.ChoixFleche = c.Fleches;
+    e.CouleurEditee = c.Couleur;
+    e.PiloteX = c.Pilotage.value(0, QStringLiteral("aucun"));
+    e.PiloteY = c.Pilotage.value(1, QStringLiteral("aucun"));
+
+    // The fields.
+    f.Edlib1->setText(c.Libelle1);
+    f.Edtempo->setValue(std::clamp(c.Tempo, 0, 65500));
+    f.Edxmin->setText(c.Xinf);
+    f.Edxmax->setText(c.Xsup);
+    f.Edpas->setText(c.Pas);
+    choisit(f.CBepais, c.Epaisseur - 1);
+    choisit(f.CBStyle, c.Style);
+    choisit(f.CBpnt, c.Hachure);
+    f.CBconnect->setChecked(c.Joint);
+    f.CBconnectClick();
+    f.CBbaton->setChecked(c.Batons);
+    f.CBalea->setChecked(c.Aleatoire);
+    f.CBVisible->setChecked(c.HorsIndex);
+    f.EdNomCrb->setText(c.Nom);
+    f.RBaucun->setChecked(true);
+    if (nouvelle)
+        f.RBparauto->setChecked(true);
+    f.montreCouleur();
+    f.montreFleche();
+
+    // The captions of the kind.
+    if (l) {
+        f.setWindowTitle(QString::fromUtf8(l->titre));
+        f.lib1->setText(QString::fromUtf8(l->libelle1));
+        f.Edlib1->setToolTip(QString::fromUtf8(l->conseil));
+        if (l->libelle2) {
+            f.lib2->setText(QString::fromUtf8(l->libelle2));
+            f.Edlib2->setText(c.Libelle2);
+            f.lib2->show();
+            f.Edlib2->show();
+            f.Edlib1->setToolTip(QString::fromUtf8(l->conseil));
+            f.Edlib2->setToolTip(QString::fromUtf8(l->conseil));
+        }
+        if (l->bornes) {
+            f.LabelBornes->setText(QString::fromUtf8(l->bornes));
+            f.LabelInf->setText(QString::fromUtf8(l->inf));
+            f.LabelSup->setText(QString::fromUtf8(l->sup));
+            for (QWidget* w : {static_cast<QWidget*>(f.LabelBornes), static_cast<QWidget*>(f.LabelInf),
+                               static_cast<QWidget*>(f.EdBorni), static_cast<QWidget*>(f.LabelSup),
+                               static_cast<QWidget*>(f.Edborns)})
+                w->show();
+        }
+    }
+    if (auto* rs = dynamic_cast<GCRS*>(&c)) {
+        f.EdBorni->setText(rs->TexteBorne1);
+        f.Edborns->setText(rs->TexteBorne2);
+    }
+    if (genre == QLatin1Char('H')) {
+        // For systems the random option is the choice of polar coordinates.
+        f.CBalea->setText(QStringLiteral("Coord. polaires"));
+        f.CBaleaClick();
+    }
+    if (auto* eq = dynamic_cast<GCE*>(&c)) {
+        f.CBordre->clear();
+        for (int i = 1; i <= 9; ++i)
+            f.CBordre->addItem(QString::number(i));
+        choisit(f.CBordre, eq->Ordre - 1);
+        e.ConditionsInitiales = eq->TextesInitiaux;
+        f.LabelOrdre->show();
+        f.CBordre->show();
+        f.ButCI->show();
+    } else if (auto* dg = dynamic_cast<GCDG*>(&c)) {
+        choisit(f.CBordre, dg->Ordre - 1);
+        f.LabelOrdre->show();
+        f.CBordre->show();
+    }
+
+    // Imposed values: the curves of one parameter only.
+    if (genre == QLatin1Char('Y') || genre == QLatin1Char('X') || genre == QLatin1Char('T') ||
+        genre == QLatin1Char('P')) {
+        f.CBvalI->show();
+        if (!c.FichierValeurs.isEmpty()) {
+            const QFileInfo info(c.FichierValeurs);
+            f.fixeDossierValeurs(info.path());
+            f.EdNomf->setText(info.fileName());
+        }
+        f.CBvalI->setChecked(c.ValeursImposees);
+        f.CBvalIClick();
+    }
+}
+
+void LitSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
+{
+    EtatSaisie& e = etatSaisie();
+    if (nouvelle)
+        c.NouvelIdentifiant();
+    c.Nom = f.EdNomCrb->text();
+    if (f.Edlib2->isVisibleTo(&f))
+        c.FixeLibelles(f.Edlib1->text(), f.Edlib2->text());
+    else
+        c.CompileLibelle1(f.Edlib1->text());
+    c.FixeTempo(f.Edtempo->value());
+
+    if (f.CBvalI->isVisibleTo(&f) && f.CBvalI->isChecked()) {
+        c.ValeursImposees = true;
+        c.FichierValeurs = f.dossierValeurs() + f.EdNomf->text().trimmed();
+    } else {
+        c.FixeBornes(f.Edxmin->text(), f.Edxmax->text(), f.Edpas->text());
+        c.ValeursImposees = false;
+        c.FichierValeurs.clear();
+    }
+
+    if (auto* rs = dynamic_cast<GCRS*>(&c); rs && f.EdBorni->isVisibleTo(&f))
+        rs->FixeBornes(f.EdBorni->text(), f.Edborns->text());
+    if (auto* eq = dynamic_cast<GCE*>(&c)) {
+        eq->Ordre = f.CBordre->currentText().toInt();
+        eq->FixeConditionsInitiales(e.ConditionsInitiales);
+        c.Libelle2 = ResumeConditions(eq->Ordre, e.ConditionsInitiales);
+        c.CompileLibelle1(f.Edlib1->text());
+    } else if (auto* dg = dynamic_cast<GCDG*>(&c)) {
+        dg->Ordre = f.CBordre->currentText().toInt();
+        c.Libelle2 = QStringLiteral("n = ") + QString::number(dg->Ordre);
+    }
+
+    c.Epaisseur = f.CBepais->currentIndex() + 1;
+    c.Style = static_cast<std::uint8_t>(std::max(0, f.CBStyle->currentIndex()));
+    c.Hachure = std::max(0, f.CBpnt->currentIndex());
+    c.Couleur = e.CouleurEditee;
+    c.Selectionne = false;
+    c.Aleatoire = f.CBalea->isChecked();
+    c.Batons = f.CBbaton->isChecked();
+    c.Joint = f.CBconnect->isChecked();
+    c.HorsIndex = f.CBVisible->isChecked();
+    c.Fleches = e.ChoixFleche;
+    c.Marqueur.CopiePoint(e.PointEdite);
+    if (e.TexteDefaut) {
+        if (!c.Etiquette)
+            c.Etiquette = std::make_unique<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
+                                                    etatGraphe().FonteDefaut);
+        c.Etiquette->Copie(*e.TexteDefaut);
+        c.Etiquette->CopieTexte(*e.TexteDefaut);
+    }
+    if (c.Etiquette)
+        c.Etiquette->CourbePoint = c.Etiquette->CourbeStat = c.Etiquette->Aire = c.Etiquette->CourbeLib =
+            c.Identifiant;
+
+    e.ChoixParametresManuels = f.RBparmanu->isChecked();
+    e.ChoixParametresAuto = f.RBparauto->isChecked();
+    if (!nouvelle && e.ChoixParametresManuels)
+        DialogueParametres(c.Parametres, &f);
+}
+
+bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent)
+{
+    TsaisieY fiche(parent);
+    PrepareSaisieY(fiche, courbe, nouvelle);
+    const bool confirme = fiche.exec() == QDialog::Accepted;
+    if (confirme)
+        LitSaisieY(fiche, courbe, nouvelle);
+    if (estAppelable(courbe.TypeCourbe))
+        courbe.MemoriseLibelle();
+    return confirme;
+}
+
+// ---------------------------------------------------------------------------------------
+
+bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
+{
+    if (auto* y = dynamic_cast<GCY*>(&courbe); y && GenreDefiniParSaisieY(courbe.TypeCourbe))
+        return ModifieCourbeSaisieY(*y, nouvelle, parentDialogue());
+    interlocuteur().message(MessageDefinitionIndisponible(courbe.TypeCourbe));
+    return false;
+}
+
+bool DialoguesVirk::modifieAire(GCAire&, bool)
+{
+    interlocuteur().message(QStringLiteral("La définition des régions n'est pas encore disponible dans cette version."));
+    return false;
+}
+
+bool DialoguesVirk::modifieTexte(GCTexte&, bool)
+{
+    interlocuteur().message(QStringLiteral("La boîte de dialogue des textes n'est pas encore disponible dans cette version."));
+    return false;
+}
+
+bool DialoguesVirk::dialogueParametres(std::array<QString, 10>& parametres)
+{
+    return DialogueParametres(parametres, parentDialogue());
+}
+
+void installeDialogues()
+{
+    static DialoguesVirk dialogues;
+    etatGraphe().dialogues = &dialogues;
+}

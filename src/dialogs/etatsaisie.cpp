@@ -1,0 +1,124 @@
+#include "dialogs/etatsaisie.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "expression/fonction.h"
+
+#include "graph/etatgraphe.h"
+
+EtatSaisie& etatSaisie()
+{
+    static EtatSaisie etat;
+    static const bool prete = [] {
+        for (auto& rangee : etat.ParametresManuels)
+            rangee.fill(QStringLiteral("0"));
+        etat.ConditionsInitiales.fill(QStringLiteral("0"));
+        return true;
+    }();
+    (void)prete;
+    return etat;
+}
+
+void reinitialiseSaisie()
+{
+    EtatSaisie& e = etatSaisie();
+    e.ChoixParametresAuto = e.ChoixParametresManuels = false;
+    e.ValeurInitialeParametre.fill(0);
+    e.IncrementAutoParametre.fill(0);
+    e.MaximumAutoParametre.fill(0);
+    VideParametresManuels();
+    e.ConditionsInitiales.fill(QStringLiteral("0"));
+    GCPoint defaut;
+    e.PointEdite.CopiePoint(defaut);
+    e.PointEdite.Nom = defaut.Nom;
+    e.ChoixFleche = 0;
+    e.CouleurEditee = 0;
+    e.PiloteX = e.PiloteY = QStringLiteral("aucun");
+    e.TexteDefaut.reset();
+    e.DossierValeurs.clear();
+}
+
+void VideParametresManuels()
+{
+    for (auto& rangee : etatSaisie().ParametresManuels)
+        rangee.fill(QStringLiteral("0"));
+}
+
+bool EvalueChamp(const QString& texte, double& valeur)
+{
+    const std::string t = texte.toStdString();
+    Arbre arbre;
+    if (!CompileExpr(t, arbre))
+        return false;
+    ErreurCalcul() = 0;
+    const double v = EvalueArbre(arbre, 0);
+    if (ErreurCalcul() || !std::isfinite(v))
+        return false;
+    valeur = v;
+    return true;
+}
+
+bool CompileChamp(const QString& texte)
+{
+    Arbre arbre;
+    return CompileExpr(texte.toStdString(), arbre);
+}
+
+QString TitreParametre(int i)
+{
+    static const char lettres[] = "abcdghklmp";
+    if (i < 0 || i > 9)
+        return {};
+    return QStringLiteral("a%1=%2").arg(i).arg(QChar(lettres[i]));
+}
+
+// ---------------------------------------------------------------------------------------
+
+QString BoitesSaisie::choisitFichier(QWidget* parent, const QString& titre, const QString& dossier,
+                                     const QString& filtre)
+{
+    QFileDialog boite(parent, titre, dossier, filtre);
+    boite.setFileMode(QFileDialog::ExistingFile);
+    boite.setAcceptMode(QFileDialog::AcceptOpen);
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty())
+        return {};
+    return boite.selectedFiles().constFirst();
+}
+
+bool BoitesSaisie::choisitCouleur(QWidget* parent, QColor& couleur)
+{
+    const QColor choisie = QColorDialog::getColor(couleur, parent);
+    if (!choisie.isValid())
+        return false;
+    couleur = choisie;
+    return true;
+}
+
+QString BoitesSaisie::choisitLibelle(QWidget*, const QString&)
+{
+    interlocuteur().message(QStringLiteral("Aucune courbe disponible !"));
+    return {};
+}
+
+namespace {
+BoitesSaisie*& boitesInstallees()
+{
+    static BoitesSaisie* boites = nullptr;
+    return boites;
+}
+}  // namespace
+
+BoitesSaisie& boitesSaisie()
+{
+    static BoitesSaisie defaut;
+    BoitesSaisie* b = boitesInstallees();
+    return b ? *b : defaut;
+}
+
+void installeBoitesSaisie(BoitesSaisie* boites)
+{
+    boitesInstallees() = boites;
+}

@@ -1,0 +1,77 @@
+// What the definition dialogs share with the commands that open them: the parameter
+// choices of the last dialog (none, manual, automatic), the two parameter grids, the
+// initial conditions, the marker, arrows, piloting and legend being edited, and the boxes
+// that the dialogs ask the system for (files, colours, an existing label), which tests
+// replace with scripted ones.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "graph/GCclasse_base.h"
+
+class QWidget;
+class GCTexte;
+
+constexpr int NbCourbesManuelles = 20;   // rows of the manual parameter table
+
+struct EtatSaisie {
+    // Options "automatiques" and "manuels" of the last definition dialog.
+    bool ChoixParametresAuto = false;
+    bool ChoixParametresManuels = false;
+    // Columns of the automatic grid, for a, b, c, d, g, h, k, l, m, p.
+    std::array<double, 10> ValeurInitialeParametre{};
+    std::array<double, 10> IncrementAutoParametre{};
+    std::array<double, 10> MaximumAutoParametre{};
+    // Row r: the ten parameter texts of the r-th curve of a manual family.
+    std::array<std::array<QString, 10>, NbCourbesManuelles> ParametresManuels;
+    // Xo, Yo, Y'o, Y''o... of the last differential equation dialog.
+    std::array<QString, 11> ConditionsInitiales;
+    // Being edited by the curve dialog: the marker, the arrow ends (0 none, 1 end, 2 start,
+    // 3 both), the colour, the piloting of the first point, the legend of the points.
+    GCPoint PointEdite;
+    int ChoixFleche = 0;
+    TCouleur CouleurEditee = 0;
+    QString PiloteX = QStringLiteral("aucun");
+    QString PiloteY = QStringLiteral("aucun");
+    std::shared_ptr<GCTexte> TexteDefaut;
+    // Folder of the imposed-values files (empty: the user's documents folder).
+    QString DossierValeurs;
+};
+
+EtatSaisie& etatSaisie();
+// Back to the defaults (tests, new session).
+void reinitialiseSaisie();
+// Every text of the manual table set to "0".
+void VideParametresManuels();
+
+// A numeric field: true when the text compiles and evaluates (at 0) to a finite value.
+bool EvalueChamp(const QString& texte, double& valeur);
+// True when the text compiles.
+bool CompileChamp(const QString& texte);
+
+// Row titles of the parameter grids: "a0=a", "a1=b", ... "a9=p".
+QString TitreParametre(int i);
+
+// ---------------------------------------------------------------------------------------
+// The system boxes the dialogs use. The default one shows Qt's own dialogs; tests install a
+// scripted one.
+
+class BoitesSaisie {
+public:
+    virtual ~BoitesSaisie() = default;
+    // A file to open: its path, or empty when cancelled.
+    virtual QString choisitFichier(QWidget* parent, const QString& titre, const QString& dossier,
+                                   const QString& filtre);
+    // A colour; true and the colour changed on OK.
+    virtual bool choisitCouleur(QWidget* parent, QColor& couleur);
+    // The label of an existing curve of one of these kind letters; empty when none was chosen.
+    // The frame, which knows every window's curves, installs its own.
+    virtual QString choisitLibelle(QWidget* parent, const QString& genres);
+};
+
+BoitesSaisie& boitesSaisie();
+// Installs an implementation (null: back to the default one). The caller keeps it alive.
+void installeBoitesSaisie(BoitesSaisie* boites);

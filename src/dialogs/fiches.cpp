@@ -1,0 +1,37 @@
+#include "dialogs/fiches.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include "graph/etatgraphe.h"
+
+TCouleur& CouleurFiche()
+{
+    static TCouleur couleur = 0xA0C9F1;
+    return couleur;
+}
+
+void AppliqueCouleurFiche(QWidget* fiche)
+{
+    if (!fiche)
+        return;
+    const QColor couleur = VersQColor(CouleurFiche());
+    QPalette palette = fiche->palette();
+    if (palette.color(QPalette::Window) == couleur && fiche->autoFillBackground())
+        return;
+    palette.setColor(QPalette::Window, couleur);
+    fiche->setPalette(palette);
+    fiche->setAutoFillBackground(true);
+}
+
+QString MessageAideAbsente()
+{
+    return QStringLiteral("L'aide n'est pas disponible : le fichier d'aide « Aidevirk.hlp » "
+                          "ne fait pas partie de cette version.");
+}
+
+void MontreAide(int sujet)
+{
+    Q_UNUSED(sujet);
+    interlocuteur().message(MessageAideAbsente());
+}

@@ -1,0 +1,21 @@
+// What every form of the program shares: its colour, and the help, which this version does
+// not have.
+#pragma once
+
+#include <QString>
+
+#include "graph/GCclasse_base.h"
+
+class QWidget;
+
+// The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
+// file; the frame sets it at start).
+TCouleur& CouleurFiche();
+// Gives the form the colour CouleurFiche() as its background.
+void AppliqueCouleurFiche(QWidget* fiche);
+
+// What the help commands say: the help file is not part of this version.
+QString MessageAideAbsente();
+// A help command (sujet: the topic asked for, 0 for the contents): says, through the
+// interlocutor, that the help is not available.
+void MontreAide(int sujet = 0);

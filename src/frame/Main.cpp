@@ -1,0 +1,708 @@
+#include "frame/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "dialogs/fiches.h"
+#include "dialogs/paraauto.h"
+#include "frame/Parminmax.h"
+#include "frame/boites.h"
+#include "graph/GCAire.h"
+#include "graph/GCDessin.h"
+#include "graph/etatgraphe.h"
+#include "graph/fichiertexte.h"
+#include "window/fenetre.h"
+
+namespace {
+
+const QString Version = QStringLiteral("4.26");
+
+// The graph objects speak to the user through the frame.
+class InterlocuteurCadre : public Interlocuteur {
+public:
+    explicit InterlocuteurCadre(TMainForm& cadre) : cadre_(cadre) {}
+    void message(const QString& texte) override { cadre_.montreMessage(texte); }
+    void avertit(const QString& texte) override { cadre_.AjouteLigneAvertissement(texte); }
+    bool demandeOuiNon(const QString& texte) override
+    {
+        return BoiteMessage(&cadre_, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    }
+
+private:
+    TMainForm& cadre_;
+};
+
+// True while some widget is being painted: a modal box then would paint again inside the
+// paint.
+bool PeintureEnCours()
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) { return w->paintingActive(); });
+}
+
+// Our own forms take the frame's colour; Qt's standard dialogs keep theirs.
+bool EstFicheDuProgramme(QObject* objet)
+{
+    auto* dialogue = qobject_cast<QDialog*>(objet);
+    return dialogue && !QString::fromLatin1(dialogue->metaObject()->className()).startsWith(QLatin1Char('Q'));
+}
+
+bool DossierInscriptible(const QString& dossier)
+{
+    const QFileInfo info(dossier);
+    return info.isDir() && info.isWritable();
+}
+
+}  // namespace
+
+QString LigneDate(const QString& prefixe)
+{
+    return prefixe + horodatage();
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
+    : QMainWindow(parent), options_(options)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("VIRK v. ") + Version);
+    setMinimumSize(80, 80);
+    construitFenetre();
+    construitMenus();
+
+    interlocuteur_ = std::make_unique<InterlocuteurCadre>(*this);
+    interlocuteurPrecedent_ = etatGraphe().interlocuteur;
+    etatGraphe().interlocuteur = interlocuteur_.get();
+    qApp->installEventFilter(this);
+
+    // Folders, then the settings.
+    determineDossiers(options);
+    LitParametresIni();
+    appliqueParametres();
+
+    // Counters, logs and the values that drawings share.
+    CompteurFenetres = 1;
+    EtatGraphe& etat = etatGraphe();
+    etat.JournalCourbes = QStringList{LigneDate()};
+    JournalSession = QStringList{LigneDate()};
+    etat.LeverStyloHorsFenetre = false;
+    AvertissementsActifs = true;
+    etat.FacteurEchelle = 1.0;
+    Police fonte;
+    fonte.Nom = QStringLiteral("Times New Roman");
+    fonte.Couleur = 0;
+    fonte.Taille = 10;
+    etat.FonteDefaut = fonte;
+
+    // The first graph window.
+    CreeFenetre(parametres_.TitreFenetre);
+    ++CompteurFenetres;
+
+    // The forms that live for the whole run.
+    paraauto_ = new Tparaauto(this);
+    paraauto_->hide();
+    parminmax_ = new TParminmax(this);
+    parminmax_->hide();
+
+    if (!messagesDemarrage_.isEmpty())
+        QTimer::singleShot(0, this, &TMainForm::montreMessagesDemarrage);
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    // Windows go before the interlocutor they may speak through.
+    for (const Inscription& i : inscriptions_)
+        if (i.fenetre)
+            disconnect(i.fenetre, nullptr, this, nullptr);
+    if (zoneMdi_)
+        for (QMdiSubWindow* sous : zoneMdi_->subWindowList())
+            delete sous;
+    for (const Inscription& i : inscriptions_) {
+        auto& dessins = etatGraphe().dessins;
+        dessins.erase(std::remove(dessins.begin(), dessins.end(), i.dessin), dessins.end());
+        auto& aires = etatGraphe().aires;
+        aires.erase(std::remove(aires.begin(), aires.end(), i.aires), aires.end());
+    }
+    inscriptions_.clear();
+    if (reglagesFenetres().Ini == &ini_)
+        reglagesFenetres().Ini = nullptr;
+    if (etatGraphe().interlocuteur == interlocuteur_.get())
+        etatGraphe().interlocuteur = interlocuteurPrecedent_;
+}
+
+void TMainForm::construitFenetre()
+{
+    auto* centre = new QWidget(this);
+    auto* disposition = new QVBoxLayout(centre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+
+    zoneMdi_ = new QMdiArea(centre);
+    zoneMdi_->setObjectName(QStringLiteral("ZoneMdi"));
+    zoneMdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zoneMdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    disposition->addWidget(zoneMdi_, 1);
+    connect(zoneMdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sous) {
+        metMenusAJour();
+        if (auto* fenetre = sous ? qobject_cast<TForm1*>(sous->widget()) : nullptr)
+            fenetre->FormActivate();
+    });
+
+    panel1_ = new QWidget(centre);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    auto* dispositionPanneau = new QVBoxLayout(panel1_);
+    dispositionPanneau->setContentsMargins(2, 2, 2, 2);
+    memoAvert_ = new QPlainTextEdit(panel1_);
+    memoAvert_->setObjectName(QStringLiteral("MemoAvert"));
+    memoAvert_->setReadOnly(true);
+    memoAvert_->setFixedHeight(64);
+    dispositionPanneau->addWidget(memoAvert_);
+    disposition->addWidget(panel1_);
+    panel1_->hide();
+    setCentralWidget(centre);
+
+    // Tool bars: their buttons and commands are those of the graph windows.
+    speedPanel_ = new QToolBar(QStringLiteral("Standard"), this);
+    speedPanel_->setObjectName(QStringLiteral("SpeedPanel"));
+    addToolBar(Qt::TopToolBarArea, speedPanel_);
+    transfoBar_ = new QToolBar(QStringLiteral("TransfoGéom"), this);
+    transfoBar_->setObjectName(QStringLiteral("TransfoBar"));
+    addToolBar(Qt::TopToolBarArea, transfoBar_);
+    op1Bar_ = new QToolBar(QStringLiteral("OpéSur1crb"), this);
+    op1Bar_->setObjectName(QStringLiteral("Op1Bar"));
+    addToolBar(Qt::RightToolBarArea, op1Bar_);
+    supplBar_ = new QToolBar(QStringLiteral("TransfoSupp"), this);
+    supplBar_->setObjectName(QStringLiteral("SupplBar"));
+    addToolBar(Qt::RightToolBarArea, supplBar_);
+    transfoBar_->hide();
+    op1Bar_->hide();
+    supplBar_->hide();
+
+    exitBtn_ = new QAction(QStringLiteral("Quitter"), speedPanel_);
+    exitBtn_->setObjectName(QStringLiteral("ExitBtn"));
+    exitBtn_->setToolTip(QStringLiteral("Quitter"));
+    exitBtn_->setStatusTip(QStringLiteral("Quitter"));
+    exitBtn_->setCheckable(true);
+    exitBtn_->setVisible(false);
+    speedPanel_->addAction(exitBtn_);
+    connect(exitBtn_, &QAction::triggered, this, &TMainForm::FileExitItemClick);
+
+    // Status bar: three panels, the third for hints.
+    QStatusBar* barre = statusBar();
+    barre->setObjectName(QStringLiteral("StatusBar"));
+    const int largeurs[3] = {100, 200, 50};
+    for (int i = 0; i < 3; ++i) {
+        panneaux_[i] = new QLabel(barre);
+        panneaux_[i]->setObjectName(QStringLiteral("Panneau%1").arg(i));
+        panneaux_[i]->setMinimumWidth(largeurs[i]);
+        if (i == 0)
+            panneaux_[i]->setAlignment(Qt::AlignCenter);
+        barre->addWidget(panneaux_[i], i == 2 ? 1 : 0);
+    }
+}
+
+void TMainForm::construitMenus()
+{
+    auto article = [this](QMenu* menu, const char* nom, const QString& libelle, auto gestionnaire) {
+        QAction* a = menu->addAction(libelle);
+        a->setObjectName(QString::fromLatin1(nom));
+        connect(a, &QAction::triggered, this, gestionnaire);
+        return a;
+    };
+    auto commande = [this](const char* nom) { return [this, nom] { CommandeCadre(QString::fromLatin1(nom)); }; };
+
+    menuFichier_ = new QMenu(QStringLiteral("&Fichier"), this);
+    menuFichier_->setObjectName(QStringLiteral("Fichier"));
+    article(menuFichier_, "FileNewItem", QStringLiteral("&Nouveau"), commande("Nouvellefentre1Click"));
+    article(menuFichier_, "FileOpenItem", QStringLiteral("&Ouvrir"), commande("FileOpenItemClick"));
+    article(menuFichier_, "FileCloseItem", QStringLiteral("&Fermer"), commande("FileCloseItemClick"));
+    article(menuFichier_, "FileSaveItem", QStringLiteral("&Enregistrer"), commande("FileSaveItemClick"));
+    QAction* sous = menuFichier_->addAction(QStringLiteral("En&registrer sous..."));
+    sous->setObjectName(QStringLiteral("FileSaveAsItem"));
+    menuFichier_->addSeparator();
+    article(menuFichier_, "FileExitItem", QStringLiteral("&Quitter"), &TMainForm::FileExitItemClick);
+
+    menuTransfoPerso_ = new QMenu(QStringLiteral("Transfo. perso."), this);
+    menuTransfoPerso_->setObjectName(QStringLiteral("Transfoperso"));
+    menuTransfoPerso_->menuAction()->setVisible(false);
+
+    menuFenetre_ = new QMenu(QStringLiteral("Fe&nêtre"), this);
+    menuFenetre_->setObjectName(QStringLiteral("Fenetre"));
+    article(menuFenetre_, "Nouvellefentre1", QStringLiteral("&Nouvelle fenêtre"), commande("Nouvellefentre1Click"));
+    article(menuFenetre_, "Infos1", QStringLiteral("&Informations"), commande("Infos1Click"));
+
+    metMenusAJour();
+}
+
+void TMainForm::determineDossiers(const OptionsCadre& options)
+{
+    EtatGraphe& etat = etatGraphe();
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    QString programme = options.dossierProgramme;
+    if (programme.isEmpty()) {
+        programme = QCoreApplication::applicationDirPath();
+        if (!DossierInscriptible(programme))
+            programme = donnees;
+    }
+    programme = QDir::cleanPath(QDir(programme).absolutePath());
+    if (!QDir().mkpath(programme))
+        messagesDemarrage_ << QStringLiteral("Le dossier du programme « %1 » n'a pas pu être créé.")
+                                  .arg(QDir::toNativeSeparators(programme));
+    etat.DossierProgramme = programme;
+
+    QString temp = options.dossierTemp;
+    if (temp.isEmpty())
+        temp = QDir(donnees).filePath(QStringLiteral("temp"));
+    temp = QDir::cleanPath(QDir(temp).absolutePath());
+    etat.DossierTemp = temp;
+    if (!QDir().mkpath(temp) || !DossierInscriptible(temp)) {
+        messagesDemarrage_ << QStringLiteral("Le dossier temporaire « %1 » n'a pas pu être créé : les tracés "
+                                             "et le journal de la session n'y seront pas enregistrés.")
+                                  .arg(QDir::toNativeSeparators(temp));
+        return;
+    }
+    // This run's working folder (point caches and other working files), under the
+    // temporary folder; the only one that the end of the program cleans.
+    etat.DossierTravail.clear();
+    const QString travail = dossierTravail();
+    if (travail.isEmpty() || !QFileInfo(travail).isDir())
+        messagesDemarrage_ << QStringLiteral("Le dossier de travail n'a pas pu être créé dans « %1 » : les "
+                                             "courbes ne pourront pas être tracées.")
+                                  .arg(QDir::toNativeSeparators(temp));
+}
+
+QString TMainForm::DossierProgramme() const
+{
+    return etatGraphe().DossierProgramme;
+}
+
+QString TMainForm::DossierTemp() const
+{
+    return etatGraphe().DossierTemp;
+}
+
+QString TMainForm::CheminIni() const
+{
+    return QDir(DossierProgramme()).filePath(QStringLiteral("virk.ini"));
+}
+
+void TMainForm::LitParametresIni()
+{
+    parametres_ = ParametresIni();
+    const LectureParametresIni lecture = ::LitParametresIni(CheminIni(), parametres_, ini_);
+    reglagesFenetres().Ini = lecture.etat == FichierIni::Etat::Lu ? &ini_ : nullptr;
+    const QString message = lecture.message();
+    if (!message.isEmpty())
+        messagesDemarrage_ << message;
+}
+
+void TMainForm::appliqueParametres()
+{
+    CouleurFiche() = parametres_.CouleurFiche;
+    const QColor couleur = VersQColor(parametres_.CouleurFiche);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, couleur);
+    setPalette(palette);
+    zoneMdi_->setBackground(couleur);
+
+    speedPanel_->setVisible(parametres_.Standard);
+    op1Bar_->setVisible(parametres_.OpeSur1crb);
+    transfoBar_->setVisible(parametres_.TransfoGeom);
+    supplBar_->setVisible(parametres_.TransfoSupp);
+    statusBar()->setVisible(parametres_.BarreEtat);
+    panel1_->setVisible(parametres_.Avertissement);
+
+    ReglagesFenetres& r = reglagesFenetres();
+    r.TitreFenetre = parametres_.TitreFenetre;
+    r.CouleurFenetre = parametres_.CouleurFenetre;
+    r.LargeurFenetre = parametres_.LargeurFenetre;
+    r.HauteurFenetre = parametres_.HauteurFenetre;
+}
+
+void TMainForm::montreMessagesDemarrage()
+{
+    for (const QString& m : std::as_const(messagesDemarrage_))
+        montreMessage(m);
+}
+
+// ---------------------------------------------------------------------------------------
+// Graph windows
+
+TForm1* TMainForm::CreeFenetre(const QString& titre)
+{
+    auto* fenetre = new TForm1(CompteurFenetres);
+    if (!titre.isEmpty())
+        fenetre->fixeTitre(titre);
+    QMdiSubWindow* sous = zoneMdi_->addSubWindow(fenetre);
+    sous->setAttribute(Qt::WA_DeleteOnClose);
+    sous->setObjectName(QStringLiteral("SousFenetre%1").arg(fenetre->numero()));
+
+    Inscription inscription;
+    inscription.fenetre = fenetre;
+    inscription.cle = fenetre;
+    inscription.dessin = &fenetre->Dessin();
+    inscription.aires = &fenetre->Aires();
+    inscriptions_.append(inscription);
+    EtatGraphe& etat = etatGraphe();
+    if (std::find(etat.dessins.begin(), etat.dessins.end(), inscription.dessin) == etat.dessins.end())
+        etat.dessins.push_back(inscription.dessin);
+    if (std::find(etat.aires.begin(), etat.aires.end(), inscription.aires) == etat.aires.end())
+        etat.aires.push_back(inscription.aires);
+
+    connect(fenetre, &QObject::destroyed, this, &TMainForm::fenetreDetruite);
+    connect(fenetre, &TForm1::commandeCadre, this, &TMainForm::CommandeCadre);
+    connect(fenetre, &TForm1::videAvertissements, this, &TMainForm::VideAvertissements);
+    connect(fenetre, &TForm1::etatMenusChange, this, &TMainForm::UpdateMenuItems);
+    connect(fenetre, &TForm1::activee, this, &TMainForm::UpdateMenuItems);
+    connect(fenetre, &QWidget::windowTitleChanged, sous, &QWidget::setWindowTitle);
+
+    sous->setWindowTitle(fenetre->titre());
+    sous->adjustSize();
+    sous->show();
+    zoneMdi_->setActiveSubWindow(sous);
+    metMenusAJour();
+    return fenetre;
+}
+
+void TMainForm::fenetreDetruite(QObject* objet)
+{
+    for (int i = inscriptions_.size() - 1; i >= 0; --i) {
+        if (inscriptions_[i].cle != objet)
+            continue;
+        auto& dessins = etatGraphe().dessins;
+        dessins.erase(std::remove(dessins.begin(), dessins.end(), inscriptions_[i].dessin), dessins.end());
+        auto& aires = etatGraphe().aires;
+        aires.erase(std::remove(aires.begin(), aires.end(), inscriptions_[i].aires), aires.end());
+        inscriptions_.removeAt(i);
+    }
+    if (!fini_)
+        QTimer::singleShot(0, this, [this] {
+            metMenusAJour();
+            UpdateMenuItems();
+        });
+}
+
+QList<TForm1*> TMainForm::fenetres() const
+{
+    QList<TForm1*> liste;
+    for (const Inscription& i : inscriptions_)
+        if (i.fenetre)
+            liste.append(i.fenetre);
+    return liste;
+}
+
+TForm1* TMainForm::fenetreActive() const
+{
+    QMdiSubWindow* sous = zoneMdi_->currentSubWindow();
+    if (!sous)
+        sous = zoneMdi_->activeSubWindow();
+    return sous ? qobject_cast<TForm1*>(sous->widget()) : nullptr;
+}
+
+int TMainForm::IndexFenetre(int numero) const
+{
+    const QList<TForm1*> liste = fenetres();
+    for (int i = liste.size() - 1; i >= 0; --i)
+        if (liste[i]->numero() == numero)
+            return i;
+    return -1;
+}
+
+std::shared_ptr<GCCourbe> TMainForm::CourbeParIdentifiant(const QString& identifiant) const
+{
+    const QList<TForm1*> liste = fenetres();
+    for (int i = liste.size() - 1; i >= 0; --i) {
+        if (!liste[i]->isEnabled())
+            continue;
+        if (auto courbe = liste[i]->Dessin().CourbeParIdentifiant(identifiant))
+            return courbe;
+    }
+    return nullptr;
+}
+
+std::shared_ptr<GCAire> TMainForm::AireParEmpreinte(const QString& empreinte) const
+{
+    QList<TForm1*> liste = fenetres();
+    std::stable_sort(liste.begin(), liste.end(), [](TForm1* a, TForm1* b) { return a->numero() < b->numero(); });
+    for (TForm1* fenetre : liste)
+        if (auto aire = fenetre->Aires().ChercheEmpreinte(empreinte))
+            return aire;
+    return nullptr;
+}
+
+void TMainForm::metMenusAJour()
+{
+    QMenuBar* barre = menuBar();
+    barre->clear();
+    if (TForm1* f = fenetreActive()) {
+        // The active window's own menus, which carry the frame's commands too.
+        for (QMenu* m : f->menus())
+            barre->addMenu(m);
+    } else {
+        barre->addMenu(menuFichier_);
+        barre->addMenu(menuTransfoPerso_);
+        barre->addMenu(menuFenetre_);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Warnings memo and messages
+
+void TMainForm::AjouteAvertissement(const QString& libelle)
+{
+    AjouteLigneAvertissement(QStringLiteral("-> Problème de calcul ! Consultez le fichier \"erreurs\" de la courbe ")
+                             + libelle + QStringLiteral(" à l'aide du menu : Infos | Erreurs."));
+}
+
+void TMainForm::AjouteLigneAvertissement(const QString& ligne)
+{
+    memoAvert_->appendPlainText(ligne);
+    QTextCursor curseur = memoAvert_->textCursor();
+    curseur.movePosition(QTextCursor::Start);
+    memoAvert_->setTextCursor(curseur);
+    // The panel's visibility changes outside any paint.
+    if (!panneauPrevu_) {
+        panneauPrevu_ = true;
+        QTimer::singleShot(0, this, [this] {
+            panneauPrevu_ = false;
+            UpdateMenuItems();
+        });
+    }
+}
+
+void TMainForm::VideAvertissements()
+{
+    memoAvert_->clear();
+    if (!panneauPrevu_) {
+        panneauPrevu_ = true;
+        QTimer::singleShot(0, this, [this] {
+            panneauPrevu_ = false;
+            UpdateMenuItems();
+        });
+    }
+}
+
+void TMainForm::UpdateMenuItems()
+{
+    const bool lignes = !memoAvert_->toPlainText().isEmpty();
+    panel1_->setVisible(AvertissementsActifs && lignes);
+}
+
+void TMainForm::AfficheConseil(const QString& conseil)
+{
+    panneaux_[2]->setText(conseil);
+}
+
+void TMainForm::montreMessage(const QString& texte)
+{
+    if (PeintureEnCours()) {
+        if (!messagesEnAttente_.contains(texte))
+            messagesEnAttente_.append(texte);
+        if (!messagesPrevus_) {
+            messagesPrevus_ = true;
+            QTimer::singleShot(0, this, &TMainForm::montreMessagesEnAttente);
+        }
+        return;
+    }
+    // A box already open with that text (the box's own repaints can raise it again).
+    if (messagesOuverts_.contains(texte))
+        return;
+    messagesOuverts_.insert(texte);
+    BoiteMessage(this, QMessageBox::Information, texte);
+    messagesOuverts_.remove(texte);
+}
+
+void TMainForm::montreMessagesEnAttente()
+{
+    messagesPrevus_ = false;
+    const QStringList messages = messagesEnAttente_;
+    messagesEnAttente_.clear();
+    for (const QString& m : messages)
+        montreMessage(m);
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+void TMainForm::CommandeCadre(const QString& gestionnaire)
+{
+    if (gestionnaire == QLatin1String("FileExitItemClick"))
+        FileExitItemClick();
+    else if (gestionnaire == QLatin1String("Configuration1Click"))
+        Configuration1Click();
+    else
+        montreMessage(MessageNonDisponible());
+}
+
+bool TMainForm::Configuration1Click()
+{
+    TForm1* fenetre = fenetreActive();
+    if (!fenetre)
+        return false;
+    const QString chemin = CheminIni();
+    if (QFileInfo::exists(chemin)
+        && BoiteMessage(this, QMessageBox::Question, QStringLiteral("Ecraser le fichier virk.ini existant?"),
+                        QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return false;
+
+    ParametresIni p = parametres_;
+    p.Avertissement = AvertissementsActifs;
+    p.Standard = !speedPanel_->isHidden();
+    p.OpeSur1crb = !op1Bar_->isHidden();
+    p.TransfoGeom = !transfoBar_->isHidden();
+    p.TransfoSupp = !supplBar_->isHidden();
+    p.BarreEtat = !statusBar()->isHidden();
+    p.TitreFenetre = fenetre->titre();
+    p.CouleurFenetre = DeQColor(fenetre->couleurFond());
+    const QSize taille = fenetre->tailleDessin();
+    p.LargeurFenetre = taille.width();
+    p.HauteurFenetre = taille.height();
+
+    const EcritureTexte ecriture = EcritParametresIni(chemin, p, &fenetre->Repere());
+    if (!ecriture.ok) {
+        BoiteMessage(this, QMessageBox::Critical,
+                     QStringLiteral("Impossible d'enregistrer %1\n%2").arg(QDir::toNativeSeparators(chemin), ecriture.erreur));
+        return false;
+    }
+    return true;
+}
+
+TMainForm::ResultatSauvegarde TMainForm::FileSaveItemClick()
+{
+    // Documents cannot be written yet: the exit goes no further, so nothing is lost.
+    montreMessage(MessageNonDisponible());
+    return ResultatSauvegarde::Annule;
+}
+
+void TMainForm::FileExitItemClick()
+{
+    close();
+}
+
+// ---------------------------------------------------------------------------------------
+// End of the program
+
+bool TMainForm::demandeFin()
+{
+    ReponseQuitter = BoiteMessage(this, QMessageBox::Warning, QStringLiteral("Voulez-vous sauvegarder avant de quitter ?"),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (ReponseQuitter != QMessageBox::Yes && ReponseQuitter != QMessageBox::No) {
+        exitBtn_->setChecked(false);
+        return false;
+    }
+    if (ReponseQuitter == QMessageBox::Yes && !fenetres().isEmpty()) {
+        // Unless every document was written, nothing is closed: no work is lost.
+        if (FileSaveItemClick() != ResultatSauvegarde::Enregistre) {
+            exitBtn_->setChecked(false);
+            return false;
+        }
+    }
+    ecritJournaux();
+    // The windows go from the last to the first, without their own close question.
+    fini_ = true;
+    const QList<QMdiSubWindow*> sous = zoneMdi_->subWindowList(QMdiArea::CreationOrder);
+    for (int i = sous.size() - 1; i >= 0; --i)
+        delete sous[i];
+    metMenusAJour();
+    return true;
+}
+
+void TMainForm::ecritJournaux()
+{
+    const QDir temp(DossierTemp());
+    QStringList erreurs;
+    const EcritureTexte courbes = EcritFichierTexte(temp.filePath(QStringLiteral("Courbes.txt")), etatGraphe().JournalCourbes);
+    if (!courbes.ok)
+        erreurs << courbes.erreur;
+    JournalSession.append(LigneDate(QStringLiteral("Fin : ")));
+    const EcritureTexte session = EcritFichierTexte(temp.filePath(QStringLiteral("Session.txt")), JournalSession);
+    if (!session.ok)
+        erreurs << session.erreur;
+    if (!erreurs.isEmpty())
+        BoiteMessage(this, QMessageBox::Warning, erreurs.join(QLatin1Char('\n')));
+}
+
+void TMainForm::supprimeDossierTravail()
+{
+    EtatGraphe& etat = etatGraphe();
+    if (etat.DossierTravail.isEmpty())
+        return;
+    QDir(etat.DossierTravail).removeRecursively();
+    etat.DossierTravail.clear();
+}
+
+void TMainForm::closeEvent(QCloseEvent* evenement)
+{
+    if (fini_) {
+        evenement->accept();
+        return;
+    }
+    if (!demandeFin()) {
+        evenement->ignore();
+        return;
+    }
+    supprimeDossierTravail();
+    evenement->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// Events
+
+void TMainForm::wheelEvent(QWheelEvent* evenement)
+{
+    // Only over the frame itself: the graph windows take their own wheel.
+    QWidget* sous = childAt(evenement->position().toPoint());
+    for (QWidget* w = sous; w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(w)) {
+            evenement->ignore();
+            return;
+        }
+    evenement->accept();
+    if (rouletteOuverte_)
+        return;
+    rouletteOuverte_ = true;
+    BoiteMessage(this, QMessageBox::Information, QStringLiteral("On s'amuse !!!"));
+    rouletteOuverte_ = false;
+}
+
+bool TMainForm::event(QEvent* evenement)
+{
+    if (evenement->type() == QEvent::StatusTip) {
+        AfficheConseil(static_cast<QStatusTipEvent*>(evenement)->tip());
+        return true;
+    }
+    return QMainWindow::event(evenement);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::Show && EstFicheDuProgramme(objet))
+        AppliqueCouleurFiche(static_cast<QWidget*>(objet));
+    return QMainWindow::eventFilter(objet, evenement);
+}

@@ -1,0 +1,191 @@
+// The frame window: the parent of every graph window. It starts the program (folders,
+// settings, logs, the first window "Fenêtre 1"), carries the tool bars, the status bar and
+// the warnings panel, shows the active graph window's menus in its menu bar, speaks to the
+// user for the graph objects (the interlocutor), and ends the program in order (save
+// prompt, session files, removal of this run's working folder).
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "frame/parametresini.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+class TForm1;
+class GCDessin;
+class GCListAires;
+class GCCourbe;
+class GCAire;
+class Interlocuteur;
+class TParminmax;
+class Tparaauto;
+
+// Where the program keeps its files. Empty fields take the defaults: the program's folder
+// when it can be written, else the user's data folder; the session folder "temp" under the
+// user's data folder.
+struct OptionsCadre {
+    QString dossierProgramme;
+    QString dossierTemp;
+    // Documents named on the command line, as absolute paths (opened at start once
+    // documents can be read).
+    QStringList documents;
+    // With several arguments: all of them joined by blanks, as an absolute path (a path
+    // holding blanks that the shell split).
+    QString cheminJoint;
+};
+
+// "Date : " and the date and time, the first line of both session logs.
+QString LigneDate(const QString& prefixe = QStringLiteral("Date : "));
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(const OptionsCadre& options = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- program-wide state
+    const ParametresIni& parametres() const { return parametres_; }
+    QString DossierProgramme() const;
+    QString DossierTemp() const;
+    QString CheminIni() const;  // DossierProgramme/virk.ini
+    // Number that the next new graph window gets; never goes back.
+    int CompteurFenetres = 1;
+    // Warnings panel allowed.
+    bool AvertissementsActifs = true;
+    // Answer to the exit prompt.
+    QMessageBox::StandardButton ReponseQuitter = QMessageBox::NoButton;
+    // Log of the session's commands ("Session.txt" at exit).
+    QStringList JournalSession;
+    // Messages of the start-up (settings, folders), shown once the frame runs.
+    const QStringList& messagesDemarrage() const { return messagesDemarrage_; }
+    const OptionsCadre& options() const { return options_; }
+
+    // --- graph windows
+    // Creates a graph window numbered CompteurFenetres (the caller adds 1 to the counter
+    // right after), with that caption (an empty caption keeps the title of new windows),
+    // and makes it the active one.
+    TForm1* CreeFenetre(const QString& titre);
+    // The open graph windows, in creation order.
+    QList<TForm1*> fenetres() const;
+    // The active graph window (the current one of the MDI area), or null.
+    TForm1* fenetreActive() const;
+    // Index in fenetres() of the window of that number, searched from the last to the
+    // first; -1 when none.
+    int IndexFenetre(int numero) const;
+    QMdiArea* zoneMdi() const { return zoneMdi_; }
+    // The curve of that identifier, searched over the windows from the last to the first
+    // (disabled windows are passed over); null when none.
+    std::shared_ptr<GCCourbe> CourbeParIdentifiant(const QString& identifiant) const;
+    // The area of that identity stamp, searched over the windows by increasing number; null
+    // when none.
+    std::shared_ptr<GCAire> AireParEmpreinte(const QString& empreinte) const;
+
+    // --- warnings memo
+    // "-> Problème de calcul ! ..." naming the curve.
+    void AjouteAvertissement(const QString& libelle);
+    // One line of the memo, as it stands.
+    void AjouteLigneAvertissement(const QString& ligne);
+    void VideAvertissements();
+    QPlainTextEdit* MemoAvert() const { return memoAvert_; }
+    QWidget* Panel1() const { return panel1_; }
+
+    // --- tool bars and status bar
+    QToolBar* SpeedPanel() const { return speedPanel_; }
+    QToolBar* TransfoBar() const { return transfoBar_; }
+    QToolBar* Op1Bar() const { return op1Bar_; }
+    QToolBar* SupplBar() const { return supplBar_; }
+    QLabel* PanneauEtat(int i) const { return panneaux_[i]; }
+
+    // Forms created at start, hidden.
+    Tparaauto* paraauto() const { return paraauto_; }
+    TParminmax* Parminmax() const { return parminmax_; }
+
+    // --- commands
+    // Writes the settings file from the active window (asks before replacing the file);
+    // false when nothing was written.
+    bool Configuration1Click();
+    // Menu "&Quitter": goes through the frame's close, like the window's close button.
+    void FileExitItemClick();
+    // The save command of the exit prompt.
+    enum class ResultatSauvegarde { Enregistre, Annule, Echec };
+    virtual ResultatSauvegarde FileSaveItemClick();
+    // Runs a frame command that a graph window names.
+    void CommandeCadre(const QString& gestionnaire);
+    // Panel1 follows the memo: shown when warnings are allowed and it holds a line.
+    void UpdateMenuItems();
+    // The application's hint handler: the hint goes to the third panel of the status bar.
+    void AfficheConseil(const QString& conseil);
+    // A message box for the graph objects (never while a widget paints: then it waits for
+    // the end of the paint); the same text is not shown twice at once.
+    void montreMessage(const QString& texte);
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void wheelEvent(QWheelEvent* evenement) override;
+    bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void construitFenetre();
+    void construitMenus();
+    void determineDossiers(const OptionsCadre& options);
+    void LitParametresIni();
+    void appliqueParametres();
+    void metMenusAJour();
+    void fenetreDetruite(QObject* fenetre);
+    // The exit prompt and what follows it; false when the program goes on.
+    bool demandeFin();
+    void ecritJournaux();
+    void supprimeDossierTravail();
+    void montreMessagesDemarrage();
+    void montreMessagesEnAttente();
+
+    ParametresIni parametres_;
+    FichierIni ini_;  // the settings file as read at start: the frames of new windows read it
+    QStringList messagesDemarrage_;
+    OptionsCadre options_;
+    std::unique_ptr<Interlocuteur> interlocuteur_;
+    Interlocuteur* interlocuteurPrecedent_ = nullptr;
+
+    QMdiArea* zoneMdi_ = nullptr;
+    QWidget* panel1_ = nullptr;
+    QPlainTextEdit* memoAvert_ = nullptr;
+    QToolBar* speedPanel_ = nullptr;
+    QToolBar* transfoBar_ = nullptr;
+    QToolBar* op1Bar_ = nullptr;
+    QToolBar* supplBar_ = nullptr;
+    QLabel* panneaux_[3] = {nullptr, nullptr, nullptr};
+    QAction* exitBtn_ = nullptr;
+    Tparaauto* paraauto_ = nullptr;
+    TParminmax* parminmax_ = nullptr;
+    QMenu* menuFichier_ = nullptr;
+    QMenu* menuTransfoPerso_ = nullptr;
+    QMenu* menuFenetre_ = nullptr;
+
+    struct Inscription {
+        QPointer<TForm1> fenetre;
+        QObject* cle = nullptr;
+        GCDessin* dessin = nullptr;
+        GCListAires* aires = nullptr;
+    };
+    QList<Inscription> inscriptions_;  // windows in creation order, with their lists
+
+    QStringList messagesEnAttente_;
+    QSet<QString> messagesOuverts_;
+    bool messagesPrevus_ = false;
+    bool panneauPrevu_ = false;
+    bool rouletteOuverte_ = false;
+    bool fini_ = false;
+};

@@ -1,0 +1,321 @@
+// The graph window: one document of the program, shown as one child of the frame's MDI
+// area. It owns the document's frame (GCRepere), its curves (GCDessin), texts
+// (GCListTextes), areas (GCListAires), polygonal plates (GCListPlaq) and its ten auxiliary
+// functions F0..F9, paints them through an off-screen buffer, and carries the window's main
+// menu, its two pop-up menus and its close procedure.
+//
+// What the frame needs:
+// - create it with its number (the window's tag), put it in a QMdiSubWindow;
+// - show menus() in its menu bar while the window is the active child, and refresh its
+//   own menu items and buttons when etatMenusChange() is emitted;
+// - run the frame-side commands that commandeCadre() names ("FileOpenItemClick",
+//   "FileSaveItemClick", "FileCloseItemClick", "FileExitItemClick", "WindowCascadeItemClick",
+//   "WindowTileItemClick", "MosaqueVerticale1Click", "WindowArrangeItemClick",
+//   "WindowMinimizeItemClick", "Infos1Click", "Nouvellefentre1Click");
+// - clear its warnings memo on videAvertissements();
+// - call FormActivate() when the sub-window becomes active;
+// - at exit, delete the windows directly (closing them asks the user).
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "graph/GCclasse_base.h"
+
+class QAction;
+class QMenu;
+class QPainter;
+class QLabel;
+class GCRepere;
+class GCDessin;
+class GCListTextes;
+class GCListAires;
+class GCListPlaq;
+class GCCourbe;
+class GCAire;
+class TForm1;
+class InterlocuteurPeinture;
+
+// ---------------------------------------------------------------------------------------
+// The window's main menu as data: one row per item, in menu order (a top-level item, then
+// its sub-items recursively, then the next top-level item). The menu customisation file and
+// the frame's tool bars walk the same table.
+
+using GestionnaireMenu = void (TForm1::*)(QAction* emetteur);
+
+struct ArticleMenu {
+    int profondeur;               // 0 for a top-level menu, 1 for its items, 2...
+    const char* nom;              // the item's name (objectName of its QAction)
+    const char* libelle;          // caption, accelerator mark "&" included
+    const char* raccourci;        // key sequence ("Ctrl+X") or null
+    GestionnaireMenu gestionnaire;// null: the item opens a sub-menu, or is not available yet
+    int tag = 0;                  // the item's tag (items that share a handler)
+    bool cochable = false;        // the item carries a check mark
+};
+
+// Every item of the window's main menu, in menu order.
+const std::vector<ArticleMenu>& TableMenuPrincipal();
+
+// The message of a command that this version does not offer yet.
+QString MessageNonDisponible();
+
+// ---------------------------------------------------------------------------------------
+// Dialogs of the window itself (colour, title, size, text viewer). The window shows them
+// through this interface, so that tests can script the answers; the default one uses Qt's
+// dialogs.
+
+class DialoguesFenetre {
+public:
+    virtual ~DialoguesFenetre() = default;
+    // Colour dialog; true and the colour changed on OK.
+    virtual bool choisitCouleur(QWidget* parent, QColor& couleur) = 0;
+    // One-line text dialog with a caption and a prompt; true and the text changed on OK.
+    virtual bool saisitTexte(QWidget* parent, const QString& titre, const QString& invite,
+                             QString& texte) = 0;
+    // Window size dialog (client width and height); true and both changed on OK.
+    virtual bool saisitTaille(QWidget* parent, int& largeur, int& hauteur) = 0;
+    // Read-only text viewer, modal.
+    virtual void montreTexte(QWidget* parent, const QString& titre, const QStringList& lignes) = 0;
+};
+
+// The installed window dialogs (Qt's own when none is installed).
+DialoguesFenetre& dialoguesFenetre();
+// Installs an implementation (null: back to Qt's). The caller keeps it alive.
+void installeDialoguesFenetre(DialoguesFenetre* dialogues);
+
+// ---------------------------------------------------------------------------------------
+// Defaults of new windows (from the settings file) and the window subsystem's shared
+// values.
+
+class FichierIni;
+
+struct ReglagesFenetres {
+    QString TitreFenetre = QStringLiteral("Fenêtre 1");
+    TCouleur CouleurFenetre = 0xFFFFFF;
+    int LargeurFenetre = 520;   // client size of a new window
+    int HauteurFenetre = 520;
+    // The settings file as read at start-up (null: none): the frame of every new window
+    // reads its defaults from it.
+    const FichierIni* Ini = nullptr;
+};
+ReglagesFenetres& reglagesFenetres();
+
+// The curve under the mouse (target of the curve pop-up menu); a weak reference, so a
+// deleted curve leaves it empty.
+std::weak_ptr<GCCourbe>& CourbeCourante();
+// The hit code of the last mouse press: a curve number when positive, 0 nothing, negative
+// for the frame's objects.
+int& CodeObjetSouris();
+
+// A new curve of the source's class, numbered numero in window numeroFenetre, carrying a copy
+// of the source; null for a kind that no class takes (F, K, M, V, or outside A..Y).
+std::shared_ptr<GCCourbe> CloneCourbe(const GCCourbe& source, int numero, int numeroFenetre);
+// The same for areas, by their kind (A, J, M, T); null for another kind.
+std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre);
+
+// The index of the curve of that identifier in the list (the designated curves), or -1.
+int IndiceCourbeParIdentifiant(const std::vector<std::shared_ptr<GCCourbe>>& courbes,
+                               const QString& identifiant);
+
+// Client sizes taken from documents and settings are kept within these bounds.
+constexpr int TailleFenetreMin = 80;
+constexpr int TailleFenetreMax = 8192;
+
+// ---------------------------------------------------------------------------------------
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // numero: the window's number (its tag), given by the frame in creation order.
+    explicit TForm1(int numero, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    int numero() const { return numero_; }
+    int Tag() const { return numero_; }
+
+    // The caption (title). A ";" or a line break, which documents cannot hold in a field,
+    // becomes ",".
+    QString titre() const { return windowTitle(); }
+    void fixeTitre(const QString& titre);
+
+    // The main menu's top-level menus, in order, for the frame's menu bar.
+    QList<QMenu*> menus() const { return menus_; }
+    // The action of a main-menu item, by name (null when there is none).
+    QAction* action(const QString& nom) const;
+    // The two pop-up menus: window options, curve options.
+    QMenu* Optionfenetre() const { return optionFenetre_; }
+    QMenu* OptionTrace() const { return optionTrace_; }
+
+    // Asks whether the window may close ("Etes-vous sûr(e) de vouloir fermer cette
+    // fenêtre ?"); on yes, the curves that no other window lists leave the names callable
+    // in formulas, and the frame's warnings are cleared. The window's closeEvent goes
+    // through it.
+    bool confirmeFermeture();
+
+    // --- the document
+    GCDessin& Dessin() { return *dessin_; }
+    GCRepere& Repere() { return *repere_; }
+    GCListTextes& Textes() { return *textes_; }
+    GCListAires& Aires() { return *aires_; }
+    GCListPlaq& Plaques() { return *plaques_; }
+    std::array<QString, 10>& FonctionsAux() { return fonctionsAux_; }
+    const std::array<QString, 10>& FonctionsAux() const { return fonctionsAux_; }
+
+    // Background: 0 plain colour, 1 loaded picture under the drawing, 2 rendering of the
+    // areas.
+    int ModeFond() const { return modeFond_; }
+    void FixeModeFond(int mode) { modeFond_ = mode; }
+    QColor couleurFond() const { return couleurFond_; }
+    void fixeCouleurFond(const QColor& couleur);
+    // The background picture (mode 1): its path as stored, whether it is stretched, and the
+    // picture itself (null when it could not be loaded).
+    QString FichierImage;
+    bool EtireImage = false;
+    QImage ImageFond;
+
+    QString Commentaire;          // the document's comment
+    bool CommentaireAMontrer = true;
+    bool SuitParametres = false;  // parameter keys redraw through the back buffer
+    bool AiresARecalculer = false;
+    int ModeSouris = 11;          // mouse mode; 11 is idle
+    int XClic = 0, YClic = 0;
+    double UniteX = 0, UniteY = 0;   // world units per pixel, from the last paint
+    QString NomCourbeDeplacee;
+
+    // The drawing area (the paint box), its size and the last rendering.
+    QWidget* PaintBox() const { return paintBox_; }
+    QSize tailleDessin() const;
+    const QImage& Tampon() const { return tampon_; }
+    // What the paint box shows: the last rendering, texts included.
+    const QImage& Affichage() const { return affichage_; }
+    // The area layer (mode 2) or background picture layer (mode 1), paint-box sized.
+    const QImage& CoucheFond() const { return coucheFond_; }
+    // Number of renderings made so far (tests and benchmarks).
+    int nombrePeintures() const { return peintures_; }
+
+    // Client size of the window (the paint box fills it), kept within the bounds.
+    void fixeTailleClient(int largeur, int hauteur);
+
+    // --- operations of the window
+    // Compiles F0..F9 into the program-wide table; a text that does not compile is reported
+    // (once until it changes) after the paint.
+    void CompileFonctionsAux();
+    // Renders the whole window into the back buffer now and shows it (keep >= 1: draw over
+    // the previous rendering instead of clearing it).
+    void DessineTampon(int garde = 0);
+    // The window's paint, as the paint box runs it: into the painter (the back buffer).
+    void PaintBoxPaint(QPainter& peintre);
+    // The parameter-variation step: parameter indice (0..9) takes the value text in every
+    // designated curve and area, and each window concerned is redrawn through its back
+    // buffer, mode being passed as "keep". Mode 2 first makes a copy of every designated
+    // curve and area in its own window, derived copies pointing at the copies of their
+    // designated mothers, so that each step leaves its trace. Windows that are gone (null)
+    // and objects whose window is not in the list are passed over.
+    static void RedessineApresParametre(int indice, const QString& valeur, int mode,
+                                        const std::vector<std::shared_ptr<GCCourbe>>& courbes,
+                                        const std::vector<std::shared_ptr<GCAire>>& aires,
+                                        const QList<QPointer<TForm1>>& fenetres);
+    // The curves' and the auxiliary functions' messages already shown are forgotten (after a
+    // definition changed), so that they are shown again at the next paint if still true.
+    void oublieMessages();
+
+    // --- handlers of the main menu and the pop-up menus
+    void FormActivate();
+    void FormResize();
+    void Changerlataille1Click(QAction* = nullptr);
+    void Changerletitre1Click(QAction* = nullptr);
+    void Changerlacouleurdufond1Click(QAction* = nullptr);
+    void PaintBoxDblClick(QAction* = nullptr);
+    void DupliquerClick(QAction* emetteur = nullptr);
+    void DupInvClick(QAction* = nullptr);
+    void InfoscrbClick(QAction* = nullptr);
+    void chgnomClick(QAction* = nullptr);
+    void Tableaudevaleurs1Click(QAction* = nullptr);
+    void Ecouter1Click(QAction* = nullptr);
+    // Frame-side commands of the window's menus.
+    void Ouvrir1Click(QAction* = nullptr);
+    void Libells2Click(QAction* = nullptr);
+    void Fermer1Click(QAction* = nullptr);
+    void Quitter1Click(QAction* = nullptr);
+    void Toutrduire1Click(QAction* = nullptr);
+    void Mosaqueverticale1Click(QAction* = nullptr);
+    void Mosaquehorizontale1Click(QAction* = nullptr);
+    void Cascade1Click(QAction* = nullptr);
+    void Informations1Click(QAction* = nullptr);
+    void Nouvellefentre1Click(QAction* = nullptr);
+    // Any item whose command this version does not offer yet.
+    void NonDisponible(QAction* = nullptr);
+
+signals:
+    // The window's menu and button states may have changed (after each paint): the frame
+    // refreshes its menus and buttons (its UpdateMenuItems).
+    void etatMenusChange();
+    // The frame's warnings memo is to be emptied (start of each paint, closing).
+    void videAvertissements();
+    // A command that the frame carries out, by its handler's name.
+    void commandeCadre(const QString& gestionnaire);
+    // The window became active (the frame runs its own activation handler).
+    void activee();
+
+protected:
+    void resizeEvent(QResizeEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    QSize sizeHint() const override;
+
+private:
+    friend class BoiteDessin;
+    void construitMenus();
+    void peintBoite(QPainter& peintre, const QRect& zone);
+    void dessineFond(QPainter& peintre, int largeur, int hauteur);
+    void rendCoucheFond(int largeur, int hauteur, bool calcule);
+    void retiensMessages();
+    void montreMessagesDiffere();
+    void signaleEtatMenusDiffere();
+    // The curve of the last mouse press (CodeObjetSouris), or null.
+    std::shared_ptr<GCCourbe> courbeDuCode() const;
+
+    int numero_;
+    int modeFond_ = 0;
+    QColor couleurFond_ = Qt::white;
+    std::unique_ptr<GCRepere> repere_;
+    std::unique_ptr<GCDessin> dessin_;
+    std::unique_ptr<GCListTextes> textes_;
+    std::unique_ptr<GCListAires> aires_;
+    std::unique_ptr<GCListPlaq> plaques_;
+    std::array<QString, 10> fonctionsAux_;
+
+    QWidget* paintBox_ = nullptr;
+    QWidget* transport_ = nullptr;
+    QLabel* labelInfo_ = nullptr;
+    QList<QMenu*> menus_;
+    QList<QAction*> actions_;
+    QMenu* optionFenetre_ = nullptr;
+    QMenu* optionTrace_ = nullptr;
+
+    QImage tampon_;        // back buffer
+    QImage affichage_;     // what the paint box shows (the rendering, texts included)
+    bool afficheTampon_ = false;  // the next paint shows affichage_ as it is
+    QSize tailleVoulue_;   // client size asked for
+    QImage coucheFond_;    // area layer / background picture layer
+    QImage imageSauvee_;   // picture of the paint box kept while dragging
+    int peintures_ = 0;
+    bool enPeinture_ = false;
+
+    // Messages raised while painting, shown once the paint has ended; each text once until
+    // the definitions change.
+    std::unique_ptr<InterlocuteurPeinture> interPeinture_;
+    QStringList messagesEnAttente_;   // raised, not shown yet
+    QSet<QString> messagesMontres_;
+    bool messagesPrevus_ = false;
+    bool etatMenusPrevu_ = false;
+};

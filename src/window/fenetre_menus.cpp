@@ -1,0 +1,251 @@
+// The graph window's main menu as one table, in menu order. The menu customisation file
+// (one line per item, in this order), the frame's tool bars and the window's own menus are
+// all built from it.
+#include "window/fenetre.h"
+
+namespace {
+
+// Shorter rows: depth, name, caption, shortcut, handler, tag, checkable.
+#define G(f) (&TForm1::f)
+#define ND (&TForm1::NonDisponible)
+
+const std::vector<ArticleMenu> table = {
+    // ----------------------------------------------------------------- Fichier
+    {0, "Fichier1", "&Fichier", nullptr, nullptr},
+    {1, "Ouvrir", "&Ouvrir", nullptr, nullptr},
+    {2, "Ouvrir1", "Fichier de &Courbes", nullptr, G(Ouvrir1Click)},
+    {2, "FichiersonWav1", "Fichier &son (Wav)", nullptr, ND},
+    {2, "Transfoperso1", "&Transfo. personnelles", nullptr, ND},
+    {1, "Enregistrer", "&Enregistrer", nullptr, nullptr},
+    {2, "Libells2", "&Fenêtres", nullptr, G(Libells2Click)},
+    {2, "Configuration1", "&Configuration", nullptr, ND},
+    {2, "HGL1", "&JPEG", nullptr, ND},
+    {2, "Images1", "&Bitmap", nullptr, ND},
+    {2, "Metafile1", "&Metafile", nullptr, ND},
+    {2, "PSTricks1", "&Tex (PSTricks)", nullptr, ND},
+    {2, "Trperso1", "Transfo. &perso", nullptr, ND},
+    {1, "Chargerimages1", "Charger &image", nullptr, ND},
+    {1, "Ajusterimage1", "&Ajuster image", nullptr, ND},
+    {1, "Supprimerimage1", "&Supprimer image", nullptr, ND},
+    {1, "Comment", "Co&mmentaires", nullptr, ND},
+    {1, "Imprimer1", "Im&primer", nullptr, ND},
+    {1, "Fermer1", "F&ermer", nullptr, G(Fermer1Click)},
+    {1, "Quitter1", "&Quitter", nullptr, G(Quitter1Click)},
+
+    // ----------------------------------------------------------------- Edition
+    {0, "Edition1", "&Edition", nullptr, nullptr},
+    {1, "Couper1", "Co&uper", "Ctrl+X", ND},
+    {1, "Copier1", "&Copier", "Ctrl+C", ND},
+    {1, "Coller1", "C&oller", "Ctrl+V", ND},
+    {1, "Pressepapiers1", "&Presse-papiers", nullptr, ND},
+    {1, "Historiques1", "&Historiques", nullptr, nullptr},
+    {2, "Courbes2", "&Courbes", nullptr, ND},
+    {2, "Session1", "&Items menu", nullptr, ND},
+
+    // ----------------------------------------------------------------- Courbes
+    {0, "Courbes1", "&Courbes", nullptr, nullptr},
+    {1, "Dfinir1", "&Définir", nullptr, nullptr},
+    {2, "BCourbedeBzier1", "&B : Courbe de Bézier", nullptr, ND},
+    {2, "CChronique1", "&C : Chronique", nullptr, ND},
+    {2, "DDerive1", "&D : Dérivée", nullptr, ND},
+    {2, "EEquationdiffdordren1", "&E : Equation diff. d'ordre n", nullptr, ND},
+    {2, "HSystmedquadiffdu1erordre1", "&H : Système d'équa. diff. du 1er ordre", nullptr, ND},
+    {2, "IImplicitefxy01", "&I : Implicite f(x,y)=0", nullptr, nullptr},
+    {3, "Autres1", "&Autres", nullptr, ND},
+    {3, "DroiteAxByC01", "&Droite Ax+By+C=0", nullptr, ND},
+    {3, "Coniques1", "&Conique", nullptr, ND},
+    {2, "JIntgrale1", "&J : Intégrale", nullptr, ND},
+    {2, "LListenuagedepoints1", "&L : Liste (nuage) de points", nullptr, ND},
+    {2, "NSuitesetrcurrence1", "&N : Suites et récurrence", nullptr, nullptr},
+    {3, "NEquationsdercurrence1", "&Suites Un=f(n)", nullptr, ND, 1},
+    {3, "Rcurrence1", "&Récurrence Un+1=f(n,Un)", nullptr, ND, 2},
+    {3, "Escargot1", "\"&Escargot\" Un+1=f(Un)", nullptr, ND, 3},
+    {3, "Systme1", "S&ystème (Xn+1,Yn+1)=F(Xn,Yn)", nullptr, nullptr},
+    {4, "Suitesdepoints1", "&Suites de points", nullptr, ND, 4},
+    {4, "Julia1", "&Julia", nullptr, ND, 5},
+    {4, "Mandelbrot1", "&Mandelbrot", nullptr, ND, 6},
+    {2, "PPolaire1", "&P : Polaire [rho=f(t) ; theta=g(t)]", nullptr, ND},
+    {2, "RPriodique1", "&R : Périodique", nullptr, ND},
+    {2, "SSriedefonctions1", "&S : Série de fonctions", nullptr, ND},
+    {2, "TFormeparamtrique1", "&T : Forme paramétrique [x=f(t) ; y=g(t)]", nullptr, ND},
+    {2, "WCourbeBSpline1", "&W : Courbe B-Spline", nullptr, ND},
+    {2, "XCartsienneenX1", "&X : Cartésienne x=f(y)", nullptr, ND},
+    {2, "YCartsienneeny1", "&Y : Cartésienne y=f(x)", nullptr, ND},
+    {1, "Saisiegraphique1", "&Saisie graphique", nullptr, nullptr},
+    {2, "Pointparpoint1", "&Point par point", nullptr, ND, 0, true},
+    {2, "Lignebrise1", "&Ligne brisée", nullptr, ND, 0, true},
+    {2, "Mainleve1", "&Main levée", nullptr, ND, 0, true},
+    {1, "Modifier1", "&Modifier", nullptr, ND},
+    {1, "Dupliquer", "D&upliquer", nullptr, G(DupliquerClick)},
+    {1, "Cacher1", "&Cacher / Montrer", nullptr, ND},
+    {1, "Supprimer1", "S&upprimer", nullptr, ND},
+    {1, "Pointssurcourbe1", "&Points sur courbe", nullptr, nullptr},
+    {2, "Affilier1", "Point &quelconque", nullptr, ND},
+    {2, "Pointsparticuliers1", "Points &particuliers", nullptr, ND},
+    {1, "GenererChronik", "&Transfert en chronique", nullptr, ND},
+    {1, "Fonctionsauxiliaires1", "&Fonctions auxiliaires", nullptr, ND},
+    {1, "Paramtrespersonnels1", "Paramètres p&ersonnels", nullptr, ND},
+    {1, "Ecouter1", "&Ecouter", nullptr, ND},
+
+    // ----------------------------------------------------------------- Actions
+    {0, "Actions1", "&Actions", nullptr, nullptr},
+    {1, "Oprationssur1courbe1", "Opérations sur &1 courbe", nullptr, nullptr},
+    {2, "Opposee", "&Opposée : - f", nullptr, ND},
+    {2, "Inverse", "&Inverse : 1/f", nullptr, ND},
+    {2, "Puissance1", "&Puissance : f^n", nullptr, ND},
+    {2, "Valeurabsolue1", "&Valeur absolue : |f|", nullptr, ND},
+    {2, "PartiePositive1", "Partie Po&sitive", nullptr, ND},
+    {2, "PartieNgative1", "Partie &Négative", nullptr, ND},
+    {2, "Ecrtage1", "&Ecrêtement", nullptr, ND},
+    {2, "Multiplication", "&Multiplication par un réel", nullptr, ND},
+    {2, "Priodiser1", "Pé&riodisation", nullptr, ND},
+    {2, "Dcimation1", "&Décimation", nullptr, ND},
+    {2, "composee", "N-ième &composée", nullptr, ND},
+    {2, "Norme1", "N&orme", nullptr, ND},
+    {2, "Enveloppes1", "En&veloppes", nullptr, nullptr},
+    {3, "EnveloppeInfrieure1", "Enveloppe &Inférieure", nullptr, ND},
+    {3, "EnveloppeSuprieure1", "Enveloppe &Supérieure", nullptr, ND},
+    {2, "Composantes1", "Compos&antes", nullptr, nullptr},
+    {3, "ComposanteenX1", "Composante en &X", nullptr, ND},
+    {3, "ComposanteenY1", "Composante en &Y", nullptr, ND},
+    {2, "Blocages1", "&Blocages", nullptr, nullptr},
+    {3, "BlocageRetard1", "Blocage &Retard", nullptr, ND},
+    {3, "BlocageAvance1", "Blocage &Avance", nullptr, ND},
+    {3, "BlocageMini1", "Blocage M&ini", nullptr, ND},
+    {3, "BlocageMoyenne1", "Blocage M&oyenne", nullptr, ND},
+    {3, "BlocageMaxi1", "Blocage Ma&xi", nullptr, ND},
+    {3, "BlocageMdian1", "Blocage &Médian", nullptr, ND},
+    {3, "BlocageQuelconque1", "Blocage &Quelconque", nullptr, ND},
+    {1, "Oprationssur2courbes1", "Opérations sur &2 courbes", nullptr, ND},
+    {1, "Drive1", "&Dérivée", nullptr, ND},
+    {1, "Primitive1", "&Primitive", nullptr, ND, 0, true},
+    {1, "Approximations1", "&Régressions", nullptr, ND},
+    {1, "Lissages1", "&Lissages", nullptr, nullptr},
+    {2, "Gauche1", "&Médianes mobiles centrées", nullptr, ND},
+    {2, "Centre1", "M&oyennes mobiles centrées", nullptr, ND},
+    {2, "Droite1", "&Regression affine glissante", nullptr, ND},
+    {2, "Gauss", "Lissage à noyau &gaussien", nullptr, ND},
+    {1, "Dveloppes1", "Dé&veloppées", nullptr, ND},
+    {1, "Podaires1", "Po&daires", nullptr, ND},
+    {1, "Transformes1", "&Transformées", nullptr, nullptr},
+    {2, "Symtries1", "&Symétries", nullptr, nullptr},
+    {3, "SymH", "Orthogonale d'axe &horizontal", nullptr, ND},
+    {3, "symV", "Orthogonale d'axe &vertical", nullptr, ND},
+    {3, "SymOb", "Orthogonale d'axe &oblique", nullptr, ND},
+    {3, "SymCtr", "&Centrale", nullptr, ND},
+    {2, "Translation1", "&Translation", nullptr, ND},
+    {2, "Rotation1", "&Rotation", nullptr, ND},
+    {2, "Homothtie1", "&Homothétie", nullptr, ND},
+    {2, "Similitude1", "S&imilitude", nullptr, ND},
+    {2, "Affinitsorthogonales1", "&Affinités orthogonales", nullptr, nullptr},
+    {3, "AffinitdaxeOx1", "Affinité d'axe O&x", nullptr, ND},
+    {3, "AffinitdaxeOy1", "Affinité d'axe O&y", nullptr, ND},
+    {2, "Transfoaffine1", "Transfo. a&ffine quelconque", nullptr, ND},
+    {2, "Homographie1", "Homo&graphie", nullptr, ND},
+    {2, "Inversions1", "In&versions", nullptr, nullptr},
+    {3, "Complexe1", "&Complexe", nullptr, ND},
+    {3, "Gomtrique1", "&Géométrique", nullptr, ND},
+    {2, "Projections1", "&Projections", nullptr, nullptr},
+    {3, "Projorthogonales1", "Proj. &orthogonales", nullptr, nullptr},
+    {4, "Projsurunaxehorizontal1", "Proj. sur un axe &horizontal", nullptr, ND},
+    {4, "Projsurunaxeoblique1", "Proj. sur un axe &oblique", nullptr, ND},
+    {4, "Projsurunaxevertical1", "Proj sur un axe &vertical", nullptr, ND},
+    {3, "Projhorizontal1", "Proj. h&orizontale sur x=f(y)", nullptr, ND},
+    {3, "Projvertical1", "Proj. v&erticale sur y=f(x)", nullptr, ND},
+    {2, "TransfodeJoukowski1", "Transfo. de &Joukowski", nullptr, ND},
+    {2, "tfcomp", "Transformation &complexe", nullptr, ND},
+    {2, "Tfqcq", "Transformation &quelconque", nullptr, ND},
+    {2, "TransfodeLaplace1", "Transfo. de &Laplace", nullptr, ND},
+    {2, "TFD", "Transfo. de &Fourier (TFD)", nullptr, ND},
+    {2, "TFDrciproque1", "TFD &réciproque", nullptr, ND},
+    {1, "Paramtres1", "&Variation des paramètres", "Ctrl+P", ND},
+
+    // ----------------------------------------------------------------- Aires
+    {0, "Aires2", "Ai&res", nullptr, nullptr},
+    {1, "Dfinir3", "&Définir", nullptr, nullptr},
+    {2, "Dfinir2", "&Système d'inéquations", nullptr, ND},
+    {2, "Plaquepolygonale4", "&Plaque polygonale", nullptr, nullptr},
+    {3, "Plaquepolygonale1", "fermée sur &Point initial", nullptr, ND, 0},
+    {3, "Fermesuraxe1", "fermée sur &Axe des abscisses", nullptr, ND, 1},
+    {3, "Fermesurorigine1", "fermée sur &Origine", nullptr, ND, 2},
+    {1, "Modifier5", "&Modifier", nullptr, nullptr},
+    {2, "Modifier3", "&Processus dynamique", nullptr, ND},
+    {2, "Modifierinequations1", "&Système d'inéquations", nullptr, ND},
+    {2, "Plaquepolygonale2", "P&laque polygonale", nullptr, ND},
+    {1, "Supprimer4", "&Supprimer", nullptr, nullptr},
+    {2, "Supprimer3", "&Processus dynamique", nullptr, ND},
+    {2, "Supprimerinequations1", "&Système d'inéquations", nullptr, ND},
+    {2, "Plaquepolygonale3", "P&laque polygonale", nullptr, ND},
+    {1, "CacherVoir1", "&Cacher / Montrer", nullptr, ND},
+
+    // ----------------------------------------------------------------- Textes
+    {0, "Textes1", "&Textes", nullptr, nullptr},
+    {1, "Ecrire1", "&Ecrire", nullptr, ND},
+    {1, "Modifier2", "&Modifier", nullptr, ND},
+    {1, "Supprimer2", "&Supprimer", nullptr, ND},
+    {1, "CacherMontrer", "&Cacher/Montrer", nullptr, ND},
+
+    // ----------------------------------------------------------------- Infos
+    {0, "Infos2", "&Infos", nullptr, nullptr},
+    {1, "Coordonnes1", "&Coordonnées", nullptr, ND},
+    {1, "Distance1", "&Distances", nullptr, ND, 0, true},
+    {1, "Libells1", "&Libellés", nullptr, ND},
+    {1, "Erreurs1", "&Erreurs", nullptr, ND},
+    {1, "Units1", "&Unités", nullptr, ND},
+    {1, "Aires1", "&Aires", nullptr, ND},
+    {1, "Echantillons1", "&Tableaux de valeurs", nullptr, ND},
+    {1, "Tangentes1", "Tan&gentes et plus...", nullptr, ND, 0, true},
+    {1, "Commentaires1", "C&ommentaires", nullptr, ND},
+    {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, ND},
+
+    // ----------------------------------------------------------------- Repère and zoom
+    {0, "Repre2", "Re&père", nullptr, nullptr},
+    {1, "Repre1", "Modifie le &repère", nullptr, ND},
+    {1, "AjustY", "&Ajuste les ordonnées", nullptr, ND},
+    {1, "Origine1", "&Déplace l'origine", nullptr, ND},
+    {1, "Units2", "Modifie les &unités", nullptr, ND},
+    {0, "Zoom1", "&Zoom", nullptr, nullptr},
+    {1, "Automatique1", "&Automatique", nullptr, ND},
+    {1, "Manuel1", "&Manuel", nullptr, ND, 0, true},
+
+    // ----------------------------------------------------------------- Options
+    {0, "Options1", "&Options", nullptr, nullptr},
+    {1, "Dcimales1", "&Paramètres", nullptr, ND},
+    {1, "Menus1", "&Menus", nullptr, nullptr},
+    {2, "Charger1", "&Charger", nullptr, ND},
+    {2, "Sauver2", "&Sauver", nullptr, ND},
+    {2, "Personnaliser1", "&Personnaliser", nullptr, ND},
+    {1, "Barresdoutils1", "&Barres d'outils", nullptr, ND},
+
+    // ----------------------------------------------------------------- Fenêtre
+    {0, "Fentre1", "Fe&nêtre", nullptr, nullptr},
+    {1, "Nouvellefentre1", "&Nouvelle fenêtre", nullptr, G(Nouvellefentre1Click)},
+    {1, "Cascade1", "&Cascade", nullptr, G(Cascade1Click)},
+    {1, "Mosaquehorizontale1", "Mosaïque &horizontale", nullptr, G(Mosaquehorizontale1Click)},
+    {1, "Mosaqueverticale1", "Mosaïque &verticale", nullptr, G(Mosaqueverticale1Click)},
+    {1, "Toutrduire1", "&Tout réduire", nullptr, G(Toutrduire1Click)},
+    {1, "Informations1", "&Informations", nullptr, G(Informations1Click)},
+
+    // ----------------------------------------------------------------- Aide
+    {0, "Aide1", "Ai&de", nullptr, nullptr},
+    {1, "Rubriquesdaide1", "&Rubriques d'aide", nullptr, ND},
+    {1, "fnStd", "Fonctions prédéfinies d'&une variable", nullptr, ND},
+    {1, "fnStd2", "Fonctions prédéfinies de &deux variables", nullptr, ND},
+    {1, "Site", "&Site VIRK", nullptr, ND},
+    {1, "Apropos1", "&A propos", nullptr, ND},
+};
+
+#undef G
+#undef ND
+
+}  // namespace
+
+const std::vector<ArticleMenu>& TableMenuPrincipal()
+{
+    return table;
+}
+
+QString MessageNonDisponible()
+{
+    return QStringLiteral("Commande non disponible dans cette version.");
+}

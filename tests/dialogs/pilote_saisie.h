@@ -1,0 +1,115 @@
+// Driving modal dialogs from tests: an action runs on the next modal dialog that opens (so
+// code that calls exec() can be tested through the dialog's own widgets), scripted system
+// boxes, and a recording interlocutor.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <ostream>
+
+#include "dialogs/etatsaisie.h"
+#include "graph/etatgraphe.h"
+
+// Readable texts in the failure messages.
+inline void PrintTo(const QString& texte, std::ostream* os)
+{
+    *os << '"' << texte.toStdString() << '"';
+}
+
+// Runs action once on the first modal dialog, other than sauf, that becomes active. After 5
+// seconds without one, the active dialog (if any) is rejected and the test fails, so that a
+// test never hangs on an exec().
+template <class Action>
+void QuandModal(Action action, QWidget* sauf = nullptr)
+{
+    auto* minuterie = new QTimer;
+    auto* chrono = new QElapsedTimer;
+    chrono->start();
+    QPointer<QWidget> exclu(sauf);
+    minuterie->setInterval(5);
+    QObject::connect(minuterie, &QTimer::timeout, [=]() mutable {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w != exclu.data()) {
+            minuterie->stop();
+            minuterie->deleteLater();
+            delete chrono;
+            action(w);
+            return;
+        }
+        if (chrono->elapsed() > 5000) {
+            minuterie->stop();
+            minuterie->deleteLater();
+            delete chrono;
+            ADD_FAILURE() << "aucune boîte modale attendue ne s'est ouverte";
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                d->reject();
+        }
+    });
+    minuterie->start();
+}
+
+// A named child of the dialog (the test fails when it is missing).
+template <class W>
+W* Enfant(QWidget* parent, const char* nom)
+{
+    W* w = parent->findChild<W*>(QString::fromLatin1(nom));
+    EXPECT_NE(w, nullptr) << nom;
+    return w;
+}
+
+// Replaces the text of an edit as a user would: select all, then type.
+inline void Tape(QLineEdit* edit, const QString& texte)
+{
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, texte);
+}
+
+inline void Clique(QWidget* bouton)
+{
+    QTest::mouseClick(bouton, Qt::LeftButton);
+}
+
+class InterlocuteurEnregistre : public Interlocuteur {
+public:
+    void message(const QString& texte) override { messages.append(texte); }
+    void avertit(const QString& texte) override { avertissements.append(texte); }
+    bool demandeOuiNon(const QString& texte) override
+    {
+        questions.append(texte);
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    QStringList messages, avertissements, questions;
+    std::deque<bool> reponses;
+};
+
+class BoitesScriptees : public BoitesSaisie {
+public:
+    QString choisitFichier(QWidget*, const QString&, const QString&, const QString&) override { return fichier; }
+    bool choisitCouleur(QWidget*, QColor& c) override
+    {
+        c = couleur;
+        return true;
+    }
+    QString choisitLibelle(QWidget*, const QString& genres) override
+    {
+        genresDemandes = genres;
+        return libelle;
+    }
+    QString fichier, libelle, genresDemandes;
+    QColor couleur = Qt::red;
+};

@@ -1,0 +1,94 @@
+// What the frame's tests share: a scripted user for the message boxes, and folders of their
+// own for the program and its temporary files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "expression/etat.h"
+#include "frame/Main.h"
+#include "frame/boites.h"
+#include "graph/etatgraphe.h"
+
+// Answers the boxes in the order given; once the answers run out, OK where it is offered,
+// else No. Every text asked is kept.
+class RepondeurScript : public RepondeurBoites {
+public:
+    QList<QMessageBox::StandardButton> reponses;
+    QStringList textes;
+
+    QMessageBox::StandardButton repond(QMessageBox::Icon, const QString& texte,
+                                       QMessageBox::StandardButtons boutons) override
+    {
+        textes << texte;
+        if (!reponses.isEmpty())
+            return reponses.takeFirst();
+        return boutons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+    }
+    int compte(const QString& texte) const { return int(textes.count(texte)); }
+};
+
+inline QByteArray OctetsDe(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void EcritOctetsEssai(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+// Runs the queued calls (messages shown after the start, the warnings panel).
+inline void TraiteEvenements()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+class CadreEssai : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        InstalleRepondeur(&repondeur);
+        ASSERT_TRUE(programme.isValid() && temp.isValid());
+    }
+    void TearDown() override
+    {
+        cadre.reset();
+        InstalleRepondeur(nullptr);
+        reinitialiseGraphe();
+        reinitialiseCalcul();
+    }
+
+    OptionsCadre options() const
+    {
+        OptionsCadre o;
+        o.dossierProgramme = programme.path();
+        o.dossierTemp = temp.path();
+        return o;
+    }
+    TMainForm& demarre()
+    {
+        cadre = std::make_unique<TMainForm>(options());
+        TraiteEvenements();
+        return *cadre;
+    }
+    QString cheminIni() const { return programme.filePath(QStringLiteral("virk.ini")); }
+
+    RepondeurScript repondeur;
+    QTemporaryDir programme;
+    QTemporaryDir temp;
+    std::unique_ptr<TMainForm> cadre;
+};

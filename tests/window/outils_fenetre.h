@@ -1,0 +1,107 @@
+// Scripted stand-ins for the frame's interlocutor and the window's dialogs, and a fixture
+// that resets the program-wide state around each test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QStringList>
+#include <deque>
+
+#include "expression/etat.h"
+#include "graph/etatgraphe.h"
+#include "window/fenetre.h"
+
+// Records every message and memo line; answers the yes/no questions from a script (no when
+// the script is empty).
+class InterlocuteurScripte : public Interlocuteur {
+public:
+    void message(const QString& texte) override { messages.append(texte); }
+    void avertit(const QString& texte) override { avertissements.append(texte); }
+    bool demandeOuiNon(const QString& texte) override
+    {
+        questions.append(texte);
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    QStringList messages, avertissements, questions;
+    std::deque<bool> reponses;
+};
+
+class DialoguesScriptes : public DialoguesFenetre {
+public:
+    bool choisitCouleur(QWidget*, QColor& couleur) override
+    {
+        ++appels;
+        if (!accepte)
+            return false;
+        couleur = this->couleur;
+        return true;
+    }
+    bool saisitTexte(QWidget*, const QString& titre, const QString& invite, QString& texte) override
+    {
+        ++appels;
+        titres.append(titre);
+        invites.append(invite);
+        textesProposes.append(texte);
+        if (!accepte)
+            return false;
+        texte = this->texte;
+        return true;
+    }
+    bool saisitTaille(QWidget*, int& l, int& h) override
+    {
+        ++appels;
+        proposeL = l;
+        proposeH = h;
+        if (!accepte)
+            return false;
+        l = largeur;
+        h = hauteur;
+        return true;
+    }
+    void montreTexte(QWidget*, const QString& titre, const QStringList& lignes) override
+    {
+        ++appels;
+        titres.append(titre);
+        montre = lignes;
+    }
+    bool accepte = true;
+    QColor couleur = Qt::yellow;
+    QString texte;
+    int largeur = 300, hauteur = 200, proposeL = 0, proposeH = 0;
+    int appels = 0;
+    QStringList titres, invites, textesProposes, montre;
+};
+
+class FenetreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        reglagesFenetres() = ReglagesFenetres();
+        etatGraphe().interlocuteur = &inter;
+        installeDialoguesFenetre(&dialogues);
+    }
+    void TearDown() override
+    {
+        installeDialoguesFenetre(nullptr);
+        etatGraphe().interlocuteur = nullptr;
+        reinitialiseGraphe();
+        reinitialiseCalcul();
+    }
+    // Lets the queued calls (messages after a paint, menu states) run.
+    static void traiteEvenements()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    InterlocuteurScripte inter;
+    DialoguesScriptes dialogues;
+};

@@ -1,0 +1,307 @@
+// The curve definition commands: a y=f(x) curve typed in its dialog lands in the window,
+// is traced and saved; cancelling gives its number back; families (automatic, manual,
+// systems) in their order, with their names, and within their limits.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "dialogs/dialogues.h"
+#include "dialogs/etatsaisie.h"
+#include "dialogs/pilote_saisie.h"
+#include "dialogs/saisieY.h"
+#include "expression/formatage.h"
+#include "graph/GCAire.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCDessin.h"
+#include "graph/GCRepere.h"
+#include "outils_fenetre.h"
+#include "window/fenetre_courbes.h"
+
+namespace {
+
+class CibleTest : public CibleCourbes {
+public:
+    int numeroFenetre() const override { return 3; }
+    void ajouteCourbe(std::shared_ptr<GCCourbe> c) override { courbes.push_back(std::move(c)); }
+    void ajouteAire(std::shared_ptr<GCAire> a) override { aires.push_back(std::move(a)); }
+    GCRepere& repere() override { return repere_; }
+    void redessine() override { ++redessins; }
+
+    std::vector<PtrCourbe> courbes;
+    std::vector<std::shared_ptr<GCAire>> aires;
+    int redessins = 0;
+    GCRepere repere_{false, 400, 300};
+};
+
+class DefinitionCourbesTest : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        reinitialiseSaisie();
+        installeDialogues();
+        installeBoitesSaisie(&boites);
+    }
+    void TearDown() override
+    {
+        installeBoitesSaisie(nullptr);
+        reinitialiseSaisie();
+        FenetreTest::TearDown();
+    }
+
+    // Next dialog: the curve form; types the texts, picks the parameter mode and confirms.
+    // Then, when given, the next dialog (a parameter grid) gets the second action.
+    template <class Suite>
+    void saisit(const QString& libelle1, const QString& libelle2, const char* modeParametres, Suite suite)
+    {
+        QuandModal([=](QWidget* w) {
+            QuandModal(suite, w);
+            Tape(Enfant<QLineEdit>(w, "Edlib1"), libelle1);
+            if (!libelle2.isEmpty())
+                Tape(Enfant<QLineEdit>(w, "Edlib2"), libelle2);
+            Clique(Enfant<QRadioButton>(w, modeParametres));
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+    }
+    void saisit(const QString& libelle1, const QString& libelle2 = QString())
+    {
+        QuandModal([=](QWidget* w) {
+            Tape(Enfant<QLineEdit>(w, "Edlib1"), libelle1);
+            if (!libelle2.isEmpty())
+                Tape(Enfant<QLineEdit>(w, "Edlib2"), libelle2);
+            Clique(Enfant<QRadioButton>(w, "RBaucun"));
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+    }
+
+    // The automatic grid: rows (parameter, initial, increment, maximum), then confirm.
+    static auto grilleAuto(std::vector<std::array<QString, 4>> lignes)
+    {
+        return [lignes](QWidget* g) {
+            auto* grille = Enfant<QTableWidget>(g, "StringGrid1");
+            for (const auto& l : lignes) {
+                const int i = l[0].toInt();
+                grille->item(i, 0)->setText(l[1]);
+                grille->item(i, 1)->setText(l[2]);
+                grille->item(i, 2)->setText(l[3]);
+            }
+            Clique(Enfant<QPushButton>(g, "ButOK"));
+        };
+    }
+
+    BoitesScriptees boites;
+};
+
+TEST_F(DefinitionCourbesTest, UneCourbeYTapeeEstDansLaFenetreTraceeEtSauvee)
+{
+    TForm1 f(1);
+    f.resize(400, 400);
+    const int compteur = etatGraphe().CompteurCourbes;
+    // A new curve proposes the automatic parameters: the grid confirmed as it is makes one.
+    saisit(QStringLiteral("x^2"), QString(), "RBparauto", grilleAuto({}));
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('Y')), 1);
+    ASSERT_EQ(f.Dessin().Nombre(), 1);
+    EXPECT_EQ(etatGraphe().CompteurCourbes, compteur + 1);
+    const PtrCourbe c = f.Dessin().Courbes[0];
+    EXPECT_EQ(c->TypeCourbe, QLatin1Char('Y'));
+    EXPECT_EQ(c->Libelle1, QStringLiteral("x^2"));
+    EXPECT_EQ(c->NumeroFenetre, 1);
+
+    // The window's paint traces it: 81 points from -5 to 5 by 0.125.
+    f.show();
+    QApplication::processEvents();
+    f.PaintBox()->repaint();
+    EXPECT_EQ(QFileInfo(c->NomFichier()).size(), 81 * 28);
+
+    QStringList lignes;
+    f.Dessin().Sauve(lignes);
+    EXPECT_TRUE(lignes.join('\n').contains(QStringLiteral("x^2"))) << lignes.join('\n').toStdString();
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
+}
+
+TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
+{
+    TForm1 f(1);
+    const int compteur = etatGraphe().CompteurCourbes;
+    QuandModal([](QWidget* w) { Clique(Enfant<QPushButton>(w, "ButAnnul")); });
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('Y')), 0);
+    EXPECT_EQ(f.Dessin().Nombre(), 0);
+    EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
+    EXPECT_LT(chercheFonction(majuscules("fn" + std::to_string(compteur))), 0);
+
+    // A kind whose dialog is not there yet creates nothing either.
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('L')), 0);
+    EXPECT_EQ(f.Dessin().Nombre(), 0);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));
+
+    // Nor a Julia set, and the window's background mode and cursor are left as they were.
+    inter.messages.clear();
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('N'), 5), 0);
+    EXPECT_EQ(f.ModeFond(), 0);
+    EXPECT_EQ(f.Aires().Nombre(), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(inter.messages.size(), 1);
+}
+
+TEST_F(DefinitionCourbesTest, FamilleAutomatiqueDansLOrdreEtAppelable)
+{
+    CibleTest cible;
+    // a from 0 to 2 by 1, b from 1 to 2 by 1, the others increment 0 (c stays at 7).
+    saisit(QStringLiteral("a*x+b"), QString(), "RBparauto",
+           grilleAuto({{"0", "0", "1", "2"}, {"1", "1", "1", "2"}, {"2", "7", "0", "9"}}));
+    EXPECT_EQ(DefinitCourbeFonction(cible, QLatin1Char('Y')), 6);
+    ASSERT_EQ(cible.courbes.size(), 6u);
+    const double attendus[6][2] = {{0, 1}, {0, 2}, {1, 1}, {1, 2}, {2, 1}, {2, 2}};
+    const QString nom = cible.courbes[0]->Nom;
+    for (int k = 0; k < 6; ++k) {
+        const auto& c = cible.courbes[std::size_t(k)];
+        EXPECT_DOUBLE_EQ(EvalueTexte(c->Parametre(0).toStdString()), attendus[k][0]) << k;
+        EXPECT_DOUBLE_EQ(EvalueTexte(c->Parametre(1).toStdString()), attendus[k][1]) << k;
+        EXPECT_EQ(c->Parametre(2), QStringLiteral("7"));
+        EXPECT_EQ(c->Libelle1, QStringLiteral("a*x+b"));
+        EXPECT_EQ(c->NumeroFenetre, 3);
+        const QString attendu = k == 0 ? nom : nom + QStringLiteral("_%1").arg(k);
+        EXPECT_EQ(c->Nom, attendu);
+        // Each copy is callable under its own name (as it will be once saved and read back).
+        const int slot = chercheFonction(majuscules(attendu.toStdString()));
+        ASSERT_GE(slot, 0) << attendu.toStdString();
+        EXPECT_EQ(contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre,
+                  &static_cast<GCY*>(c.get())->Expression1);
+    }
+    EXPECT_EQ(cible.redessins, 1);
+    // So a new curve may not take the name of a copy.
+    EXPECT_EQ(RefusNomCourbe(nom + QStringLiteral("_1")),
+              QStringLiteral("Il y a déjà une courbe appelée ") + nom + QStringLiteral("_1"));
+}
+
+TEST_F(DefinitionCourbesTest, FamilleManuelleLimiteeEtNomsLibres)
+{
+    // A curve "g_1" already exists: the copies of "g" skip that name.
+    auto autre = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
+    ASSERT_TRUE(autre->FixeLibelles(QStringLiteral("1"), QString()));
+    autre->Nom = QStringLiteral("g_1");
+    autre->MemoriseLibelle();
+
+    CibleTest cible;
+    QuandModal([](QWidget* w) {
+        QuandModal(
+            [](QWidget* g) {
+                auto* nombre = Enfant<QSpinBox>(g, "EdNbcrb");
+                nombre->setValue(3);
+                auto* grille = Enfant<QTableWidget>(g, "StringGrid1");
+                for (int c = 0; c < 3; ++c)
+                    grille->item(0, c)->setText(QStringLiteral("%1/2").arg(c + 1));
+                Clique(Enfant<QPushButton>(g, "ButOK"));
+            },
+            w);
+        Tape(Enfant<QLineEdit>(w, "Edlib1"), QStringLiteral("a*x"));
+        Tape(Enfant<QLineEdit>(w, "EdNomCrb"), QStringLiteral("g"));
+        Clique(Enfant<QRadioButton>(w, "RBparmanu"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    EXPECT_EQ(DefinitCourbeFonction(cible, QLatin1Char('Y')), 3);
+    ASSERT_EQ(cible.courbes.size(), 3u);
+    EXPECT_EQ(cible.courbes[0]->Nom, QStringLiteral("g"));
+    EXPECT_EQ(cible.courbes[1]->Nom, QStringLiteral("g_2"));
+    EXPECT_EQ(cible.courbes[2]->Nom, QStringLiteral("g_3"));
+    EXPECT_EQ(cible.courbes[2]->Parametre(0), QStringLiteral("3/2"));
+    EXPECT_EQ(cible.courbes[1]->Parametre(1), QStringLiteral("0"));
+
+    // The manual table has 20 rows: 25 curves asked make 20.
+    CibleTest cible2;
+    QuandModal([](QWidget* w) {
+        QuandModal(
+            [](QWidget* g) {
+                auto* nombre = Enfant<QSpinBox>(g, "EdNbcrb");
+                nombre->selectAll();
+                QTest::keyClicks(nombre, QStringLiteral("25"));
+                Clique(Enfant<QPushButton>(g, "ButOK"));
+            },
+            w);
+        Tape(Enfant<QLineEdit>(w, "Edlib1"), QStringLiteral("a*x"));
+        Clique(Enfant<QRadioButton>(w, "RBparmanu"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    EXPECT_EQ(DefinitCourbeFonction(cible2, QLatin1Char('X')), NbCourbesManuelles);
+    EXPECT_EQ(cible2.courbes.size(), std::size_t(NbCourbesManuelles));
+}
+
+TEST_F(DefinitionCourbesTest, FamillesDemesureesRefuseesSansPlantage)
+{
+    EtatSaisie& e = etatSaisie();
+    // 65535 and 65536 steps: a 32-bit count would wrap and then divide by zero.
+    e.ValeurInitialeParametre = {};
+    e.IncrementAutoParametre = {0.0001, 0.0001};
+    e.MaximumAutoParametre = {6.5535, 6.5536};
+    const PasFamille pas = PasAutomatiques();
+    EXPECT_EQ(pas[0], 65535);
+    EXPECT_EQ(pas[1], 65536);
+    EXPECT_EQ(NombreFamille(pas), std::int64_t(65536) * 65537);
+    EXPECT_FALSE(AccepteFamille(NombreFamille(pas)));
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("c'est trop")));
+
+    // An increment of 1e-300 gives a step count that is not a number of curves.
+    e.IncrementAutoParametre = {1e-300};
+    e.MaximumAutoParametre = {1};
+    EXPECT_FALSE(AccepteFamille(NombreFamille(PasAutomatiques())));
+    // Negative step counts (maximum on the wrong side) count as one value.
+    e.IncrementAutoParametre = {1};
+    e.MaximumAutoParametre = {-3};
+    EXPECT_EQ(NombreFamille(PasAutomatiques()), 1);
+
+    // Between the threshold and the maximum, the user is asked; systems count 33 each.
+    inter.reponses = {false, true};
+    EXPECT_FALSE(AccepteFamille(2000));
+    EXPECT_TRUE(AccepteFamille(100, 33));
+    EXPECT_EQ(inter.questions.size(), 2);
+    EXPECT_TRUE(inter.questions[1].contains(QStringLiteral("3300")));
+    EXPECT_TRUE(AccepteFamille(30, 33));
+    EXPECT_EQ(inter.questions.size(), 2);
+
+    // Through the commands: the first curve stays, no copy is made.
+    CibleTest cible;
+    inter.messages.clear();
+    saisit(QStringLiteral("a*x+b"), QString(), "RBparauto",
+           grilleAuto({{"0", "0", "0.0001", "6.5535"}, {"1", "0", "0.0001", "6.5536"}}));
+    EXPECT_EQ(DefinitCourbeFonction(cible, QLatin1Char('Y')), 1);
+    EXPECT_EQ(cible.courbes.size(), 1u);
+    EXPECT_EQ(inter.messages.size(), 1);
+}
+
+TEST_F(DefinitionCourbesTest, SystemeTrenteTroisTrajectoires)
+{
+    CibleTest cible;
+    double xmin, xmax, ymin, ymax;
+    cible.repere().GetBornes(xmin, xmax, ymax, ymin);
+    saisit(QStringLiteral("y"), QStringLiteral("-x"));
+    EXPECT_EQ(DefinitSysteme(cible), 33);
+    ASSERT_EQ(cible.courbes.size(), 33u);
+    auto depart = [&](int k, double& xo, double& yo) {
+        auto* rs = static_cast<GCRS*>(cible.courbes[std::size_t(k)].get());
+        EXPECT_EQ(rs->Libelle2, QStringLiteral("-x"));
+        xo = EvalueTexte(rs->TexteBorne1.toStdString());
+        yo = EvalueTexte(rs->TexteBorne2.toStdString());
+    };
+    const double tol = 1e-4 * (xmax - xmin);
+    double xo, yo;
+    depart(0, xo, yo);  // i = 1, j = -1
+    EXPECT_NEAR(xo, xmin + (xmax - xmin) / 11, tol);
+    EXPECT_NEAR(yo, ymin + (ymax - ymin) / 11, tol);
+    depart(1, xo, yo);  // j = 0: the middle
+    EXPECT_NEAR(xo, (xmin + xmax) / 2, tol);
+    depart(2, xo, yo);  // j = 1
+    EXPECT_NEAR(xo, xmax - (xmax - xmin) / 11, tol);
+    depart(32, xo, yo);  // i = 11
+    EXPECT_NEAR(yo, ymax, tol);
+    // Every trajectory has its own number.
+    EXPECT_NE(cible.courbes[0]->Numero, cible.courbes[32]->Numero);
+}
+
+}  // namespace

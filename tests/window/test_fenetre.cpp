@@ -1,0 +1,367 @@
+// The graph window: creation, painting through its back buffer, messages raised while
+// painting, its pop-up menus and its close procedure.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "expression/fonction.h"
+#include "graph/GCAire.h"
+#include "graph/GCRepere.h"
+#include "graph/GCTexte.h"
+#include "outils_fenetre.h"
+
+namespace {
+
+// Pixels of the image that differ from the colour.
+int PixelsDifferents(const QImage& image, QColor couleur, QRect zone = {})
+{
+    if (zone.isNull())
+        zone = image.rect();
+    int n = 0;
+    const QRgb c = couleur.rgb() | 0xFF000000u;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000u) != c)
+                ++n;
+    return n;
+}
+
+int PixelsDeCouleur(const QImage& image, QColor couleur)
+{
+    int n = 0;
+    const QRgb c = couleur.rgb() | 0xFF000000u;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000u) == c)
+                ++n;
+    return n;
+}
+
+// Shows the window and waits for its first rendering.
+void Montre(TForm1& f)
+{
+    f.show();
+    QApplication::processEvents();
+    f.PaintBox()->repaint();
+}
+
+}  // namespace
+
+TEST_F(FenetreTest, NouvelleFenetreSelonLesReglages)
+{
+    reglagesFenetres().TitreFenetre = QStringLiteral("Géométrie");
+    reglagesFenetres().LargeurFenetre = 640;
+    reglagesFenetres().HauteurFenetre = 480;
+    reglagesFenetres().CouleurFenetre = 0x00FFFF;  // yellow, 0x00BBGGRR
+    TForm1 f(3);
+    EXPECT_EQ(f.numero(), 3);
+    EXPECT_EQ(f.Tag(), 3);
+    EXPECT_EQ(f.titre(), QStringLiteral("Géométrie"));
+    EXPECT_EQ(f.size(), QSize(640, 480));
+    EXPECT_EQ(f.couleurFond(), QColor(Qt::yellow));
+    EXPECT_EQ(f.ModeSouris, 11);
+    EXPECT_EQ(f.ModeFond(), 0);
+    EXPECT_TRUE(f.CommentaireAMontrer);
+    for (const QString& fn : f.FonctionsAux())
+        EXPECT_EQ(fn, QStringLiteral("0"));
+    EXPECT_EQ(f.Textes().Nombre(), 0);
+
+    // Sizes from a damaged settings file stay within the window's bounds.
+    reglagesFenetres().LargeurFenetre = 100000;
+    reglagesFenetres().HauteurFenetre = 0;
+    TForm1 g(4);
+    EXPECT_EQ(g.size(), QSize(TailleFenetreMax, TailleFenetreMin));
+}
+
+TEST_F(FenetreTest, PeintureRepereEtTextes)
+{
+    reglagesFenetres().LargeurFenetre = 400;
+    reglagesFenetres().HauteurFenetre = 300;
+    TForm1 f(1);
+    Police police;
+    police.Taille = 14;
+    police.Couleur = 0x0000FF;  // red
+    auto texte = std::make_unique<GCTexte>(1, QStringLiteral("-4"), QStringLiteral("4"), true, police);
+    texte->SetTexte(QStringLiteral("Bonjour"));
+    f.Textes().AjouteTexte(std::move(texte));
+    Montre(f);
+    const QImage& image = f.Affichage();
+    ASSERT_EQ(image.size(), QSize(400, 300));
+    EXPECT_GE(f.nombrePeintures(), 1);
+    // The frame drew its axes: many pixels are not the background.
+    EXPECT_GT(PixelsDifferents(image, Qt::white), 300);
+    // The text is drawn in red near the top left of the plot.
+    EXPECT_GT(PixelsDeCouleur(image, Qt::red), 10);
+    double ux = 0, uy = 0;
+    f.Repere().GetUnitesParPixel(ux, uy);
+    EXPECT_DOUBLE_EQ(f.UniteX, ux);
+    EXPECT_GT(f.UniteX, 0);
+}
+
+TEST_F(FenetreTest, FonctionAuxiliaireFautiveSignaleeUneFoisApresLaPeinture)
+{
+    TForm1 f(1);
+    f.FonctionsAux()[3] = QStringLiteral("sin(");
+    Montre(f);
+    EXPECT_TRUE(inter.messages.isEmpty());
+    // Nothing is shown while painting: the message waits for the paint to end.
+    for (int i = 0; i < 20; ++i) {
+        f.PaintBox()->repaint();
+        traiteEvenements();
+    }
+    EXPECT_EQ(inter.messages.count(QStringLiteral("La fonction auxiliaire f3 n'a pas pu être compilée!")), 1)
+        << inter.messages.join(" | ").toStdString();
+    // Mended, then broken again: shown again once.
+    f.FonctionsAux()[3] = QStringLiteral("x^2");
+    f.PaintBox()->repaint();
+    traiteEvenements();
+    f.FonctionsAux()[3] = QStringLiteral("x^");
+    for (int i = 0; i < 5; ++i) {
+        f.PaintBox()->repaint();
+        traiteEvenements();
+    }
+    EXPECT_EQ(inter.messages.count(QStringLiteral("La fonction auxiliaire f3 n'a pas pu être compilée!")), 2);
+    // The interlocutor is the frame's again once the paint is over.
+    EXPECT_EQ(etatGraphe().interlocuteur, &inter);
+}
+
+TEST_F(FenetreTest, FonctionsAuxiliairesCompileesAChaquePeinture)
+{
+    TForm1 f1(1), f2(2);
+    f1.FonctionsAux()[0] = QStringLiteral("x^2");
+    f2.FonctionsAux()[0] = QStringLiteral("x+1");
+    Montre(f1);
+    Arbre a;
+    ASSERT_TRUE(CompileExpr("F0(3)", a));
+    EXPECT_DOUBLE_EQ(EvalueArbre(a, 0), 9);
+    Montre(f2);
+    EXPECT_DOUBLE_EQ(EvalueArbre(a, 0), 4);
+    // Redrawn through its back buffer, a window uses its own functions.
+    f1.DessineTampon(0);
+    EXPECT_DOUBLE_EQ(EvalueArbre(a, 0), 9);
+    EXPECT_TRUE(contexteCalcul().YEstVariable);
+}
+
+TEST_F(FenetreTest, RedimensionnementSansReentree)
+{
+    TForm1 f(1);
+    Montre(f);
+    const int avant = f.nombrePeintures();
+    f.AiresARecalculer = false;
+    f.resize(300, 220);
+    EXPECT_TRUE(f.AiresARecalculer);
+    EXPECT_EQ(f.PaintBox()->size(), QSize(300, 220));
+    f.PaintBox()->repaint();
+    EXPECT_EQ(f.Affichage().size(), QSize(300, 220));
+    int l = 0, h = 0;
+    f.Repere().GetTailleTotale(l, h);
+    EXPECT_EQ(QSize(l, h), QSize(300, 220));
+    EXPECT_EQ(f.nombrePeintures(), avant + 1);
+    // Resizing again while the window paints (the frame reacting to a signal of the paint)
+    // neither paints again inside the paint nor breaks it.
+    QObject::connect(&f, &TForm1::videAvertissements, &f, [&f] {
+        if (f.width() != 260)
+            f.resize(260, 200);
+    });
+    f.PaintBox()->repaint();
+    EXPECT_EQ(f.nombrePeintures(), avant + 2);
+    QApplication::processEvents();
+    f.PaintBox()->repaint();
+    EXPECT_EQ(f.Affichage().size(), QSize(260, 200));
+}
+
+TEST_F(FenetreTest, EtatDesMenusSignaleApresLaPeinture)
+{
+    TForm1 f(1);
+    QSignalSpy etat(&f, &TForm1::etatMenusChange);
+    QSignalSpy memo(&f, &TForm1::videAvertissements);
+    Montre(f);
+    f.PaintBox()->repaint();
+    EXPECT_GE(memo.count(), 2);    // cleared at the start of each paint
+    EXPECT_EQ(etat.count(), 0);    // never inside the paint
+    traiteEvenements();
+    EXPECT_EQ(etat.count(), 1);    // once after, however many paints came before
+}
+
+TEST_F(FenetreTest, DessineTamponGardeLesTracesPrecedents)
+{
+    reglagesFenetres().LargeurFenetre = 200;
+    reglagesFenetres().HauteurFenetre = 200;
+    TForm1 f(1);
+    Montre(f);
+    f.DessineTampon(0);
+    QImage tampon = f.Tampon();
+    ASSERT_EQ(tampon.size(), QSize(200, 200));
+    // Something drawn into the buffer by hand stays under a rendering that keeps it.
+    {
+        QImage& t = const_cast<QImage&>(f.Tampon());
+        QPainter p(&t);
+        p.fillRect(190, 190, 5, 5, Qt::green);
+    }
+    f.DessineTampon(1);
+    EXPECT_EQ(QColor(f.Tampon().pixel(192, 192)), QColor(Qt::green));
+    f.DessineTampon(0);
+    EXPECT_NE(QColor(f.Tampon().pixel(192, 192)), QColor(Qt::green));
+    // The paint box then shows that rendering as it is.
+    const int n = f.nombrePeintures();
+    f.PaintBox()->repaint();
+    EXPECT_EQ(f.nombrePeintures(), n);
+}
+
+TEST_F(FenetreTest, ImageDeFondCentreeOuEtiree)
+{
+    reglagesFenetres().LargeurFenetre = 201;
+    reglagesFenetres().HauteurFenetre = 101;
+    TForm1 f(1);
+    QImage image(50, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    f.ImageFond = image;
+    f.FichierImage = QStringLiteral("fond.bmp");
+    f.FixeModeFond(1);
+    f.DessineTampon(0);
+    // Centred, halves truncated: (201 - 50) / 2 = 75, (101 - 20) / 2 = 40; the frame's lines
+    // cross the picture but no blue pixel lies outside it.
+    const QImage& t = f.Tampon();
+    int dedans = 0, dehors = 0;
+    for (int y = 0; y < t.height(); ++y)
+        for (int x = 0; x < t.width(); ++x)
+            if (QColor(t.pixel(x, y)) == QColor(Qt::blue))
+                (QRect(75, 40, 50, 20).contains(x, y) ? dedans : dehors)++;
+    EXPECT_GT(dedans, 500);
+    EXPECT_EQ(dehors, 0);
+    EXPECT_EQ(QColor(t.pixel(75, 40)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(t.pixel(124, 59)), QColor(Qt::blue));
+    // Stretched: the picture fills the paint box.
+    f.EtireImage = true;
+    f.DessineTampon(0);
+    EXPECT_GT(PixelsDeCouleur(f.Tampon(), Qt::blue), 201 * 101 / 2);
+}
+
+TEST_F(FenetreTest, MenuContextuelDeLaFenetre)
+{
+    TForm1 f(1);
+    ASSERT_NE(f.Optionfenetre(), nullptr);
+    dialogues.texte = QStringLiteral("TP 3; fonctions");
+    f.action(QStringLiteral("Changerletitre1"))->trigger();
+    // The dialog proposes the current caption; a ";" cannot stay in a document field.
+    ASSERT_EQ(dialogues.textesProposes.size(), 1);
+    EXPECT_EQ(dialogues.textesProposes[0], QStringLiteral("Fenêtre 1"));
+    EXPECT_EQ(f.titre(), QStringLiteral("TP 3, fonctions"));
+    dialogues.accepte = false;
+    f.action(QStringLiteral("Changerletitre1"))->trigger();
+    EXPECT_EQ(f.titre(), QStringLiteral("TP 3, fonctions"));
+
+    dialogues.accepte = true;
+    dialogues.couleur = QColor(10, 20, 30);
+    f.action(QStringLiteral("Changerlacouleurdufond1"))->trigger();
+    EXPECT_EQ(f.couleurFond(), QColor(10, 20, 30));
+    Montre(f);
+    EXPECT_EQ(QColor(f.Affichage().pixel(1, 1)), QColor(10, 20, 30));
+
+    dialogues.largeur = 333;
+    dialogues.hauteur = 222;
+    f.action(QStringLiteral("Changerlataille1"))->trigger();
+    EXPECT_EQ(dialogues.proposeL, 520);
+    EXPECT_EQ(f.size(), QSize(333, 222));
+    EXPECT_EQ(f.PaintBox()->size(), QSize(333, 222));
+}
+
+TEST_F(FenetreTest, TailleDansUneSousFenetreMdi)
+{
+    QMdiArea zone;
+    zone.resize(1200, 900);
+    zone.show();
+    auto* f = new TForm1(1);
+    QMdiSubWindow* sous = zone.addSubWindow(f);
+    sous->show();
+    QApplication::processEvents();
+    EXPECT_EQ(f->size(), QSize(520, 520));
+    f->fixeTailleClient(300, 250);
+    QApplication::processEvents();
+    EXPECT_EQ(f->size(), QSize(300, 250));
+    EXPECT_EQ(sous->windowTitle(), QStringLiteral("Fenêtre 1"));
+    f->fixeTitre(QStringLiteral("Suites"));
+    QApplication::processEvents();
+    EXPECT_EQ(sous->windowTitle(), QStringLiteral("Suites"));
+}
+
+TEST_F(FenetreTest, FermetureDemandeConfirmation)
+{
+    QMdiArea zone;
+    zone.show();
+    auto* f = new TForm1(2);
+    f->fixeTitre(QStringLiteral("Essai"));
+    QPointer<QMdiSubWindow> sous = zone.addSubWindow(f);
+    sous->setAttribute(Qt::WA_DeleteOnClose);
+    sous->show();
+    QApplication::processEvents();
+
+    inter.reponses = {false};
+    EXPECT_FALSE(sous->close());
+    ASSERT_EQ(inter.questions.size(), 1);
+    EXPECT_EQ(inter.questions[0],
+              QStringLiteral("Essai\rEtes-vous sûr(e) de vouloir fermer cette fenêtre ?"));
+    EXPECT_EQ(zone.subWindowList().size(), 1);
+
+    QSignalSpy memo(f, &TForm1::videAvertissements);
+    inter.reponses = {true};
+    EXPECT_TRUE(sous->close());
+    EXPECT_EQ(memo.count(), 1);
+    QApplication::processEvents();
+    EXPECT_EQ(inter.questions.size(), 2);
+}
+
+TEST_F(FenetreTest, AiresSousLesCourbesEtRecalculApresRedimensionnement)
+{
+    reglagesFenetres().LargeurFenetre = 300;
+    reglagesFenetres().HauteurFenetre = 300;
+    TForm1 f(1);
+    auto aire = std::make_shared<GCAire>(nouveauNumero(), 1);
+    SaisieAire saisie;
+    saisie.couleur = 0x00FFFF;  // yellow
+    saisie.contraintes = QStringList{QStringLiteral("x^2+y^2<=4")};
+    ASSERT_TRUE(aire->ConfirmeSaisie(saisie, true));
+    f.Aires().Ajoute(aire);
+    f.FixeModeFond(2);
+    f.AiresARecalculer = true;
+    Montre(f);
+    EXPECT_FALSE(f.AiresARecalculer);
+    const int jaunes = PixelsDeCouleur(f.Affichage(), Qt::yellow);
+    EXPECT_GT(jaunes, 1000);
+    // A paint without resize composes the layer again without computing.
+    f.PaintBox()->repaint();
+    EXPECT_EQ(PixelsDeCouleur(f.Affichage(), Qt::yellow), jaunes);
+    // A resize asks for the areas once at the next paint.
+    f.resize(200, 200);
+    EXPECT_TRUE(f.AiresARecalculer);
+    f.PaintBox()->repaint();
+    EXPECT_FALSE(f.AiresARecalculer);
+    EXPECT_GT(PixelsDeCouleur(f.Affichage(), Qt::yellow), 300);
+    EXPECT_LT(PixelsDeCouleur(f.Affichage(), Qt::yellow), jaunes);
+    // Through the back buffer too.
+    f.DessineTampon(0);
+    EXPECT_GT(PixelsDeCouleur(f.Tampon(), Qt::yellow), 300);
+}
+
+TEST_F(FenetreTest, CloneAireSelonLeGenre)
+{
+    GCAire source(5, 1);
+    SaisieAire saisie;
+    saisie.nom = QStringLiteral("disque");
+    saisie.couleur = 0x0000FF;
+    saisie.contraintes = QStringList{QStringLiteral("x^2+y^2<=1")};
+    ASSERT_TRUE(source.ConfirmeSaisie(saisie, true));
+    auto clone = CloneAire(source, 9, 2);
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(clone->Numero(), 9);
+    EXPECT_EQ(clone->NumeroFenetre(), 2);
+    EXPECT_EQ(clone->Genre(), QLatin1Char('A'));
+    EXPECT_EQ(clone->Nom(), QStringLiteral("disque"));
+    EXPECT_EQ(clone->Couleur(), TCouleur(0x0000FF));
+    EXPECT_EQ(clone->Contraintes(), saisie.contraintes);
+    EXPECT_TRUE(clone->Empreinte().startsWith(QStringLiteral("9")));
+}

@@ -1,0 +1,194 @@
+// The window's main menu: its tree follows the table item for item, every command of the
+// window is there under its French caption, and the commands not offered yet say so and do
+// nothing else.
+#include <QAction>
+#include <QMenu>
+#include <QSet>
+#include <QSignalSpy>
+#include <functional>
+
+#include "outils_fenetre.h"
+
+namespace {
+
+struct Ligne {
+    int profondeur;
+    QString nom, libelle;
+};
+
+// The menu tree walked depth first, as the menu customisation file lists it.
+QList<Ligne> Parcours(const TForm1& f)
+{
+    QList<Ligne> lignes;
+    std::function<void(QMenu*, int)> descend = [&](QMenu* menu, int profondeur) {
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            lignes.append({profondeur, a->objectName(), a->text()});
+            if (a->menu())
+                descend(a->menu(), profondeur + 1);
+        }
+    };
+    for (QMenu* m : f.menus()) {
+        lignes.append({0, m->menuAction()->objectName(), m->title()});
+        descend(m, 1);
+    }
+    return lignes;
+}
+
+// The caption path of an item, accelerator marks removed ("Actions > Lissages > ...").
+QString Chemin(const TForm1& f, const QString& nom)
+{
+    QStringList pile;
+    for (const Ligne& l : Parcours(f)) {
+        while (pile.size() > l.profondeur)
+            pile.removeLast();
+        pile.append(QString(l.libelle).remove(QLatin1Char('&')));
+        if (l.nom == nom)
+            return pile.join(QStringLiteral(" > "));
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST_F(FenetreTest, ArbreDuMenuSelonLaTable)
+{
+    TForm1 f(1);
+    const auto& table = TableMenuPrincipal();
+    const QList<Ligne> lignes = Parcours(f);
+    ASSERT_EQ(lignes.size(), qsizetype(table.size()));
+    QSet<QString> noms;
+    for (qsizetype i = 0; i < lignes.size(); ++i) {
+        const ArticleMenu& a = table[std::size_t(i)];
+        EXPECT_EQ(lignes[i].profondeur, a.profondeur) << a.nom;
+        EXPECT_EQ(lignes[i].nom, QString::fromUtf8(a.nom));
+        EXPECT_EQ(lignes[i].libelle, QString::fromUtf8(a.libelle));
+        EXPECT_FALSE(noms.contains(lignes[i].nom)) << "name used twice: " << a.nom;
+        noms.insert(lignes[i].nom);
+        // A row that opens a sub-menu is followed by a deeper row, and only then.
+        const bool suivantPlusProfond = std::size_t(i) + 1 < table.size()
+                                        && table[std::size_t(i) + 1].profondeur > a.profondeur;
+        EXPECT_EQ(a.gestionnaire == nullptr, suivantPlusProfond) << a.nom;
+    }
+    QStringList titres;
+    for (QMenu* m : f.menus())
+        titres.append(m->title());
+    EXPECT_EQ(titres, (QStringList{"&Fichier", "&Edition", "&Courbes", "&Actions", "Ai&res", "&Textes",
+                                   "&Infos", "Re&père", "&Zoom", "&Options", "Fe&nêtre", "Ai&de"}));
+}
+
+TEST_F(FenetreTest, CommandesDeLaFenetreAvecLeursLibelles)
+{
+    TForm1 f(1);
+    // A sample of the window's commands, by item name, with their caption paths.
+    const QList<QPair<QString, QString>> attendus = {
+        {"Gauche1", "Actions > Lissages > Médianes mobiles centrées"},
+        {"Centre1", "Actions > Lissages > Moyennes mobiles centrées"},
+        {"Gauss", "Actions > Lissages > Lissage à noyau gaussien"},
+        {"Opposee", "Actions > Opérations sur 1 courbe > Opposée : - f"},
+        {"Valeurabsolue1", "Actions > Opérations sur 1 courbe > Valeur absolue : |f|"},
+        {"BlocageMdian1", "Actions > Opérations sur 1 courbe > Blocages > Blocage Médian"},
+        {"SymOb", "Actions > Transformées > Symétries > Orthogonale d'axe oblique"},
+        {"Projsurunaxevertical1",
+         "Actions > Transformées > Projections > Proj. orthogonales > Proj sur un axe vertical"},
+        {"TFD", "Actions > Transformées > Transfo. de Fourier (TFD)"},
+        {"YCartsienneeny1", "Courbes > Définir > Y : Cartésienne y=f(x)"},
+        {"Coniques1", "Courbes > Définir > I : Implicite f(x,y)=0 > Conique"},
+        {"Julia1", "Courbes > Définir > N : Suites et récurrence > Système (Xn+1,Yn+1)=F(Xn,Yn) > Julia"},
+        {"Dupliquer", "Courbes > Dupliquer"},
+        {"Affilier1", "Courbes > Points sur courbe > Point quelconque"},
+        {"Fermesurorigine1", "Aires > Définir > Plaque polygonale > fermée sur Origine"},
+        {"CacherMontrer", "Textes > Cacher/Montrer"},
+        {"Echantillons1", "Infos > Tableaux de valeurs"},
+        {"Manuel1", "Zoom > Manuel"},
+        {"Repre1", "Repère > Modifie le repère"},
+        {"Personnaliser1", "Options > Menus > Personnaliser"},
+        {"Session1", "Edition > Historiques > Items menu"},
+        {"PSTricks1", "Fichier > Enregistrer > Tex (PSTricks)"},
+        {"FichiersonWav1", "Fichier > Ouvrir > Fichier son (Wav)"},
+        {"Mosaqueverticale1", "Fenêtre > Mosaïque verticale"},
+        {"Site", "Aide > Site VIRK"},
+    };
+    for (const auto& [nom, chemin] : attendus) {
+        EXPECT_EQ(Chemin(f, nom), chemin) << nom.toStdString();
+        ASSERT_NE(f.action(nom), nullptr) << nom.toStdString();
+    }
+    // Every operation of the one-curve driver has its item.
+    for (const char* nom :
+         {"Opposee", "Inverse", "Puissance1", "Valeurabsolue1", "PartiePositive1", "PartieNgative1",
+          "Ecrtage1", "Multiplication", "Priodiser1", "Dcimation1", "Gauche1", "Centre1", "Droite1",
+          "Dveloppes1", "Podaires1", "Tfqcq", "SymH", "symV", "SymOb", "SymCtr", "Complexe1",
+          "Gomtrique1", "Translation1", "Rotation1", "Homothtie1", "Similitude1", "AffinitdaxeOx1",
+          "AffinitdaxeOy1", "Transfoaffine1", "Homographie1", "TransfodeJoukowski1",
+          "Projsurunaxehorizontal1", "Projsurunaxeoblique1", "Projsurunaxevertical1",
+          "TransfodeLaplace1", "composee", "tfcomp", "Gauss", "Projhorizontal1", "Projvertical1",
+          "EnveloppeInfrieure1", "EnveloppeSuprieure1", "ComposanteenX1", "ComposanteenY1",
+          "BlocageRetard1", "BlocageAvance1", "Norme1", "BlocageMini1", "BlocageMoyenne1",
+          "BlocageMaxi1", "BlocageMdian1", "BlocageQuelconque1"})
+        EXPECT_NE(f.action(QString::fromLatin1(nom)), nullptr) << nom;
+    // Shortcuts and check marks.
+    EXPECT_EQ(f.action("Couper1")->shortcut(), QKeySequence("Ctrl+X"));
+    EXPECT_EQ(f.action("Copier1")->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_EQ(f.action("Coller1")->shortcut(), QKeySequence("Ctrl+V"));
+    EXPECT_EQ(f.action("Paramtres1")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_TRUE(f.action("Manuel1")->isCheckable());
+    EXPECT_TRUE(f.action("Distance1")->isCheckable());
+    // Items that share a handler keep their tags.
+    EXPECT_EQ(f.action("Escargot1")->data().toInt(), 3);
+    EXPECT_EQ(f.action("Mandelbrot1")->data().toInt(), 6);
+    EXPECT_EQ(f.action("Fermesuraxe1")->data().toInt(), 1);
+    // Each window has its own menus.
+    TForm1 g(2);
+    EXPECT_NE(f.action("Opposee"), g.action("Opposee"));
+}
+
+TEST_F(FenetreTest, CommandeNonDisponibleLeDitEtNeFaitRienDautre)
+{
+    TForm1 f(1);
+    f.show();
+    QApplication::processEvents();
+    f.PaintBox()->repaint();
+    traiteEvenements();
+    inter.messages.clear();
+    const int compteur = etatGraphe().CompteurCourbes;
+    const QString titre = f.titre();
+    QSignalSpy cadre(&f, &TForm1::commandeCadre);
+    for (const char* nom : {"Opposee", "Gauche1", "YCartsienneeny1", "Julia1", "Imprimer1", "Apropos1"}) {
+        inter.messages.clear();
+        f.action(QString::fromLatin1(nom))->trigger();
+        traiteEvenements();
+        ASSERT_EQ(inter.messages.size(), 1) << nom;
+        EXPECT_EQ(inter.messages[0], MessageNonDisponible());
+    }
+    EXPECT_EQ(MessageNonDisponible(), QStringLiteral("Commande non disponible dans cette version."));
+    EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
+    EXPECT_EQ(f.titre(), titre);
+    EXPECT_EQ(cadre.count(), 0);
+    EXPECT_TRUE(inter.questions.isEmpty());
+    EXPECT_EQ(dialogues.appels, 0);
+}
+
+TEST_F(FenetreTest, CommandesDuCadre)
+{
+    TForm1 f(1);
+    QSignalSpy cadre(&f, &TForm1::commandeCadre);
+    const QList<QPair<QString, QString>> attendus = {
+        {"Ouvrir1", "FileOpenItemClick"},
+        {"Libells2", "FileSaveItemClick"},
+        {"Fermer1", "FileCloseItemClick"},
+        {"Quitter1", "FileExitItemClick"},
+        {"Nouvellefentre1", "Nouvellefentre1Click"},
+        {"Cascade1", "WindowCascadeItemClick"},
+        {"Mosaquehorizontale1", "WindowTileItemClick"},
+        {"Mosaqueverticale1", "MosaqueVerticale1Click"},
+        {"Toutrduire1", "WindowMinimizeItemClick"},
+        {"Informations1", "Infos1Click"},
+    };
+    for (const auto& [item, gestionnaire] : attendus) {
+        f.action(item)->trigger();
+        ASSERT_FALSE(cadre.isEmpty()) << item.toStdString();
+        EXPECT_EQ(cadre.takeLast().at(0).toString(), gestionnaire);
+    }
+    EXPECT_TRUE(inter.messages.isEmpty());
+}
