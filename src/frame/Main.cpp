@@ -23,6 +23,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "dialogs/dialogues.h"
 #include "dialogs/fiches.h"
 #include "dialogs/paraauto.h"
 #include "frame/Parminmax.h"
@@ -96,6 +97,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     interlocuteur_ = std::make_unique<InterlocuteurCadre>(*this);
     interlocuteurPrecedent_ = etatGraphe().interlocuteur;
     etatGraphe().interlocuteur = interlocuteur_.get();
+    installeDialogues();
     qApp->installEventFilter(this);
 
     // Folders, then the settings.

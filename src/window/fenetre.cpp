@@ -1,6 +1,8 @@
 #include "window/fenetre.h"
+#include "window/fenetre_courbes.h"
 
 #include <QAction>
+#include <QHash>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -1011,6 +1013,27 @@ void TForm1::Mosaquehorizontale1Click(QAction*) { emit commandeCadre(QStringLite
 void TForm1::Cascade1Click(QAction*) { emit commandeCadre(QStringLiteral("WindowCascadeItemClick")); }
 void TForm1::Informations1Click(QAction*) { emit commandeCadre(QStringLiteral("Infos1Click")); }
 void TForm1::Nouvellefentre1Click(QAction*) { emit commandeCadre(QStringLiteral("Nouvellefentre1Click")); }
+
+void TForm1::DefinirCourbeClick(QAction* emetteur)
+{
+    if (!emetteur)
+        return;
+    // The item's name gives the kind: "XCartsienneenX1" is X. The implicit sub-menu gives the
+    // sub-kind 0, 1 or 2 of I; the sequence items carry their sub-kind in their tag.
+    const QString nom = emetteur->objectName();
+    static const QHash<QString, int> implicites = {
+        {QStringLiteral("Autres1"), 0}, {QStringLiteral("DroiteAxByC01"), 1}, {QStringLiteral("Coniques1"), 2}};
+    if (implicites.contains(nom)) {
+        DefinitCourbe(*this, QLatin1Char('I'), implicites.value(nom));
+        return;
+    }
+    const int tag = emetteur->data().toInt();
+    if (tag >= 1 && tag <= 6) {
+        DefinitCourbe(*this, QLatin1Char('N'), tag);
+        return;
+    }
+    DefinitCourbe(*this, nom.at(0), 0);
+}
 
 void TForm1::NonDisponible(QAction*)
 {

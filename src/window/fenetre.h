@@ -253,6 +253,8 @@ public:
     void Cascade1Click(QAction* = nullptr);
     void Informations1Click(QAction* = nullptr);
     void Nouvellefentre1Click(QAction* = nullptr);
+    // Courbes > Définir: the kind letter and sub-kind follow from the item.
+    void DefinirCourbeClick(QAction* emetteur = nullptr);
     // Any item whose command this version does not offer yet.
     void NonDisponible(QAction* = nullptr);
 

@@ -124,6 +124,20 @@ TEST_F(DefinitionCourbesTest, UneCourbeYTapeeEstDansLaFenetreTraceeEtSauvee)
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 }
 
+TEST_F(DefinitionCourbesTest, LeMenuCourbesDefinirOuvreLeDialogueDuGenre)
+{
+    TForm1 f(1);
+    saisit(QStringLiteral("sin(x)"));
+    f.action(QStringLiteral("YCartsienneeny1"))->trigger();
+    ASSERT_EQ(f.Dessin().Nombre(), 1);
+    EXPECT_EQ(f.Dessin().Courbes[0]->TypeCourbe, QLatin1Char('Y'));
+    EXPECT_EQ(f.Dessin().Courbes[0]->Libelle1, QStringLiteral("sin(x)"));
+    saisit(QStringLiteral("cos(t)"), QStringLiteral("sin(t)"));
+    f.action(QStringLiteral("TFormeparamtrique1"))->trigger();
+    ASSERT_EQ(f.Dessin().Nombre(), 2);
+    EXPECT_EQ(f.Dessin().Courbes[1]->TypeCourbe, QLatin1Char('T'));
+}
+
 TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
 {
     TForm1 f(1);
