@@ -91,8 +91,8 @@ public:
     int Nombre() const { return int(Courbes.size()); }
 
     int NumeroFenetre = 1;
-    std::vector<PtrCourbe> Courbes;
     bool Visible = true;
+    std::vector<PtrCourbe> Courbes;
 };
 
 // The first curve with that identifier in the lists of every window, in window order.

@@ -13,12 +13,10 @@
 //
 // Every field ends with ";". Texts that must stay one field have their ";" written as ","
 // and their line breaks as blanks.
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
 #include "expression/etat.h"
-#include "expression/fonction.h"
 #include "graph/GCDessin.h"
 #include "graph/GCTexte.h"
 #include "graph/etatgraphe.h"
@@ -62,6 +60,9 @@ QString UneLigne(QString texte)
 }
 
 QString Entier(int v) { return QString::number(v) + QLatin1Char(';'); }
+
+// The bounds of a new curve, for a curve that has none of its own to write.
+const QString BornesParDefaut = QStringLiteral("-5;5;0.125;");
 
 // The initial-condition summary of a differential equation of order n:
 // "y(Xo)=Yo;" then "y[k](Xo)=Y(k)o;" for k = 1 .. n-1.
@@ -145,10 +146,7 @@ void EcritEnTete(const GCCourbe& c, QString& t)
                 t += Champ(n->DebutVisible) + Champ(n->FinVisible);
             } else {
                 const GCY* fille = n->Filles.empty() ? nullptr : dynamic_cast<const GCY*>(n->Filles.front().get());
-                const GCY modele(QLatin1Char('Y'), 0, 0);
-                if (!fille)
-                    fille = &modele;
-                t += Champ(fille->Xinf) + Champ(fille->Xsup) + Champ(fille->Pas);
+                t += fille ? Champ(fille->Xinf) + Champ(fille->Xsup) + Champ(fille->Pas) : BornesParDefaut;
             }
         }
         break;
@@ -201,10 +199,9 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
             lignes << UneLigne(k < c.Pilotage.size() ? c.Pilotage.at(k) : QStringLiteral("aucun"));
 
     const auto* y = dynamic_cast<const GCY*>(&c);
-    if (AvecPlage(l)) {
-        const GCY modele(QLatin1Char('Y'), 0, 0);
-        if (!y)
-            y = &modele;
+    if (AvecPlage(l) && !y) {
+        lignes << BornesParDefaut + QStringLiteral("f;0;");
+    } else if (AvecPlage(l)) {
         QString plage = y->ValeursImposees ? QStringLiteral("v;") + Champ(y->FichierValeurs)
                                            : Champ(y->Xinf) + Champ(y->Xsup) + Champ(y->Pas);
         plage += TexteBooleen(y->Aleatoire) + Entier(y->Fleches);

@@ -1,0 +1,475 @@
+// The document file: round trips of every record kind through real files, the tolerance of
+// the reader (empty, cut, binary, malformed files, very long lines), shared records of one
+// opening, embedded data files, failed saves, and the personal-transformations file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "expression/paramperso.h"
+#include "graph/GCAire.h"
+#include "graph/GCDessin.h"
+#include "graph/GCRepere.h"
+#include "graph/GCTexte.h"
+#include "graph/fichierstravail.h"
+#include "graph/fichiertexte.h"
+#include "outils_fenetre.h"
+#include "window/document.h"
+
+// Readable failures.
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// A window's model without the window.
+struct Modele {
+    explicit Modele(int numero = 1) : numero(numero), aires(numero) { fonctions.fill(QStringLiteral("0")); }
+    ~Modele()
+    {
+        // Names callable in formulas are given back, as closing a window does.
+        while (!dessin.Courbes.empty())
+            dessin.RetireCourbe(dessin.Courbes.front()->Numero);
+    }
+    ModeleDocument doc() { return {numero, fenetre, repere, dessin, textes, aires, fonctions}; }
+
+    int numero;
+    FenetreDocument fenetre;
+    GCRepere repere{true, 600, 400};
+    GCDessin dessin;
+    GCListTextes textes;
+    GCListAires aires;
+    std::array<QString, 10> fonctions;
+};
+
+QByteArray Octets(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void EcritOctetsTest(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+class Documents : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        FenetreTest::SetUp();
+        ASSERT_TRUE(dossier_.isValid());
+    }
+    void TearDown() override
+    {
+        VideParametresPerso();
+        FenetreTest::TearDown();
+    }
+    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
+
+    // A new session: nothing of the previous model is left in the program-wide state.
+    void nouvelleSession()
+    {
+        VideParametresPerso();
+        reinitialiseCalcul();
+        ListeInequations().clear();
+    }
+
+    // Every record kind, with values away from their defaults.
+    void remplit(Modele& m)
+    {
+        contexteCalcul().LongueurReels = 12;
+        contexteCalcul().DecimalesReels = 7;
+        contexteCalcul().Epsilon = 3e-9;
+        etatGraphe().EcartEtiquetteX = 3;
+        etatGraphe().EcartEtiquetteY = -4;
+        std::string message;
+        GCParamPerso vitesse("vitesse", "2*pi");
+        vitesse.Increment = "0.5", vitesse.Minimum = "-1", vitesse.Maximum = "10";
+        AssocieToucheParametrePerso(AjouteParametrePerso(vitesse, message), 'K');
+        AjouteParametrePerso(GCParamPerso("masse", "vitesse+1"), message);
+
+        FenetreDocument& f = m.fenetre;
+        f.Titre = QStringLiteral("TP 3; fonctions été");
+        f.Gauche = 12, f.Haut = 8, f.Hauteur = 400, f.Largeur = 520;
+        f.CouleurFond = RVB(250, 240, 200);
+        f.FichierMenus = QStringLiteral("Menus\\defaut.txt");
+        f.Commentaire = QStringLiteral("commentaire.txt");
+        m.repere.FixeBornes("-2", "pi", EchelleArith, "-2", "0", "0.5", "-1.5", "3", EchelleArith, "-1.5", "0", "1");
+        m.fonctions[0] = QStringLiteral("x^2-vitesse");
+        m.fonctions[3] = QStringLiteral("fn1(x)+1");  // a curve further on in the file
+
+        auto y = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
+        y->FixeLibelles(QStringLiteral("sin(a*x)"), QString());
+        y->Nom = QStringLiteral("fn1");
+        y->NouvelIdentifiant();
+        y->FixeParametre(0, QStringLiteral("2"));
+        y->Etiquette->SetTexte(QStringLiteral("C_{f} : y = sin(ax)"));
+        y->FixeBornes(QStringLiteral("-pi"), QStringLiteral("pi"), QStringLiteral("0.01"));
+        y->MemoriseLibelle();
+        m.dessin.AjouteCourbe(y);
+        auto t = CreeCourbe(QLatin1Char('T'), 1, nouveauNumero());
+        t->GCCourbe::FixeLibelles(QStringLiteral("cos(3*t)"), QStringLiteral("sin(2*t)"));
+        t->NouvelIdentifiant();
+        m.dessin.AjouteCourbe(t);
+        auto imposee = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
+        imposee->FixeLibelles(QStringLiteral("a*x"), QString());
+        imposee->Nom = QStringLiteral("droite");
+        imposee->NouvelIdentifiant();
+        imposee->ValeursImposees = true;
+        imposee->FichierValeurs = QStringLiteral("valeurs.txt");
+        imposee->MemoriseLibelle();
+        m.dessin.AjouteCourbe(imposee);
+        auto q = CreeCourbe(QLatin1Char('Q'), 1, nouveauNumero(), 18);
+        q->NouvelIdentifiant();
+        q->FixeMere(1, y->Identifiant);
+        q->GCCourbe::FixeLibelles(QStringLiteral("Inv. sens de fn1"), QString());
+        m.dessin.AjouteCourbe(q);
+        auto liste = CreeCourbe(QLatin1Char('L'), 1, nouveauNumero());
+        EXPECT_TRUE(EcritFichierTexte(chemin("mesures.txt"), {"0;1", "1;2.5", "2;2"}).ok);
+        liste->GCCourbe::FixeLibelles(chemin("mesures.txt"), QString());
+        liste->NouvelIdentifiant();
+        m.dessin.AjouteCourbe(liste);
+
+        auto texte = std::make_unique<GCTexte>(1, QStringLiteral("1"), QStringLiteral("2.5"), true, Police());
+        texte->SetTexte(QStringLiteral("Aire é œ € : &aire0"));
+        m.textes.AjouteTexte(std::move(texte));
+        m.textes.AjouteTexte(std::make_unique<GCTexte>(2, QStringLiteral("40"), QStringLiteral("30"), false, Police()));
+
+        auto aire = std::make_shared<GCAire>(nouveauNumero(), 1);
+        aire->FixeNom(QStringLiteral("disque"));
+        aire->FixeContraintes({QStringLiteral("x^2+y^2<=1"), QStringLiteral("y>0")});
+        aire->FixeEmpreinte(NouvelleEmpreinte(aire->Numero()));
+        m.aires.Ajoute(aire);
+    }
+
+    // Reads a file into a fresh model.
+    RapportLecture lit(const QString& fichier, Modele& m, LiensEnAttente& liens)
+    {
+        ModeleDocument d = m.doc();
+        return LitDocument(fichier, d, liens);
+    }
+    RapportLecture litOctets(const QByteArray& octets, Modele& m)
+    {
+        EcritOctetsTest(chemin("essai.vrk"), octets);
+        LiensEnAttente liens;
+        return lit(chemin("essai.vrk"), m, liens);
+    }
+
+    QTemporaryDir dossier_;
+};
+
+// ---------------------------------------------------------------------------------------
+
+TEST_F(Documents, AllerRetourDeChaqueEnregistrementOctetPourOctet)
+{
+    QStringList premieres;
+    {
+        Modele m;
+        remplit(m);
+        premieres = EcrireFenetre(m.doc());
+        const RapportEcriture e = EnregistreDocument(chemin("a.vrk"), m.doc());
+        ASSERT_TRUE(e.ok) << e.erreur.toStdString();
+        EXPECT_FALSE(e.utf8);
+        EXPECT_FALSE(e.donneesManquantes);
+    }
+    EXPECT_EQ(premieres.first(), QStringLiteral("VIRK 4.26"));
+    EXPECT_TRUE(premieres.contains(QStringLiteral("#TP 3, fonctions été;12;8;400;520;f;$00C8F0FA;")));
+    EXPECT_TRUE(premieres.contains(QStringLiteral("£vitesse;2*pi;-1;10;0.5;K;")));
+    EXPECT_TRUE(premieres.contains(QStringLiteral("£masse;vitesse+1;-5;5;0.1; ;")));
+    EXPECT_TRUE(premieres.contains(QStringLiteral("[12;7;3E-9;3;-4;")));
+    EXPECT_EQ(premieres.last(), QStringLiteral("%commentaire.txt;"));
+    // Windows-1252 on disk: the record marks are single bytes, lines end with CR LF.
+    const QByteArray octets = Octets(chemin("a.vrk"));
+    EXPECT_TRUE(octets.contains("\r\n\xA3vitesse;"));
+    EXPECT_TRUE(octets.contains("\r\n\xA7"));
+    EXPECT_TRUE(octets.contains("Aire \xE9 \x9C \x80"));
+
+    nouvelleSession();
+    Modele m;
+    LiensEnAttente liens;
+    const RapportLecture r = lit(chemin("a.vrk"), m, liens);
+    EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
+    EXPECT_EQ(inter.messages, QStringList());
+    EXPECT_EQ(EcrireFenetre(m.doc()), premieres);
+    ASSERT_TRUE(EnregistreDocument(chemin("b.vrk"), m.doc()).ok);
+    EXPECT_EQ(Octets(chemin("b.vrk")), octets);
+
+    // What the window applies afterwards.
+    EXPECT_EQ(m.fenetre.Titre, QStringLiteral("TP 3, fonctions été"));
+    EXPECT_EQ(m.fenetre.ModeFond, 2);      // the areas' rendering
+    EXPECT_FALSE(m.dessin.Visible);        // until the opener has resolved the links
+    EXPECT_EQ(m.fonctions[3], QStringLiteral("fn1(x)+1"));
+    EXPECT_EQ(m.dessin.Nombre(), 5);
+    EXPECT_EQ(m.textes.Nombre(), 2);
+    EXPECT_EQ(m.aires.Nombre(), 1);
+    EXPECT_EQ(liens.LiensDerivees.size(), 6);
+    EXPECT_EQ(parametresPersonnels().ListesLettres['K' - 'A'], std::vector<int>{0});
+    EXPECT_DOUBLE_EQ(contexteCalcul().Epsilon, 3e-9);
+
+    // A window with nothing in it goes round as well.
+    nouvelleSession();
+    Modele vide, relu;
+    const QStringList lignesVide = EcrireFenetre(vide.doc());
+    ModeleDocument d = relu.doc();
+    EXPECT_TRUE(LitLignesDocument(lignesVide, d, liens, dossier_.path()).ok());
+    EXPECT_EQ(EcrireFenetre(relu.doc()), lignesVide);
+}
+
+TEST_F(Documents, EntetesDeFenetreParametresEtFonctionsAuxiliaires)
+{
+    std::string message;
+    AjouteParametrePerso(GCParamPerso("vitesse", "3"), message);
+    Modele m;
+    const RapportLecture r = litOctets("VIRK 4.26\r\n"
+                                       "\xA3vitesse;99;0;1;1;K;\r\n"   // known: keeps its value
+                                       "\xA3libre;1;;;;;\r\n"
+                                       "#Maxi;-4;-4;300;200;f;clAqua;\r\n"
+                                       ">F0=x+\r\n>F12=x\r\n>F2=2*x\r\n"
+                                       " \r\n%un; deux;\r\n",
+                                       m);
+    EXPECT_EQ(parametresPersonnels().ParametresPerso[0]->Valeur(), "3");
+    const GCParamPerso& libre = *parametresPersonnels().ParametresPerso[1];
+    EXPECT_EQ(libre.Minimum, "-5");
+    EXPECT_EQ(libre.Touche(), 0);
+    EXPECT_TRUE(m.fenetre.Maximisee);
+    m.fenetre.Gauche = 5;   // maximised: written with negative left and top all the same
+    EXPECT_TRUE(EcrireFenetre(m.doc()).contains(QStringLiteral("#Maxi;-4;-4;300;200;f;clAqua;")));
+    EXPECT_EQ(m.fenetre.CouleurFond, 0xFFFF00u);
+    EXPECT_EQ(m.fonctions[0], QStringLiteral("0"));
+    EXPECT_EQ(m.fonctions[2], QStringLiteral("2*x"));
+    EXPECT_EQ(m.fenetre.Commentaire, QStringLiteral("un"));
+    ASSERT_EQ(r.problemes.size(), 1);
+    EXPECT_EQ(r.problemes[0], QStringLiteral("Ligne 5 : La fonction auxiliaire f0 n'a pas pu être compilée!"));
+}
+
+TEST_F(Documents, ImageDeFondAbsenteOuTrouveeACoteDuDocument)
+{
+    // Missing: reported once, kept in the document, and the reading goes on.
+    const QByteArray debut = "VIRK 4.26\r\n#T;0;0;300;300;v;\r\nC:\\images\\fond.jpg;v;\r\n";
+    Modele m;
+    RapportLecture r = litOctets(debut + "&Y;1 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                                         "x;;fn1;\r\n;;;;;;;;;;\r\n@A5 01/01/2026 10:00:00;a;clYellow;0;8;0;1;\r\nx>0\r\n"
+                                         ";;;;;;;;;;v;\r\n",
+                                 m);
+    EXPECT_EQ(m.dessin.Nombre(), 1);
+    EXPECT_EQ(m.aires.Nombre(), 1);
+    EXPECT_EQ(m.fenetre.ModeFond, 2);
+    EXPECT_TRUE(m.fenetre.ImageFond.isNull());
+    EXPECT_EQ(r.problemes, QStringList{QStringLiteral("Ligne 3 : Image introuvable : C:\\images\\fond.jpg")});
+    EXPECT_EQ(inter.messages.size(), 1);
+    const QStringList lignes = EcrireFenetre(m.doc());
+    EXPECT_TRUE(lignes.contains(QStringLiteral("#T;0;0;300;300;v;")));
+    EXPECT_TRUE(lignes.contains(QStringLiteral("C:\\images\\fond.jpg;v;")));
+
+    // The same Windows path finds the picture of that name beside the document.
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(chemin("fond.jpg"), "PNG"));
+    Modele m2;
+    r = litOctets(debut, m2);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(m2.fenetre.ImageFond.size(), QSize(8, 6));
+    EXPECT_TRUE(m2.fenetre.EtireImage);
+    EXPECT_EQ(m2.fenetre.ModeFond, 1);
+
+    // A menu file stored with "\" is found under the program's folder.
+    QDir(dossier_.path()).mkpath("prog/Menus");
+    EcritOctetsTest(chemin("prog/Menus/perso.txt"), "x\r\n");
+    etatGraphe().DossierProgramme = chemin("prog");
+    Modele m3;
+    litOctets("VIRK 4.26\r\n\\Menus\\perso.txt\r\n", m3);
+    EXPECT_EQ(m3.fenetre.FichierMenus, QStringLiteral("Menus\\perso.txt"));
+    EXPECT_EQ(m3.fenetre.CheminMenus, QDir::cleanPath(chemin("prog/Menus/perso.txt")));
+}
+
+TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
+{
+    struct Cas {
+        QByteArray octets;
+        QString attendu;   // part of the one message
+    };
+    QByteArray binaire;
+    for (int i = 0; i < 4000; ++i)
+        binaire.append(char((i * 7919) % 256));
+    const QByteArray longue = "VIRK 4.26\r\n%" + QByteArray(2 * 1024 * 1024, 'x') + "\r\n";
+    const QList<Cas> cas = {
+        {"", "Le fichier est vide."},
+        {binaire, "essai.vrk"},
+        {longue, "Ligne 2 : ligne trop longue"},
+        {"VIRK 4.26\r\nZut;1;\r\n", "Ligne 2 : enregistrement de type « Z » inconnu"},
+        {"[10;5;1/0;1;1;\r\n", "Ligne 1 : réglages illisibles"},
+        {"[10;1000000000;-1;5000;1;\r\n", "décimales « 1000000000 »"},
+        {"#T;abc;0;400;400;f;clWhite;\r\n&Y;1 01/01/2026 10:00:00;0;\r\n", "Ligne 1 : fenêtre : valeurs illisibles"},
+        {"&\r\n@\r\n\xA3;\r\n>F\r\n>F0\r\n!999999999;\r\n", "Ligne 1"},
+        {"&K;1/1;\r\n", "n'est pas connu"},
+        {"&Y;1 01/01/2026 10:00:00;0;\r\n-5;5;", "n'a été lu qu'en partie"},
+    };
+    for (const Cas& c : cas) {
+        inter.messages.clear();
+        nouvelleSession();
+        Modele m;
+        const RapportLecture r = litOctets(c.octets, m);
+        EXPECT_FALSE(r.ok());
+        ASSERT_EQ(inter.messages.size(), 1) << c.attendu.toStdString();
+        EXPECT_TRUE(inter.messages[0].contains(c.attendu)) << inter.messages[0].toStdString();
+        EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("essai.vrk")) || c.octets.isEmpty());
+    }
+    EXPECT_EQ(contexteCalcul().DecimalesReels, 5);   // out of bounds: unchanged
+    EXPECT_GT(contexteCalcul().Epsilon, 0);
+
+    // A missing file says so and changes nothing.
+    inter.messages.clear();
+    Modele m;
+    LiensEnAttente liens;
+    EXPECT_FALSE(lit(chemin("absent.vrk"), m, liens).ouvert);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].startsWith(QStringLiteral("Fichier ")) && inter.messages[0].endsWith(" introuvable !"));
+
+    // A complete document cut after every line: what comes before the cut stays, one
+    // message at most, never a crash.
+    QStringList complet;
+    {
+        Modele source;
+        remplit(source);
+        complet = EcrireFenetre(source.doc());
+    }
+    int courbes = 0;
+    for (int n = 1; n < complet.size(); ++n) {
+        nouvelleSession();
+        inter.messages.clear();
+        Modele coupe;
+        LiensEnAttente l;
+        ModeleDocument d = coupe.doc();
+        const RapportLecture r = LitLignesDocument(complet.mid(0, n), d, l, dossier_.path());
+        EXPECT_TRUE(r.ouvert);
+        EXPECT_EQ(inter.messages.size(), 0) << n;  // the caller shows the report
+        EXPECT_GE(coupe.dessin.Nombre(), courbes) << n;
+        courbes = coupe.dessin.Nombre();
+    }
+    EXPECT_EQ(courbes, 5);
+}
+
+TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
+{
+    // Window 2 has its own list curve D (autre.txt) before the list curve C shared with
+    // window 1 (pts.txt), and shares window 1's area too.
+    const QByteArray c = "&L;7 01/01/2026 10:00:00;0;2;\r\naucun\r\naucun\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                         "C:\\tp\\pts.txt;;c;\r\n;;;;;;;;;;\r\n!2;\r\n1;1\r\n2;4\r\n";
+    const QByteArray d = "&L;8 01/01/2026 10:00:00;0;2;\r\naucun\r\naucun\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                         "C:\\tp\\autre.txt;;d;\r\n;;;;;;;;;;\r\n!1;\r\n5;5\r\n";
+    const QByteArray aire = "@A9 01/01/2026 10:00:00;a;clYellow;0;8;0;1;\r\nx>0\r\n;;;;;;;;;;v;\r\n";
+    EcritOctetsTest(chemin("un.vrk"), "VIRK 4.26\r\n \r\n" + c + aire);
+    EcritOctetsTest(chemin("deux.vrk"), "VIRK 4.26\r\n \r\n" + d + " \r\n" + c + aire + "%fin;\r\n");
+    LiensEnAttente liens;
+    Modele un(1), deux(2);
+    EXPECT_TRUE(lit(chemin("un.vrk"), un, liens).ok());
+    const RapportLecture r = lit(chemin("deux.vrk"), deux, liens);
+    EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
+    EXPECT_EQ(liens.LiensCourbes, QStringList{QStringLiteral("2;7 01/01/2026 10:00:00")});
+    EXPECT_EQ(liens.LiensAires, QStringList{QStringLiteral("2;9 01/01/2026 10:00:00")});
+    EXPECT_EQ(deux.dessin.Nombre(), 1);
+    EXPECT_EQ(deux.fenetre.Commentaire, QStringLiteral("fin"));
+    const QString copieD = CheminCopieTravail(QStringLiteral("autre.txt"));
+    EXPECT_EQ(LitFichierTexte(copieD).lignes, QStringList{QStringLiteral("5;5")});
+
+    // A curve refused by the name check leaves no identifier behind (a later document
+    // repeating it must not find a curve that was never added).
+    const QByteArray y = "&Y;%1 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\nx;;fn1;\r\n;;;;;;;;;;\r\n";
+    EcritOctetsTest(chemin("trois.vrk"), QByteArray(y).replace("%1", "20") + QByteArray(y).replace("%1", "21") + aire);
+    Modele trois(3);
+    const RapportLecture arret = lit(chemin("trois.vrk"), trois, liens);
+    EXPECT_FALSE(arret.complet);
+    EXPECT_EQ(arret.ligneArret, 6);
+    EXPECT_TRUE(inter.messages.last().contains(QStringLiteral("Il existe déjà une courbe appelée :fn1")));
+    EXPECT_TRUE(liens.LiensDerivees.contains(QStringLiteral("20 01/01/2026 10:00:00")));
+    EXPECT_FALSE(liens.LiensDerivees.contains(QStringLiteral("21 01/01/2026 10:00:00")));
+}
+
+TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
+{
+    const QByteArray modele = "&L;%1 01/01/2026 10:00:00;0;2;\r\naucun\r\naucun\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                              "%2;;c;\r\n;;;;;;;;;;\r\n!1;\r\n%3\r\n";
+    auto doc = [&](const char* n, const char* libelle, const char* donnee) {
+        return QByteArray(modele).replace("%1", n).replace("%2", libelle).replace("%3", donnee);
+    };
+    Modele a, b, c;
+    EXPECT_TRUE(litOctets(doc("1", "C:\\TP1\\mesures.txt", "1;1"), a).ok());
+    EXPECT_TRUE(litOctets(doc("2", "C:\\TP2\\mesures.txt", "2;2"), b).ok());
+    EXPECT_TRUE(litOctets(doc("3", "../../../../../../../tmp/.bashrc", "3;3"), c).ok());
+    const QString copieA = CheminCopieTravail(QStringLiteral("mesures.txt"));
+    EXPECT_EQ(LitFichierTexte(copieA).lignes, QStringList{"1;1"});
+    EXPECT_EQ(a.dessin.Courbes[0]->Libelle1, QStringLiteral("C:\\TP1\\mesures.txt"));
+    // The second curve reads its own copy, and its document will carry its own data.
+    const QString libelleB = b.dessin.Courbes[0]->Libelle1;
+    EXPECT_EQ(QFileInfo(libelleB).fileName(), QStringLiteral("mesures~2.txt"));
+    EXPECT_EQ(LitFichierTexte(libelleB).lignes, QStringList{"2;2"});
+    EXPECT_TRUE(EcrireFenetre(b.doc()).join('\n').contains(QStringLiteral("!1;\n2;2")));
+    EXPECT_EQ(QFileInfo(CheminCopieTravail(QStringLiteral(".bashrc"))).absolutePath(),
+              QFileInfo(dossierTravail()).absoluteFilePath());
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/.bashrc")) && Octets("/tmp/.bashrc") == "3;3\r\n");
+}
+
+TEST_F(Documents, EnregistrementQuiEchoueGardeLAncienFichier)
+{
+    Modele m;
+    m.fenetre.Titre = QStringLiteral("nouveau");
+    const QString cible = chemin("cours.vrk");
+    EcritOctetsTest(cible, "ancien\r\n");
+
+    // The disk refuses the bytes (as a full disk would).
+    rlimit ancienne{};
+    getrlimit(RLIMIT_FSIZE, &ancienne);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit petite = ancienne;
+    petite.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &petite);
+    const RapportEcriture e = EnregistreDocument(cible, m.doc());
+    setrlimit(RLIMIT_FSIZE, &ancienne);
+    std::signal(SIGXFSZ, signal);
+
+    EXPECT_FALSE(e.ok);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].startsWith(QStringLiteral("Impossible d'enregistrer ") + cible));
+    EXPECT_EQ(Octets(cible), QByteArray("ancien\r\n"));
+
+    // A folder that cannot be written (root writes anywhere: checked for other users).
+    if (geteuid() != 0) {
+        QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(EnregistreDocument(cible, m.doc()).ok);
+        QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(Octets(cible), QByteArray("ancien\r\n"));
+    }
+}
+
+TEST_F(Documents, TransformationsPersonnelles)
+{
+    const QStringList bonne = {"Rotation", "0", "0", "pi/4", "0", "0", "0", "21"};
+    QStringList fichier = bonne;
+    fichier << QStringList{"Mauvaise", "1", "2", "3", "4", "5", "6", "63"};
+    fichier << QStringList{"Texte", "1", "2", "3", "4", "5", "6", "abc"};
+    fichier << QStringList{"Coupée", "1", "2"};
+    ASSERT_TRUE(EcritTransfosPerso(chemin("transfos.txt"), fichier));
+    const LectureTransfos l = LitTransfosPerso(chemin("transfos.txt"));
+    ASSERT_TRUE(l.ok);
+    EXPECT_EQ(l.lignes, bonne);
+    EXPECT_EQ(l.nombre(), 1);
+    EXPECT_EQ(l.nom(0), QStringLiteral("Rotation"));
+    ASSERT_EQ(l.problemes.size(), 3);
+    EXPECT_TRUE(l.problemes[2].startsWith(QStringLiteral("Lignes 25 à 27 : transformation incomplète")));
+
+    // Written back, read back the same; a file that is not there says so.
+    ASSERT_TRUE(EcritTransfosPerso(chemin("copie.txt"), l.lignes));
+    EXPECT_EQ(LitTransfosPerso(chemin("copie.txt")).lignes, bonne);
+    const LectureTransfos absent = LitTransfosPerso(chemin("nulle.txt"));
+    EXPECT_FALSE(absent.ok);
+    EXPECT_FALSE(absent.erreur.isEmpty());
+}
+
+}  // namespace
