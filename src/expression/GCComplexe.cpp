@@ -226,19 +226,6 @@ bool fini(Cx c)
     return std::isfinite(c.re) && std::isfinite(c.im);
 }
 
-// Counts the nesting of calls, shared with the real evaluator, so that a formula that
-// calls itself fails instead of exhausting the stack.
-class GardeAppel {
-public:
-    explicit GardeAppel(EtatCalcul& etat) : etat_(etat) { ok_ = ++etat_.profondeurAppels <= ProfondeurAppelsMax; }
-    ~GardeAppel() { --etat_.profondeurAppels; }
-    bool ok() const { return ok_; }
-
-private:
-    EtatCalcul& etat_;
-    bool ok_;
-};
-
 bool echoue(EtatCalcul& etat, const char* message)
 {
     etat.ErreurCalcul = 1;

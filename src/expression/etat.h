@@ -31,6 +31,22 @@ struct EtatCalcul {
 // The calling thread's evaluation state.
 EtatCalcul& etatCalcul();
 
+// Counts the nesting of calls (auxiliary functions, named curves, personal parameters) for
+// the real and the complex evaluators, so that a formula that calls itself fails instead of
+// exhausting the stack.
+class GardeAppel {
+public:
+    explicit GardeAppel(EtatCalcul& etat) : etat_(etat) { ok_ = ++etat_.profondeurAppels <= ProfondeurAppelsMax; }
+    ~GardeAppel() { --etat_.profondeurAppels; }
+    GardeAppel(const GardeAppel&) = delete;
+    GardeAppel& operator=(const GardeAppel&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    EtatCalcul& etat_;
+    bool ok_;
+};
+
 // Shortcuts used everywhere.
 inline int& ErreurCalcul() { return etatCalcul().ErreurCalcul; }
 inline std::string& MessageErreur() { return etatCalcul().MessageErreur; }

@@ -374,19 +374,6 @@ double AppliqueBinaire(int code, double u, double w)
 
 namespace {
 
-// Counts the nesting of calls (auxiliary functions, named curves, personal parameters),
-// so that a formula that calls itself fails instead of exhausting the stack.
-class GardeAppel {
-public:
-    explicit GardeAppel(EtatCalcul& etat) : etat_(etat) { ok_ = ++etat_.profondeurAppels <= ProfondeurAppelsMax; }
-    ~GardeAppel() { --etat_.profondeurAppels; }
-    bool ok() const { return ok_; }
-
-private:
-    EtatCalcul& etat_;
-    bool ok_;
-};
-
 double echec(EtatCalcul& etat)
 {
     etat.ErreurCalcul = 1;
