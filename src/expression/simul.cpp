@@ -1,5 +1,6 @@
 #include "expression/simul.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -7,6 +8,9 @@
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
+// Beyond 2^53 the library's binomial and Poisson samplers can spin for a long time (their
+// rejection steps work on counts a double no longer holds exactly).
+constexpr double GrandCompte = 0x1p53;
 }
 
 double PartieEntiere(double x)
@@ -163,6 +167,17 @@ double AleaBinomiale(double n, double p)
                 ++k;
         return k;
     }
+    if (n > GrandCompte) {
+        // Counts a double cannot hold exactly: the Poisson law for a rare outcome (q below
+        // 1e6 / n, so its error is below 1e-9), else the normal law.
+        const double q = std::min(p, 1 - p);
+        double k;
+        if (n * q < 1e6)
+            k = AleaPoisson(n * q);
+        else
+            k = std::clamp(std::nearbyint(n * q + std::sqrt(n * q * (1 - q)) * AleaGauss(0, 1)), 0.0, n);
+        return p <= 0.5 ? k : n - k;
+    }
     // Large n: the library's sampler, of constant expected cost.
     std::binomial_distribution<long long> loi(static_cast<long long>(n), p);
     return static_cast<double>(loi(moteurAleatoire()));
@@ -170,6 +185,13 @@ double AleaBinomiale(double n, double p)
 
 double AleaPoisson(double lambda)
 {
+    if (lambda > GrandCompte)
+        return std::max(0.0, std::nearbyint(lambda + std::sqrt(lambda) * AleaGauss(0, 1)));
+    if (lambda > 1e12) {
+        // The library's sampler breaks down beyond about 1e15; at such means the normal law
+        // of the same mean and variance is the Poisson law to the precision of a double.
+        return std::max(0.0, std::nearbyint(AleaGauss(lambda, std::sqrt(lambda))));
+    }
     if (lambda > 1e4) {
         std::poisson_distribution<long long> loi(lambda);
         return static_cast<double>(loi(moteurAleatoire()));

@@ -105,7 +105,8 @@ bool GCListAires::LitAire(const QStringList& lignes, int& i, QStringList& liensD
     if (champs.isEmpty())
         return passe(QStringLiteral("l'en-tête est incomplet, l'aire est ignorée"));
 
-    QString empreinte = champs.at(0);
+    // Read as it will be written, so that a repeated stamp is recognised at once.
+    QString empreinte = champSur(champs.at(0));
     const bool repetee = !empreinte.isEmpty() && liensDerivees.contains(empreinte);
 
     int premier = 1;

@@ -73,6 +73,7 @@ TEST_F(Expression, PrecedenceAndAssociativity)
     EXPECT_DOUBLE_EQ(val(".5"), 0.5);
     EXPECT_DOUBLE_EQ(val("4.E-6"), 4e-6);
     EXPECT_DOUBLE_EQ(val("1E-400"), 0);  // an underflow reads as 0
+    EXPECT_DOUBLE_EQ(val("2* 3"), 6);    // blanks before a number are skipped, nowhere else
 }
 
 TEST_F(Expression, SyntaxErrorsThatDocumentsRelyOn)
@@ -261,10 +262,45 @@ TEST_F(Expression, DomainFailuresGiveTheirMessage)
     echoue("POISSON(0)", "paramètre de la loi de Poisson négatif ou nul !");
     echoue("GAMMA(-2)", "Gamma d'un entier négatif");
     EXPECT_NEAR(val("GAMMA(-0.5)"), -2 * std::sqrt(Pi), 1e-6);
+    // Huge means draw at once, near their mean.
+    for (const char* t : {"POISSON(1E13)", "POISSON(95555555555555555555555555555555555555555555)"}) {
+        Arbre p;
+        ASSERT_TRUE(CompileExpr(t, p));
+        const double v = EvalueArbre(p, 0);
+        EXPECT_EQ(ErreurCalcul(), 0) << t;
+        EXPECT_NEAR(v / EvalueTexte(std::string(t).substr(8, std::string(t).size() - 9)), 1, 1e-3) << t;
+    }
     // A large negative argument does not recurse.
     Arbre a;
     ASSERT_TRUE(CompileExpr("GAMMA(-1E6-0.5)", a));
     EvalueArbre(a, 0);
+}
+
+// Random laws with huge parameters: every draw returns at once with a plausible value.
+TEST_F(Expression, RandomLawsOfHugeParametersReturnAtOnce)
+{
+    germeAleatoire(3);
+    Arbre a;
+    ASSERT_TRUE(CompileExpr("POISSON(1000)", a));
+    double somme = 0;
+    for (int i = 0; i < 1000; ++i)
+        somme += EvalueArbre(a, 0);
+    EXPECT_NEAR(somme / 1000, 1000, 5);  // the mean of 1000 draws has a deviation of 1
+    const auto debut = std::chrono::steady_clock::now();
+    for (const char* t : {"POISSON(1E300)", "POISSON(1E19)", "BINOM(1E18,0.5)", "BINOM(3E18,1E-17)",
+                          "BINOM(3E18,0.99)", "BINOM(1E10,0.5)"}) {
+        ASSERT_TRUE(CompileExpr(t, a));
+        for (int i = 0; i < 100; ++i) {
+            const double v = EvalueArbre(a, 0);
+            ASSERT_EQ(ErreurCalcul(), 0) << t;
+            ASSERT_TRUE(v >= 0 && v == std::nearbyint(v)) << t << " " << v;
+        }
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(1));
+    EXPECT_NEAR(val("POISSON(1E300)") / 1e300, 1, 1e-9);
+    EXPECT_NEAR(val("BINOM(1E18,0.5)") / 5e17, 1, 1e-6);
+    EXPECT_NEAR(val("BINOM(3E18,0.99)") / 2.97e18, 1, 1e-6);
+    EXPECT_LE(val("BINOM(3E18,1E-17)"), 100);
 }
 
 TEST_F(Expression, ErrorsAtAPointDoNotStickToTheNextPoint)

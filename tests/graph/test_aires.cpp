@@ -759,6 +759,27 @@ TEST_F(Aires, EnregistrementRepeteDansUneAutreFenetre)
     EXPECT_EQ(etatGraphe().CompteurCourbes, compteur + 1);
 }
 
+TEST_F(Aires, EmpreinteAvecSautDeLigneLueCommeElleSEcrit)
+{
+    // The writer turns a line break of a stamp into a blank: the reader must see the same
+    // stamp, so that the copy written after it is recognised as the same area.
+    GCListAires f(1);
+    QStringList derivees, liens;
+    const QStringList doc = {"@A707/12/2026 22:58:07;a;clRed;0;8;0;0;", "x<0", "0;0;0;0;0;0;0;0;0;0;v;",
+                             "@A707/12/2026\r22:58:07;a;clRed;0;8;0;0;", "x<0", "0;0;0;0;0;0;0;0;0;0;v;"};
+    QStringList avecRetour = doc;
+    avecRetour[3].replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+    litTout(f, avecRetour, derivees, liens);
+    EXPECT_EQ(f.Nombre(), 1);
+    QStringList ecrit1, ecrit2;
+    f.Enregistre(ecrit1);
+    GCListAires g(1);
+    QStringList derivees2, liens2;
+    litTout(g, ecrit1, derivees2, liens2);
+    g.Enregistre(ecrit2);
+    EXPECT_EQ(ecrit1, ecrit2);
+}
+
 TEST_F(Aires, LectureFichiersAbimes)
 {
     QStringList derivees, liens;
