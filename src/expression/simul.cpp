@@ -8,9 +8,10 @@
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
-// Beyond 2^53 the library's binomial and Poisson samplers can spin for a long time (their
-// rejection steps work on counts a double no longer holds exactly).
-constexpr double GrandCompte = 0x1p53;
+// Beyond about 1e15 the library's binomial and Poisson samplers spin or give garbage (their
+// rejection steps work on counts a double no longer holds exactly); from 1e12 on, the
+// normal law of the same mean and variance is the same law to the precision of a double.
+constexpr double GrandCompte = 1e12;
 }
 
 double PartieEntiere(double x)
@@ -186,12 +187,7 @@ double AleaBinomiale(double n, double p)
 double AleaPoisson(double lambda)
 {
     if (lambda > GrandCompte)
-        return std::max(0.0, std::nearbyint(lambda + std::sqrt(lambda) * AleaGauss(0, 1)));
-    if (lambda > 1e12) {
-        // The library's sampler breaks down beyond about 1e15; at such means the normal law
-        // of the same mean and variance is the Poisson law to the precision of a double.
         return std::max(0.0, std::nearbyint(AleaGauss(lambda, std::sqrt(lambda))));
-    }
     if (lambda > 1e4) {
         std::poisson_distribution<long long> loi(lambda);
         return static_cast<double>(loi(moteurAleatoire()));
