@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 
 #include "frame/Main.h"
 
@@ -20,6 +21,9 @@ int main(int argc, char** argv)
         options.cheminJoint = QDir::cleanPath(QFileInfo(arguments.mid(1).join(QLatin1Char(' '))).absoluteFilePath());
 
     TMainForm cadre(options);
+    // The whole screen, also where no window manager maximises it.
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        cadre.resize(ecran->availableGeometry().size());
     cadre.showMaximized();
     return application.exec();
 }

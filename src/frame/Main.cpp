@@ -131,6 +131,9 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
 
     if (!messagesDemarrage_.isEmpty())
         QTimer::singleShot(0, this, &TMainForm::montreMessagesDemarrage);
+    // The documents of the command line, once the frame shows.
+    if (!options_.documents.isEmpty())
+        QTimer::singleShot(0, this, &TMainForm::FormShow);
 }
 
 TMainForm::~TMainForm()
@@ -344,6 +347,7 @@ void TMainForm::appliqueParametres()
     r.CouleurFenetre = parametres_.CouleurFenetre;
     r.LargeurFenetre = parametres_.LargeurFenetre;
     r.HauteurFenetre = parametres_.HauteurFenetre;
+    r.FichierMenus = parametres_.FichierMenus;
 }
 
 void TMainForm::montreMessagesDemarrage()
@@ -557,6 +561,14 @@ void TMainForm::CommandeCadre(const QString& gestionnaire)
         FileExitItemClick();
     else if (gestionnaire == QLatin1String("Configuration1Click"))
         Configuration1Click();
+    else if (gestionnaire == QLatin1String("Nouvellefentre1Click"))
+        Nouvellefentre1Click();
+    else if (gestionnaire == QLatin1String("FileOpenItemClick"))
+        FileOpenItemClick();
+    else if (gestionnaire == QLatin1String("FileSaveItemClick"))
+        FileSaveItemClick();
+    else if (gestionnaire == QLatin1String("FileCloseItemClick"))
+        FileCloseItemClick();
     else
         montreMessage(MessageNonDisponible());
 }
@@ -593,13 +605,6 @@ bool TMainForm::Configuration1Click()
         return false;
     }
     return true;
-}
-
-TMainForm::ResultatSauvegarde TMainForm::FileSaveItemClick()
-{
-    // Documents cannot be written yet: the exit goes no further, so nothing is lost.
-    montreMessage(MessageNonDisponible());
-    return ResultatSauvegarde::Annule;
 }
 
 void TMainForm::FileExitItemClick()

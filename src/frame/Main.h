@@ -30,6 +30,7 @@ class GCAire;
 class Interlocuteur;
 class TParminmax;
 class Tparaauto;
+struct LiensEnAttente;
 
 // Where the program keeps its files. Empty fields take the defaults: the program's folder
 // when it can be written, else the user's data folder; the session folder "temp" under the
@@ -92,6 +93,35 @@ public:
     // when none.
     std::shared_ptr<GCAire> AireParEmpreinte(const QString& empreinte) const;
 
+    // --- documents
+    // The entries of the last choice of windows: "#" + number + ": " + caption.
+    QStringList ListeChoix;
+    // Menus "&Nouveau" and "&Nouvelle fenêtre": a new window "Fenêtre " + its number, with
+    // the auxiliary functions of the active window ("0" each when there is none).
+    TForm1* Nouvellefentre1Click();
+    // Menu "&Ouvrir": the open dialog, then OuvreFichiers; nothing when it is cancelled.
+    void FileOpenItemClick();
+    // Opens files as the open dialog gives them: when the first is a list (".rkv", any
+    // case), only that list, each document it names in a new window; otherwise each file
+    // in a new window. Then the links between documents are resolved.
+    void OuvreFichiers(const QStringList& chemins);
+    // The documents named on the command line (run once the frame shows): a document into
+    // window 1 (others into new windows), a list as from the open dialog.
+    void FormShow();
+    // Menu "&Fermer": each chosen window closes with its own question.
+    void FileCloseItemClick();
+    // ListeChoix := one entry per window, from the last to the first.
+    void ListeFenetres();
+    // The chooser of windows; false when nothing was chosen (ListeChoix then empty).
+    bool ChoisitFenetres();
+    // After the last document of an opening: shared curves and areas shown in the windows
+    // that name them, derived curves and transformed areas attached to their mothers (a
+    // derived curve without mother is reported and removed), then every window compiled
+    // and its curves shown. The lists are emptied.
+    void ResoutLiens(LiensEnAttente& liens);
+    // "La courbe ... n'a pas de mère!", and the curve leaves its window.
+    void SignaleSansMere(const std::shared_ptr<GCCourbe>& courbe);
+
     // --- warnings memo
     // "-> Problème de calcul ! ..." naming the curve.
     void AjouteAvertissement(const QString& libelle);
@@ -118,7 +148,11 @@ public:
     bool Configuration1Click();
     // Menu "&Quitter": goes through the frame's close, like the window's close button.
     void FileExitItemClick();
-    // The save command of the exit prompt.
+    // Menu "&Enregistrer" (and the exit prompt's "Oui"): the save dialog, the windows
+    // chosen, one document per window and a list when there are several. Enregistre only
+    // when every file was written; a cancelled dialog or chooser, or a refusal to replace
+    // files, gives Annule; a file that could not be written (reported, the previous file
+    // left whole) gives Echec.
     enum class ResultatSauvegarde { Enregistre, Annule, Echec };
     virtual ResultatSauvegarde FileSaveItemClick();
     // Runs a frame command that a graph window names.
@@ -151,6 +185,14 @@ private:
     void supprimeDossierTravail();
     void montreMessagesDemarrage();
     void montreMessagesEnAttente();
+    // One document in a new window (a missing file is only listed in introuvables).
+    TForm1* litDansNouvelleFenetre(const QString& chemin, LiensEnAttente& liens, QStringList& introuvables);
+    // Each document of a list in a new window.
+    void litListe(const QString& chemin, LiensEnAttente& liens, QStringList& introuvables);
+    // The mother of that identifier for the curve: in the curve's own window first.
+    std::shared_ptr<GCCourbe> mereDe(const GCCourbe& courbe, const QString& identifiant) const;
+    // Where the file dialogs start: the folder last used, else the user's documents.
+    QString dossierDialogues() const;
 
     ParametresIni parametres_;
     FichierIni ini_;  // the settings file as read at start: the frames of new windows read it
@@ -188,4 +230,6 @@ private:
     bool panneauPrevu_ = false;
     bool rouletteOuverte_ = false;
     bool fini_ = false;
+    bool ouvertureEnCours_ = false;
+    QString dernierDossier_;
 };

@@ -122,6 +122,12 @@ public:
     // The same into the curve log, when the session is recorded.
     virtual void DecritRapport() const;
 
+    // Transformed areas: the identity stamp of the mother area, and its attachment (the
+    // mother's current stamp, colour, constraints, brush and copy mode), after a document
+    // was read. Other kinds have no mother.
+    virtual QString NomMere() const { return QString(); }
+    virtual void FixeMere(const GCAire& mere) {}
+
     // A new, default area of the same kind (and, for transformed areas, the same
     // transformation), with that number and window: what copies and clones start from.
     virtual std::shared_ptr<GCAire> CreeMemeGenre(int numero, int numeroFenetre) const;

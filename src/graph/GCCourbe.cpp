@@ -216,6 +216,7 @@ void GCCourbe::Copie(const GCBase& source)
     NouvelIdentifiant();
     Libelle1 = c->Libelle1;
     Libelle2 = c->Libelle2;
+    CopieDonnees = c->CopieDonnees;
     Parametres = c->Parametres;
     Tempo = c->Tempo;
     Batons = c->Batons;
@@ -223,6 +224,24 @@ void GCCourbe::Copie(const GCBase& source)
     SousType = c->SousType;
     Hachure = c->Hachure;
     Marqueur.CopiePoint(c->Marqueur);
+}
+
+void GCCourbe::CopieAspectFille()
+{
+    if (Filles.empty() || !Filles.front())
+        return;
+    GCCourbe& f = *Filles.front();
+    f.SousType = SousType;
+    f.Hachure = Hachure;
+    f.Tempo = Tempo;
+    f.Epaisseur = Epaisseur;
+    f.Style = Style;
+    f.HorsIndex = HorsIndex;
+    f.Visible = Visible;
+    f.Couleur = Couleur;
+    f.Batons = Batons;
+    f.Joint = Joint;
+    f.Marqueur.CopiePoint(Marqueur);
 }
 
 bool GCCourbe::Modifie(bool nouvelle)

@@ -106,6 +106,9 @@ public:
     QString Mere(int i) const { return i == 2 ? Mere2 : Mere1; }
     void FixeMere(int i, const QString& identifiant);
     void AjouteFille(PtrCourbe fille) { Filles.push_back(std::move(fille)); }
+    // Gives the first child this curve's appearance: sub-kind, projection mark, delay,
+    // width, style, index flag, visibility, colour, bars, joining and marker.
+    void CopieAspectFille();
 
     // The two texts as a list shows them: file name only for kinds B, C, L, W; parameter
     // values written into the formulas of the kinds that compile their texts.
@@ -149,8 +152,12 @@ public:
     int SousType = 0;
     int Hachure = 0;               // projection mark 0..6
     QString Identifiant;
-    QString Libelle1;              // formula; B, C, L, W: path of the data file
+    QString Libelle1;              // formula; B, C, L, W: path of the data file, as stored
     QString Libelle2;
+    // B, C, L, W: the working copy of the data file that the curve's document carried (it
+    // may be "mesures~2.txt" when another document of the run carried a "mesures.txt");
+    // read when the stored path is not found. Empty when the document carried none.
+    QString CopieDonnees;
     QString FichierPoints;         // path of the point cache (plates: the mother's)
     std::array<QString, 10> Parametres;  // a0..a9, expressions, "0" at creation
     int Numero;

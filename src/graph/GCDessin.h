@@ -95,6 +95,11 @@ public:
     std::vector<PtrCourbe> Courbes;
 };
 
+// The file a list, chronicle, Bézier or B-spline curve reads: its stored path (Libelle1,
+// "\\" taken as "/") when that file exists, else the working copy its document carried
+// (CopieDonnees), else the working folder's file of the stored name.
+QString FichierDonnees(const GCCourbe& courbe);
+
 // The first curve with that identifier in the lists of every window, in window order.
 PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant);
 

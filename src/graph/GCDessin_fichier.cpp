@@ -74,19 +74,6 @@ QString ResumeConditions(int ordre, const std::array<QString, 11>& t)
     return r;
 }
 
-// The file a list, chronicle, Bézier or B-spline curve reads: its stored path when that
-// file exists, else the working copy its document brought.
-QString FichierDonnees(const GCCourbe& c)
-{
-    QString stocke = c.Libelle1;
-    stocke.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (!stocke.trimmed().isEmpty()) {
-        const QFileInfo info(stocke);
-        if (info.isFile() && info.isReadable())
-            return info.absoluteFilePath();
-    }
-    return CheminCopieTravail(c.Libelle1);
-}
 
 template <class T>
 const T* Comme(const GCCourbe& c, std::shared_ptr<GCCourbe>& defaut)
@@ -246,23 +233,43 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
 
 }  // namespace
 
+QString FichierDonnees(const GCCourbe& c)
+{
+    const auto lisible = [](const QString& chemin) {
+        const QFileInfo info(chemin);
+        return !chemin.trimmed().isEmpty() && info.isFile() && info.isReadable();
+    };
+    QString stocke = c.Libelle1;
+    stocke.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (lisible(stocke))
+        return QFileInfo(stocke).absoluteFilePath();
+    if (lisible(c.CopieDonnees))
+        return c.CopieDonnees;
+    return CheminCopieTravail(c.Libelle1);
+}
+
 bool GCDessin::Sauve(QStringList& lignes) const
 {
-    QSet<QString> inclus;      // stored paths whose data went with this document
+    QSet<QString> inclus;      // stored path and file read, for the data already embedded
     QStringList manquants;
     for (const PtrCourbe& c : Courbes) {
         if (!c)
             continue;
         EcritCourbe(*c, lignes);
-        if (!AvecDonnees(c->TypeCourbe) || c->Libelle1.trimmed().isEmpty() || inclus.contains(c->Libelle1))
+        if (!AvecDonnees(c->TypeCourbe) || c->Libelle1.trimmed().isEmpty())
             continue;
+        // Two curves that store the same path but read different copies (brought by two
+        // documents) each carry their own data.
         const QString chemin = FichierDonnees(*c);
+        const QString cle = c->Libelle1 + QLatin1Char('\n') + chemin;
+        if (inclus.contains(cle))
+            continue;
         const LectureTexte donnees = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
         if (!donnees.ok) {
             manquants << c->Libelle1;
             continue;
         }
-        inclus.insert(c->Libelle1);
+        inclus.insert(cle);
         lignes << QStringLiteral("!%1;").arg(donnees.lignes.size());
         lignes << donnees.lignes;
     }

@@ -455,12 +455,9 @@ void LecteurDocument::litBloc(const QString& ligne, int n)
     const PtrCourbe& c = derniere_.courbe;
     if (b.copie.isEmpty() || !c || derniere_.issue != IssueLecture::Courbe)
         return;
-    // A copy written under another name (another document of this run brought a file of
-    // the same name): the curve reads that copy when its own file is not there.
-    QString stocke = c->Libelle1;
-    stocke.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QFileInfo(b.copie).fileName() != PartieNomFichier(c->Libelle1) && !EstFichier(stocke))
-        c->GCCourbe::FixeLibelles(b.copie, c->Libelle2);
+    // The curve reads this copy when its stored file is not there; the stored path stays
+    // as it is, to be written back unchanged.
+    c->CopieDonnees = b.copie;
 }
 
 RapportLecture LecteurDocument::lit(const QList<int>& lignesTronquees)

@@ -314,6 +314,7 @@ TForm1::TForm1(int numero, QWidget* parent)
     modeFond_ = 0;
     AiresARecalculer = false;
     CommentaireAMontrer = true;
+    FichierMenus = reglages.FichierMenus;
     SuitParametres = false;
     ModeSouris = 11;
 

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "graph/GCclasse_base.h"
+#include "window/document.h"
 
 class QAction;
 class QMenu;
@@ -103,6 +104,9 @@ struct ReglagesFenetres {
     TCouleur CouleurFenetre = 0xFFFFFF;
     int LargeurFenetre = 520;   // client size of a new window
     int HauteurFenetre = 520;
+    // The current menu customisation file, as the settings name it: what the documents
+    // record.
+    QString FichierMenus = QStringLiteral("Menus\\defaut.txt");
     // The settings file as read at start-up (null: none): the frame of every new window
     // reads its defaults from it.
     const FichierIni* Ini = nullptr;
@@ -185,6 +189,11 @@ public:
 
     QString Commentaire;          // the document's comment
     bool CommentaireAMontrer = true;
+    // The menu customisation file of this window: the settings' one, or the one its
+    // document named (as stored, written back unchanged), and the existing file that it was
+    // found to be (empty when none was found).
+    QString FichierMenus;
+    QString CheminMenus;
     bool SuitParametres = false;  // parameter keys redraw through the back buffer
     bool AiresARecalculer = false;
     int ModeSouris = 11;          // mouse mode; 11 is idle
@@ -205,6 +214,25 @@ public:
 
     // Client size of the window (the paint box fills it), kept within the bounds.
     void fixeTailleClient(int largeur, int hauteur);
+
+    // --- the document file
+    // The window's records, in document order.
+    QStringList EcrireFenetre();
+    // Writes the window's document to that path; a failure is shown ("Impossible
+    // d'enregistrer ...") and leaves the previous file whole.
+    RapportEcriture EnregistreFenetre(const QString& chemin);
+    // Reads a document into this new, empty window, with the pending links of the opening,
+    // and applies what it holds: title, geometry (kept within the size bounds and on
+    // screen), background, picture, comment, menu file. The curves stay hidden until the
+    // opener has resolved the links. Problems are shown in one message.
+    RapportLecture LitDocument(const QString& chemin, LiensEnAttente& liens);
+    // The outer bounds of the window in its parent's client area (its MDI sub-window's when
+    // it has one), and whether it is maximised.
+    QRect cadreFenetre() const;
+    bool estMaximisee() const;
+    // Puts the window at those outer bounds: the client size kept within the bounds, the
+    // title bar inside the parent's area.
+    void placeFenetre(int gauche, int haut, int largeur, int hauteur, bool maximisee);
 
     // --- operations of the window
     // Compiles F0..F9 into the program-wide table; a text that does not compile is reported
@@ -277,6 +305,9 @@ protected:
 private:
     friend class BoiteDessin;
     void construitMenus();
+    // The window's attributes as a document carries them, and back.
+    void remplitDocument(FenetreDocument& document) const;
+    void appliqueDocument(const FenetreDocument& document);
     void peintBoite(QPainter& peintre, const QRect& zone);
     void dessineFond(QPainter& peintre, int largeur, int hauteur);
     void rendCoucheFond(int largeur, int hauteur, bool calcule);

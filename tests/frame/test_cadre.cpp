@@ -263,7 +263,7 @@ TEST_F(Cadre, MessagesOfTheGraphObjectsGoThroughTheFrame)
     EXPECT_EQ(repondeur.textes.back(), MessageAideAbsente());
 
     // Commands not offered yet say so, and nothing else happens.
-    f.CommandeCadre("FileOpenItemClick");
+    f.CommandeCadre("WindowTileItemClick");
     EXPECT_EQ(repondeur.textes.back(), MessageNonDisponible());
     EXPECT_EQ(f.fenetres().size(), 1);
 

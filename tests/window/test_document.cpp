@@ -406,11 +406,24 @@ TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
     const QString copieA = CheminCopieTravail(QStringLiteral("mesures.txt"));
     EXPECT_EQ(LitFichierTexte(copieA).lignes, QStringList{"1;1"});
     EXPECT_EQ(a.dessin.Courbes[0]->Libelle1, QStringLiteral("C:\\TP1\\mesures.txt"));
-    // The second curve reads its own copy, and its document will carry its own data.
-    const QString libelleB = b.dessin.Courbes[0]->Libelle1;
-    EXPECT_EQ(QFileInfo(libelleB).fileName(), QStringLiteral("mesures~2.txt"));
-    EXPECT_EQ(LitFichierTexte(libelleB).lignes, QStringList{"2;2"});
-    EXPECT_TRUE(EcrireFenetre(b.doc()).join('\n').contains(QStringLiteral("!1;\n2;2")));
+    EXPECT_EQ(a.dessin.Courbes[0]->CopieDonnees, copieA);
+    // The second curve reads its own copy, keeps the path its document stores, and its
+    // document carries its own data.
+    const PtrCourbe courbeB = b.dessin.Courbes[0];
+    EXPECT_EQ(courbeB->Libelle1, QStringLiteral("C:\\TP2\\mesures.txt"));
+    EXPECT_EQ(QFileInfo(courbeB->CopieDonnees).fileName(), QStringLiteral("mesures~2.txt"));
+    EXPECT_EQ(FichierDonnees(*courbeB), courbeB->CopieDonnees);
+    EXPECT_EQ(LitFichierTexte(courbeB->CopieDonnees).lignes, QStringList{"2;2"});
+    const QString ecritB = EcrireFenetre(b.doc()).join('\n');
+    EXPECT_TRUE(ecritB.contains(QStringLiteral("C:\\TP2\\mesures.txt;;c;\n"))) << ecritB.toStdString();
+    EXPECT_TRUE(ecritB.contains(QStringLiteral("!1;\n2;2")));
+    // Both curves in one window (a paste): each still carries its own data.
+    Modele ensemble;
+    ensemble.dessin.AjouteCourbe(a.dessin.Courbes[0]);
+    ensemble.dessin.AjouteCourbe(courbeB);
+    const QString deux = EcrireFenetre(ensemble.doc()).join('\n');
+    EXPECT_TRUE(deux.contains(QStringLiteral("!1;\n1;1")) && deux.contains(QStringLiteral("!1;\n2;2"))) << deux.toStdString();
+    ensemble.dessin.Courbes.clear();
     EXPECT_EQ(QFileInfo(CheminCopieTravail(QStringLiteral(".bashrc"))).absolutePath(),
               QFileInfo(dossierTravail()).absoluteFilePath());
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/.bashrc")) && Octets("/tmp/.bashrc") == "3;3\r\n");

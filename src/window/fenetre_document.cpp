@@ -1,0 +1,122 @@
+// The graph window's side of its document file: what the window itself carries into the
+// document (title, geometry, background, comment, menu file), and what it takes back from
+// one. The records themselves are read and written by window/document.cpp.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "graph/GCAire.h"
+#include "graph/GCDessin.h"
+#include "graph/GCRepere.h"
+#include "graph/GCTexte.h"
+#include "window/fenetre.h"
+
+QRect TForm1::cadreFenetre() const
+{
+    if (const auto* sous = qobject_cast<const QMdiSubWindow*>(parentWidget()))
+        return sous->geometry();
+    return geometry();
+}
+
+bool TForm1::estMaximisee() const
+{
+    if (const auto* sous = qobject_cast<const QMdiSubWindow*>(parentWidget()))
+        return sous->isMaximized();
+    return isMaximized();
+}
+
+void TForm1::placeFenetre(int gauche, int haut, int largeur, int hauteur, bool maximisee)
+{
+    auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget());
+    // The bounds are the outer ones: the frame of the sub-window is not part of the client.
+    QSize marges(0, 0);
+    if (sous && sous->isVisible())
+        marges = (sous->size() - size()).expandedTo(QSize(0, 0));
+    fixeTailleClient(largeur - marges.width(), hauteur - marges.height());
+    if (!sous)
+        return;
+    if (maximisee) {
+        sous->showMaximized();
+        return;
+    }
+    if (sous->isMaximized() || sous->isMinimized())
+        sous->showNormal();
+    // Where the document says, but within reach (a document written on a larger screen
+    // would open out of sight): the whole window inside the MDI area's view when it fits
+    // there, else its top left corner, title bar included, at the view's.
+    const QSize vue = sous->mdiArea() ? sous->mdiArea()->viewport()->size() : QSize();
+    const QSize taille = sous->size();
+    int x = gauche, y = haut;
+    if (vue.isValid()) {
+        x = std::clamp(x, 0, std::max(0, vue.width() - taille.width()));
+        y = std::clamp(y, 0, std::max(0, vue.height() - taille.height()));
+    }
+    sous->move(x, y);
+}
+
+void TForm1::remplitDocument(FenetreDocument& d) const
+{
+    d.Titre = titre();
+    const QRect cadre = cadreFenetre();
+    d.Gauche = cadre.left();
+    d.Haut = cadre.top();
+    d.Largeur = cadre.width();
+    d.Hauteur = cadre.height();
+    d.Maximisee = estMaximisee();
+    d.ModeFond = modeFond_;
+    d.CouleurFond = DeQColor(couleurFond_);
+    d.FichierImage = FichierImage;
+    d.EtireImage = EtireImage;
+    d.ImageFond = ImageFond;
+    d.Commentaire = Commentaire;
+    d.FichierMenus = FichierMenus;
+    d.CheminMenus = CheminMenus;
+}
+
+void TForm1::appliqueDocument(const FenetreDocument& d)
+{
+    if (!d.Titre.isEmpty())
+        fixeTitre(d.Titre);
+    placeFenetre(d.Gauche, d.Haut, d.Largeur, d.Hauteur, d.Maximisee);
+    modeFond_ = d.ModeFond;
+    couleurFond_ = VersQColor(d.CouleurFond);
+    FichierImage = d.FichierImage;
+    EtireImage = d.EtireImage;
+    ImageFond = d.ImageFond;
+    Commentaire = d.Commentaire;
+    FichierMenus = d.FichierMenus;
+    CheminMenus = d.CheminMenus;
+    AiresARecalculer = true;
+    paintBox_->update();
+}
+
+QStringList TForm1::EcrireFenetre()
+{
+    // A minimised window is stored with the bounds it has when restored.
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->isMinimized())
+        sous->showNormal();
+    FenetreDocument d;
+    remplitDocument(d);
+    return ::EcrireFenetre({numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_});
+}
+
+RapportEcriture TForm1::EnregistreFenetre(const QString& chemin)
+{
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->isMinimized())
+        sous->showNormal();
+    FenetreDocument d;
+    remplitDocument(d);
+    return ::EnregistreDocument(chemin, {numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_});
+}
+
+RapportLecture TForm1::LitDocument(const QString& chemin, LiensEnAttente& liens)
+{
+    // What the document does not say stays as the new window has it.
+    FenetreDocument d;
+    remplitDocument(d);
+    ModeleDocument modele{numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_};
+    const RapportLecture r = ::LitDocument(chemin, modele, liens);
+    if (r.ouvert)
+        appliqueDocument(d);
+    return r;
+}

@@ -1,0 +1,455 @@
+// Opening and saving documents through the frame: documents whose curves refer to each
+// other across windows, saved with their list and opened again in a fresh frame; missing
+// mothers, lists from another machine, bad documents in a list, the command line, the save
+// names and what they may replace, the exit prompt that really saves, closing windows.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialogs/pilote_saisie.h"
+#include "frame/dialoguescadre.h"
+#include "frame/listedocuments.h"
+#include "graph/GCAire.h"
+#include "graph/GCCourbe.h"
+#include "graph/GCDessin.h"
+#include "graph/GCTexte.h"
+#include "outils_cadre.h"
+#include "window/document.h"
+#include "window/fenetre.h"
+
+namespace {
+
+// The file dialogs and the window chooser, scripted.
+class DialoguesScript : public DialoguesCadre {
+public:
+    QStringList ouverture;
+    QString enregistrement;
+    QList<int> numeros;        // windows to choose, in order; empty: all, first window first
+    bool annuleChoix = false;
+    QStringList offerts;
+
+    QStringList choisitOuverture(QWidget*, const QString&) override { return ouverture; }
+    QString choisitEnregistrement(QWidget*, const QString&) override { return enregistrement; }
+    QStringList choisitFenetres(QWidget*, const QStringList& entrees) override
+    {
+        offerts = entrees;
+        if (annuleChoix)
+            return {};
+        QStringList r;
+        if (numeros.isEmpty()) {
+            for (auto it = entrees.crbegin(); it != entrees.crend(); ++it)
+                r << *it;
+            return r;
+        }
+        for (int n : numeros)
+            for (const QString& e : entrees)
+                if (e.startsWith(QStringLiteral("#%1:").arg(n)))
+                    r << e;
+        return r;
+    }
+};
+
+// A named y=f(x) curve, callable by its name, in the window.
+PtrCourbe AjouteY(TForm1* f, const QString& formule, const QString& nom)
+{
+    auto y = std::make_shared<GCY>(QLatin1Char('Y'), f->numero(), nouveauNumero());
+    y->FixeLibelles(formule, QString());
+    y->Nom = nom;
+    y->NouvelIdentifiant();
+    y->MemoriseLibelle();
+    f->Dessin().AjouteCourbe(y);
+    return y;
+}
+
+// A unary operation of that code on the mother (which may live in another window).
+PtrCourbe AjouteDerivee(TForm1* f, const QString& mere, int code = 18, char genre = 'Q')
+{
+    PtrCourbe q = CreeCourbe(QLatin1Char(genre), f->numero(), nouveauNumero(), code);
+    q->NouvelIdentifiant();
+    q->FixeMere(1, mere);
+    q->GCCourbe::FixeLibelles(QStringLiteral("Dérivée de %1").arg(mere), QString());
+    f->Dessin().AjouteCourbe(q);
+    return q;
+}
+
+// A transformed area as the resolution sees it: a mother's stamp, attached or not.
+class AireTransformee : public GCAire {
+public:
+    AireTransformee(int numero, int fenetre, QString mere) : GCAire(numero, fenetre), mere_(std::move(mere))
+    {
+        Genre_ = QLatin1Char('T');
+    }
+    QString NomMere() const override { return mere_; }
+    void FixeMere(const GCAire& mere) override { attachee = mere.Empreinte(); }
+    QString attachee;
+
+private:
+    QString mere_;
+};
+
+class Documents : public CadreEssai {
+protected:
+    void SetUp() override
+    {
+        CadreEssai::SetUp();
+        installeDialoguesCadre(&dialogues);
+        ASSERT_TRUE(docs.isValid());
+    }
+    void TearDown() override
+    {
+        CadreEssai::TearDown();
+        installeDialoguesCadre(nullptr);
+    }
+    QString doc(const QString& nom) const { return docs.filePath(nom); }
+    TMainForm& demarreVisible(const OptionsCadre& o)
+    {
+        cadre = std::make_unique<TMainForm>(o);
+        cadre->resize(1000, 800);
+        cadre->show();
+        TraiteEvenements();
+        return *cadre;
+    }
+    // A new run of the program: nothing of the previous one is left.
+    TMainForm& redemarre()
+    {
+        cadre.reset();
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        repondeur.textes.clear();
+        return demarreVisible(options());
+    }
+    TForm1* fenetre(int numero) const
+    {
+        const int i = cadre->IndexFenetre(numero);
+        return i < 0 ? nullptr : cadre->fenetres()[i];
+    }
+    bool contientTexte(const QString& morceau) const
+    {
+        for (const QString& t : repondeur.textes)
+            if (t.contains(morceau))
+                return true;
+        return false;
+    }
+
+    DialoguesScript dialogues;
+    QTemporaryDir docs;
+};
+
+}  // namespace
+
+TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
+{
+    EcritOctetsEssai(cheminIni(), "[Fenetre]\r\nTitre=Cours\r\nLargeur=400\r\nHauteur=300\r\n");
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    const PtrCourbe carre = AjouteY(un, "x^2", "carre");
+    auto region = CreeAire(QLatin1Char('A'), nouveauNumero(), 1);
+    region->FixeEmpreinte(NouvelleEmpreinte(region->Numero()));
+    un->Aires().Ajoute(region);
+    // Window 2 shows the curve and the area of window 1 and holds a curve derived from it.
+    un->FonctionsAux()[2] = "carre(x)+1";
+    f.zoneMdi()->setActiveSubWindow(f.zoneMdi()->subWindowList().front());
+    TForm1* deux = f.Nouvellefentre1Click();
+    EXPECT_EQ(deux->titre(), "Fenêtre 2");
+    EXPECT_EQ(deux->FonctionsAux()[2], "carre(x)+1");  // inherited from the active window
+    deux->Dessin().AjouteCourbe(carre);
+    deux->Aires().Ajoute(region);
+    const PtrCourbe derivee = AjouteDerivee(deux, carre->Identifiant);
+    carre->FixeParametre(0, "3");
+
+    dialogues.enregistrement = doc("cours.vrk");
+    EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+    EXPECT_EQ(dialogues.offerts, (QStringList{"#2: Fenêtre 2", "#1: Cours"}));
+    EXPECT_TRUE(QFileInfo::exists(doc("cours1.vrk")));
+    EXPECT_EQ(LitListeDocuments(doc("cours.rkv")).chemins, (QStringList{doc("cours.vrk"), doc("cours1.vrk")}));
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
+
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("cours.rkv"), doc("cours.vrk")};  // the list first: only the list
+    g.FileOpenItemClick();
+    ASSERT_EQ(g.fenetres().size(), 3);
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
+    TForm1* a = fenetre(2);
+    TForm1* b = fenetre(3);
+    EXPECT_EQ(a->titre(), "Cours");
+    EXPECT_EQ(b->titre(), "Fenêtre 2");
+    EXPECT_EQ(b->FonctionsAux()[2], "carre(x)+1");
+    ASSERT_EQ(a->Dessin().Nombre(), 1);
+    ASSERT_EQ(b->Dessin().Nombre(), 2);
+    const PtrCourbe c = a->Dessin().Courbes[0];
+    EXPECT_EQ(c->Libelle1, "x^2");
+    EXPECT_EQ(c->Nom, "carre");
+    // One object shown in both windows; the derived curve finds its mother and takes its
+    // parameters.
+    EXPECT_EQ(b->Dessin().CourbeParIdentifiant(carre->Identifiant), c);
+    const PtrCourbe d = b->Dessin().CourbeParIdentifiant(derivee->Identifiant);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(g.CourbeParIdentifiant(d->Mere1), c);
+    EXPECT_EQ(d->Parametre(0), "3");
+    ASSERT_EQ(b->Aires().Nombre(), 1);
+    EXPECT_EQ(b->Aires().Aires[0], a->Aires().Aires[0]);
+    EXPECT_EQ(b->ModeFond(), 2);
+    for (TForm1* w : g.fenetres())
+        EXPECT_TRUE(w->Dessin().Visible);
+    EXPECT_EQ(fenetre(1)->Dessin().Nombre(), 0);
+}
+
+TEST_F(Documents, AMissingMotherIsReportedAndNothingElseIsLost)
+{
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    const PtrCourbe y = AjouteY(un, "sin(x)", "s");
+    AjouteDerivee(un, "999 01/01/2020 10:00:00");
+    un->Textes().AjouteTexte(std::make_unique<GCTexte>(1, "0", "1", true, Police()));
+    un->Textes().Texte(0)->SetTexte("Titre du cours");
+    un->fixeTitre("Orpheline");
+    dialogues.enregistrement = doc("orpheline.vrk");
+    ASSERT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+    EXPECT_FALSE(QFileInfo::exists(doc("orpheline.rkv")));  // one window: no list
+
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("orpheline.vrk")};
+    g.FileOpenItemClick();
+    EXPECT_EQ(repondeur.textes, QStringList{"La courbe Dérivée de 999 01/01/2020 10:00:00 n'a pas de mère!"});
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    EXPECT_EQ(lue->titre(), "Orpheline");
+    ASSERT_EQ(lue->Dessin().Nombre(), 1);
+    EXPECT_EQ(lue->Dessin().Courbes[0]->Identifiant, y->Identifiant);
+    ASSERT_EQ(lue->Textes().Nombre(), 1);
+    EXPECT_EQ(lue->Textes().Texte(0)->GetTexte(), "Titre du cours");
+}
+
+TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
+{
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    TForm1* deux = f.Nouvellefentre1Click();
+    // The same mother in both windows (one document opened twice): each derived curve
+    // follows the mother of its own window.
+    const PtrCourbe m1 = AjouteY(un, "x", "m1");
+    m1->FixeParametre(0, "1");
+    const PtrCourbe m2 = std::make_shared<GCY>(QLatin1Char('Y'), 2, nouveauNumero());
+    m2->Identifiant = m1->Identifiant;
+    m2->FixeParametre(0, "2");
+    deux->Dessin().AjouteCourbe(m2);
+    const PtrCourbe tangente = AjouteDerivee(un, m1->Identifiant, 43);
+    tangente->Couleur = 0x0000FF;
+    const PtrCourbe retard = AjouteDerivee(deux, m1->Identifiant, 51, 'U');
+    const PtrCourbe sansMere = AjouteDerivee(deux, "12 01/01/2020 10:00:00");
+
+    auto mere = CreeAire(QLatin1Char('A'), nouveauNumero(), 1);
+    mere->FixeEmpreinte("50 01/01/2026 10:00:00");
+    un->Aires().Ajoute(mere);
+    auto liee = std::make_shared<AireTransformee>(nouveauNumero(), 2, mere->Empreinte());
+    liee->FixeEmpreinte("51 01/01/2026 10:00:00");
+    auto perdue = std::make_shared<AireTransformee>(nouveauNumero(), 2, "99 01/01/2020 10:00:00");
+    perdue->FixeEmpreinte("52 01/01/2026 10:00:00");
+    deux->Aires().Ajoute(liee);
+    deux->Aires().Ajoute(perdue);
+
+    LiensEnAttente liens;
+    liens.LiensCourbes = {"9;" + m1->Identifiant, "2;77 01/01/2020 10:00:00"};
+    liens.LiensAires = {"1;88 01/01/2020 10:00:00"};
+    liens.LiensDerivees = {m1->Identifiant, tangente->Identifiant, retard->Identifiant, sansMere->Identifiant,
+                           liee->Empreinte(), perdue->Empreinte()};
+    f.ResoutLiens(liens);
+
+    EXPECT_TRUE(liens.LiensDerivees.isEmpty() && liens.LiensCourbes.isEmpty() && liens.LiensAires.isEmpty());
+    // Unknown windows and objects: nothing added, one memo line each.
+    EXPECT_EQ(un->Dessin().Nombre(), 2);
+    EXPECT_EQ(un->Aires().Nombre(), 1);
+    EXPECT_EQ(f.MemoAvert()->toPlainText().count("introuvable"), 3);
+    EXPECT_EQ(tangente->Parametre(0), "1");
+    EXPECT_EQ(retard->Parametre(0), "2");
+    // The tangent gets its function child with the curve's look; the hold a copy of the
+    // mother's kind.
+    ASSERT_EQ(tangente->Filles.size(), 1u);
+    EXPECT_EQ(tangente->Filles[0]->TypeCourbe, QLatin1Char('Y'));
+    EXPECT_EQ(tangente->Filles[0]->Couleur, 0x0000FFu);
+    EXPECT_EQ(tangente->Filles[0]->Numero, tangente->Numero);
+    ASSERT_EQ(retard->Filles.size(), 1u);
+    EXPECT_EQ(retard->Filles[0]->TypeCourbe, QLatin1Char('Y'));
+    EXPECT_EQ(deux->Dessin().CourbeParIdentifiant(sansMere->Identifiant), nullptr);
+    EXPECT_EQ(liee->attachee, mere->Empreinte());
+    EXPECT_TRUE(perdue->attachee.isEmpty());
+    EXPECT_EQ(deux->Aires().Nombre(), 2);  // the area without mother stays
+    EXPECT_EQ(repondeur.compte("Pas de région mère! Supprimer cette région."), 1);
+    EXPECT_EQ(repondeur.textes.size(), 2);
+}
+
+TEST_F(Documents, ListsFromElsewhereBadDocumentsAndUpperCaseExtensions)
+{
+    TMainForm& f = demarreVisible(options());
+    const QByteArray bon = "VIRK 4.26\r\n&Y;5 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                           "x+1;;droite;\r\n;;;;;;;;;;\r\n";
+    EcritOctetsEssai(doc("bon.vrk"), bon);
+    EcritOctetsEssai(doc("mauvais.vrk"), "VIRK 4.26\r\n#T;abc;0;400;400;f;clWhite;\r\n");
+    // Written on another machine, named in upper case.
+    EcritOctetsEssai(doc("COURS.RKV"), "C:\\cours\\mauvais.vrk\r\n\r\nC:\\cours\\absent.vrk\r\nC:\\cours\\bon.vrk\r\n");
+    dialogues.ouverture = {doc("COURS.RKV")};
+    f.FileOpenItemClick();
+    ASSERT_EQ(f.fenetres().size(), 3);
+    EXPECT_EQ(repondeur.textes.size(), 2) << repondeur.textes.join('\n').toStdString();
+    EXPECT_TRUE(contientTexte("mauvais.vrk"));
+    EXPECT_TRUE(contientTexte("Fichier C:\\cours\\absent.vrk introuvable !"));
+    // The good document is read whole and drawn.
+    TForm1* lue = fenetre(3);
+    ASSERT_EQ(lue->Dessin().Nombre(), 1);
+    lue->PaintBox()->repaint();
+    EXPECT_GT(QFileInfo(lue->Dessin().Courbes[0]->NomFichier()).size(), 0);
+}
+
+TEST_F(Documents, ACurveTypedInItsDialogIsSavedByTheExitPromptAndFoundAgain)
+{
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    QuandModal([](QWidget* w) {
+        Tape(Enfant<QLineEdit>(w, "Edlib1"), QStringLiteral("x^2"));
+        Clique(Enfant<QRadioButton>(w, "RBaucun"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    un->action(QStringLiteral("YCartsienneeny1"))->trigger();
+    ASSERT_EQ(un->Dessin().Nombre(), 1);
+    const QString nom = un->Dessin().Courbes[0]->Nom;
+
+    // "Oui", then the save dialog is cancelled: nothing is closed.
+    repondeur.reponses = {QMessageBox::Yes};
+    EXPECT_FALSE(f.close());
+    ASSERT_EQ(f.fenetres().size(), 1);
+    EXPECT_EQ(un->Dessin().Nombre(), 1);
+    // "Oui", and a save that fails: said, and nothing is closed either.
+    repondeur.reponses = {QMessageBox::Yes};
+    dialogues.enregistrement = doc("absent/parabole.vrk");
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(contientTexte("Impossible d'enregistrer"));
+    EXPECT_EQ(f.fenetres().size(), 1);
+    // "Oui" and a save that succeeds: the program ends.
+    repondeur.reponses = {QMessageBox::Yes};
+    dialogues.enregistrement = doc("parabole.vrk");
+    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(f.fenetres().isEmpty());
+
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("parabole.vrk")};
+    g.FileOpenItemClick();
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    ASSERT_EQ(lue->Dessin().Nombre(), 1);
+    const PtrCourbe c = lue->Dessin().Courbes[0];
+    EXPECT_EQ(c->TypeCourbe, QLatin1Char('Y'));
+    EXPECT_EQ(c->Libelle1, "x^2");
+    EXPECT_EQ(c->Nom, nom);
+    lue->PaintBox()->repaint();
+    EXPECT_EQ(QFileInfo(c->NomFichier()).size(), 81 * 28);  // -5 to 5 by 0.125
+}
+
+TEST_F(Documents, SaveNamesAndWhatASaveMayReplace)
+{
+    const NomsEnregistrement noms = NomsDocuments("/home/p/tp.vrk.old/bilan.VRK", 3);
+    EXPECT_EQ(noms.documents, (QStringList{"/home/p/tp.vrk.old/bilan.VRK", "/home/p/tp.vrk.old/bilan1.vrk",
+                                           "/home/p/tp.vrk.old/bilan2.vrk"}));
+    EXPECT_EQ(noms.liste, "/home/p/tp.vrk.old/bilan.rkv");
+    EXPECT_EQ(NomsDocuments("/d/notes.txt", 2).documents.last(), "/d/notes1.vrk");
+    EXPECT_EQ(NomsDocuments("/d/notes", 2).liste, "/d/notes.rkv");
+
+    TMainForm& f = demarreVisible(options());
+    for (int i = 0; i < 2; ++i)
+        f.Nouvellefentre1Click();
+    EcritOctetsEssai(doc("cours1.vrk"), "leçon 1");
+    dialogues.enregistrement = doc("cours.vrk");
+    dialogues.numeros = {3, 1};
+    // The numbered file exists: asked once, "Non" writes nothing at all.
+    repondeur.reponses = {QMessageBox::No};
+    EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Annule);
+    ASSERT_EQ(repondeur.textes.size(), 1);
+    EXPECT_TRUE(repondeur.textes[0].startsWith("Ces fichiers existent déjà :"));
+    EXPECT_EQ(OctetsDe(doc("cours1.vrk")), "leçon 1");
+    EXPECT_FALSE(QFileInfo::exists(doc("cours.vrk")));
+    // "Oui": window 3 under the chosen name, window 1 under the numbered one.
+    repondeur.reponses = {QMessageBox::Yes};
+    EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+    EXPECT_TRUE(OctetsDe(doc("cours.vrk")).contains("#Fen\xEAtre 3;"));
+    EXPECT_TRUE(OctetsDe(doc("cours1.vrk")).contains("#Fen\xEAtre 1;"));
+    EXPECT_EQ(OctetsDe(doc("cours.rkv")), (doc("cours.vrk") + "\r\n" + doc("cours1.vrk") + "\r\n").toUtf8());
+    // Nothing chosen: nothing saved.
+    dialogues.annuleChoix = true;
+    EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Annule);
+}
+
+TEST_F(Documents, TheCommandLineOpensEachPathOrThePathThatBlanksSplit)
+{
+    const QByteArray document = "VIRK 4.26\r\n#%1;10;10;300;300;f;clWhite;\r\n";
+    QDir(docs.path()).mkpath("mes cours");
+    const QString premier = doc("mes cours/un été.vrk");
+    const QString second = doc("deux é.vrk");
+    EcritOctetsEssai(premier, QByteArray(document).replace("%1", "Un"));
+    EcritOctetsEssai(second, QByteArray(document).replace("%1", "Deux"));
+
+    OptionsCadre o = options();
+    o.documents = {premier, second, doc("absent.vrk")};
+    o.cheminJoint = premier + " " + second + " " + doc("absent.vrk");
+    TMainForm& f = demarreVisible(o);
+    ASSERT_EQ(f.fenetres().size(), 2);
+    EXPECT_EQ(fenetre(1)->titre(), "Un");  // the first into the window made at start
+    EXPECT_EQ(fenetre(2)->titre(), "Deux");
+    EXPECT_TRUE(contientTexte("absent.vrk introuvable !"));
+
+    // A path with a blank, split by the shell into two arguments.
+    cadre.reset();
+    o.documents = {doc("mes"), doc("cours/un été.vrk")};
+    o.cheminJoint = premier;
+    TMainForm& g = demarreVisible(o);
+    ASSERT_EQ(g.fenetres().size(), 1);
+    EXPECT_EQ(fenetre(1)->titre(), "Un");
+
+    // A list: window 1 stays empty.
+    EcritListeDocuments(doc("liste.RKV"), {premier, second});
+    cadre.reset();
+    o.documents = {doc("liste.RKV")};
+    o.cheminJoint.clear();
+    TMainForm& h = demarreVisible(o);
+    ASSERT_EQ(h.fenetres().size(), 3);
+    EXPECT_EQ(fenetre(1)->titre(), "Fenêtre 1");
+    EXPECT_EQ(fenetre(3)->titre(), "Deux");
+}
+
+TEST_F(Documents, WindowsOpenWithinReachAndCloseWhenChosen)
+{
+    EcritOctetsEssai(doc("loin.vrk"), "VIRK 4.26\r\n#Loin;5000;5000;100000;100000;f;clYellow;\r\n%notes.txt;\r\n");
+    EcritOctetsEssai(doc("max.vrk"), "VIRK 4.26\r\n\\Menus\\perso.txt\r\n#Grand;-4;-4;300;300;f;clWhite;\r\n");
+    TMainForm& f = demarreVisible(options());
+    dialogues.ouverture = {doc("loin.vrk"), doc("max.vrk")};
+    f.FileOpenItemClick();
+    TForm1* loin = fenetre(2);
+    ASSERT_TRUE(loin);
+    const QRect vue = f.zoneMdi()->viewport()->rect();
+    const QRect cadreLoin = loin->cadreFenetre();
+    EXPECT_TRUE(vue.contains(cadreLoin.topLeft())) << cadreLoin.x() << "," << cadreLoin.y();
+    EXPECT_LE(loin->width(), TailleFenetreMax);
+    EXPECT_LE(loin->height(), TailleFenetreMax);
+    EXPECT_EQ(loin->couleurFond(), QColor(Qt::yellow));
+    EXPECT_EQ(loin->Commentaire, "notes.txt");
+    TForm1* grand = fenetre(3);
+    EXPECT_TRUE(grand->estMaximisee());
+    EXPECT_EQ(grand->FichierMenus, "Menus\\perso.txt");  // written back as it was
+    EXPECT_TRUE(grand->EcrireFenetre().contains("\\Menus\\perso.txt"));
+
+    // Closing asks each chosen window; "Non" keeps it.
+    dialogues.numeros = {2, 3};
+    repondeur.reponses = {QMessageBox::Yes, QMessageBox::No};
+    f.FileCloseItemClick();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(repondeur.compte("Loin\rEtes-vous sûr(e) de vouloir fermer cette fenêtre ?"), 1);
+    ASSERT_EQ(f.fenetres().size(), 2);
+    EXPECT_EQ(fenetre(2), nullptr);
+    EXPECT_NE(fenetre(3), nullptr);
+    // Numbers never come back.
+    EXPECT_EQ(f.Nouvellefentre1Click()->numero(), 4);
+}

@@ -1,0 +1,35 @@
+// couche: frame
+// Any bytes as a document list: decoded as the file reader does, cut into paths, each path
+// looked up beside the list as the opener does, then the list encoded as written and read again.
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "frame/listedocuments.h"
+#include "graph/fichiertexte.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    static QTemporaryDir dossier;
+    const QByteArray octets(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille));
+    const LectureListe liste = ListeDeLignes(LignesDeOctets(octets, 64 * 1024).lignes);
+    if (liste.chemins.size() > DocumentsParListeMax)
+        std::abort();
+    for (const QString& chemin : liste.chemins) {
+        const QString trouve = TrouveDocumentListe(chemin, dossier.path());
+        (void)trouve;
+    }
+    // Encoded as the writer writes it and read again, a list of plain ASCII paths gives the
+    // same paths. (Other lists may not: Windows-1252 bytes that happen to form UTF-8 are
+    // read as UTF-8.)
+    const QByteArray ecrit = EncodeLignes(liste.chemins, PolitiqueEncodage::RepliUtf8);
+    bool ascii = true;
+    for (const char c : ecrit)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    const LectureListe relue = ListeDeLignes(LignesDeOctets(ecrit, 64 * 1024).lignes);
+    if (relue.chemins.size() > liste.chemins.size() || (ascii && relue.chemins != liste.chemins))
+        std::abort();
+    return 0;
+}
