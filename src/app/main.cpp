@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include "frame/Main.h"
 
@@ -10,6 +13,11 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("virk"));
+    // The toolkit's own dialogs and buttons (files, colours, fonts) speak French too.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     // Paths are made absolute now, before anything changes the current folder. Qt has
     // already taken its own options (-style, -platform...) out of the arguments.
