@@ -208,7 +208,7 @@ void PrepareSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
         genre == QLatin1Char('P')) {
         f.CBvalI->show();
         if (!c.FichierValeurs.isEmpty()) {
-            const QFileInfo info(c.FichierValeurs);
+            const QFileInfo info(c.CheminValeurs.isEmpty() ? c.FichierValeurs : c.CheminValeurs);
             f.fixeDossierValeurs(info.path());
             f.EdNomf->setText(info.fileName());
         }
@@ -237,6 +237,7 @@ void LitSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
         c.ValeursImposees = false;
         c.FichierValeurs.clear();
     }
+    c.CheminValeurs.clear();
 
     if (auto* rs = dynamic_cast<GCRS*>(&c); rs && f.EdBorni->isVisibleTo(&f))
         rs->FixeBornes(f.EdBorni->text(), f.Edborns->text());

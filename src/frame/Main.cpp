@@ -466,9 +466,11 @@ void TMainForm::metMenusAJour()
     QMenuBar* barre = menuBar();
     barre->clear();
     if (TForm1* f = fenetreActive()) {
-        // The active window's own menus, which carry the frame's commands too.
+        // The active window's own menus, which carry the frame's commands too, and the
+        // personal transformations (shown once loaded).
         for (QMenu* m : f->menus())
             barre->addMenu(m);
+        barre->addMenu(menuTransfoPerso_);
     } else {
         barre->addMenu(menuFichier_);
         barre->addMenu(menuTransfoPerso_);
@@ -569,6 +571,10 @@ void TMainForm::CommandeCadre(const QString& gestionnaire)
         FileSaveItemClick();
     else if (gestionnaire == QLatin1String("FileCloseItemClick"))
         FileCloseItemClick();
+    else if (gestionnaire == QLatin1String("Transfoperso1Click"))
+        Transfoperso1Click();
+    else if (gestionnaire == QLatin1String("Trperso1Click"))
+        Trperso1Click();
     else
         montreMessage(MessageNonDisponible());
 }

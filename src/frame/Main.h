@@ -122,6 +122,23 @@ public:
     // "La courbe ... n'a pas de mère!", and the curve leaves its window.
     void SignaleSansMere(const std::shared_ptr<GCCourbe>& courbe);
 
+    // --- personal transformations
+    // Their lines, eight per transformation (name, six coefficient texts, operation code),
+    // group k behind the k-th item of the menu "Transfo. perso.".
+    QStringList ListeAuxiliaire;
+    // Menu Ouvrir > Transfo. personnelles: the open dialog, then ChargeTransfosPerso.
+    void Transfoperso1Click();
+    // Reads the file into ListeAuxiliaire (replacing it) and the menu (its previous items
+    // go), which shows when it holds an item. Groups that cannot be used are left out and
+    // reported; a file that cannot be read changes nothing. False in that case.
+    bool ChargeTransfosPerso(const QString& chemin);
+    // Menu Enregistrer > Transfo. perso: the save dialog and ListeAuxiliaire written, or
+    // "Aucune transformation personnelle définie"; false when nothing was written.
+    bool Trperso1Click();
+    // The item of transformation k of the menu.
+    void TransfoPersoClick(int k);
+    QMenu* MenuTransfoPerso() const { return menuTransfoPerso_; }
+
     // --- warnings memo
     // "-> Problème de calcul ! ..." naming the curve.
     void AjouteAvertissement(const QString& libelle);

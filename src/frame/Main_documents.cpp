@@ -1,8 +1,11 @@
 // The frame's documents: new windows, opening documents and lists (dialog and command
-// line), the links between the documents of one opening, saving and closing chosen windows.
+// line), the links between the documents of one opening, saving and closing chosen windows,
+// and the files of personal transformations.
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStandardPaths>
 
 #include "frame/Main.h"
@@ -417,4 +420,65 @@ void TMainForm::FileCloseItemClick()
         else
             fenetre->close();
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// Personal transformations
+
+void TMainForm::Transfoperso1Click()
+{
+    const QString chemin = dialoguesCadre().choisitTransfosOuverture(this, dossierDialogues());
+    if (chemin.trimmed().isEmpty())
+        return;
+    dernierDossier_ = QFileInfo(chemin).absolutePath();
+    ChargeTransfosPerso(chemin);
+}
+
+bool TMainForm::ChargeTransfosPerso(const QString& chemin)
+{
+    const LectureTransfos lu = LitTransfosPerso(chemin);
+    if (!lu.ok) {
+        montreMessage(lu.erreur);
+        return false;
+    }
+    ListeAuxiliaire = lu.lignes;
+    // The items of the previous file go: item k runs group k of the new list only.
+    menuTransfoPerso_->clear();
+    for (int k = 0; k < lu.nombre(); ++k) {
+        QAction* a = menuTransfoPerso_->addAction(lu.nom(k));
+        a->setObjectName(QStringLiteral("TransfoPerso%1").arg(k));
+        a->setData(k);
+        connect(a, &QAction::triggered, this, [this, k] { TransfoPersoClick(k); });
+    }
+    menuTransfoPerso_->menuAction()->setVisible(lu.nombre() > 0);
+    if (!lu.problemes.isEmpty())
+        montreMessage(QStringLiteral("Transformations personnelles de %1 :\n%2")
+                          .arg(QDir::toNativeSeparators(chemin), lu.problemes.join(QLatin1Char('\n'))));
+    return true;
+}
+
+bool TMainForm::Trperso1Click()
+{
+    if (!menuTransfoPerso_->menuAction()->isVisible() || ListeAuxiliaire.isEmpty()) {
+        BoiteMessage(this, QMessageBox::Warning, QStringLiteral("Aucune transformation personnelle définie"));
+        return false;
+    }
+    const QString chemin = dialoguesCadre().choisitTransfosEnregistrement(this, dossierDialogues());
+    if (chemin.trimmed().isEmpty())
+        return false;
+    dernierDossier_ = QFileInfo(chemin).absolutePath();
+    QString erreur;
+    if (!EcritTransfosPerso(chemin, ListeAuxiliaire, &erreur)) {
+        montreMessage(erreur);
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::TransfoPersoClick(int k)
+{
+    if (k < 0 || (k + 1) * LignesParTransfo > ListeAuxiliaire.size())
+        return;
+    // Applying a transformation to a curve is the unary operation command's business.
+    montreMessage(MessageNonDisponible());
 }

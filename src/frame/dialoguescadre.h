@@ -19,6 +19,10 @@ public:
     virtual QString choisitEnregistrement(QWidget* parent, const QString& dossier) = 0;
     // The window chooser: the chosen entries in their order; none when cancelled.
     virtual QStringList choisitFenetres(QWidget* parent, const QStringList& entrees) = 0;
+    // The open and save dialogs of personal-transformation files ("*.txt"): the chosen
+    // path; empty when cancelled.
+    virtual QString choisitTransfosOuverture(QWidget* parent, const QString& dossier) = 0;
+    virtual QString choisitTransfosEnregistrement(QWidget* parent, const QString& dossier) = 0;
 };
 
 // The installed dialogs (Qt's when none is installed).

@@ -192,7 +192,8 @@ public:
     GCRelNum(QChar genre, int fenetre, int numero);
     ~GCRelNum() override;
 
-    // Adds Fleches, ValeursImposees, FichierValeurs and a copy of the own label, then
+    // Adds Fleches, ValeursImposees, FichierValeurs (and CheminValeurs) and a copy of the
+    // own label, then
     // compiles both texts again.
     void Copie(const GCBase& source) override;
 
@@ -219,6 +220,10 @@ public:
     bool ValeursImposees = false;    // the parameter values come from FichierValeurs
     int Fleches = 0;                 // arrow heads: 0 none, 1 end, 2 start, 3 both
     QString FichierValeurs;
+    // The existing file that FichierValeurs was found to be when a document stored it as a
+    // path of another machine or of the document's folder; empty: FichierValeurs itself.
+    // Never written: the document keeps its stored text.
+    QString CheminValeurs;
     std::unique_ptr<GCTexte> Etiquette;  // own label, never null (FonteDefaut, at "0","0";
                                          // its four curve fields hold the identifier)
 };

@@ -99,6 +99,7 @@ void GCRelNum::Copie(const GCBase& source)
     Fleches = r->Fleches;
     ValeursImposees = r->ValeursImposees;
     FichierValeurs = r->FichierValeurs;
+    CheminValeurs = r->CheminValeurs;
     if (r->Etiquette) {
         Etiquette->Copie(*r->Etiquette);
         Etiquette->CopieTexte(*r->Etiquette);
@@ -314,7 +315,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
     QStringList valeurs;
     double xinf = 0, xsup = 0;
     if (ValeursImposees) {
-        const LectureTexte lecture = LitFichierTexte(FichierValeurs);
+        const LectureTexte lecture = LitFichierTexte(CheminValeurs.isEmpty() ? FichierValeurs : CheminValeurs);
         if (!lecture.ok) {
             SignaleRefus(QStringLiteral("Valeurs imposées : ") + lecture.erreur);
             return;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -59,6 +60,14 @@ void AjouteWindows1252(QByteArray& sortie, const QString& texte, int numeroLigne
         }
         i += longueur;
     }
+}
+
+bool EstAscii(const QByteArray& octets)
+{
+    for (const char o : octets)
+        if (static_cast<unsigned char>(o) >= 0x80)
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -164,9 +173,11 @@ QString DecodeTexte(const QByteArray& octets, bool* estUtf8)
         *estUtf8 = utf8;
     if (!utf8)
         return DepuisWindows1252(octets);
-    if (octets.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(octets.constData() + 3, octets.size() - 3);
-    return QString::fromUtf8(octets);
+    // One byte-order mark is dropped, and only one: the decoder is told to keep the
+    // characters U+FEFF that follow it (QString::fromUtf8 would drop another mark).
+    const qsizetype debut = octets.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    QStringDecoder decodeur(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decodeur(QByteArrayView(octets).sliced(debut));
 }
 
 LectureTexte LignesDeOctets(const QByteArray& octets, int longueurMaxLigne)
@@ -188,6 +199,9 @@ LectureTexte LignesDeOctets(const QByteArray& octets, int longueurMaxLigne)
             --longueur;
         if (longueurMaxLigne > 0 && longueur > longueurMaxLigne) {
             longueur = longueurMaxLigne;
+            // Never half a surrogate pair: that would be no character at all.
+            if (texte.at(debut + longueur - 1).isHighSurrogate())
+                --longueur;
             lecture.lignesTronquees.append(int(lecture.lignes.size()) + 1);
         }
         lecture.lignes.append(texte.mid(debut, longueur));
@@ -259,10 +273,16 @@ QByteArray EncodeLignes(const QStringList& lignes, PolitiqueEncodage politique,
         AjouteWindows1252(octets, l, ++numero, &listeRefus);
         octets.append("\r\n", 2);
     }
+    // Windows-1252 bytes that happen to form UTF-8 ("Ã©", a text opening with "ï»¿") would
+    // be read back as UTF-8, as another text: such a text is written in UTF-8 as well.
     bool enUtf8 = false;
-    if (!listeRefus.isEmpty() && politique == PolitiqueEncodage::RepliUtf8) {
-        enUtf8 = true;
+    if (politique == PolitiqueEncodage::RepliUtf8)
+        enUtf8 = !listeRefus.isEmpty() || (!EstAscii(octets) && EstUtf8Valide(octets));
+    if (enUtf8) {
         octets.clear();
+        // A text that opens with U+FEFF keeps it: the reader drops one byte-order mark only.
+        if (!lignes.isEmpty() && lignes.constFirst().startsWith(QChar(0xFEFF)))
+            octets.append("\xEF\xBB\xBF", 3);
         for (const QString& l : lignes) {
             octets.append(l.toUtf8());
             octets.append("\r\n", 2);

@@ -11,8 +11,12 @@
 // is the caller's choice (PolitiqueEncodage):
 //  - RepliUtf8 (the default): the whole file is written in UTF-8 instead, which our
 //    readers take back unchanged; the result lists the characters so that the caller can
-//    tell the user;
+//    tell the user. A text whose Windows-1252 bytes would themselves be valid UTF-8 (with
+//    some byte above 0x7F, as "Ã©" is) is written in UTF-8 too, with no character listed,
+//    since the reader would otherwise take it as another text; so whatever RepliUtf8
+//    writes reads back unchanged;
 //  - Strict: nothing is written, the previous file stays, the result lists the characters.
+//    The bytes are Windows-1252 whatever they look like.
 #pragma once
 
 #include <QByteArray>
@@ -97,7 +101,9 @@ enum class PolitiqueEncodage { RepliUtf8, Strict };
 struct EcritureTexte {
     bool ok = false;          // the file now holds the lines
     QString erreur;           // French message naming the file, when !ok
-    bool utf8 = false;        // written in UTF-8 (RepliUtf8 with characters below)
+    // Written in UTF-8 (RepliUtf8): for the characters below, or, when there are none,
+    // because the Windows-1252 bytes would have been read back as UTF-8.
+    bool utf8 = false;
     QList<CaractereNonRepresentable> nonRepresentables;
 };
 

@@ -239,6 +239,7 @@ private:
     void litFonctionAux(const QString& ligne, int n);
     void litCourbe(const QString& ligne, int n);
     void litBloc(const QString& ligne, int n);
+    void trouveFichiersCourbe(GCCourbe& c) const;
     void finitFonctionsAux();
 
     const QStringList& lignes_;
@@ -423,6 +424,7 @@ void LecteurDocument::litCourbe(const QString& ligne, int n)
         probleme(n, a);
     switch (derniere_.issue) {
     case IssueLecture::Courbe:
+        trouveFichiersCourbe(*derniere_.courbe);
         m_.Dessin.AjouteCourbe(derniere_.courbe);
         derniere_.courbe->Journalise();
         ++reconnus_;
@@ -439,6 +441,23 @@ void LecteurDocument::litCourbe(const QString& ligne, int n)
         break;
     }
     recueille(n);
+}
+
+// The files a curve reads (imposed values, data of a list of points) stored as paths of
+// another machine or of the document's folder: the files found for them, the stored texts
+// left to be written back as they are. A "!" block that follows gives the data its own copy.
+void LecteurDocument::trouveFichiersCourbe(GCCourbe& c) const
+{
+    const auto aTrouver = [](const QString& stocke) {
+        QString chemin = NettoieChemin(stocke);
+        chemin.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return !chemin.isEmpty() && (!QFileInfo(chemin).isAbsolute() || !EstFichier(chemin));
+    };
+    const QStringList autres{etatGraphe().DossierProgramme};
+    if (auto* r = dynamic_cast<GCRelNum*>(&c); r && r->ValeursImposees && aTrouver(r->FichierValeurs))
+        r->CheminValeurs = TrouveFichierStocke(r->FichierValeurs, dossier_, autres);
+    if (QStringLiteral("BCLW").contains(c.TypeCourbe.toUpper()) && aTrouver(c.Libelle1))
+        c.CopieDonnees = TrouveFichierStocke(c.Libelle1, dossier_, autres);
 }
 
 void LecteurDocument::litBloc(const QString& ligne, int n)
@@ -630,8 +649,13 @@ RapportEcriture EnregistreDocument(const QString& chemin, const ModeleDocument& 
     }
     r.ok = true;
     if (e.utf8)
-        interlocuteur().avertit(QStringLiteral("%1 enregistré en UTF-8. %2")
-                                    .arg(QDir::toNativeSeparators(chemin), DecritNonRepresentables(e.nonRepresentables)));
+        interlocuteur().avertit(
+            QStringLiteral("%1 enregistré en UTF-8. %2")
+                .arg(QDir::toNativeSeparators(chemin),
+                     e.nonRepresentables.isEmpty()
+                         ? QStringLiteral("En Windows-1252, ses octets auraient été relus comme de l'UTF-8, "
+                                          "donc comme un autre texte.")
+                         : DecritNonRepresentables(e.nonRepresentables)));
     return r;
 }
 

@@ -1014,6 +1014,9 @@ void TForm1::Mosaquehorizontale1Click(QAction*) { emit commandeCadre(QStringLite
 void TForm1::Cascade1Click(QAction*) { emit commandeCadre(QStringLiteral("WindowCascadeItemClick")); }
 void TForm1::Informations1Click(QAction*) { emit commandeCadre(QStringLiteral("Infos1Click")); }
 void TForm1::Nouvellefentre1Click(QAction*) { emit commandeCadre(QStringLiteral("Nouvellefentre1Click")); }
+void TForm1::Configuration1Click(QAction*) { emit commandeCadre(QStringLiteral("Configuration1Click")); }
+void TForm1::Transfoperso1Click(QAction*) { emit commandeCadre(QStringLiteral("Transfoperso1Click")); }
+void TForm1::Trperso1Click(QAction*) { emit commandeCadre(QStringLiteral("Trperso1Click")); }
 
 void TForm1::DefinirCourbeClick(QAction* emetteur)
 {

@@ -11,7 +11,8 @@
 // - run the frame-side commands that commandeCadre() names ("FileOpenItemClick",
 //   "FileSaveItemClick", "FileCloseItemClick", "FileExitItemClick", "WindowCascadeItemClick",
 //   "WindowTileItemClick", "MosaqueVerticale1Click", "WindowArrangeItemClick",
-//   "WindowMinimizeItemClick", "Infos1Click", "Nouvellefentre1Click");
+//   "WindowMinimizeItemClick", "Infos1Click", "Nouvellefentre1Click", "Configuration1Click",
+//   "Transfoperso1Click", "Trperso1Click");
 // - clear its warnings memo on videAvertissements();
 // - call FormActivate() when the sub-window becomes active;
 // - at exit, delete the windows directly (closing them asks the user).
@@ -281,6 +282,13 @@ public:
     void Cascade1Click(QAction* = nullptr);
     void Informations1Click(QAction* = nullptr);
     void Nouvellefentre1Click(QAction* = nullptr);
+    // Fichier > Enregistrer > Configuration: the settings file, from this window (the
+    // active one).
+    void Configuration1Click(QAction* = nullptr);
+    // Fichier > Ouvrir > Transfo. personnelles and Fichier > Enregistrer > Transfo. perso:
+    // the personal transformations live in the frame's menu.
+    void Transfoperso1Click(QAction* = nullptr);
+    void Trperso1Click(QAction* = nullptr);
     // Courbes > Définir: the kind letter and sub-kind follow from the item.
     void DefinirCourbeClick(QAction* emetteur = nullptr);
     // Any item whose command this version does not offer yet.

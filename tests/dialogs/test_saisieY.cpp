@@ -300,6 +300,19 @@ TEST_F(SaisieYTest, ValeursImposeesEcritesSeulementApresConfirmation)
                   QStringList{QStringLiteral("Vous n'avez pas donné de nom au fichier des valeurs imposées")});
     }
 
+    // A file that cannot be written: said, and the form stays open.
+    {
+        auto f = fiche(*c);
+        f->CBvalI->setChecked(true);
+        QTest::keyClicks(f->Memo1, QStringLiteral("1"));
+        f->EdNomf->setText(QStringLiteral("nulle/part.txt"));
+        inter.messages.clear();
+        f->ButOKClick();
+        EXPECT_NE(f->result(), QDialog::Accepted);
+        ASSERT_EQ(inter.messages.size(), 1);
+        EXPECT_TRUE(inter.messages[0].startsWith(QStringLiteral("Impossible d'enregistrer"))) << inter.messages[0].toStdString();
+    }
+
     // Values typed before the name survive the typing of a new name, and are written on
     // confirmation; the curve then takes its values from that file.
     {

@@ -111,6 +111,18 @@ TEST_F(Cadre, WithoutSettingsTheFirstWindowTakesTheDefaults)
     EXPECT_EQ(etatGraphe().dessins.front(), &fenetre->Dessin());
 }
 
+TEST_F(Cadre, ATemporaryFolderThatCannotBeMadeIsReportedAtStart)
+{
+    EcritOctetsEssai(cheminTemp("fichier"), "x");
+    OptionsCadre o = options();
+    o.dossierTemp = cheminTemp("fichier/temp");
+    cadre = std::make_unique<TMainForm>(o);
+    TraiteEvenements();
+    ASSERT_EQ(repondeur.textes.size(), 1) << repondeur.textes.join('|').toStdString();
+    EXPECT_TRUE(repondeur.textes[0].startsWith("Le dossier temporaire")) << repondeur.textes[0].toStdString();
+    EXPECT_EQ(cadre->fenetres().size(), 1);
+}
+
 TEST_F(Cadre, SettingsShapeTheFrameAndNewWindows)
 {
     EcritOctetsEssai(cheminIni(), "[Menus]\r\nmenu=Menus\\perso.txt\r\n[Couleurs]\r\nCouleurFiche=$00FF0000\r\n"

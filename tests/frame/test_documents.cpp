@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,7 +36,11 @@ public:
     bool annuleChoix = false;
     QStringList offerts;
 
+    QString transfos, transfosEnregistrement;
+
     QStringList choisitOuverture(QWidget*, const QString&) override { return ouverture; }
+    QString choisitTransfosOuverture(QWidget*, const QString&) override { return transfos; }
+    QString choisitTransfosEnregistrement(QWidget*, const QString&) override { return transfosEnregistrement; }
     QString choisitEnregistrement(QWidget*, const QString&) override { return enregistrement; }
     QStringList choisitFenetres(QWidget*, const QStringList& entrees) override
     {
@@ -452,4 +458,49 @@ TEST_F(Documents, WindowsOpenWithinReachAndCloseWhenChosen)
     EXPECT_NE(fenetre(3), nullptr);
     // Numbers never come back.
     EXPECT_EQ(f.Nouvellefentre1Click()->numero(), 4);
+}
+
+TEST_F(Documents, PersonalTransformationsReplaceTheMenuEachTimeTheyAreLoaded)
+{
+    auto groupe = [](const QString& nom, const QString& code) {
+        return QStringList{nom, "1", "0", "0", "1", "0", "0", code};
+    };
+    ASSERT_TRUE(EcritTransfosPerso(doc("trois.txt"), groupe("Rotation", "21") + groupe("Symétrie", "22")
+                                                         + groupe("Homothétie", "23")));
+    ASSERT_TRUE(EcritTransfosPerso(doc("une.txt"), groupe("Inversion", "24") + QStringList{"Coupée", "1"}));
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    auto libelles = [&f] {
+        QStringList l;
+        for (QAction* a : f.MenuTransfoPerso()->actions())
+            l << a->text();
+        return l;
+    };
+
+    // Nothing to save yet.
+    un->action("Trperso1")->trigger();
+    EXPECT_EQ(repondeur.compte("Aucune transformation personnelle définie"), 1);
+
+    dialogues.transfos = doc("trois.txt");
+    un->action("Transfoperso1")->trigger();
+    EXPECT_EQ(libelles(), (QStringList{"Rotation", "Symétrie", "Homothétie"}));
+    EXPECT_TRUE(f.MenuTransfoPerso()->menuAction()->isVisible());
+    EXPECT_TRUE(f.menuBar()->actions().contains(f.MenuTransfoPerso()->menuAction()));
+
+    // Loaded again from a file of one: one item, standing for that file's group; the
+    // incomplete group is left out and said.
+    repondeur.textes.clear();
+    dialogues.transfos = doc("une.txt");
+    un->action("Transfoperso1")->trigger();
+    EXPECT_EQ(libelles(), QStringList{"Inversion"});
+    EXPECT_EQ(f.ListeAuxiliaire, groupe("Inversion", "24"));
+    ASSERT_EQ(repondeur.textes.size(), 1);
+    EXPECT_TRUE(repondeur.textes[0].contains("incomplète")) << repondeur.textes[0].toStdString();
+
+    // Saved, read back the same; a file that cannot be read changes nothing.
+    dialogues.transfosEnregistrement = doc("copie.txt");
+    un->action("Trperso1")->trigger();
+    EXPECT_EQ(LitTransfosPerso(doc("copie.txt")).lignes, f.ListeAuxiliaire);
+    EXPECT_FALSE(f.ChargeTransfosPerso(doc("absente.txt")));
+    EXPECT_EQ(libelles(), QStringList{"Inversion"});
 }

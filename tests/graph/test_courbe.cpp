@@ -2,6 +2,7 @@
 // statistics, the class each kind letter selects and the definition dialogs' hooks.
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -47,8 +48,12 @@ TEST_F(Courbe, NomFnKLibre)
 
 TEST_F(Courbe, IdentifiantNumeroEtDateFixe)
 {
+    // The same fixed form whatever the language of the system.
+    const QLocale avant;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     GCY c('Y', 1, 12);
     c.NouvelIdentifiant();
+    QLocale::setDefault(avant);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^12\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$"))
                     .match(c.Identifiant)
                     .hasMatch())

@@ -171,6 +171,9 @@ TEST(FichierTexte, BinaryBytesAndVeryLongLines)
     EXPECT_EQ(l2.lignes[1].size(), LongueurMaxLigne);
     EXPECT_EQ(l2.lignesTronquees, QList<int>{2});
     EXPECT_EQ(l2.lignes[2], QStringLiteral("fin"));
+    // The cut never leaves half a surrogate pair.
+    const LectureTexte l3 = LignesDeOctets("ab\xF0\x9F\x98\x80z", 3);
+    EXPECT_EQ(l3.lignes, QStringList{QStringLiteral("ab")});
 }
 
 TEST(FichierTexte, ReadingFilesThatCannotBeRead)
@@ -250,6 +253,37 @@ TEST(FichierTexte, UnrepresentableCharacterPolicies)
     EXPECT_EQ(repli.nonRepresentables.size(), 1);
     EXPECT_EQ(LitOctets(chemin), QByteArray("ok\r\nf \xE2\x86\x92 g \xC3\xA9\r\n"));
     EXPECT_EQ(LitFichierTexte(chemin).lignes, lignes);
+}
+
+TEST(FichierTexte, Windows1252BytesThatFormUtf8AreWrittenInUtf8)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath("texte.txt");
+    const QChar marque(0xFEFF);
+    struct Cas {
+        QStringList lignes;
+        bool utf8;
+    };
+    const QList<Cas> cas = {
+        {{QStringLiteral("Ã©tÃ©")}, true},                          // C3 A9 would read as "é"
+        {{QStringLiteral("ï»¿debut"), QStringLiteral("x")}, true},   // EF BB BF, a byte-order mark
+        {{QStringLiteral("ï»¿début")}, false},                       // E9 62: not UTF-8
+        {{QStringLiteral("ï»¿")}, true},
+        {{QString(marque) + QStringLiteral("→"), QString(marque)}, true},  // a real U+FEFF stays
+        {{QStringLiteral("é Ã©")}, false},                           // not UTF-8: stays Windows-1252
+        {{QStringLiteral("plain"), QString()}, false},
+    };
+    for (const Cas& c : cas) {
+        const EcritureTexte e = EcritFichierTexte(chemin, c.lignes);
+        ASSERT_TRUE(e.ok) << e.erreur.toStdString();
+        EXPECT_EQ(e.utf8, c.utf8) << c.lignes.join('|').toStdString();
+        EXPECT_EQ(LitFichierTexte(chemin).lignes, c.lignes) << c.lignes.join('|').toStdString();
+    }
+    EXPECT_EQ(EncodeLignes({QStringLiteral("Ã©")}, PolitiqueEncodage::RepliUtf8), QByteArray("\xC3\x83\xC2\xA9\r\n"));
+    EXPECT_EQ(EncodeLignes({QStringLiteral("é Ã©")}, PolitiqueEncodage::RepliUtf8), QByteArray("\xE9 \xC3\xA9\r\n"));
+    // Strict keeps to Windows-1252.
+    EXPECT_EQ(EncodeLignes({QStringLiteral("Ã©")}, PolitiqueEncodage::Strict), QByteArray("\xC3\xA9\r\n"));
 }
 
 TEST(FichierTexte, FailedSaveLeavesThePreviousFileWhole)

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -287,6 +288,32 @@ TEST_F(Documents, ImageDeFondAbsenteOuTrouveeACoteDuDocument)
     litOctets("VIRK 4.26\r\n\\Menus\\perso.txt\r\n", m3);
     EXPECT_EQ(m3.fenetre.FichierMenus, QStringLiteral("Menus\\perso.txt"));
     EXPECT_EQ(m3.fenetre.CheminMenus, QDir::cleanPath(chemin("prog/Menus/perso.txt")));
+
+    // The files of curves stored as paths of another machine, found beside the document:
+    // imposed values (traced from there) and the data of a list (embedded from there); the
+    // stored texts are written back as they were.
+    EcritOctetsTest(chemin("valeurs.txt"), "1\r\n2\r\n");
+    EcritOctetsTest(chemin("mesures.txt"), "0;1\r\n1;2\r\n");
+    Modele m4;
+    r = litOctets("VIRK 4.26\r\n&Y;1 01/01/2026 10:00:00;0;\r\nv;C:\\tp\\valeurs.txt;f;0;\r\n"
+                  "v;f;clRed;0;1;0;f;t;\r\nx;;imposee;\r\n;;;;;;;;;;\r\n"
+                  "&L;2 01/01/2026 10:00:00;0;2;\r\naucun\r\naucun\r\nv;f;clRed;0;1;0;f;t;\r\n"
+                  "C:\\tp\\mesures.txt;;c;\r\n;;;;;;;;;;\r\n",
+                  m4);
+    EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
+    ASSERT_EQ(m4.dessin.Nombre(), 2);
+    auto y = std::dynamic_pointer_cast<GCY>(m4.dessin.Courbes[0]);
+    ASSERT_TRUE(y);
+    EXPECT_EQ(QFileInfo(y->CheminValeurs).canonicalFilePath(), QFileInfo(chemin("valeurs.txt")).canonicalFilePath());
+    inter.messages.clear();
+    QImage trace(600, 400, QImage::Format_RGB32);
+    QPainter peintre(&trace);
+    y->Trace(peintre, m4.repere);
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
+    const QString ecrit = EcrireFenetre(m4.doc()).join('\n');
+    EXPECT_TRUE(ecrit.contains(QStringLiteral("v;C:\\tp\\valeurs.txt;f;0;"))) << ecrit.toStdString();
+    EXPECT_TRUE(ecrit.contains(QStringLiteral("C:\\tp\\mesures.txt;;c;\n")));
+    EXPECT_TRUE(ecrit.contains(QStringLiteral("!2;\n0;1\n1;2"))) << ecrit.toStdString();
 }
 
 TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)

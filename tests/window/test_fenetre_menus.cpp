@@ -184,6 +184,9 @@ TEST_F(FenetreTest, CommandesDuCadre)
         {"Mosaqueverticale1", "MosaqueVerticale1Click"},
         {"Toutrduire1", "WindowMinimizeItemClick"},
         {"Informations1", "Infos1Click"},
+        {"Configuration1", "Configuration1Click"},
+        {"Transfoperso1", "Transfoperso1Click"},
+        {"Trperso1", "Trperso1Click"},
     };
     for (const auto& [item, gestionnaire] : attendus) {
         f.action(item)->trigger();
