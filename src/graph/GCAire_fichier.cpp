@@ -9,21 +9,6 @@
 
 namespace {
 
-// A text kept in one field of a one-line record: ";" becomes ",", line breaks blanks.
-QString champSur(QString texte)
-{
-    texte.replace(QLatin1Char(';'), QLatin1Char(','));
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
-
-QString ligneSure(QString texte)
-{
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
 
 // Every field ended by ";" (what follows the last ";" is dropped).
 QStringList champsDe(const QString& ligne)
@@ -45,17 +30,17 @@ void GCListAires::Enregistre(QStringList& lignes) const
 {
     lignes << QStringLiteral(" ");
     for (const auto& a : Aires) {
-        QString tete = QStringLiteral("@") + a->Genre() + champSur(a->Empreinte()) + QLatin1Char(';');
+        QString tete = QStringLiteral("@") + a->Genre() + TexteDeChamp(a->Empreinte()) + QLatin1Char(';');
         a->EcritChampsAvantNom(tete);
-        tete += champSur(a->Nom()) + QLatin1Char(';');
+        tete += TexteDeChamp(a->Nom()) + QLatin1Char(';');
         a->EcritChampsTete(tete);
         tete += QString::number(a->Contraintes().size()) + QLatin1Char(';');
         lignes << tete;
         for (const QString& c : a->Contraintes())
-            lignes << ligneSure(c);
+            lignes << SurUneLigne(c);
         QString parametres;
         for (int k = 0; k < NbParametres; ++k)
-            parametres += champSur(a->Parametre(k)) + QLatin1Char(';');
+            parametres += TexteDeChamp(a->Parametre(k)) + QLatin1Char(';');
         parametres += TexteBooleen(a->Visible());
         lignes << parametres;
         a->EcritLignesSuite(lignes);
@@ -106,7 +91,7 @@ bool GCListAires::LitAire(const QStringList& lignes, int& i, QStringList& liensD
         return passe(QStringLiteral("l'en-tête est incomplet, l'aire est ignorée"));
 
     // Read as it will be written, so that a repeated stamp is recognised at once.
-    QString empreinte = champSur(champs.at(0));
+    QString empreinte = TexteDeChamp(champs.at(0));
     const bool repetee = !empreinte.isEmpty() && liensDerivees.contains(empreinte);
 
     int premier = 1;

@@ -35,18 +35,6 @@ QString EntreeChoix(int fenetre, const GCCourbe& c)
         .arg(t1, t2, c.Nom);
 }
 
-// Is this curve held by the list of a window other than `sauf`?
-bool DansUneAutreListe(const GCCourbe* courbe, const GCDessin* sauf)
-{
-    for (const GCDessin* d : etatGraphe().dessins) {
-        if (d == sauf)
-            continue;
-        for (const PtrCourbe& c : d->Courbes)
-            if (c.get() == courbe)
-                return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -117,7 +105,7 @@ bool GCDessin::RetireCourbe(int numero)
     Courbes.erase(it);
     // The name stays callable while another window still shows the curve, and is only
     // taken back when the registered formula is this curve's own.
-    if (auto* rel = dynamic_cast<GCRelNum*>(courbe.get()); rel && !DansUneAutreListe(rel, this)) {
+    if (auto* rel = dynamic_cast<GCRelNum*>(courbe.get()); rel && !ListeeAilleurs(rel, this)) {
         const std::string nom = majuscules(rel->Nom.toStdString());
         const int slot = chercheFonction(nom);
         if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &rel->Expression1)
@@ -249,4 +237,16 @@ PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant)
         if (PtrCourbe c = d->CourbeParIdentifiant(identifiant))
             return c;
     return nullptr;
+}
+
+bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf)
+{
+    for (const GCDessin* d : etatGraphe().dessins) {
+        if (d == sauf)
+            continue;
+        for (const PtrCourbe& c : d->Courbes)
+            if (c.get() == courbe)
+                return true;
+    }
+    return false;
 }

@@ -102,6 +102,8 @@ QString FichierDonnees(const GCCourbe& courbe);
 
 // The first curve with that identifier in the lists of every window, in window order.
 PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant);
+// Is the curve held by the curve list of a window other than `sauf`?
+bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf);
 
 // ---------------------------------------------------------------------------------------
 // Reading curve records.

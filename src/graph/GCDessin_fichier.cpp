@@ -43,20 +43,9 @@ bool AvecDonnees(QChar l) { return Parmi(l, "BCLW"); }
 bool TextesCompiles(QChar l) { return Parmi(l, "DEHIJNPRSTXY"); }
 
 // A text kept as one field.
-QString Champ(QString texte)
+QString Champ(const QString& texte)
 {
-    texte.replace(QLatin1Char(';'), QLatin1Char(','));
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte + QLatin1Char(';');
-}
-
-// A text kept as (the rest of) one line.
-QString UneLigne(QString texte)
-{
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
+    return TexteDeChamp(texte) + QLatin1Char(';');
 }
 
 QString Entier(int v) { return QString::number(v) + QLatin1Char(';'); }
@@ -183,7 +172,7 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
     lignes << tete;
     if (pilotage)
         for (int k = 0; k < 2; ++k)
-            lignes << UneLigne(k < c.Pilotage.size() ? c.Pilotage.at(k) : QStringLiteral("aucun"));
+            lignes << SurUneLigne(k < c.Pilotage.size() ? c.Pilotage.at(k) : QStringLiteral("aucun"));
 
     const auto* y = dynamic_cast<const GCY*>(&c);
     if (AvecPlage(l) && !y) {
@@ -208,7 +197,7 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
              + TexteBooleen(m.Rempli);
     const auto* rel = dynamic_cast<const GCRelNum*>(&c);
     const GCTexte* etiquette = AvecEtiquette(l) && rel ? rel->Etiquette.get() : nullptr;
-    const QString texteEtiquette = etiquette ? UneLigne(etiquette->GetTexte()) : QString();
+    const QString texteEtiquette = etiquette ? SurUneLigne(etiquette->GetTexte()) : QString();
     style += texteEtiquette;
     lignes << style;
     if (!texteEtiquette.isEmpty())
@@ -217,7 +206,7 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
 
     // The summary of a differential equation holds ";" of its own; the reader rebuilds it
     // and takes the name from the last field.
-    const QString texte2 = l == QLatin1Char('E') ? UneLigne(c.Libelle2) + QLatin1Char(';') : Champ(c.Libelle2);
+    const QString texte2 = l == QLatin1Char('E') ? SurUneLigne(c.Libelle2) + QLatin1Char(';') : Champ(c.Libelle2);
     lignes << Champ(c.Libelle1) + texte2 + Champ(c.Nom);
 
     QString parametres;

@@ -16,14 +16,6 @@ QString nomAxe(bool horizontal)
     return horizontal ? QStringLiteral("des abscisses (x)") : QStringLiteral("des ordonnées (y)");
 }
 
-// A field of a document line may not hold a line break.
-QString surUneLigne(QString texte)
-{
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
-
 QString exact(double v)
 {
     return QString::fromStdString(ReelExact(v));
@@ -169,9 +161,9 @@ void litLigneTitre(QString ligne, bool horizontal, AxeLu& a, QStringList& proble
 
 void GCGrille::Sauve(QStringList& lignes) const
 {
-    QString l = NomTypeEchelle(TypeEchelle) + QLatin1Char(';') + surUneLigne(Xinf) + QLatin1Char(';')
-                + surUneLigne(Xsup) + QLatin1Char(';') + surUneLigne(Debut) + QLatin1Char(';')
-                + surUneLigne(Pas1er) + QLatin1Char(';') + surUneLigne(Pas2nd) + QLatin1Char(';');
+    QString l = NomTypeEchelle(TypeEchelle) + QLatin1Char(';') + SurUneLigne(Xinf) + QLatin1Char(';')
+                + SurUneLigne(Xsup) + QLatin1Char(';') + SurUneLigne(Debut) + QLatin1Char(';')
+                + SurUneLigne(Pas1er) + QLatin1Char(';') + SurUneLigne(Pas2nd) + QLatin1Char(';');
     l += TexteBooleen(Axe.Visible) + CouleurEnTexte(Axe.Couleur) + QLatin1Char(';')
          + QString::number(Axe.Epaisseur) + QLatin1Char(';') + QString::number(Axe.Style) + QLatin1Char(';');
     if (Visible)
@@ -180,10 +172,10 @@ void GCGrille::Sauve(QStringList& lignes) const
     else
         l += QStringLiteral("f;");
     l += TexteBooleen(Lateral) + TexteBooleen(Graduation) + FonteVersTexte(FonteGraduation)
-         + surUneLigne(Unite) + QLatin1Char(';');
+         + SurUneLigne(Unite) + QLatin1Char(';');
     lignes << l;
     const GCTexte* t = Titre.get();
-    lignes << FonteVersTexte(t ? FonteTitreAxe(t) : FonteGraduation) + surUneLigne(TexteTitreAxe(t))
+    lignes << FonteVersTexte(t ? FonteTitreAxe(t) : FonteGraduation) + SurUneLigne(TexteTitreAxe(t))
                   + QLatin1Char(';') + QString::number(FormatGraduation) + QLatin1Char(';');
 }
 

@@ -24,22 +24,6 @@ QString reel(double v)
     return QString::fromStdString(ReelVersTexte(v));
 }
 
-// One line per field: CR and LF become blanks.
-QString surUneLigne(QString t)
-{
-    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return t;
-}
-
-// A field of a record ends at ";": one found inside a position expression (which the
-// formula language never uses) is written ",".
-QString champ(const QString& t)
-{
-    QString c = surUneLigne(t);
-    c.replace(QLatin1Char(';'), QLatin1Char(','));
-    return c;
-}
 
 int entierOuUn(const QString& texte)
 {
@@ -97,7 +81,7 @@ GCTexte::GCTexte(int numero, const QString& texteX, const QString& texteY, bool 
 
 void GCTexte::SetTexte(const QString& texte)
 {
-    Texte_ = surUneLigne(texte);
+    Texte_ = SurUneLigne(texte);
 }
 
 int GCTexte::NormaliseOrientation(int v)
@@ -116,8 +100,8 @@ void GCTexte::SetPosition(const QString& texteX, const QString& texteY, bool est
     EstExpression_ = estExpression;
     if (estExpression) {
         // The whole expression is kept, however long.
-        ExprX_ = surUneLigne(texteX);
-        ExprY_ = surUneLigne(texteY);
+        ExprX_ = SurUneLigne(texteX);
+        ExprY_ = SurUneLigne(texteY);
     } else {
         PixelX_ = entierOuUn(texteX);
         PixelY_ = entierOuUn(texteY);
@@ -381,11 +365,11 @@ QStringList LignesTexte(const GCTexte& t)
     t.GetPositionTextes(x, y);
     return {QStringLiteral("§") + FonteVersTexte(t.GetFonte()) + QString::number(t.GetOrientation())
                 + QLatin1Char(';'),
-            TexteBooleen(t.EstExpression()) + champ(x) + QLatin1Char(';') + champ(y) + QLatin1Char(';')
-                + surUneLigne(t.GetTexte()),
-            QString::number(t.NoPoint) + QLatin1Char(';') + champ(t.CourbePoint) + QLatin1Char(';')
-                + champ(t.CourbeStat) + QLatin1Char(';') + champ(t.Aire) + QLatin1Char(';')
-                + champ(t.CourbeLib) + QLatin1Char(';')};
+            TexteBooleen(t.EstExpression()) + TexteDeChamp(x) + QLatin1Char(';') + TexteDeChamp(y) + QLatin1Char(';')
+                + SurUneLigne(t.GetTexte()),
+            QString::number(t.NoPoint) + QLatin1Char(';') + TexteDeChamp(t.CourbePoint) + QLatin1Char(';')
+                + TexteDeChamp(t.CourbeStat) + QLatin1Char(';') + TexteDeChamp(t.Aire) + QLatin1Char(';')
+                + TexteDeChamp(t.CourbeLib) + QLatin1Char(';')};
 }
 
 void GCListTextes::Sauve(QStringList& lignes) const

@@ -236,6 +236,19 @@ QString PremierChamp(QString& ligne)
     return champ;
 }
 
+QString SurUneLigne(QString texte)
+{
+    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return texte;
+}
+
+QString TexteDeChamp(QString texte)
+{
+    texte.replace(QLatin1Char(';'), QLatin1Char(','));
+    return SurUneLigne(std::move(texte));
+}
+
 QString TexteBooleen(bool valeur)
 {
     return valeur ? QStringLiteral("v;") : QStringLiteral("f;");

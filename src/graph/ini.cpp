@@ -6,6 +6,7 @@
 #include <string>
 
 #include "expression/fonction.h"
+#include "graph/GCclasse_base.h"
 
 namespace {
 
@@ -255,9 +256,7 @@ bool FichierIni::ecritTexte(const QString& section, const QString& cle, const QS
         return false;
     QString v = valeur;
     if (ContientRetour(v)) {
-        v.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        v.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        v = SurUneLigne(v.replace(QLatin1String("\r\n"), QLatin1String(" ")));
         anomalies_.append(QStringLiteral("%1, [%2] %3 : les retours à la ligne de la valeur sont remplacés par des blancs.")
                               .arg(nomFichier_, s, c));
     }

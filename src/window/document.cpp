@@ -32,19 +32,10 @@ constexpr int EcartEtiquetteMax = 1000;
 // Problems listed in the message shown to the user.
 constexpr int ProblemesMontres = 15;
 
-QString SurUneLigne(QString texte)
-{
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
-
 // A text kept as one field: a ";" would end it, so it is written ",".
 QString Champ(const QString& texte)
 {
-    QString t = SurUneLigne(texte);
-    t.replace(QLatin1Char(';'), QLatin1Char(','));
-    return t + QLatin1Char(';');
+    return TexteDeChamp(texte) + QLatin1Char(';');
 }
 
 QString Champ(const std::string& texte) { return Champ(QString::fromStdString(texte)); }

@@ -184,28 +184,6 @@ void RetireNomPropre(const GCCourbe& courbe)
         RetireNomCourbe(genre, courbe.Nom);
 }
 
-// Is the curve held by the curve list of a window other than that one?
-bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf)
-{
-    for (const GCDessin* d : etatGraphe().dessins) {
-        if (d == sauf)
-            continue;
-        for (const PtrCourbe& c : d->Courbes)
-            if (c.get() == courbe)
-                return true;
-    }
-    return false;
-}
-
-// A text that a document field can hold: ";" becomes ",", line breaks become blanks.
-QString TexteDeChamp(QString texte)
-{
-    texte.replace(QLatin1Char(';'), QLatin1Char(','));
-    texte.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    texte.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    texte.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return texte;
-}
 
 constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
 
@@ -433,12 +411,7 @@ QAction* TForm1::action(const QString& nom) const
 
 void TForm1::fixeTitre(const QString& titre)
 {
-    QString t = titre;
-    t.replace(QLatin1Char(';'), QLatin1Char(','));
-    t.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    setWindowTitle(t);
+    setWindowTitle(TexteDeChamp(QString(titre).replace(QLatin1String("\r\n"), QLatin1String(" "))));
 }
 
 void TForm1::fixeCouleurFond(const QColor& couleur)
