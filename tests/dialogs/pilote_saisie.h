@@ -19,6 +19,7 @@
 
 #include "dialogs/etatsaisie.h"
 #include "graph/etatgraphe.h"
+#include "interlocuteur_essai.h"
 
 // Readable texts in the failure messages.
 inline void PrintTo(const QString& texte, std::ostream* os)
@@ -80,22 +81,7 @@ inline void Clique(QWidget* bouton)
     QTest::mouseClick(bouton, Qt::LeftButton);
 }
 
-class InterlocuteurEnregistre : public Interlocuteur {
-public:
-    void message(const QString& texte) override { messages.append(texte); }
-    void avertit(const QString& texte) override { avertissements.append(texte); }
-    bool demandeOuiNon(const QString& texte) override
-    {
-        questions.append(texte);
-        if (reponses.empty())
-            return false;
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
-    QStringList messages, avertissements, questions;
-    std::deque<bool> reponses;
-};
+using InterlocuteurEnregistre = InterlocuteurEssai;
 
 class BoitesScriptees : public BoitesSaisie {
 public:

@@ -9,14 +9,9 @@
 
 #include "expression/etat.h"
 #include "graph/etatgraphe.h"
+#include "interlocuteur_essai.h"
 
-class InterlocuteurEnregistreur : public Interlocuteur {
-public:
-    void message(const QString& texte) override { messages << texte; }
-    void avertit(const QString& texte) override { avertissements << texte; }
-    bool demandeOuiNon(const QString&) override { return false; }
-    QStringList messages, avertissements;
-};
+using InterlocuteurEnregistreur = InterlocuteurEssai;
 
 class RepereTest : public ::testing::Test {
 protected:

@@ -22,6 +22,7 @@
 #include "graph/etatgraphe.h"
 #include "graph/fichiertexte.h"
 #include "graph/titreaxe.h"
+#include "interlocuteur_essai.h"
 
 // Readable QString values in failure messages.
 static void PrintTo(const QString& s, std::ostream* os)
@@ -31,13 +32,7 @@ static void PrintTo(const QString& s, std::ostream* os)
 
 namespace {
 
-class Messagerie : public Interlocuteur {
-public:
-    void message(const QString& texte) override { messages << texte; }
-    void avertit(const QString& texte) override { avertissements << texte; }
-    bool demandeOuiNon(const QString&) override { return false; }
-    QStringList messages, avertissements;
-};
+using Messagerie = InterlocuteurEssai;
 
 // A scripted set of curves and areas for the macros.
 class SourceEssai : public SourceMacros {

@@ -12,25 +12,9 @@
 #include "expression/etat.h"
 #include "graph/etatgraphe.h"
 #include "window/fenetre.h"
+#include "interlocuteur_essai.h"
 
-// Records every message and memo line; answers the yes/no questions from a script (no when
-// the script is empty).
-class InterlocuteurScripte : public Interlocuteur {
-public:
-    void message(const QString& texte) override { messages.append(texte); }
-    void avertit(const QString& texte) override { avertissements.append(texte); }
-    bool demandeOuiNon(const QString& texte) override
-    {
-        questions.append(texte);
-        if (reponses.empty())
-            return false;
-        const bool r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
-    QStringList messages, avertissements, questions;
-    std::deque<bool> reponses;
-};
+using InterlocuteurScripte = InterlocuteurEssai;
 
 class DialoguesScriptes : public DialoguesFenetre {
 public:

@@ -1,0 +1,25 @@
+// The interlocutor of the tests: records every message, memo line and question, and answers
+// the yes/no questions from a script (no when the script is empty).
+#pragma once
+
+#include <QStringList>
+#include <deque>
+
+#include "graph/etatgraphe.h"
+
+class InterlocuteurEssai : public Interlocuteur {
+public:
+    void message(const QString& texte) override { messages.append(texte); }
+    void avertit(const QString& texte) override { avertissements.append(texte); }
+    bool demandeOuiNon(const QString& texte) override
+    {
+        questions.append(texte);
+        if (reponses.empty())
+            return false;
+        const bool r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    QStringList messages, avertissements, questions;
+    std::deque<bool> reponses;
+};
