@@ -98,7 +98,8 @@ void FFT(int exposant, int n, bool inverse, const double* cosinus, const double*
             }
             if (m == 1)
                 continue;
-            for (int k = 1; k < quart; ++k) {
+            // Butterfly k with the twiddle of the tables.
+            const auto papillon = [&](int k) {
                 const double wr = cosinus[k * pas], wi = sinus[k * pas];
                 const double pr = wr * br[k] - wi * bi[k];
                 const double pi = wr * bi[k] + wi * br[k];
@@ -106,7 +107,9 @@ void FFT(int exposant, int n, bool inverse, const double* cosinus, const double*
                 bi[k] = ai[k] - pi;
                 ar[k] += pr;
                 ai[k] += pi;
-            }
+            };
+            for (int k = 1; k < quart; ++k)
+                papillon(k);
             {
                 // -i·b = (bi, -br)
                 const double pr = bi[quart], pi = -br[quart];
@@ -115,15 +118,8 @@ void FFT(int exposant, int n, bool inverse, const double* cosinus, const double*
                 ar[quart] += pr;
                 ai[quart] += pi;
             }
-            for (int k = quart + 1; k < m; ++k) {
-                const double wr = cosinus[k * pas], wi = sinus[k * pas];
-                const double pr = wr * br[k] - wi * bi[k];
-                const double pi = wr * bi[k] + wi * br[k];
-                br[k] = ar[k] - pr;
-                bi[k] = ai[k] - pi;
-                ar[k] += pr;
-                ai[k] += pi;
-            }
+            for (int k = quart + 1; k < m; ++k)
+                papillon(k);
         }
     }
 

@@ -147,18 +147,23 @@ void FichierIni::signale(int indice, const QString& quoi) const
                           .arg(ou, l.section, l.nom, Cite(l.valeur), quoi));
 }
 
+namespace {
+// Adds the name unless the list already holds it (names compare as the file's keys do).
+void AjouteUneFois(QStringList& noms, const QString& nom)
+{
+    for (const QString& n : noms)
+        if (MemeNom(n, nom))
+            return;
+    noms.append(nom);
+}
+}  // namespace
+
 QStringList FichierIni::sections() const
 {
     QStringList noms;
-    for (const Ligne& l : lignes_) {
-        if (l.genre != Genre::Section)
-            continue;
-        bool deja = false;
-        for (const QString& n : noms)
-            deja = deja || MemeNom(n, l.nom);
-        if (!deja)
-            noms.append(l.nom);
-    }
+    for (const Ligne& l : lignes_)
+        if (l.genre == Genre::Section)
+            AjouteUneFois(noms, l.nom);
     return noms;
 }
 
@@ -166,15 +171,9 @@ QStringList FichierIni::cles(const QString& section) const
 {
     const QString s = section.trimmed();
     QStringList noms;
-    for (const Ligne& l : lignes_) {
-        if (l.genre != Genre::Cle || !MemeNom(l.section, s))
-            continue;
-        bool deja = false;
-        for (const QString& n : noms)
-            deja = deja || MemeNom(n, l.nom);
-        if (!deja)
-            noms.append(l.nom);
-    }
+    for (const Ligne& l : lignes_)
+        if (l.genre == Genre::Cle && MemeNom(l.section, s))
+            AjouteUneFois(noms, l.nom);
     return noms;
 }
 
