@@ -409,6 +409,7 @@ double EvalueArbre(const Arbre& arbre, double x)
     const ContexteCalcul& ctx = contexteCalcul();
 
     double pileLocale[48];
+    pileLocale[0] = 0;  // every tree begins with a push; this only quiets the compiler
     std::unique_ptr<double[]> pileTas;
     double* pile = pileLocale;
     if (arbre.pileMax > 48) {

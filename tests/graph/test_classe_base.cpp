@@ -212,8 +212,9 @@ TEST_F(Marqueurs, BarreTourneeEtFormes)
         EXPECT_GT(encre(im), 4) << forme;
         for (int y = 0; y < 41; ++y)
             for (int x = 0; x < 41; ++x)
-                if (pixelRvb(im, x, y) != 0xFFFFFF)
+                if (pixelRvb(im, x, y) != 0xFFFFFF) {
                     EXPECT_LE(std::max(std::abs(x - 20), std::abs(y - 20)), forme == PointCarre ? 9 : 7) << forme;
+                }
     }
     GCPoint huit;
     huit.TypePoint = 8;

@@ -96,8 +96,9 @@ TEST_F(Courbe, CopieDonneUnNouvelIdentifiant)
     GCY c1('T', 1, 9), c2('T', 1, 9);
     c1.Copie(*a);
     c2.Copie(*a);
-    if (c1.Identifiant.right(8) == c2.Identifiant.right(8))
+    if (c1.Identifiant.right(8) == c2.Identifiant.right(8)) {
         EXPECT_EQ(c1.Identifiant, c2.Identifiant);
+    }
 }
 
 TEST_F(Courbe, DescriptionEtJournal)

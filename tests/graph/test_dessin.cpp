@@ -361,8 +361,9 @@ TEST_F(Dessins, EnregistrementsCoupesOuMalFormes)
         Ouverture o;
         Lit(complet.mid(0, n), d, o);
         EXPECT_LE(d.Nombre(), Kinds.size());
-        if (!o.arret.isEmpty())
+        if (!o.arret.isEmpty()) {
             EXPECT_TRUE(o.arret.contains("s'arrête au milieu de la courbe")) << o.arret.toStdString();
+        }
     }
     // Cut inside the header line of each kind.
     for (const QString& ligne : complet) {
