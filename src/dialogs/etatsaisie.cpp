@@ -1,10 +1,10 @@
 #include "dialogs/etatsaisie.h"
 
-#include <QColorDialog>
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <cmath>
 
+#include "dialogs/fiches.h"
 #include "expression/fonction.h"
 
 #include "graph/etatgraphe.h"
@@ -90,11 +90,7 @@ QString BoitesSaisie::choisitFichier(QWidget* parent, const QString& titre, cons
 
 bool BoitesSaisie::choisitCouleur(QWidget* parent, QColor& couleur)
 {
-    const QColor choisie = QColorDialog::getColor(couleur, parent);
-    if (!choisie.isValid())
-        return false;
-    couleur = choisie;
-    return true;
+    return ChoisitCouleurQt(parent, couleur);
 }
 
 QString BoitesSaisie::choisitLibelle(QWidget*, const QString&)

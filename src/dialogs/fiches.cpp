@@ -1,5 +1,6 @@
 #include "dialogs/fiches.h"
 
+#include <QColorDialog>
 #include <QPalette>
 #include <QWidget>
 
@@ -34,4 +35,13 @@ void MontreAide(int sujet)
 {
     Q_UNUSED(sujet);
     interlocuteur().message(MessageAideAbsente());
+}
+
+bool ChoisitCouleurQt(QWidget* parent, QColor& couleur)
+{
+    const QColor choisie = QColorDialog::getColor(couleur, parent, QString(), QColorDialog::DontUseNativeDialog);
+    if (!choisie.isValid())
+        return false;
+    couleur = choisie;
+    return true;
 }

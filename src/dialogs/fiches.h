@@ -6,6 +6,7 @@
 
 #include "graph/GCclasse_base.h"
 
+class QColor;
 class QWidget;
 
 // The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
@@ -19,3 +20,6 @@ QString MessageAideAbsente();
 // A help command (sujet: the topic asked for, 0 for the contents): says, through the
 // interlocutor, that the help is not available.
 void MontreAide(int sujet = 0);
+
+// The toolkit's colour box (its own, translated one); true and the colour changed on OK.
+bool ChoisitCouleurQt(QWidget* parent, QColor& couleur);

@@ -416,15 +416,6 @@ bool debutEnregistrement(const QString& ligne)
     return marques.contains(ligne.at(0));
 }
 
-// The next field; the last one of a line may lack its ";".
-QString champLu(QString& ligne)
-{
-    if (ligne.contains(QLatin1Char(';')))
-        return PremierChamp(ligne);
-    QString c = ligne;
-    ligne.clear();
-    return c;
-}
 
 }  // namespace
 
@@ -445,7 +436,7 @@ std::unique_ptr<GCTexte> LitTexte(const QStringList& lignes, int& i, QStringList
         signale(QStringLiteral("la police est mal écrite."));
     int orientation = 0;
     if (!l1.isEmpty()) {
-        const QString o = champLu(l1);
+        const QString o = ChampOuReste(l1);
         if (!LitEntier(o, orientation)) {
             signale(QStringLiteral("l'orientation « %1 » n'est pas un nombre entier.").arg(o));
             orientation = 0;
@@ -477,15 +468,15 @@ std::unique_ptr<GCTexte> LitTexte(const QStringList& lignes, int& i, QStringList
         return t;
     }
     QString l3 = lignes[i++];
-    const QString n = champLu(l3);
+    const QString n = ChampOuReste(l3);
     if (!LitEntier(n, t->NoPoint)) {
         signale(QStringLiteral("le numéro de point « %1 » n'est pas un nombre entier.").arg(n));
         t->NoPoint = 1;
     }
-    t->CourbePoint = champLu(l3);
-    t->CourbeStat = champLu(l3);
-    t->Aire = champLu(l3);
-    t->CourbeLib = champLu(l3);
+    t->CourbePoint = ChampOuReste(l3);
+    t->CourbeStat = ChampOuReste(l3);
+    t->Aire = ChampOuReste(l3);
+    t->CourbeLib = ChampOuReste(l3);
     return t;
 }
 

@@ -236,6 +236,15 @@ QString PremierChamp(QString& ligne)
     return champ;
 }
 
+QString ChampOuReste(QString& ligne)
+{
+    if (ligne.contains(QLatin1Char(';')))
+        return PremierChamp(ligne);
+    QString tout = ligne;
+    ligne.clear();
+    return tout;
+}
+
 QString SurUneLigne(QString texte)
 {
     texte.replace(QLatin1Char('\r'), QLatin1Char(' '));

@@ -92,6 +92,9 @@ bool LitPolice(QString& ligne, Police& police);
 // line holds no ";" the field is empty and the line is left as it is (a field missing at the
 // end of a line reads as empty).
 QString PremierChamp(QString& ligne);
+// The first field, or the whole rest of the line when it holds no ";" (a last field whose
+// ";" was lost); the line is then left empty.
+QString ChampOuReste(QString& ligne);
 // A text kept on one line of a document: each CR and each LF becomes a blank.
 QString SurUneLigne(QString texte);
 // A text kept as one field: on one line, and a ";" (which would end the field) becomes ",".

@@ -42,16 +42,6 @@ QString Champ(const std::string& texte) { return Champ(QString::fromStdString(te
 
 QString Entier(int v) { return QString::number(v) + QLatin1Char(';'); }
 
-// The first field of the line, or the whole line when it holds no ";" (a last field whose
-// ";" was lost).
-QString ChampOuReste(QString& ligne)
-{
-    if (ligne.contains(QLatin1Char(';')))
-        return PremierChamp(ligne);
-    QString tout = ligne;
-    ligne.clear();
-    return tout;
-}
 
 // Trimmed of blanks and control characters at both ends.
 QString NettoieChemin(const QString& texte)

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -24,6 +23,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "graph/GCAire.h"
@@ -44,12 +44,7 @@ class DialoguesFenetreQt : public DialoguesFenetre {
 public:
     bool choisitCouleur(QWidget* parent, QColor& couleur) override
     {
-        const QColor c = QColorDialog::getColor(couleur, parent, QString(),
-                                                QColorDialog::DontUseNativeDialog);
-        if (!c.isValid())
-            return false;
-        couleur = c;
-        return true;
+        return ChoisitCouleurQt(parent, couleur);
     }
 
     bool saisitTexte(QWidget* parent, const QString& titre, const QString& invite,
