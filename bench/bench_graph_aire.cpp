@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 
 #include "expression/etat.h"
-#include "graph/GCAire.h"
-#include "graph/GCRepere.h"
-#include "graph/etatgraphe.h"
+#include "graph/aires/GCAire.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
 
 namespace {
 

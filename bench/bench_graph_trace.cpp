@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "expression/etat.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCRepere.h"
-#include "graph/etatgraphe.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "expression/etat.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "graph/GCTexte.h"
-#include "graph/etatgraphe.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/etatgraphe.h"
 #include "window/fenetre.h"
 
 namespace {

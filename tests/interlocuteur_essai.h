@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 class InterlocuteurEssai : public Interlocuteur {
 public:

@@ -9,7 +9,7 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "expression/fonction.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 QString TitreConditionInitiale(int i)
 {

@@ -16,8 +16,8 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/paramanu.h"
 #include "dialogs/saisieY.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCTexte.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/textes/GCTexte.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 class GCY;
 class QWidget;

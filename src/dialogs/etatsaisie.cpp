@@ -7,7 +7,7 @@
 #include "dialogs/fiches.h"
 #include "expression/fonction.h"
 
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 EtatSaisie& etatSaisie()
 {

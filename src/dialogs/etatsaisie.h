@@ -10,7 +10,7 @@
 #include <array>
 #include <memory>
 
-#include "graph/GCclasse_base.h"
+#include "graph/base/GCclasse_base.h"
 
 class QWidget;
 class GCTexte;

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 TCouleur& CouleurFiche()
 {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "graph/GCclasse_base.h"
+#include "graph/base/GCclasse_base.h"
 
 class QColor;
 class QWidget;

@@ -9,7 +9,7 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "expression/formatage.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 Tparaauto::Tparaauto(QWidget* parent) : QDialog(parent)
 {

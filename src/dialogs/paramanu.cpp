@@ -10,7 +10,7 @@
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 Tparamanu::Tparamanu(std::array<QString, 10>* textes, QWidget* parent) : QDialog(parent), textes_(textes)
 {

@@ -28,10 +28,10 @@
 #include "dialogs/stylept.h"
 #include "expression/fonction.h"
 #include "expression/formatage.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCTexte.h"
-#include "graph/etatgraphe.h"
-#include "graph/fichiertexte.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "graph/GCclasse_base.h"
+#include "graph/base/GCclasse_base.h"
 
 class QCheckBox;
 class QComboBox;

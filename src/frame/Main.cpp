@@ -28,10 +28,10 @@
 #include "dialogs/paraauto.h"
 #include "frame/Parminmax.h"
 #include "frame/boites.h"
-#include "graph/GCAire.h"
-#include "graph/GCDessin.h"
-#include "graph/etatgraphe.h"
-#include "graph/fichiertexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 #include "window/fenetre.h"
 
 namespace {

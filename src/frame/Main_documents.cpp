@@ -12,10 +12,10 @@
 #include "frame/boites.h"
 #include "frame/dialoguescadre.h"
 #include "frame/listedocuments.h"
-#include "graph/GCAire.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "window/document.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/document/document.h"
 #include "window/fenetre.h"
 
 namespace {

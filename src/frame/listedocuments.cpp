@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "window/document.h"
+#include "graph/document/document.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "graph/fichiertexte.h"
+#include "graph/fichiers/fichiertexte.h"
 
 // Extensions, whatever their case: ".vrk" a document, ".rkv" a list.
 bool EstNomDocument(const QString& chemin);

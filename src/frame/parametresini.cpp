@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "graph/GCRepere.h"
+#include "graph/repere/GCRepere.h"
 #include "window/fenetre.h"
 
 namespace {

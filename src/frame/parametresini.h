@@ -16,9 +16,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "graph/GCclasse_base.h"
-#include "graph/fichiertexte.h"
-#include "graph/ini.h"
+#include "graph/base/GCclasse_base.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/fichiers/ini.h"
 
 class GCRepere;
 

@@ -30,8 +30,8 @@
 #include <memory>
 #include <vector>
 
-#include "graph/GCclasse_base.h"
-#include "window/document.h"
+#include "graph/base/GCclasse_base.h"
+#include "graph/document/document.h"
 
 class QAction;
 class QMenu;

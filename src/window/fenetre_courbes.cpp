@@ -11,11 +11,11 @@
 #include "dialogs/paramanu.h"
 #include "expression/etat.h"
 #include "expression/formatage.h"
-#include "graph/GCAire.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
-#include "graph/etatgraphe.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
 #include "window/fenetre.h"
 
 namespace {

@@ -1,14 +1,14 @@
 // The graph window's side of its document file: what the window itself carries into the
 // document (title, geometry, background, comment, menu file), and what it takes back from
-// one. The records themselves are read and written by window/document.cpp.
+// one. The records themselves are read and written by graph/document/document.cpp.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 
-#include "graph/GCAire.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
-#include "graph/GCTexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
 #include "window/fenetre.h"
 
 QRect TForm1::cadreFenetre() const

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "graph/GCRepere.h"
+#include "graph/repere/GCRepere.h"
 
 
 // PROVISOIRE: the plate list (no plate yet).

@@ -18,7 +18,7 @@
 #include <ostream>
 
 #include "dialogs/etatsaisie.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 #include "interlocuteur_essai.h"
 
 // Readable texts in the failure messages.

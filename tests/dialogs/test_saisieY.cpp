@@ -21,7 +21,7 @@
 #include "dialogs/paramanu.h"
 #include "dialogs/saisieY.h"
 #include "expression/fonction.h"
-#include "graph/GCCourbe.h"
+#include "graph/courbes/GCCourbe.h"
 #include "pilote_saisie.h"
 
 namespace {

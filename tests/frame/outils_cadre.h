@@ -15,7 +15,7 @@
 #include "expression/etat.h"
 #include "frame/Main.h"
 #include "frame/boites.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 
 // Answers the boxes in the order given; once the answers run out, OK where it is offered,
 // else No. Every text asked is kept.

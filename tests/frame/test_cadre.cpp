@@ -21,10 +21,10 @@
 
 #include "dialogs/fiches.h"
 #include "frame/Main.h"
-#include "graph/GCAire.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
 #include "outils_cadre.h"
 #include "window/fenetre.h"
 

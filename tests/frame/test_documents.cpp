@@ -17,12 +17,12 @@
 #include "dialogs/pilote_saisie.h"
 #include "frame/dialoguescadre.h"
 #include "frame/listedocuments.h"
-#include "graph/GCAire.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "graph/GCTexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/textes/GCTexte.h"
 #include "outils_cadre.h"
-#include "window/document.h"
+#include "graph/document/document.h"
 #include "window/fenetre.h"
 
 namespace {

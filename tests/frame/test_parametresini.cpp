@@ -7,8 +7,8 @@
 
 #include "expression/etat.h"
 #include "frame/parametresini.h"
-#include "graph/GCRepere.h"
-#include "graph/etatgraphe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
 #include "outils_cadre.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "graph/GCAire.h"
-#include "graph/fichiertexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/fichiers/fichiertexte.h"
 
 namespace {
 

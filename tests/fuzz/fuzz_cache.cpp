@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "graph/GCCourbe.h"
-#include "graph/GCRepere.h"
-#include "graph/pointscourbe.h"
-#include "graph/tracepoint.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/courbes/pointscourbe.h"
+#include "graph/courbes/tracepoint.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

@@ -13,13 +13,13 @@
 
 #include "expression/etat.h"
 #include "expression/paramperso.h"
-#include "graph/GCAire.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
-#include "graph/GCTexte.h"
-#include "graph/etatgraphe.h"
-#include "graph/fichiertexte.h"
-#include "window/document.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/document/document.h"
 
 // Font families that the system does not have make fontconfig keep memory it never frees;
 // that is not ours to find.

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <cstdint>
 
-#include "graph/TeXGestion.h"
+#include "graph/textes/TeXGestion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "graph/ini.h"
+#include "graph/fichiers/ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

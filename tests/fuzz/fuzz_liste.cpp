@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "frame/listedocuments.h"
-#include "graph/fichiertexte.h"
+#include "graph/fichiers/fichiertexte.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 #include "expression/etat.h"
-#include "graph/GCTexte.h"
-#include "graph/etatgraphe.h"
-#include "graph/fichiertexte.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 
 namespace {
 

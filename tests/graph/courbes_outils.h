@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "expression/etat.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCRepere.h"
-#include "graph/etatgraphe.h"
-#include "graph/pointscourbe.h"
-#include "graph/tracepoint.h"
-#include "repere_outils.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/courbes/pointscourbe.h"
+#include "graph/courbes/tracepoint.h"
+#include "graph/repere_outils.h"
 
 class CourbeTest : public ::testing::Test {
 protected:

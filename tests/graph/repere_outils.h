@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "expression/etat.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 #include "interlocuteur_essai.h"
 
 using InterlocuteurEnregistreur = InterlocuteurEssai;

@@ -10,7 +10,7 @@
 #include <deque>
 
 #include "expression/etat.h"
-#include "graph/etatgraphe.h"
+#include "graph/base/etatgraphe.h"
 #include "window/fenetre.h"
 #include "interlocuteur_essai.h"
 

@@ -13,14 +13,14 @@
 #include <unistd.h>
 
 #include "expression/paramperso.h"
-#include "graph/GCAire.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
-#include "graph/GCTexte.h"
-#include "graph/fichierstravail.h"
-#include "graph/fichiertexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/fichiers/fichierstravail.h"
+#include "graph/fichiers/fichiertexte.h"
 #include "outils_fenetre.h"
-#include "window/document.h"
+#include "graph/document/document.h"
 
 // Readable failures.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

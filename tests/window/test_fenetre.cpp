@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "expression/fonction.h"
-#include "graph/GCAire.h"
-#include "graph/GCRepere.h"
-#include "graph/GCTexte.h"
+#include "graph/aires/GCAire.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
 #include "outils_fenetre.h"
 
 namespace {

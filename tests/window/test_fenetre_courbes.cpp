@@ -8,10 +8,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "graph/GCAire.h"
-#include "graph/GCCourbe.h"
-#include "graph/GCDessin.h"
-#include "graph/GCRepere.h"
+#include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
 
 namespace {

@@ -1,0 +1,87 @@
+// What the drawings of every window share: folders, counters, the scale factor of
+// printing, the values that text macros read, the list of every window's drawing, and the
+// interlocutor through which the graph objects speak to the user.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "graph/base/GCclasse_base.h"
+
+class GCDessin;
+class GCListAires;
+class GCCourbe;
+class GCAire;
+class GCTexte;
+
+// What only a higher layer can do for the graph objects (show a message, add a line to the
+// warnings memo). The frame installs its own; tests install a scripted one.
+class Interlocuteur {
+public:
+    virtual ~Interlocuteur() = default;
+    // A message box (queued when it comes while painting).
+    virtual void message(const QString& texte) = 0;
+    // A line of the frame's warnings memo.
+    virtual void avertit(const QString& texte) = 0;
+    // A yes/no question; true for yes.
+    virtual bool demandeOuiNon(const QString& texte) = 0;
+};
+
+// The definition dialogs, which only the dialogs layer can show. The objects' Modifie
+// operations open them through this interface; tests install a scripted one.
+class Dialogues {
+public:
+    virtual ~Dialogues() = default;
+    // The definition dialog of the curve's kind; true when the user confirmed.
+    virtual bool modifieCourbe(GCCourbe& courbe, bool nouvelle) = 0;
+    // The definition dialog of an area of the kind of the object.
+    virtual bool modifieAire(GCAire& aire, bool nouvelle) = 0;
+    // The text dialog.
+    virtual bool modifieTexte(GCTexte& texte, bool nouveau) = 0;
+    // The grid of the ten parameter texts a0..a9; true on OK (the texts are then changed).
+    virtual bool dialogueParametres(std::array<QString, 10>& parametres) = 0;
+};
+
+// Text macros &n, &t, &x, &y read the point being drawn.
+struct ValeursCourantes {
+    double n = 0, t = 0, x = 0, y = 0;
+};
+
+struct EtatGraphe {
+    QString DossierProgramme;  // the program's folder (settings, menus, palettes)
+    QString DossierTemp;       // session files "Courbes.txt", "Session.txt"
+    QString DossierTravail;    // this run's working folder: point caches, "!" copies...
+    int CompteurCourbes = 1;   // numbers of curves and areas, never going back
+    double FacteurEchelle = 1.0;  // scales margins, ticks and fonts while printing
+    int EcartEtiquetteX = 1, EcartEtiquetteY = 1;  // gap between a list point and its label
+    ValeursCourantes valeursCourantes;
+    std::vector<GCDessin*> dessins;   // every window's curve list, in window order
+    std::vector<GCListAires*> aires;  // every window's area list, in window order
+    Interlocuteur* interlocuteur = nullptr;
+    Dialogues* dialogues = nullptr;   // none: every Modifie answers "not confirmed"
+
+    QStringList JournalCourbes;         // log of curve definitions ("Courbes.txt" at exit)
+    bool EnregistrementSession = false; // session-recording option: Journalise writes only then
+    bool LeverStyloHorsFenetre = false; // option: lift the pen when a point leaves the frame
+    Police FonteDefaut;                 // default font of curve labels and texts
+};
+
+EtatGraphe& etatGraphe();
+
+// Back to the defaults, with a fresh working folder (tests).
+void reinitialiseGraphe();
+
+// The interlocutor in place; a silent one (that records nothing and answers no) when none
+// is installed.
+Interlocuteur& interlocuteur();
+
+// The working folder of this run, created on first use.
+QString dossierTravail();
+
+// "dd/MM/yyyy hh:mm:ss" of now, independent of the locale: the date-time part of curve
+// identifiers and area stamps.
+QString horodatage();
+// A new curve or area number from CompteurCourbes.
+int nouveauNumero();

@@ -1,0 +1,437 @@
+// The curves of a graph window: one class per family of curve kinds, selected by the kind
+// letter. GCCourbe holds what every curve shares (kind, definition texts, parameters a0..a9,
+// identifier, drawing attributes, mother and child curves) and is itself the list of points
+// (kind L); GCRelNum adds the compiled formulas and the curve's own label; GCY draws the
+// curves of one parameter (y=f(x), x=f(y), parametric, polar) and is the base of every
+// curve computed over a parameter interval.
+//
+// Curves live on the heap, held by std::shared_ptr (a curve may stand in several windows'
+// lists); the compiled Expression1 of an X or Y curve is registered by address in the table
+// of curves callable by name, so a curve is never copied or moved as a value. Derived curves
+// keep their mothers' identifiers (Mere1, Mere2), never pointers.
+//
+// The virtual operations, in this order: Copie, Modifie, Trace, Decrit, Journalise,
+// MontreErreurs, and Evalue from GCY on.
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "expression/fonction.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/GCclasse_base.h"
+
+class QPainter;
+class GCRepere;
+class GCCourbe;
+
+using PtrCourbe = std::shared_ptr<GCCourbe>;
+
+// ---------------------------------------------------------------------------------------
+// Kind letters
+
+// The letters that name a curve kind: A B C D E G H I J L N O P Q R S T U W X Y.
+bool EstGenreCourbe(QChar genre);
+// The type name that descriptions print after the letter ("Fonction numérique y=f(x)"...);
+// kind N by its sub-kind; empty for G and for letters that name no kind.
+QString NomTypeCourbe(QChar genre, int sousType = 0);
+// Projection-mark captions, codes 0..6 ("Point seul" ... "Origine").
+QString NomHachure(int code);
+
+// Pen states of TracePoint and of the point cache's records.
+enum EtatStylo : std::uint8_t {
+    StyloLeve = 0,     // move: start of a piece, marker drawn
+    StyloBaisse = 1,   // line from the previous point
+    StyloReprise = 3   // first point after points that could not be computed: move, no marker
+};
+
+// The ten parameter texts a0..a9 in the parameters dialog (through etatGraphe().dialogues);
+// true when confirmed (the texts are then changed).
+bool DialogueParametres(std::array<QString, 10>& parametres);
+
+// ---------------------------------------------------------------------------------------
+
+class GCCourbe : public GCBase {
+public:
+    // Kind L, or the base part of every other kind. The name is "fn" + k for the first k
+    // from the curve number up that no curve callable by name uses.
+    GCCourbe(QChar genre, int fenetre, int numero);
+    ~GCCourbe() override;
+
+    // Like the constructor, then visible, with the model's colour, style, width and a copy
+    // of its marker, and a new identifier at once.
+    static PtrCourbe CreeComme(const GCCourbe& modele, int fenetre, int numero, QChar genre);
+
+    // --- virtual operations, in their order
+    // 0: copies the definition of another curve into this one (the attributes of GCBase,
+    // selection cleared; a new identifier from this curve's number and the current time;
+    // texts, parameters, Tempo, Batons, Joint, SousType, Hachure, a copy of the marker).
+    // The name, the number and the window stay.
+    void Copie(const GCBase& source) override;
+    // 1: opens the kind's definition dialog (through etatGraphe().dialogues); true when the
+    // user confirmed; a new curve then gets its identifier. False when no dialog is installed.
+    virtual bool Modifie(bool nouvelle);
+    // 2: computes, draws and caches the curve. Kinds whose tracing is not available say so
+    // (once per curve and definition) and draw nothing.
+    virtual void Trace(QPainter& peintre, GCRepere& repere);
+    // 3: the description lines (appended).
+    virtual void Decrit(QStringList& lignes) const;
+    // 4: appends the description to JournalCourbes, only when EnregistrementSession is set.
+    virtual void Journalise() const;
+    // 5: the curve's header and every line of its error file (none when never traced).
+    virtual void MontreErreurs(QStringList& lignes) const;
+
+    // --- accessors
+    QString Parametre(int i) const;                       // a<i>, i 0..9 ("" outside)
+    void FixeParametre(int i, const QString& texte);
+    void Libelles(QString& texte1, QString& texte2) const { texte1 = Libelle1; texte2 = Libelle2; }
+    // Stores both texts (compiles nothing; GCRelNum::FixeLibelles compiles).
+    void FixeLibelles(const QString& texte1, const QString& texte2);
+    // The own label of a formula curve follows the identifier.
+    virtual void FixeIdentifiant(const QString& identifiant) { Identifiant = identifiant; }
+    // Number + horodatage(): a fresh identifier for this curve.
+    void NouvelIdentifiant();
+    QString NomFichier() const { return FichierPoints; }
+    void FixeTempo(int tempo) { Tempo = tempo; }
+    void FixeBatons(bool batons) { Batons = batons; }
+    void FixeSousType(int sousType) { SousType = sousType; }
+    void FixeHachure(int hachure) { Hachure = hachure; }
+    void ModeTrace(bool& batons, bool& joint) const { batons = Batons; joint = Joint; }
+    void FixeModeTrace(bool batons, bool joint) { Batons = batons; Joint = joint; }
+    QString Mere(int i) const { return i == 2 ? Mere2 : Mere1; }
+    void FixeMere(int i, const QString& identifiant);
+    void AjouteFille(PtrCourbe fille) { Filles.push_back(std::move(fille)); }
+    // Gives the first child this curve's appearance: sub-kind, projection mark, delay,
+    // width, style, index flag, visibility, colour, bars, joining and marker.
+    void CopieAspectFille();
+
+    // The two texts as a list shows them: file name only for kinds B, C, L, W; parameter
+    // values written into the formulas of the kinds that compile their texts.
+    void LibellesAffiches(QString& texte1, QString& texte2) const;
+    // Statistics of the point cache (used by text macros): results 0-5 minimum, maximum,
+    // mean, standard deviation, variance, median of x; 6-11 the same of y; 12 covariance;
+    // 13 correlation; 14 its square; 15-17 t (kinds P, T; else n), x, y of point n (from 1,
+    // clipped to the count) when n > 0. False when there are no points, or when the
+    // correlation is undefined and no point was asked.
+    bool Statistiques(int n, StatistiquesCourbe& resultats) const;
+
+    // Draws every record of the point cache again through TracePoint, with its pen byte;
+    // nothing is computed or written. False (nothing drawn) when the cache is missing or
+    // damaged: the caller traces the curve again.
+    bool RetracePoints(QPainter& peintre, GCRepere& repere);
+    // Markers only (pen state 0), 3 pixels wide and at least 3 pixels in size; the width
+    // and marker are restored after.
+    bool SurlignePoints(QPainter& peintre, GCRepere& repere);
+
+    // Paths of the side files of this curve in the working folder: "f" + window + "crb" +
+    // number + extension (".pts", ".err", ".lgd").
+    QString CheminFichier(const char* extension) const;
+
+    // A whole-trace refusal (bad formula, bad step, missing file...): the message through
+    // the interlocutor and one line in the warnings memo, once per curve and definition
+    // (repeated paints stay silent until the definition changes).
+    void SignaleRefus(const QString& texte);
+    // A line of the warnings memo, once per curve and definition.
+    void AvertitUneFois(const QString& texte);
+    // After a trace: the warning of points that could not all be computed (once per curve
+    // and definition); a trace without failure forgets the refusals and that warning, so
+    // that they are given again when they come back.
+    void SignaleErreursCalcul(bool erreurs);
+    // Text that changes whenever the definition does (kind, texts, parameters, bounds...).
+    virtual QString SignatureDefinition() const;
+
+    // --- fields, in declaration order (after those of GCBase: Nom, Visible, Selectionne,
+    // HorsIndex, Couleur, Style, Epaisseur)
+    int NumeroFenetre;
+    QChar TypeCourbe;
+    int SousType = 0;
+    int Hachure = 0;               // projection mark 0..6
+    QString Identifiant;
+    QString Libelle1;              // formula; B, C, L, W: path of the data file, as stored
+    QString Libelle2;
+    // B, C, L, W: the working copy of the data file that the curve's document carried (it
+    // may be "mesures~2.txt" when another document of the run carried a "mesures.txt");
+    // read when the stored path is not found. Empty when the document carried none.
+    QString CopieDonnees;
+    QString FichierPoints;         // path of the point cache (plates: the mother's)
+    std::array<QString, 10> Parametres;  // a0..a9, expressions, "0" at creation
+    int Numero;
+    int Tempo = 0;                 // drawing delay per point
+    bool Joint = true;
+    bool Batons = false;           // bars from the x axis (kind L: polar coordinates)
+    QString Mere1, Mere2;          // identifiers of the mother curves
+    std::vector<PtrCourbe> Filles; // child curves
+    QStringList Pilotage;          // kinds L and Q (operation 17): "aucun", "aucun"
+    GCPoint Marqueur;              // marker drawn at every point
+
+protected:
+    // Description lines 1..7 (number, type, texts, name, parameters).
+    void LignesDeBase(QStringList& lignes) const;
+    // Journal header (" ", time, number, window, letter) and lines 3..7.
+    void LignesJournal(QStringList& lignes) const;
+    // The refusal of kinds whose tracing is not available yet.
+    void TraceIndisponible();
+    // The ten parameter texts evaluated into ValeursParametres.
+    void EvalueParametres() const;
+
+private:
+    QString signatureAvertie_;   // the definition the texts below were given for
+    QStringList avertis_;        // refusals and warnings already given for it
+};
+
+// ---------------------------------------------------------------------------------------
+// Curves defined by formulas
+
+class GCRelNum : public GCCourbe {
+public:
+    GCRelNum(QChar genre, int fenetre, int numero);
+    ~GCRelNum() override;
+
+    // Adds Fleches, ValeursImposees, FichierValeurs (and CheminValeurs) and a copy of the
+    // own label, then
+    // compiles both texts again.
+    void Copie(const GCBase& source) override;
+
+    // Stores both texts, sets YEstVariable (false for kinds E, H, I, J, N), compiles text 1,
+    // and text 2 when not empty and text 1 compiled. True when every non-empty text compiled.
+    bool FixeLibelles(const QString& texte1, const QString& texte2);
+    // Stores and compiles text 1 only (same YEstVariable rule).
+    bool CompileLibelle1(const QString& texte);
+    // A copy of compiled text 1 or 2.
+    Arbre Expression(int i) const { return i == 2 ? Expression2 : Expression1; }
+
+    // The own label's text ("" when none).
+    QString TexteEtiquette() const;
+    // Draws the own label at the point (t, x, y) and appends its legend line; nothing when
+    // the label has no text.
+    void TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& legendes, double t, double x,
+                        double y);
+
+    void FixeIdentifiant(const QString& identifiant) override;
+    QString SignatureDefinition() const override;
+
+    Arbre Expression1;               // Libelle1 compiled (its address is registered for X, Y)
+    Arbre Expression2;               // Libelle2 compiled
+    bool ValeursImposees = false;    // the parameter values come from FichierValeurs
+    int Fleches = 0;                 // arrow heads: 0 none, 1 end, 2 start, 3 both
+    QString FichierValeurs;
+    // The existing file that FichierValeurs was found to be when a document stored it as a
+    // path of another machine or of the document's folder; empty: FichierValeurs itself.
+    // Never written: the document keeps its stored text.
+    QString CheminValeurs;
+    std::unique_ptr<GCTexte> Etiquette;  // own label, never null (FonteDefaut, at "0","0";
+                                         // its four curve fields hold the identifier)
+};
+
+// ---------------------------------------------------------------------------------------
+// Curves of one parameter: Y y=f(x), X x=f(y), T parametric, P polar; base of the curves
+// computed over a parameter interval.
+
+class GCY : public GCRelNum {
+public:
+    GCY(QChar genre, int fenetre, int numero);
+    // The model's two texts, ten parameters, Batons and Joint; default bounds; a new
+    // identifier.
+    static std::shared_ptr<GCY> CreeComme(const GCCourbe& modele, int fenetre, int numero, QChar genre);
+
+    void Copie(const GCBase& source) override;
+    bool Modifie(bool nouvelle) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    // 6: Y, O, U: x := t, y := f(t); X: y := t, x := f(t); T: x := f(t), y := g(t); P: rho :=
+    // f(t), theta := g(t) (radians). Sets ErreurCalcul on failure. Other kinds leave x, y.
+    // Kinds whose own computation is not available yet fail with a French message.
+    virtual void Evalue(double t, double& x, double& y) const;
+
+    void Bornes(QString& xinf, QString& xsup, QString& pas) const { xinf = Xinf; xsup = Xsup; pas = Pas; }
+    void FixeBornes(const QString& xinf, const QString& xsup, const QString& pas);
+    void FixeIntervalle(const QString& xinf, const QString& xsup) { Xinf = xinf; Xsup = xsup; }
+    void FixeAleatoire(bool aleatoire) { Aleatoire = aleatoire; }
+    // Registers the curve's name, Libelle1 and Expression1 as a curve callable by name.
+    void MemoriseLibelle();
+    // Kinds T and P: every t of [Xinf, Xsup] where the curve passes through (a, b), as texts.
+    QStringList ResoutParametre(double a, double b) const;
+
+    QString SignatureDefinition() const override;
+
+    QString Xinf = QStringLiteral("-5");
+    QString Xsup = QStringLiteral("5");
+    QString Pas = QStringLiteral("0.125");
+    bool Aleatoire = false;
+
+protected:
+    // Steps of a trace after the formulas are compiled: the step, the side files, the
+    // sampling (imposed values, random or regular), the points, the warnings.
+    void TraceEchantillons(QPainter& peintre, GCRepere& repere);
+};
+
+// ---------------------------------------------------------------------------------------
+// Kinds whose own computations come with their own classes. They hold every field their
+// document records write and read, copy and describe themselves.
+
+// A: polygonal plate on a mother curve's points.
+class GCA : public GCCourbe {
+public:
+    GCA(QChar genre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void FixeStyleRemplissage(int style) { StyleRemplissage = style; }
+    // A code outside 0..12 becomes the default (8).
+    void FixeModeCopie(int mode);
+    QString SignatureDefinition() const override;
+
+    double Mesure = 0;          // area of the polygon
+    int StyleRemplissage = 7;   // brush style of the fill
+    int ModeCopie = 8;          // raster operation of the copy onto the window
+};
+
+// B Bézier, C chronicle, W B-spline, from a data file named by Libelle1.
+class GCC : public GCCourbe {
+public:
+    GCC(QChar genre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void DebutPas(QString& debut, QString& pas) const { debut = Debut; pas = PasC; }
+    void FixeDebutPas(const QString& debut, const QString& pas) { Debut = debut; PasC = pas; }
+    QString SignatureDefinition() const override;
+
+    QString Debut = QStringLiteral("0");   // C: abscissa of the first ordinate
+    QString PasC = QStringLiteral("0.1");  // C: abscissa step; B, W: parameter step
+};
+
+// N: sequences and recurrences (sub-kinds 1..6; 0 with a child y=f(x) curve).
+class GCN : public GCRelNum {
+public:
+    GCN(QChar genre, int fenetre, int numero, int sousType);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    // Stores the three texts and evaluates Xo and Yo.
+    void FixeConditions(const QString& iterations, const QString& xo, const QString& yo);
+    void Conditions(QString& iterations, QString& xo, QString& yo) const;
+    void FixeIterationsVisibles(const QString& debut, const QString& fin) { DebutVisible = debut; FinVisible = fin; }
+    QString SignatureDefinition() const override;
+
+    QString Iterations = QStringLiteral("20");
+    double Xo = 0, Yo = 0;
+    QString TexteXo = QStringLiteral("0"), TexteYo = QStringLiteral("0");
+    QString DebutVisible = QStringLiteral("0");
+    QString FinVisible = QStringLiteral("20");
+};
+
+// H differential system, J integral, R periodised function, S series.
+class GCRS : public GCY {
+public:
+    GCRS(QChar genre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void Evalue(double t, double& x, double& y) const override;
+    using GCY::FixeBornes;
+    // The two bound texts (H: Xo and Yo), evaluated at once.
+    void FixeBornes(const QString& borne1, const QString& borne2);
+    void BornesCalcul(QString& borne1, QString& borne2) const { borne1 = TexteBorne1; borne2 = TexteBorne2; }
+    // Evaluates both bound texts again; false when one does not evaluate.
+    bool VerifieBornes();
+    QString SignatureDefinition() const override;
+
+    QString TexteBorne1 = QStringLiteral("0");
+    QString TexteBorne2 = QStringLiteral("0");
+    double Borne1 = 0, Borne2 = 0;
+};
+
+// D n-th derivative, G discrete derivative of a mother curve.
+class GCDG : public GCY {
+public:
+    GCDG(QChar genre, int ordre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void Evalue(double t, double& x, double& y) const override;
+    QString SignatureDefinition() const override;
+
+    int Ordre;   // derivation order 1..5 (E: order of the equation)
+};
+
+// E: differential equation of order n.
+class GCE : public GCDG {
+public:
+    GCE(QChar genre, int ordre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void Evalue(double t, double& x, double& y) const override;
+    const std::array<QString, 11>& ConditionsInitiales() const { return TextesInitiaux; }
+    // Stores the eleven texts (Xo, Yo, Y'o, ...) and evaluates them.
+    void FixeConditionsInitiales(const std::array<QString, 11>& textes);
+    QString SignatureDefinition() const override;
+
+    std::array<QString, 11> TextesInitiaux;   // "0" each
+    std::array<double, 11> ValeursInitiales{};
+};
+
+// I: implicit curve (sub-kind 0), line (1, 11), conic (2).
+class GCI : public GCY {
+public:
+    GCI(QChar genre, int sousType, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    const std::array<QString, 6>& Coefficients() const { return TextesCoefficients; }
+    void FixeCoefficients(const std::array<QString, 6>& coefficients) { TextesCoefficients = coefficients; }
+    QString SignatureDefinition() const override;
+
+    std::array<QString, 6> TextesCoefficients;   // A..F, "0" each
+};
+
+// Q, U: unary operation on a mother curve (code 0..62).
+class GCOperUnaire : public GCY {
+public:
+    GCOperUnaire(QChar genre, int operation, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void FixeParametres(const std::array<QString, 6>& parametres) { ParametresOperation = parametres; }
+    QString SignatureDefinition() const override;
+
+    int Operation;
+    std::array<QString, 6> ParametresOperation;   // p1..p6, "0" each
+};
+
+// O: binary operation on two mother curves (code 0..15).
+class GCOperBinaire : public GCY {
+public:
+    GCOperBinaire(int operation, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void Evalue(double t, double& x, double& y) const override;
+    void FixeParametres(const std::array<QString, 3>& parametres) { ParametresOperation = parametres; }
+    QString SignatureDefinition() const override;
+
+    int Operation;
+    std::array<QString, 3> ParametresOperation;   // defaults by operation
+};
+
+// ---------------------------------------------------------------------------------------
+// The class a kind letter selects, created with its defaults. entier is, by kind: A, I, N
+// the sub-kind; D, E, G the order; O, Q, U the operation code; ignored otherwise. Null for a
+// letter that names no kind.
+PtrCourbe CreeCourbe(QChar genre, int fenetre, int numero, int entier = 0);

@@ -1,0 +1,252 @@
+#include "graph/courbes/GCDessin.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "expression/etat.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/courbes/pointscourbe.h"
+
+namespace {
+
+ChoixTrace*& choixInstalle()
+{
+    static ChoixTrace* choix = nullptr;
+    return choix;
+}
+
+bool DansEnsemble(const QString& lettres, QChar lettre)
+{
+    return lettres.contains(lettre.toUpper(), Qt::CaseInsensitive);
+}
+
+QString EntreeChoix(int fenetre, const GCCourbe& c)
+{
+    QString t1, t2;
+    c.LibellesAffiches(t1, t2);
+    return QStringLiteral("%1;%2\\%3 : %4; %5;%6")
+        .arg(fenetre)
+        .arg(c.Numero)
+        .arg(c.TypeCourbe.toUpper())
+        .arg(t1, t2, c.Nom);
+}
+
+
+}  // namespace
+
+ChoixTrace* choixTrace()
+{
+    return choixInstalle();
+}
+
+void installeChoixTrace(ChoixTrace* choix)
+{
+    choixInstalle() = choix;
+}
+
+GCDessin::GCDessin()
+{
+    etatGraphe().dessins.push_back(this);
+}
+
+GCDessin::~GCDessin()
+{
+    auto& dessins = etatGraphe().dessins;
+    dessins.erase(std::remove(dessins.begin(), dessins.end(), this), dessins.end());
+}
+
+void GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
+{
+    if (!Visible)
+        return;
+    if (!repere.Dessine(peintre))
+        return;
+    // Each curve once, its mothers of this list before it. A chain of mothers that loops
+    // back (a file that says so) is cut where it meets a curve already being traced.
+    std::unordered_set<const GCCourbe*> tracees;
+    std::unordered_set<const GCCourbe*> enCours;
+    auto trace = [&](auto&& soi, const PtrCourbe& c) -> void {
+        if (!c || tracees.count(c.get()) || enCours.count(c.get()))
+            return;
+        enCours.insert(c.get());
+        for (const QString* mere : {&c->Mere1, &c->Mere2}) {
+            if (mere->isEmpty())
+                continue;
+            if (PtrCourbe m = CourbeParIdentifiant(*mere); m && m != c)
+                soi(soi, m);
+        }
+        enCours.erase(c.get());
+        tracees.insert(c.get());
+        c->Trace(peintre, repere);
+    };
+    // A copy of the list: a trace never changes it, but the holders stay alive meanwhile.
+    const std::vector<PtrCourbe> liste = Courbes;
+    for (const PtrCourbe& c : liste)
+        trace(trace, c);
+}
+
+void GCDessin::AjouteCourbe(PtrCourbe courbe)
+{
+    if (courbe)
+        Courbes.push_back(std::move(courbe));
+}
+
+bool GCDessin::RetireCourbe(int numero)
+{
+    auto it = std::find_if(Courbes.begin(), Courbes.end(),
+                           [numero](const PtrCourbe& c) { return c && c->Numero == numero; });
+    if (it == Courbes.end())
+        return false;
+    PtrCourbe courbe = *it;
+    Courbes.erase(it);
+    // The name stays callable while another window still shows the curve, and is only
+    // taken back when the registered formula is this curve's own.
+    if (auto* rel = dynamic_cast<GCRelNum*>(courbe.get()); rel && !ListeeAilleurs(rel, this)) {
+        const std::string nom = majuscules(rel->Nom.toStdString());
+        const int slot = chercheFonction(nom);
+        if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &rel->Expression1)
+            retireFonction(nom);
+    }
+    return true;
+}
+
+PtrCourbe GCDessin::CourbeDuNumero(int numero) const
+{
+    for (const PtrCourbe& c : Courbes)
+        if (c && c->Numero == numero)
+            return c;
+    return nullptr;
+}
+
+PtrCourbe GCDessin::CourbeParIdentifiant(const QString& identifiant) const
+{
+    for (const PtrCourbe& c : Courbes)
+        if (c && c->Identifiant == identifiant)
+            return c;
+    return nullptr;
+}
+
+QString GCDessin::LibelleDuNumero(int numero) const
+{
+    if (PtrCourbe c = CourbeDuNumero(numero))
+        return c->Libelle1;
+    return QStringLiteral("Non trouvé !");
+}
+
+QStringList GCDessin::ListeCourbesTypes(const QString& lettres) const
+{
+    QStringList entrees;
+    for (const PtrCourbe& c : Courbes)
+        if (c && DansEnsemble(lettres, c->TypeCourbe))
+            entrees << EntreeChoix(NumeroFenetre, *c);
+    return entrees;
+}
+
+QStringList GCDessin::ListeCourbesSousType(QChar lettre, int sousType) const
+{
+    QStringList entrees;
+    for (const PtrCourbe& c : Courbes)
+        if (c && c->TypeCourbe.toUpper() == lettre.toUpper() && c->SousType == sousType)
+            entrees << EntreeChoix(NumeroFenetre, *c);
+    return entrees;
+}
+
+QStringList GCDessin::ListeLibelles(const QString& lettres) const
+{
+    QStringList textes;
+    for (const PtrCourbe& c : Courbes) {
+        if (!c || !DansEnsemble(lettres, c->TypeCourbe))
+            continue;
+        QString t1, t2;
+        c->LibellesAffiches(t1, t2);
+        if (!textes.contains(t1))
+            textes << t1;
+        if (!t2.isEmpty() && !textes.contains(t2))
+            textes << t2;
+    }
+    return textes;
+}
+
+PtrCourbe GCDessin::ChoisitCourbe(const QString& lettres) const
+{
+    const QStringList entrees = ListeCourbesTypes(lettres);
+    if (entrees.isEmpty()) {
+        interlocuteur().message(QStringLiteral("Non disponible : aucune courbe (des types requis) tracée!"));
+        return nullptr;
+    }
+    ChoixTrace* choix = choixTrace();
+    if (!choix)
+        return nullptr;
+    QString retenu = entrees.first();
+    if (!choix->choisit(QStringLiteral("Choix d'un tracé"), entrees, retenu))
+        return nullptr;
+    const int numero = NumeroCourbeDeChoix(retenu);
+    return numero < 0 ? nullptr : CourbeDuNumero(numero);
+}
+
+void GCDessin::Decrit(QStringList& lignes) const
+{
+    for (const PtrCourbe& c : Courbes) {
+        if (!c)
+            continue;
+        lignes << QStringLiteral(" ");
+        c->Decrit(lignes);
+    }
+}
+
+bool GCDessin::BornesY(double& ymin, double& ymax, bool logarithmique) const
+{
+    if (Courbes.empty())
+        return false;
+    double lo = 0, hi = 0;
+    bool vu = false;   // logarithmic axis: a positive y was met
+    for (const PtrCourbe& c : Courbes) {
+        if (!c || !c->Visible)
+            continue;
+        const LecturePoints lecture = LitFichierPoints(c->FichierPoints);
+        for (const PointCourbe& p : lecture.points) {
+            const double y = p.y;
+            if (!std::isfinite(y))
+                continue;
+            if (logarithmique) {
+                if (y <= 0)
+                    continue;
+                if (!vu) {
+                    lo = hi = y;
+                    vu = true;
+                }
+            }
+            lo = std::min(lo, y);
+            hi = std::max(hi, y);
+        }
+    }
+    if (lo == hi)
+        return false;
+    ymin = lo;
+    ymax = hi;
+    return true;
+}
+
+PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant)
+{
+    for (const GCDessin* d : etatGraphe().dessins)
+        if (PtrCourbe c = d->CourbeParIdentifiant(identifiant))
+            return c;
+    return nullptr;
+}
+
+bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf)
+{
+    for (const GCDessin* d : etatGraphe().dessins) {
+        if (d == sauf)
+            continue;
+        for (const PtrCourbe& c : d->Courbes)
+            if (c.get() == courbe)
+                return true;
+    }
+    return false;
+}

@@ -1,0 +1,543 @@
+// Curves defined by formulas (GCRelNum) and the curves of one parameter (GCY): y=f(x),
+// x=f(y), parametric and polar, with their three sampling modes.
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "expression/etat.h"
+#include "expression/fonction.h"
+#include "expression/formatage.h"
+#include "expression/grfonc.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/TeXGestion.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/courbes/pointscourbe.h"
+#include "graph/courbes/tracepoint.h"
+
+namespace {
+
+// Most points one trace computes; a step too small for its interval stops there.
+constexpr long long MaxPointsTrace = 1000000;
+
+bool genreParmi(QChar genre, const char* lettres)
+{
+    for (const char* l = lettres; *l; ++l)
+        if (genre == QLatin1Char(*l))
+            return true;
+    return false;
+}
+
+// A value of a bound text; false when it does not evaluate to a finite number.
+bool evalueBorne(const QString& texte, double& valeur)
+{
+    valeur = EvalueTexte(texte.toStdString());
+    const bool ok = !ErreurCalcul() && std::isfinite(valeur);
+    ErreurCalcul() = 0;
+    return ok;
+}
+
+// One coordinate as the PSTricks export writes it (the legend file uses the same texts).
+QString coordonneePSTricks(double v, int type, bool abscisse, double autre, double d)
+{
+    double w = v;
+    if (type == EchelleLog) {
+        w = std::log10(v);
+    } else if (type == EchelleProj) {
+        if (!(d + autre > 0))
+            return QStringLiteral("0");
+        w = abscisse ? d * v / (d + autre) : 1 + 6 * v / (d + autre);
+    }
+    QString t = QString::fromStdString(ReelVersTexte(w));
+    if (t.contains(QLatin1Char('E')))
+        t = QStringLiteral("0");
+    return t;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// GCRelNum
+
+GCRelNum::GCRelNum(QChar genre, int fenetre, int numero) : GCCourbe(genre, fenetre, numero)
+{
+    Etiquette = std::make_unique<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true, etatGraphe().FonteDefaut);
+}
+
+GCRelNum::~GCRelNum()
+{
+    // A formula that still calls this curve by name must fail, not read a freed tree.
+    for (FonctionNommee& f : contexteCalcul().fonctionsNommees)
+        if (f.arbre == &Expression1) {
+            f.arbre = nullptr;
+            f.libelle.clear();
+        }
+}
+
+void GCRelNum::FixeIdentifiant(const QString& identifiant)
+{
+    GCCourbe::FixeIdentifiant(identifiant);
+    if (Etiquette) {
+        Etiquette->CourbePoint = identifiant;
+        Etiquette->CourbeStat = identifiant;
+        Etiquette->Aire = identifiant;
+        Etiquette->CourbeLib = identifiant;
+    }
+}
+
+void GCRelNum::Copie(const GCBase& source)
+{
+    GCCourbe::Copie(source);
+    const auto* r = dynamic_cast<const GCRelNum*>(&source);
+    if (!r)
+        return;
+    Fleches = r->Fleches;
+    ValeursImposees = r->ValeursImposees;
+    FichierValeurs = r->FichierValeurs;
+    CheminValeurs = r->CheminValeurs;
+    if (r->Etiquette) {
+        Etiquette->Copie(*r->Etiquette);
+        Etiquette->CopieTexte(*r->Etiquette);
+    }
+    FixeLibelles(Libelle1, Libelle2);
+}
+
+namespace {
+void fixeYEstVariable(QChar genre)
+{
+    contexteCalcul().YEstVariable = !genreParmi(genre, "EHIJN");
+}
+}  // namespace
+
+bool GCRelNum::FixeLibelles(const QString& texte1, const QString& texte2)
+{
+    GCCourbe::FixeLibelles(texte1, texte2);
+    fixeYEstVariable(TypeCourbe);
+    bool ok = CompileExpr(texte1.toStdString(), Expression1) || texte1.trimmed().isEmpty();
+    if (texte2.isEmpty()) {
+        Expression2.libere();
+    } else if (ok) {
+        ok = CompileExpr(texte2.toStdString(), Expression2) || texte2.trimmed().isEmpty();
+    } else {
+        Expression2.libere();
+    }
+    return ok;
+}
+
+bool GCRelNum::CompileLibelle1(const QString& texte)
+{
+    Libelle1 = texte;
+    fixeYEstVariable(TypeCourbe);
+    return CompileExpr(texte.toStdString(), Expression1) || texte.trimmed().isEmpty();
+}
+
+QString GCRelNum::TexteEtiquette() const
+{
+    return Etiquette ? Etiquette->GetTexte() : QString();
+}
+
+void GCRelNum::TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& legendes, double t, double x,
+                              double y)
+{
+    if (!Etiquette || Etiquette->GetTexte().isEmpty())
+        return;
+    ValeursCourantes& vc = etatGraphe().valeursCourantes;
+    vc.t = t;
+    vc.x = x;
+    vc.y = y;
+    int px, py;
+    repere.MondeVersPixel(px, py, x, y);
+    const int gx = Etiquette->EcartX, gy = Etiquette->EcartY;
+    int dx, ax;
+    const QString affiche = Etiquette->TexteAffiche();
+    if (Etiquette->ADroite) {
+        dx = px + gx;
+        ax = px + gx - 3;
+    } else {
+        const QFont police = Etiquette->GetFonte().qfont(etatGraphe().FacteurEchelle);
+        const int W = MesureTeX(affiche, police, peintre.device()).largeur;
+        dx = px - gx - W;
+        ax = px - gx - W + 7;
+    }
+    Etiquette->Dessine(dx, py + gy - 10, peintre);
+
+    double mx, my;
+    repere.PixelVersMonde(ax, py + gy - 7, mx, my);
+    const double d = repere.DistanceOeil;
+    const double ex = mx - repere.AxeX.Min, ey = my - repere.AxeY.Min;
+    legendes << coordonneePSTricks(ex, repere.AxeX.TypeEchelle, true, ey, d) + QLatin1Char(';') +
+                    coordonneePSTricks(ey, repere.AxeY.TypeEchelle, false, ey, d) + QLatin1Char(';') + affiche;
+}
+
+QString GCRelNum::SignatureDefinition() const
+{
+    return GCCourbe::SignatureDefinition() + QChar(0x1F) + (ValeursImposees ? QStringLiteral("v") : QStringLiteral("f")) +
+           QChar(0x1F) + FichierValeurs;
+}
+
+// ---------------------------------------------------------------------------------------
+// GCY
+
+GCY::GCY(QChar genre, int fenetre, int numero) : GCRelNum(genre, fenetre, numero)
+{
+    Joint = true;
+    Batons = false;
+}
+
+std::shared_ptr<GCY> GCY::CreeComme(const GCCourbe& modele, int fenetre, int numero, QChar genre)
+{
+    auto c = std::make_shared<GCY>(genre, fenetre, numero);
+    c->Visible = true;
+    c->Couleur = modele.Couleur;
+    c->Style = modele.Style;
+    c->Epaisseur = modele.Epaisseur;
+    c->Marqueur.CopiePoint(modele.Marqueur);
+    c->Libelle1 = modele.Libelle1;
+    c->Libelle2 = modele.Libelle2;
+    c->Parametres = modele.Parametres;
+    c->Batons = modele.Batons;
+    c->Joint = modele.Joint;
+    c->NouvelIdentifiant();
+    return c;
+}
+
+void GCY::Copie(const GCBase& source)
+{
+    GCRelNum::Copie(source);
+    const auto* y = dynamic_cast<const GCY*>(&source);
+    if (!y)
+        return;
+    Xinf = y->Xinf;
+    Xsup = y->Xsup;
+    Pas = y->Pas;
+    Aleatoire = y->Aleatoire;
+}
+
+void GCY::FixeBornes(const QString& xinf, const QString& xsup, const QString& pas)
+{
+    Xinf = xinf;
+    Xsup = xsup;
+    Pas = pas;
+}
+
+void GCY::MemoriseLibelle()
+{
+    enregistreFonction(Nom.toStdString(), Libelle1.toStdString(), &Expression1);
+}
+
+bool GCY::Modifie(bool nouvelle)
+{
+    const bool nommee = genreParmi(TypeCourbe, "XY");
+    if (nommee) {
+        // The edit may change the name and the formula: the entry is made again after it.
+        const int slot = chercheFonction(majuscules(Nom.toStdString()));
+        if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &Expression1)
+            retireFonction(Nom.toStdString());
+    }
+    bool confirme = false;
+    if (Dialogues* d = etatGraphe().dialogues)
+        confirme = d->modifieCourbe(*this, nouvelle);
+    if (confirme) {
+        if (nouvelle)
+            NouvelIdentifiant();
+        else
+            FixeIdentifiant(Identifiant);
+    }
+    if (nommee)
+        MemoriseLibelle();
+    return confirme;
+}
+
+void GCY::Evalue(double t, double& x, double& y) const
+{
+    switch (TypeCourbe.unicode()) {
+    case 'Y':
+    case 'O':
+    case 'U':
+        x = t;
+        y = EvalueArbre(Expression1, t);
+        break;
+    case 'X':
+        y = t;
+        x = EvalueArbre(Expression1, t);
+        break;
+    case 'T': {
+        x = EvalueArbre(Expression1, t);
+        const bool erreur = ErreurCalcul() != 0;
+        y = EvalueArbre(Expression2, t);
+        if (erreur)
+            ErreurCalcul() = 1;
+        break;
+    }
+    case 'P': {
+        const double rho = EvalueArbre(Expression1, t);
+        const bool erreur = ErreurCalcul() != 0;
+        const double theta = EvalueArbre(Expression2, t);
+        if (erreur)
+            ErreurCalcul() = 1;
+        x = rho * std::cos(theta);
+        y = rho * std::sin(theta);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void GCY::Trace(QPainter& peintre, GCRepere& repere)
+{
+    EvalueParametres();
+    bool compile = true;
+    if (genreParmi(TypeCourbe, "XY"))
+        compile = CompileLibelle1(Libelle1);
+    else if (genreParmi(TypeCourbe, "PT"))
+        compile = FixeLibelles(Libelle1, Libelle2);
+    if (!compile) {
+        SignaleRefus(QStringLiteral("Pb de libellé !"));
+        return;
+    }
+    TraceEchantillons(peintre, repere);
+}
+
+void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
+{
+    const double pas = EvalueTexte(Pas.toStdString());
+    if (ErreurCalcul() || !(pas > 0) || !std::isfinite(pas)) {
+        ErreurCalcul() = 0;
+        SignaleRefus(QStringLiteral("Pas=") + Pas + QStringLiteral(":") + QStringLiteral("le pas de calcul doit être > 0"));
+        return;
+    }
+    QStringList valeurs;
+    double xinf = 0, xsup = 0;
+    if (ValeursImposees) {
+        const LectureTexte lecture = LitFichierTexte(CheminValeurs.isEmpty() ? FichierValeurs : CheminValeurs);
+        if (!lecture.ok) {
+            SignaleRefus(QStringLiteral("Valeurs imposées : ") + lecture.erreur);
+            return;
+        }
+        valeurs = lecture.lignes;
+    } else if (!evalueBorne(Xinf, xinf) || !evalueBorne(Xsup, xsup)) {
+        SignaleRefus(QStringLiteral("Bornes de calcul incorrectes : Xinf=") + Xinf + QStringLiteral(" ; Xsup=") + Xsup);
+        return;
+    }
+
+    TraceurCourbe traceur(*this, peintre, repere);
+    const bool etiquette = !TexteEtiquette().isEmpty();
+    if (etiquette)
+        traceur.DesactiveLots();
+    ValeursCourantes& vc = etatGraphe().valeursCourantes;
+    vc.n = 0;
+    long long n = 0;
+
+    auto calcule = [&](double t) {
+        try {
+            ErreurCalcul() = 0;
+            double x = 0, y = 0;
+            Evalue(t, x, y);
+            if (ErreurCalcul()) {
+                traceur.Echec(t, QString::fromStdString(MessageErreur()));
+                return;
+            }
+            const int avant = traceur.NombrePoints();
+            traceur.Point(t, x, y);
+            if (etiquette && traceur.NombrePoints() > avant)
+                TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
+        } catch (const std::exception& e) {
+            traceur.LigneErreur(QString::fromLocal8Bit(e.what()));
+        }
+    };
+    auto suivant = [&] {
+        ++n;
+        vc.n = double(n);
+    };
+
+    bool arrete = false;
+    if (ValeursImposees) {
+        traceur.FixeStylo(StyloLeve);
+        for (const QString& ligne : valeurs) {
+            const double t = EvalueTexte(ligne.toStdString());
+            suivant();
+            if (ErreurCalcul()) {
+                ErreurCalcul() = 0;
+                continue;
+            }
+            calcule(t);
+        }
+    } else if (Aleatoire) {
+        double compte = std::nearbyint((xsup - xinf) / pas);
+        if (compte > double(MaxPointsTrace)) {
+            compte = double(MaxPointsTrace);
+            arrete = true;
+        }
+        if (compte > 0) {
+            const long long nb = static_cast<long long>(compte);
+            for (long long k = 0; k < nb; ++k) {
+                const double t = xinf + ::Aleatoire() * (xsup - xinf);
+                traceur.FixeStylo(StyloLeve);
+                suivant();
+                calcule(t);
+            }
+        }
+    } else {
+        const double estimation = (xsup - xinf) / pas + 2;
+        if (estimation > 0 && estimation < double(MaxPointsTrace))
+            traceur.Reserve((long long)estimation);
+        traceur.FixeStylo(StyloLeve);
+        double t = xinf, h = pas, decade = xinf;
+        {
+            ErreurCalcul() = 0;
+            double x = 0, y = 0;
+            bool premier = false;
+            try {
+                Evalue(t, x, y);
+                premier = !ErreurCalcul() && std::isfinite(x) && std::isfinite(y);
+            } catch (const std::exception&) {
+            }
+            if (premier) {
+                int px, py;
+                repere.MondeVersPixel(px, py, x, y);
+                traceur.FixeDernierPixel(px, py);
+                suivant();
+                calcule(t);
+            }
+        }
+        const bool logarithmique =
+            (TypeCourbe == QLatin1Char('X') ? repere.AxeY.TypeEchelle : repere.AxeX.TypeEchelle) == EchelleLog;
+        long long calcules = 1;
+        while (t + h < xsup) {
+            if (logarithmique) {
+                // Decades are counted from the first positive value reached.
+                if (!(decade > 0)) {
+                    if (t > 0)
+                        decade = t;
+                } else if (10 * decade <= t) {
+                    h *= 10;
+                    decade *= 10;
+                    if (!(t + h < xsup))
+                        break;
+                }
+            }
+            const double t2 = t + h;
+            if (t2 == t || calcules >= MaxPointsTrace) {
+                arrete = true;
+                break;
+            }
+            t = t2;
+            suivant();
+            calcule(t);
+            ++calcules;
+        }
+        if (!arrete && xsup - t > contexteCalcul().Epsilon) {
+            suivant();
+            calcule(xsup);
+        }
+    }
+    traceur.Termine();
+
+    // Arrow heads, from the records of this trace.
+    if (!ValeursImposees && !Aleatoire && Fleches >= 1 && Fleches <= 3 && Visible) {
+        const LecturePoints lecture = LitPointsCourbe(traceur.Tampon());
+        const auto& p = lecture.points;
+        if (p.size() >= 2) {
+            const QPen stylo = peintre.pen();
+            peintre.setPen(CreeStylo(Couleur, 1, 0));
+            auto pixel = [&](const PointCourbe& q) { return repere.MondeVersPixel(q.x, q.y); };
+            if (Fleches == 1 || Fleches == 3)
+                DessineFleche(peintre, pixel(p[p.size() - 2]), pixel(p.back()), Couleur, 1);
+            if (Fleches == 2 || Fleches == 3)
+                DessineFleche(peintre, pixel(p[0]), pixel(p[1]), Couleur, 2);
+            peintre.setPen(stylo);
+        }
+    }
+    if (arrete)
+        AvertitUneFois(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") + Pas +
+                       QStringLiteral("), le tracé a été arrêté avant Xsup."));
+    SignaleErreursCalcul(traceur.ErreursRencontrees());
+}
+
+QStringList GCY::ResoutParametre(double a, double b) const
+{
+    QStringList resultat;
+    if (!genreParmi(TypeCourbe, "PT"))
+        return resultat;
+    const QString ta = QString::fromStdString(ReelExact(a));
+    QString texte;
+    if (TypeCourbe == QLatin1Char('P'))
+        texte = QStringLiteral("(") + Libelle1 + QStringLiteral(")*cos(") + Libelle2 + QStringLiteral(")-(") + ta +
+                QStringLiteral(")");
+    else
+        texte = QStringLiteral("(") + Libelle1 + QStringLiteral(")-(") + ta + QStringLiteral(")");
+    Arbre arbre;
+    contexteCalcul().YEstVariable = true;
+    if (!CompileExpr(texte.toStdString(), arbre))
+        return resultat;
+    double xinf, xsup;
+    if (!evalueBorne(Xinf, xinf) || !evalueBorne(Xsup, xsup))
+        return resultat;
+    const ContexteCalcul& ctx = contexteCalcul();
+    std::vector<std::string> racines;
+    RacinesDichotomie(arbre, ctx.SousIntervallesDicho, racines, xinf, xsup, ctx.PrecisionXDicho, ctx.PrecisionYDicho);
+    // The tolerance is relative to |b|, but never below 0.001 (b = 0 on the x axis).
+    const double tolerance = 0.001 * std::max(std::fabs(b), 1.0);
+    for (const std::string& r : racines) {
+        const double t = EvalueTexte(r);
+        if (ErreurCalcul())
+            continue;
+        double y;
+        if (TypeCourbe == QLatin1Char('T')) {
+            y = EvalueArbre(Expression2, t);
+        } else {
+            const double rho = EvalueArbre(Expression1, t);
+            const bool e = ErreurCalcul() != 0;
+            y = rho * std::sin(EvalueArbre(Expression2, t));
+            if (e)
+                ErreurCalcul() = 1;
+        }
+        if (!ErreurCalcul() && std::fabs(y - b) < tolerance)
+            resultat << QString::fromStdString(r);
+    }
+    ErreurCalcul() = 0;
+    return resultat;
+}
+
+namespace {
+void lignesBornes(const GCY& c, QStringList& lignes)
+{
+    if (c.ValeursImposees) {
+        lignes << QStringLiteral("Valeurs imposées dans :") << c.FichierValeurs;
+    } else {
+        lignes << QStringLiteral("Xinf= ") + c.Xinf << QStringLiteral("Xsup= ") + c.Xsup
+               << QStringLiteral("Pas= ") + c.Pas;
+    }
+    if (c.Batons)
+        lignes << QStringLiteral("Tracé en bâtons");
+    if (c.Aleatoire)
+        lignes << QStringLiteral("Tracé aléatoire");
+}
+}  // namespace
+
+void GCY::Decrit(QStringList& lignes) const
+{
+    LignesDeBase(lignes);
+    lignesBornes(*this, lignes);
+}
+
+void GCY::Journalise() const
+{
+    if (!etatGraphe().EnregistrementSession)
+        return;
+    QStringList& journal = etatGraphe().JournalCourbes;
+    LignesJournal(journal);
+    lignesBornes(*this, journal);
+}
+
+QString GCY::SignatureDefinition() const
+{
+    return GCRelNum::SignatureDefinition() + QChar(0x1F) + Xinf + QChar(0x1F) + Xsup + QChar(0x1F) + Pas +
+           QChar(0x1F) + (Aleatoire ? QStringLiteral("v") : QStringLiteral("f"));
+}

@@ -1,0 +1,456 @@
+#include "graph/courbes/tracepoint.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+
+#include "expression/etat.h"
+#include "expression/formatage.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/courbes/pointscourbe.h"
+
+namespace {
+
+// Most segments (or markers) gathered before they are drawn.
+constexpr int LongueurLot = 8192;
+
+bool genreParmi(QChar genre, const char* lettres)
+{
+    for (const char* l = lettres; *l; ++l)
+        if (genre == QLatin1Char(*l))
+            return true;
+    return false;
+}
+
+// A real delay proportional to the curve's Tempo (a bare loop would be optimised away).
+void attente(int tempo)
+{
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::microseconds(2 * tempo);
+    while (std::chrono::steady_clock::now() < fin) {
+    }
+}
+
+// The last message of a file that could not be written, so that a repaint does not repeat it.
+QString& dernierEchecEcriture()
+{
+    static QString texte;
+    return texte;
+}
+
+bool ecritOctets(const QString& chemin, const QByteArray& octets)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return fichier.write(octets) == octets.size();
+}
+
+}  // namespace
+
+bool& SansMemoPoints()
+{
+    static bool valeur = false;
+    return valeur;
+}
+
+QString LigneAvertissementCalcul(const QString& nomCourbe)
+{
+    return QStringLiteral("-> Problème de calcul ! Consultez le fichier \"erreurs\" de la courbe ") + nomCourbe +
+           QStringLiteral(" à l'aide du menu : Infos | Erreurs.");
+}
+
+// ---------------------------------------------------------------------------------------
+// Hit index
+
+void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1)
+{
+    const std::int64_t gauche = repere.Gauche, droite = std::int64_t(repere.Gauche) + repere.LargeurTrace;
+    const std::int64_t haut = repere.Haut, bas = std::int64_t(repere.Haut) + repere.HauteurTrace;
+    const std::int64_t dx = std::int64_t(x1) - x0, dy = std::int64_t(y1) - y0;
+    const bool xMajeur = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t M0 = xMajeur ? x0 : y0, m0 = xMajeur ? y0 : x0;
+    const std::int64_t dM = xMajeur ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t dm = xMajeur ? std::llabs(dy) : std::llabs(dx);
+    const int sM = (xMajeur ? dx : dy) < 0 ? -1 : 1;
+    const int sm = (xMajeur ? dy : dx) < 0 ? -1 : 1;
+    const std::int64_t loM = xMajeur ? gauche : haut, hiM = xMajeur ? droite : bas;
+    const std::int64_t lom = xMajeur ? haut : gauche, him = xMajeur ? bas : droite;
+
+    int derniereC = -1, derniereR = -1;
+    auto enregistre = [&](std::int64_t M, std::int64_t m) {
+        const int px = int(xMajeur ? M : m), py = int(xMajeur ? m : M);
+        int c, r;
+        if (!repere.CelluleDePixel(px, py, c, r) || (c == derniereC && r == derniereR))
+            return;
+        derniereC = c;
+        derniereR = r;
+        repere.AjouteCellule(numero, px, py);
+    };
+
+    if (dM == 0) {
+        if (M0 >= loM && M0 <= hiM && m0 >= lom && m0 <= him)
+            enregistre(M0, m0);
+        return;
+    }
+    // Pixel i of the walk: major M0 + sM i, minor m0 + sm q(i) with the error term started
+    // at half the major extent: q(i) = (dM / 2 + i dm) div dM.
+    const std::int64_t h = dM / 2;
+    auto q = [&](std::int64_t i) { return (h + i * dm) / dM; };
+
+    std::int64_t iA = sM > 0 ? loM - M0 : M0 - hiM;
+    std::int64_t iB = sM > 0 ? hiM - M0 : M0 - loM;
+    iA = std::max<std::int64_t>(iA, 0);
+    iB = std::min<std::int64_t>(iB, dM);
+    if (iA > iB)
+        return;
+    const std::int64_t qlo = sm > 0 ? lom - m0 : m0 - him;
+    const std::int64_t qhi = sm > 0 ? him - m0 : m0 - lom;
+    // First i with q(i) >= qlo, last i with q(i) <= qhi (q never decreases).
+    std::int64_t a = iA, b = iB + 1;
+    while (a < b) {
+        const std::int64_t mil = a + (b - a) / 2;
+        if (q(mil) >= qlo)
+            b = mil;
+        else
+            a = mil + 1;
+    }
+    const std::int64_t i1 = a;
+    a = iA - 1;
+    b = iB;
+    while (a < b) {
+        const std::int64_t mil = b - (b - a) / 2;
+        if (q(mil) <= qhi)
+            a = mil;
+        else
+            b = mil - 1;
+    }
+    const std::int64_t i2 = a;
+    for (std::int64_t i = i1; i <= i2; ++i)
+        enregistre(M0 + sM * i, m0 + sm * q(i));
+}
+
+// ---------------------------------------------------------------------------------------
+// Projection marks
+
+void TraceHachure(QPainter& peintre, const GCRepere& repere, int px, int py, TCouleur couleur, int code)
+{
+    if (code < 1 || code > 6)
+        return;
+    const int ox = repere.PixelAxeY, oy = repere.PixelAxeX;
+    if (code == 6) {
+        peintre.drawLine(ox, oy, px, py);
+        DessineFleche(peintre, QPoint(ox, oy), QPoint(px, py), couleur, 1);
+        return;
+    }
+    {
+        QPolygon p;
+        p << QPoint(px, oy) << QPoint(px, py) << QPoint(ox, py);
+        peintre.drawPolygon(p);
+        QBrush brosse = peintre.brush();
+        if (brosse.style() == Qt::NoBrush)
+            brosse.setStyle(Qt::SolidPattern);
+        brosse.setColor(VersQColor(couleur));
+        peintre.setBrush(brosse);
+    }
+    auto chevron = [&](QPoint a, QPoint b, QPoint c) {
+        const QPoint p[3] = {a, b, c};
+        peintre.drawPolyline(p, 3);
+    };
+    auto verticalPoint = [&] {
+        if (py + 1 >= oy)
+            chevron({px + 4, py - 6}, {px, py - 1}, {px - 4, py - 6});
+        else
+            chevron({px + 4, py + 6}, {px, py + 1}, {px - 4, py + 6});
+    };
+    auto horizontalPoint = [&] {
+        if (px + 1 >= ox)
+            chevron({px - 6, py + 4}, {px - 1, py}, {px - 6, py - 4});
+        else
+            chevron({px + 6, py + 4}, {px + 1, py}, {px + 6, py - 4});
+    };
+    auto verticalPied = [&] {
+        if (oy >= py + 1)
+            chevron({px + 4, oy - 6}, {px, oy}, {px - 4, oy - 6});
+        else
+            chevron({px + 4, oy + 6}, {px, oy}, {px - 4, oy + 6});
+    };
+    auto horizontalPied = [&] {
+        if (ox >= px + 1)
+            chevron({ox - 6, py + 4}, {ox, py}, {ox - 6, py - 4});
+        else
+            chevron({ox + 6, py + 4}, {ox, py}, {ox + 6, py - 4});
+    };
+    switch (code) {
+    case 1: verticalPoint(); horizontalPoint(); break;
+    case 2: verticalPied(); horizontalPied(); break;
+    case 3: verticalPoint(); horizontalPied(); break;
+    case 4: verticalPied(); horizontalPoint(); break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// One trace
+
+TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, bool avecFichiers)
+    : courbe_(courbe), peintre_(peintre), repere_(repere), avecFichiers_(avecFichiers)
+{
+    const QChar genre = courbe.TypeCourbe;
+    visible_ = courbe.Visible;
+    joint_ = courbe.Joint;
+    batons_ = courbe.Batons && !genreParmi(genre, "BLW");
+    escalier_ = genre == QLatin1Char('N') && courbe.SousType >= 3;
+    repriseAuBord_ = !escalier_;
+    hachure_ = genreParmi(genre, "DIJNOPQRSTUXY") && courbe.Hachure >= 1 && courbe.Hachure <= 6 ? courbe.Hachure : 0;
+    tempo_ = std::max(0, courbe.Tempo);
+    indexe_ = !SansMemoPoints() && !courbe.HorsIndex;
+    lever_ = etatGraphe().LeverStyloHorsFenetre;
+    marqueur_.CopiePoint(courbe.Marqueur);
+    marqueur_.Nom = courbe.Marqueur.Nom;
+
+    stylo_courbe_ = CreeStylo(courbe.Couleur, courbe.Epaisseur, courbe.Selectionne ? 2 : courbe.Style);
+    styloInitial_ = peintre.pen();
+    brosseInitiale_ = peintre.brush();
+
+    const GCPoint& m = courbe.Marqueur;
+    marquesUnies_ = !m.Visible || m.TypePoint > PointDemiCercle ||
+                    (m.TypePoint == PointCercle && m.Epaisseur == 1 && m.Couleur == courbe.Couleur);
+    const Qt::PenStyle style = stylo_courbe_.style();
+    parLots_ = visible_ && !batons_ && hachure_ == 0 && tempo_ == 0 && marquesUnies_ &&
+               (style == Qt::SolidLine || style == Qt::NoPen);
+    if (marquesUnies_ && m.Visible && m.TypePoint == PointCercle)
+        styloMarques_ = QPen(VersQColor(m.Couleur), 1);
+    else
+        styloMarques_ = QPen(Qt::NoPen);
+
+    peintre_.setPen(stylo_courbe_);
+    if (avecFichiers_) {
+        courbe.FichierPoints = courbe.CheminFichier(".pts");
+        points_.reserve(64 * TaillePointCourbe);
+    }
+}
+
+TraceurCourbe::~TraceurCourbe()
+{
+    if (!termine_) {
+        vide();
+        peintre_.setPen(styloInitial_);
+        peintre_.setBrush(brosseInitiale_);
+    }
+}
+
+void TraceurCourbe::DesactiveLots()
+{
+    vide();
+    parLots_ = false;
+}
+
+void TraceurCourbe::Reserve(long long nombre)
+{
+    if (avecFichiers_ && nombre > 0)
+        points_.reserve(qsizetype(std::min<long long>(nombre, 1 << 22)) * TaillePointCourbe);
+}
+
+void TraceurCourbe::FixeDernierPixel(int px, int py)
+{
+    dernierX_ = px;
+    dernierY_ = py;
+    dernierConnu_ = true;
+}
+
+void TraceurCourbe::vide()
+{
+    if (!segments_.isEmpty())
+        peintre_.drawLines(segments_);
+    segments_.clear();
+    if (!marques_.isEmpty()) {
+        peintre_.setPen(styloMarques_);
+        peintre_.drawPoints(marques_);
+        peintre_.setPen(stylo_courbe_);
+        marques_.clear();
+    }
+}
+
+void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
+{
+    if (tempo_ > 0)
+        attente(tempo_);
+    if (batons_) {
+        if (!escalier_) {
+            peintre_.drawLine(px, repere_.PixelAxeX, px, py);
+        } else {
+            peintre_.drawLine(dernierX_, dernierY_, dernierX_, py);
+            peintre_.drawLine(dernierX_, py, px, py);
+            if (courbe_.SousType == 3 && joint_) {
+                peintre_.setPen(CreeStylo(courbe_.Couleur, courbe_.Epaisseur, 2));
+                peintre_.drawLine(px, py, px, repere_.PixelAxeX);
+                peintre_.setPen(stylo_courbe_);
+            }
+        }
+        return;
+    }
+    if (hachure_ != 0) {
+        const QBrush brosse = peintre_.brush();
+        QPen p = stylo_courbe_;
+        p.setWidth(hachure_ == 6 ? std::max(1, courbe_.Epaisseur) : 1);
+        peintre_.setPen(p);
+        TraceHachure(peintre_, repere_, px, py, courbe_.Couleur, hachure_);
+        peintre_.setBrush(brosse);
+        peintre_.setPen(stylo_courbe_);
+    }
+    if (parLots_) {
+        if (stylo == StyloBaisse) {
+            segments_.append(QLine(dernierX_, dernierY_, px, py));
+            if (segments_.size() >= LongueurLot)
+                vide();
+        } else if (stylo != StyloLeve) {
+            return;
+        }
+        // A line of the curve's colour already covers the pixel of its end point.
+        // (A segment of no length may draw nothing.)
+        const bool couvert = stylo == StyloBaisse && stylo_courbe_.style() != Qt::NoPen &&
+                             QPoint(dernierX_, dernierY_) != QPoint(px, py);
+        if (!couvert && styloMarques_.style() != Qt::NoPen) {
+            marques_ << QPoint(px, py);
+            if (marques_.size() >= LongueurLot)
+                vide();
+        }
+        return;
+    }
+    if (stylo == StyloLeve) {
+        marqueur_.Dessine(peintre_, px, py, courbe_.Couleur);
+    } else if (stylo == StyloBaisse) {
+        peintre_.drawLine(dernierX_, dernierY_, px, py);
+        marqueur_.Dessine(peintre_, px, py, courbe_.Couleur);
+    }
+}
+
+void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
+{
+    if (!dernierConnu_) {
+        repere_.MondeVersPixel(dernierX_, dernierY_, x, y);
+        dernierConnu_ = true;
+    }
+    double x0, y0;
+    repere_.PixelVersMonde(dernierX_, dernierY_, x0, y0);
+    const bool dehors = repere_.HorsBornes(x, y);
+    double xd = x, yd = y;
+    bool dessine = true;
+    if (dehors) {
+        if (repere_.HorsBornes(x0, y0) || !joint_ || stylo == StyloLeve)
+            dessine = false;
+        else
+            repere_.PointSurBord(xd, yd, x0, y0, x, y);
+    } else if (repriseAuBord_ && repere_.HorsBornes(x0, y0)) {
+        double xb, yb;
+        repere_.PointSurBord(xb, yb, x, y, x0, y0);
+        repere_.MondeVersPixel(dernierX_, dernierY_, xb, yb);
+    }
+    if (dessine) {
+        int px, py;
+        repere_.MondeVersPixel(px, py, xd, yd);
+        if (indexe_ && !repere_.HorsCadre(px, py)) {
+            if (stylo == StyloLeve)
+                repere_.AjouteCellule(courbe_.Numero, px, py);
+            else if (stylo == StyloBaisse)
+                IndexeSegment(repere_, courbe_.Numero, dernierX_, dernierY_, px, py);
+        }
+        if (visible_)
+            dessineStylo(px, py, stylo);
+    }
+    repere_.MondeVersPixel(dernierX_, dernierY_, x, y);
+    if (!joint_)
+        stylo = StyloLeve;
+    else
+        stylo = (!lever_ || !dehors) ? StyloBaisse : StyloLeve;
+}
+
+void TraceurCourbe::Dessine(double x, double y, std::uint8_t& stylo)
+{
+    tracePoint(x, y, stylo);
+}
+
+void TraceurCourbe::Point(double t, double x, double y)
+{
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        Echec(t, QStringLiteral("valeur infinie ou indéterminée"));
+        return;
+    }
+    const std::uint8_t dessine = stylo_;
+    tracePoint(x, y, stylo_);
+    if (avecFichiers_)
+        AjoutePointCourbe(points_, PointCourbe{t, x, y, dessine});
+    ++nbPoints_;
+}
+
+void TraceurCourbe::Echec(double t, const QString& message)
+{
+    LigneErreur(QStringLiteral("variable=") + QString::fromStdString(ReelVersTexte(t)) + QStringLiteral(" ; ") +
+                message);
+}
+
+void TraceurCourbe::LigneErreur(const QString& ligne)
+{
+    if (avecFichiers_)
+        erreursLignes_.append(ligne);
+    stylo_ = StyloReprise;
+    erreurs_ = true;
+}
+
+bool TraceurCourbe::Termine()
+{
+    if (termine_)
+        return true;
+    termine_ = true;
+    vide();
+    peintre_.setPen(styloInitial_);
+    peintre_.setBrush(brosseInitiale_);
+    if (!avecFichiers_)
+        return true;
+    bool ok = true;
+    QString echec;
+    const QString pts = courbe_.CheminFichier(".pts");
+    if (!ecritOctets(pts, points_)) {
+        ok = false;
+        echec = pts;
+    }
+    const QString err = courbe_.CheminFichier(".err");
+    if (!ecritOctets(err, erreursLignes_.isEmpty() ? QByteArray() : EncodeLignes(erreursLignes_, PolitiqueEncodage::RepliUtf8))) {
+        ok = false;
+        echec = err;
+    }
+    const QString lgd = courbe_.CheminFichier(".lgd");
+    if (!ecritOctets(lgd, legendes_.isEmpty() ? QByteArray() : EncodeLignes(legendes_, PolitiqueEncodage::RepliUtf8))) {
+        ok = false;
+        echec = lgd;
+    }
+    if (!ok) {
+        const QString texte = QStringLiteral("Impossible d'écrire le fichier de travail « %1 » de la courbe %2.")
+                                  .arg(echec, courbe_.Nom);
+        if (texte != dernierEchecEcriture()) {
+            dernierEchecEcriture() = texte;
+            interlocuteur().avertit(texte);
+        }
+    }
+    return ok;
+}
+
+// ---------------------------------------------------------------------------------------
+
+void TracePoint(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, double x, double y, int& dernierX,
+                int& dernierY, std::uint8_t& stylo)
+{
+    TraceurCourbe traceur(courbe, peintre, repere, false);
+    traceur.FixeDernierPixel(dernierX, dernierY);
+    traceur.Dessine(x, y, stylo);
+    const QPoint d = traceur.DernierPixel();
+    dernierX = d.x();
+    dernierY = d.y();
+}

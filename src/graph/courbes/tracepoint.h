@@ -1,0 +1,127 @@
+// Drawing of the computed points of a curve: world to pixel, clipping to the frame, pen
+// state, bars, projection marks, markers, registration in the frame's hit index; and the
+// side files of one trace (point cache, error file, legend file), each written at once when
+// the trace ends.
+#pragma once
+
+#include <QByteArray>
+#include <QPen>
+#include <QPoint>
+#include <QLine>
+#include <QList>
+#include <QPolygon>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "graph/base/GCclasse_base.h"
+
+class QPainter;
+class GCRepere;
+class GCCourbe;
+
+// While set (parameter variation running), traced points are not entered in the hit index.
+bool& SansMemoPoints();
+
+// The warnings-memo line of a curve whose points could not all be computed.
+QString LigneAvertissementCalcul(const QString& nomCourbe);
+
+// Draws one computed point of a curve: in/out the last pixel and the pen state, as the
+// callers carry them from point to point.
+void TracePoint(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, double x, double y, int& dernierX,
+                int& dernierY, std::uint8_t& stylo);
+
+// The projection mark of one point at pixel (px, py), code 1..6, in the given colour.
+void TraceHachure(QPainter& peintre, const GCRepere& repere, int px, int py, TCouleur couleur, int code);
+
+// Walks the Bresenham line from (x0, y0) to (x1, y1), start pixel included, and enters the
+// number in the cell of every pixel that lies inside the plot (only the part of the line
+// inside the plot is walked, however far the ends lie).
+void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1);
+
+// One trace of a curve: the state carried from point to point and the side files.
+//
+// Points drawn with a solid pen and markers of the curve's own colour have their segments
+// and markers gathered and drawn in batches (the pixels are the same as segment by
+// segment); any other attribute draws point by point.
+class TraceurCourbe {
+public:
+    // avecFichiers false: nothing is recorded (replays, highlight).
+    TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, bool avecFichiers = true);
+    ~TraceurCourbe();
+    TraceurCourbe(const TraceurCourbe&) = delete;
+    TraceurCourbe& operator=(const TraceurCourbe&) = delete;
+
+    // Draws the world point with the current pen state, then appends its record (t, x, y,
+    // the pen state it was drawn with). Non-finite coordinates count as a failed point.
+    void Point(double t, double x, double y);
+    // Draws a point without a record (replays, TracePoint): in/out pen state.
+    void Dessine(double x, double y, std::uint8_t& stylo);
+    QPoint DernierPixel() const { return {dernierX_, dernierY_}; }
+    // Every point drawn on its own (before the first point: when labels are drawn between
+    // points).
+    void DesactiveLots();
+    // A point that could not be computed: its error line ("variable=" + t + " ; " +
+    // message), and the next point starts a new piece without a marker.
+    void Echec(double t, const QString& message);
+    // An error line of the kind's own ("chaîne rencontrée: ..."), pen state as Echec.
+    void LigneErreur(const QString& ligne);
+    void AjouteLegende(const QString& ligne) { legendes_.append(ligne); }
+    QStringList& Legendes() { return legendes_; }
+
+    // The last pixel, and its initialisation (the first drawn point's pixel otherwise).
+    void FixeDernierPixel(int px, int py);
+    void FixeStylo(std::uint8_t stylo) { stylo_ = stylo; }
+    // Room for that many records (an estimate; the buffer grows past it when needed).
+    void Reserve(long long nombre);
+    std::uint8_t Stylo() const { return stylo_; }
+    int NombrePoints() const { return nbPoints_; }
+    bool ErreursRencontrees() const { return erreurs_; }
+    // The records traced so far (pixels of arrows, tests).
+    const QByteArray& Tampon() const { return points_; }
+
+    // Draws what is batched, then writes the three files (from empty). False when a file
+    // could not be written (reported once through the interlocutor).
+    bool Termine();
+
+private:
+    void tracePoint(double x, double y, std::uint8_t& stylo);
+    void dessineStylo(int px, int py, std::uint8_t stylo);
+    void vide();
+
+    GCCourbe& courbe_;
+    QPainter& peintre_;
+    GCRepere& repere_;
+    bool avecFichiers_;
+    bool termine_ = false;
+    std::uint8_t stylo_ = 0;
+    int dernierX_ = 0, dernierY_ = 0;
+    bool dernierConnu_ = false;
+    int nbPoints_ = 0;
+    bool erreurs_ = false;
+
+    // Attributes fixed for the whole trace.
+    QPen stylo_courbe_;
+    QBrush brosseInitiale_;
+    QPen styloInitial_;
+    bool visible_ = true;
+    bool joint_ = true;
+    bool batons_ = false;
+    bool escalier_ = false;       // kind N, sub-kind 3 or more
+    bool repriseAuBord_ = true;   // a point back inside starts at the edge
+    int hachure_ = 0;
+    int tempo_ = 0;
+    bool indexe_ = true;
+    bool lever_ = false;          // lift the pen outside the frame
+    bool parLots_ = false;        // polylines drawn in batches
+    GCPoint marqueur_;
+    bool marquesUnies_ = false;   // markers are single pixels of the curve's colour, or none
+
+    QList<QLine> segments_;
+    QPolygon marques_;
+    QPen styloMarques_;
+
+    QByteArray points_;
+    QStringList erreursLignes_;
+    QStringList legendes_;
+};

@@ -1,0 +1,66 @@
+// What the source files of the graph window share among themselves; nothing outside the
+// window layer includes it.
+#pragma once
+
+#include <QGuiApplication>
+#include <QString>
+#include <QStringList>
+
+#include "graph/base/etatgraphe.h"
+
+class GCCourbe;
+
+// The hourglass for the time of a long computation, restored on every path.
+class CurseurAttente {
+public:
+    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { QGuiApplication::restoreOverrideCursor(); }
+    CurseurAttente(const CurseurAttente&) = delete;
+    CurseurAttente& operator=(const CurseurAttente&) = delete;
+};
+
+// A client size within the window's bounds.
+int BorneTaille(int v);
+
+// The entry of the table of curves callable by name that this X or Y curve made (its
+// name pointing at its own formula) is removed; an entry of another curve is left alone.
+void RetireNomPropre(const GCCourbe& courbe);
+
+inline constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
+
+// Messages raised while the window renders: message boxes wait in the window's queue and
+// are shown once the rendering is over; warnings-memo lines go through at once (the memo is
+// not modal); nothing can be asked.
+class InterlocuteurPeinture : public Interlocuteur {
+public:
+    InterlocuteurPeinture() = default;
+    void message(const QString& texte) override
+    {
+        if (!leves.contains(texte))
+            leves.append(texte);
+    }
+    void avertit(const QString& texte) override
+    {
+        if (precedent)
+            precedent->avertit(texte);
+    }
+    bool demandeOuiNon(const QString&) override { return false; }
+
+    Interlocuteur* precedent = nullptr;
+    QStringList leves;   // message texts raised during this rendering, once each
+};
+
+// Puts the window's queue in place of the interlocutor for the time of one rendering.
+class FileMessages {
+public:
+    explicit FileMessages(InterlocuteurPeinture& file) : file_(file)
+    {
+        file_.leves.clear();
+        file_.precedent = etatGraphe().interlocuteur;
+        etatGraphe().interlocuteur = &file_;
+    }
+    ~FileMessages() { etatGraphe().interlocuteur = file_.precedent; }
+
+private:
+    InterlocuteurPeinture& file_;
+};

@@ -1,0 +1,165 @@
+// Shared graph helpers: copy modes, polygon areas, operation names, removal of a curve
+// callable by name, copy of a text file.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "expression/fonction.h"
+#include "graph/base/GCaides.h"
+#include "graph/repere_outils.h"
+
+namespace {
+
+// Destination, source and pattern with every bit combination somewhere.
+QImage imageMotif(int graine)
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    std::uint32_t v = 0x9E3779B9u * std::uint32_t(graine + 1);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            v ^= v << 13;
+            v ^= v >> 17;
+            v ^= v << 5;
+            image.setPixel(x, y, 0xFF000000u | (v & 0xFFFFFF));
+        }
+    return image;
+}
+
+TEST(ModesDeCopie, TableEtModesHorsTable)
+{
+    EXPECT_EQ(CodeCopie(0), ROP_DSTINVERT);
+    EXPECT_EQ(CodeCopie(8), ROP_SRCAND);
+    EXPECT_EQ(CodeCopie(9), ROP_SRCCOPY);
+    EXPECT_EQ(CodeCopie(12), ROP_SRCPAINT);
+    EXPECT_EQ(CodeCopie(128 + 3), ROP_NOTSRCCOPY);  // low 7 bits
+    EXPECT_EQ(CodeCopie(13), ROP_SRCCOPY);
+    EXPECT_EQ(CodeCopie(40), ROP_SRCCOPY);
+    EXPECT_EQ(CodeCopie(-1), ROP_SRCCOPY);
+    EXPECT_EQ(ModeCopieLu(40), 8);
+    EXPECT_EQ(ModeCopieLu(-2), 8);
+    EXPECT_EQ(ModeCopieLu(12), 12);
+    // Truth tables of a few operations.
+    EXPECT_EQ(PixelRop(ROP_SRCINVERT, 0, 0x00F0F0, 0x0F0FF0) & 0xFFFFFF, 0x0FFF00u);
+    EXPECT_EQ(PixelRop(ROP_PATPAINT, 0x000001, 0x000003, 0x000004) & 0xFFFFFF, 0xFFFFFDu);
+    EXPECT_EQ(PixelRop(ROP_DSTINVERT, 0, 0, 0x123456), 0xFFEDCBA9u);
+}
+
+// Each of the thirteen modes gives, through a painter on an image, the pixels of its truth
+// table, with a plain brush and with a hatch brush.
+TEST(ModesDeCopie, PeintreEtCalculParPixelDonnentLesMemesPixels)
+{
+    const QImage source = imageMotif(1), fond = imageMotif(2);
+    const QPoint position(3, 2);
+    for (const QBrush& motif : {QBrush(QColor(0x35, 0xA7, 0x5C)), QBrush(QColor(0xC0, 0x10, 0xF0), Qt::DiagCrossPattern)}) {
+        for (int mode = 0; mode < NbModesCopie; ++mode) {
+            QImage parPixel = fond.copy(), parPeintre = fond.copy();
+            CopieAvecMode(parPixel, position, source, mode, motif, Qt::white);
+            {
+                QPainter p(&parPeintre);
+                CopieAvecMode(p, position, source, mode, motif, Qt::white);
+            }
+            EXPECT_EQ(parPixel, parPeintre) << "mode " << mode << " motif " << motif.style();
+            // Against the truth table, at a pixel of a plain brush.
+            if (motif.style() == Qt::SolidPattern) {
+                const int x = 7, y = 4;
+                const std::uint32_t attendu = PixelRop(CodeCopie(mode), motif.color().rgb(),
+                                                       source.pixel(x - position.x(), y - position.y()), fond.pixel(x, y));
+                EXPECT_EQ(parPixel.pixel(x, y), attendu) << mode;
+                EXPECT_EQ(parPixel.pixel(0, 0), fond.pixel(0, 0));  // outside the source: untouched
+            }
+        }
+    }
+}
+
+TEST(AirePolygone, CarreEtPlaqueNonConvexe)
+{
+    const std::vector<QPointF> carre = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}};
+    EXPECT_DOUBLE_EQ(AirePolygone(carre), 1);
+    EXPECT_DOUBLE_EQ(AirePolygone(carre.data(), 4), 1);
+    // The plate of y = x^2 on [0, 2], step 0.125, closed on y = 0 (not star-shaped from its
+    // first point): 2.672 by the trapezoids.
+    std::vector<QPointF> plaque;
+    for (int k = 0; k <= 16; ++k) {
+        const double x = 0.125 * k;
+        plaque.emplace_back(x, x * x);
+    }
+    plaque.emplace_back(2, 0);
+    plaque.emplace_back(0, 0);
+    EXPECT_NEAR(AirePolygone(plaque), 2.672, 1e-3);
+    plaque.clear();
+    for (int k = 0; k <= 24; ++k) {
+        const double x = -1 + 0.125 * k;
+        plaque.emplace_back(x, x * x);
+    }
+    plaque.emplace_back(2, 0);
+    plaque.emplace_back(-1, 0);
+    plaque.emplace_back(-1, 1);
+    EXPECT_NEAR(AirePolygone(plaque), 3.008, 1e-3);
+    // Clockwise order gives the same; too few points give 0.
+    std::vector<QPointF> inverse(carre.rbegin(), carre.rend());
+    EXPECT_DOUBLE_EQ(AirePolygone(inverse), 1);
+    EXPECT_EQ(AirePolygone(std::vector<QPointF>{{0, 0}, {1, 1}}), 0);
+    EXPECT_EQ(AirePolygone(std::vector<QPointF>{}), 0);
+}
+
+TEST(NomOperation, CodesEtHorsTable)
+{
+    EXPECT_EQ(NomOperation(0), QStringLiteral("Opposée"));
+    EXPECT_EQ(NomOperation(19), QStringLiteral("Réflexion (symétrie) d'axe horizontal"));
+    EXPECT_EQ(NomOperation(33), QStringLiteral("Transformation de Joukovski"));
+    EXPECT_EQ(NomOperation(62), QStringLiteral("Blocage quelconque"));
+    EXPECT_EQ(NomOperation(63), QStringLiteral("Non définie!"));
+    EXPECT_EQ(NomOperation(127), QStringLiteral("Non définie!"));
+    EXPECT_EQ(NomOperation(128), NomOperation(0));
+}
+
+class RetraitCourbe : public RepereTest {};
+
+TEST_F(RetraitCourbe, SeulesLesCourbesXEtYQuittentLaTable)
+{
+    Arbre a, b;
+    ASSERT_TRUE(CompileExpr("x^2", a));
+    ASSERT_TRUE(CompileExpr("x+1", b));
+    enregistreFonction("fn1", "x^2", &a);
+    enregistreFonction("fn2", "x+1", &b);
+    Arbre appel;
+    ASSERT_TRUE(CompileExpr("fn2(3)", appel));
+    EXPECT_EQ(EvalueArbre(appel, 0), 4);
+    RetireNomCourbe(QLatin1Char('P'), QStringLiteral("fn2"));
+    EXPECT_GE(chercheFonction("FN2"), 0);
+    RetireNomCourbe(QLatin1Char('Y'), QStringLiteral("fn2"));
+    EXPECT_EQ(chercheFonction("FN2"), -1);
+    EXPECT_GE(chercheFonction("FN1"), 0);
+    EvalueArbre(appel, 0);
+    EXPECT_NE(ErreurCalcul(), 0);  // a formula that calls it now fails, without a crash
+    RetireNomCourbe(QLatin1Char('X'), QStringLiteral("FN1"));
+    EXPECT_EQ(chercheFonction("FN1"), -1);
+}
+
+TEST(CopieFichier, LignesRecopieesAvecFinsCRLF)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath("f1crb2.pts");
+    {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1;2\n\xE9t\xE9\r\n\nfin");
+    }
+    QString erreur;
+    ASSERT_TRUE(ChargeLignesFichier(chemin, ".svg", &erreur)) << erreur.toStdString();
+    QFile copie(dossier.filePath("f1crb2.svg"));
+    ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copie.readAll(), QByteArray("1;2\r\n\xE9t\xE9\r\n\r\nfin\r\n"));
+    // An empty file gives an empty copy; a missing one a French message.
+    QFile(dossier.filePath("vide.txt")).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(ChargeLignesFichier(dossier.filePath("vide.txt"), "svg"));
+    EXPECT_EQ(QFile(dossier.filePath("vide.svg")).size(), 0);
+    EXPECT_FALSE(ChargeLignesFichier(dossier.filePath("absent.pts"), ".svg", &erreur));
+    EXPECT_TRUE(erreur.contains(QStringLiteral("Impossible de lire")));
+}
+
+}  // namespace
