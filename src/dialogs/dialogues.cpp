@@ -18,6 +18,7 @@
 #include "dialogs/saisieY.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/textes/GCTexte.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

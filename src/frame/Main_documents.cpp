@@ -17,6 +17,7 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/document/document.h"
 #include "window/fenetre.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

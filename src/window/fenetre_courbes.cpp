@@ -17,6 +17,7 @@
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
 #include "window/fenetre.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

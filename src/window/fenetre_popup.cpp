@@ -36,6 +36,7 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/ini.h"
 #include "window/provisoire.h"
+#include "graph/courbes/genres.h"
 
 // ---------------------------------------------------------------------------------------
 // Pop-up menu of the window

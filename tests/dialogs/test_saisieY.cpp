@@ -23,6 +23,7 @@
 #include "expression/fonction.h"
 #include "graph/courbes/GCCourbe.h"
 #include "pilote_saisie.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

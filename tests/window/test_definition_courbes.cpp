@@ -21,6 +21,7 @@
 #include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
 #include "window/fenetre_courbes.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

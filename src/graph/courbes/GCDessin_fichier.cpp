@@ -22,6 +22,7 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/pointscourbe.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include "graph/courbes_outils.h"
 #include "graph/base/GCaides.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/repere_outils.h"
+#include "graph/courbes/genres.h"
 
 namespace {
 

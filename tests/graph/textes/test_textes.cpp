@@ -23,6 +23,7 @@
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/titreaxe.h"
 #include "interlocuteur_essai.h"
+#include "graph/courbes/genres.h"
 
 // Readable QString values in failure messages.
 static void PrintTo(const QString& s, std::ostream* os)

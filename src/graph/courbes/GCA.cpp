@@ -1,0 +1,61 @@
+#include "graph/courbes/GCA.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "expression/etat.h"
+#include "expression/fonction.h"
+#include "expression/formatage.h"
+#include "expression/grfonc.h"
+#include "graph/base/GCaides.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/courbes/genres_outils.h"
+
+using namespace genres;
+
+// ---------------------------------------------------------------------------------------
+// A: polygonal plates
+
+GCA::GCA(QChar genre, int fenetre, int numero) : GCCourbe(genre, fenetre, numero)
+{
+    NouvelIdentifiant();
+}
+
+void GCA::Copie(const GCBase& source)
+{
+    GCCourbe::Copie(source);
+    if (const auto* a = dynamic_cast<const GCA*>(&source)) {
+        Mere1 = a->Mere1;
+        Mesure = a->Mesure;
+        StyleRemplissage = a->StyleRemplissage;
+        ModeCopie = a->ModeCopie;
+        FichierPoints = a->FichierPoints;
+    }
+}
+
+void GCA::FixeModeCopie(int mode)
+{
+    ModeCopie = ModeCopieLu(mode);
+}
+
+void GCA::Trace(QPainter&, GCRepere&)
+{
+    TraceIndisponible();
+}
+
+void GCA::Decrit(QStringList& lignes) const
+{
+    LignesDeBase(lignes);
+    lignes << QStringLiteral("*** ***") << QStringLiteral("Mesure= ") + QString::fromStdString(ReelVersTexte(Mesure));
+}
+
+void GCA::Journalise() const
+{
+    GCCourbe::Journalise();
+}
+
+QString GCA::SignatureDefinition() const
+{
+    return GCCourbe::SignatureDefinition() + joint({Mere1, QString::number(StyleRemplissage), QString::number(ModeCopie)});
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "graph/courbes/GCCourbe.h"
+
+class GCC : public GCCourbe {
+public:
+    GCC(QChar genre, int fenetre, int numero);
+    void Copie(const GCBase& source) override;
+    void Trace(QPainter& peintre, GCRepere& repere) override;
+    void Decrit(QStringList& lignes) const override;
+    void Journalise() const override;
+    void DebutPas(QString& debut, QString& pas) const { debut = Debut; pas = PasC; }
+    void FixeDebutPas(const QString& debut, const QString& pas) { Debut = debut; PasC = pas; }
+    QString SignatureDefinition() const override;
+
+    QString Debut = QStringLiteral("0");   // C: abscissa of the first ordinate
+    QString PasC = QStringLiteral("0.1");  // C: abscissa step; B, W: parameter step
+};
