@@ -98,7 +98,8 @@ struct NoeudTemp {
 
 class Analyseur {
 public:
-    explicit Analyseur(std::string texte) : s_(std::move(texte))
+    Analyseur(std::string texte, bool tirageAChaqueEvaluation)
+        : s_(std::move(texte)), tirageAChaqueEvaluation_(tirageAChaqueEvaluation)
     {
         // Matching brackets, once for the whole text.
         paire_.assign(s_.size(), -1);
@@ -464,6 +465,12 @@ private:
             return true;
         }
         if (egal(deb, fin, "RD")) {
+            if (tirageAChaqueEvaluation_) {
+                // RND(1), which folding leaves alone, so that each evaluation draws.
+                const int un = fixeUnaire(noeud, NoeudUnaire, URND);
+                noeuds_[un].n.Valeur = 1;
+                return true;
+            }
             n.Valeur = Aleatoire();
             return true;
         }
@@ -613,16 +620,17 @@ private:
     }
 
     std::string s_;
+    bool tirageAChaqueEvaluation_ = false;
     std::vector<int> paire_;
     std::vector<NoeudTemp> noeuds_;
 };
 
 }  // namespace
 
-bool CompileExpr(std::string_view texte, Arbre& racine)
+bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation)
 {
     racine.libere();
-    Analyseur analyseur(formeInterne(texte));
+    Analyseur analyseur(formeInterne(texte), tirageAChaqueEvaluation);
     if (!analyseur.compile(racine)) {
         racine.libere();
         return false;

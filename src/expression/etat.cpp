@@ -134,7 +134,7 @@ void recompileParametresPerso()
             texte.remove_prefix(1);
         while (!texte.empty() && texte.back() == ' ')
             texte.remove_suffix(1);
-        if (CompileExpr(texte, *arbre))
+        if (CompileExpr(texte, *arbre, true))
             p.arbre = std::move(arbre);
         else
             p.arbre.reset();

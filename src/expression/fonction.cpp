@@ -291,7 +291,7 @@ double AppliqueBinaire(int code, double u, double w)
         return u / w;
     case BPuissance: return puissance(u, w);
     case BARG: return Argument(u, w) * 180 / Pi;
-    case BMODULE: return std::sqrt(u * u + w * w);
+    case BMODULE: return std::hypot(u, w); // no overflow or underflow of the squares
     case BCOMB: {
         const double n = std::nearbyint(u), p = std::nearbyint(w);
         if (p < 0 || p > n) {

@@ -63,7 +63,9 @@ public:
 
 // Compiles a text into a tree. Returns false on a syntax error (the tree is then empty).
 // Names are matched in upper case. The text may be UTF-8 or Windows-1252.
-bool CompileExpr(std::string_view texte, Arbre& racine);
+// tirageAChaqueEvaluation: the constant RD draws a new number at each evaluation instead
+// of once here (the value texts of personal parameters are read anew at every use).
+bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation = false);
 
 // Value of a tree at x. Sets ErreurCalcul() to 0 or 1; a failure returns 0.
 double EvalueArbre(const Arbre& arbre, double x);

@@ -137,6 +137,11 @@ TEST_F(Expression, TwoArgumentFunctions)
     EXPECT_DOUBLE_EQ(val("MIN(2,2)"), 2);
     EXPECT_DOUBLE_EQ(val("MAX(2,2)"), 2);
     EXPECT_DOUBLE_EQ(val("MODULE(3,4)"), 5);
+    // The squares of huge or tiny operands must not overflow or vanish.
+    EXPECT_DOUBLE_EQ(val("MODULE(1E308,1E308)"), std::sqrt(2.0) * 1e308);
+    EXPECT_DOUBLE_EQ(val("MODULE(1E-200,-1E-200)"), std::sqrt(2.0) * 1e-200);
+    EXPECT_DOUBLE_EQ(val("ARG(1E-300,1E300)"), 90);
+    EXPECT_DOUBLE_EQ(val("ARG(-1E300,1E-300)"), 180);
     EXPECT_DOUBLE_EQ(val("COMB(5,2)"), 10);
     EXPECT_DOUBLE_EQ(val("ARG(0,0)"), 0);
     EXPECT_DOUBLE_EQ(val("ARG(-1,0)"), 180);

@@ -198,3 +198,30 @@ TEST_F(ParamPerso, KeyLetters)
 }
 
 }  // namespace
+
+// A value that draws a random number draws anew at each use, whatever it is folded
+// into; a formula's own RD stays one number.
+TEST_F(ParamPerso, DrawingValuesDrawAtEachUse)
+{
+    ajoute("omega", "RD");
+    ajoute("tirage", "2*RD-1");
+    struct Cas {
+        const char* texte;
+        double moyenne, variance;
+    };
+    for (const Cas& cas : {Cas{"OMEGA", 0.5, 1 / 12.0}, Cas{"TIRAGE", 0, 1 / 3.0}, Cas{"omega+omega", 1, 1 / 6.0}}) {
+        const Arbre a = compile(cas.texte);
+        constexpr int n = 100000;
+        double somme = 0, carres = 0;
+        for (int i = 0; i < n; ++i) {
+            const double v = val(a);
+            somme += v;
+            carres += v * v;
+        }
+        const double moyenne = somme / n;
+        EXPECT_NEAR(moyenne, cas.moyenne, 0.01) << cas.texte;
+        EXPECT_NEAR(carres / n - moyenne * moyenne, cas.variance, 0.01) << cas.texte;
+    }
+    const Arbre a = compile("RD");
+    EXPECT_EQ(val(a), val(a));
+}
