@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "dialogs/etatsaisie.h"
+#include "dialogs/gestambi.h"
 #include "dialogs/paramanu.h"
 #include "dialogs/saisieY.h"
 #include "graph/courbes/GCCourbe.h"
@@ -323,4 +324,5 @@ void installeDialogues()
 {
     static DialoguesVirk dialogues;
     etatGraphe().dialogues = &dialogues;
+    installeChoixTraceDialogue();
 }

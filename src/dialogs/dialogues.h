@@ -21,8 +21,9 @@ public:
     bool dialogueParametres(std::array<QString, 10>& parametres) override;
 };
 
-// Makes these dialogs the ones the graph objects open (etatGraphe().dialogues). The frame
-// calls it at start-up; tests call it after each reset of the graph state.
+// Makes these dialogs the ones the graph objects open (etatGraphe().dialogues), with the
+// curve chooser "Choix d'un tracé". The frame calls it at start-up; tests call it after
+// each reset of the graph state.
 void installeDialogues();
 
 // The kinds edited with the curve definition dialog: D E H J P R S T X Y.

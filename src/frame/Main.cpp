@@ -24,7 +24,9 @@
 #include <algorithm>
 
 #include "dialogs/dialogues.h"
+#include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
+#include "dialogs/gestambi.h"
 #include "dialogs/paraauto.h"
 #include "frame/Parminmax.h"
 #include "frame/boites.h"
@@ -49,6 +51,16 @@ public:
         return BoiteMessage(&cadre_, QMessageBox::Question, texte, QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes;
     }
+
+private:
+    TMainForm& cadre_;
+};
+
+// The dialogs' system boxes, with the label chooser that only the frame can fill.
+class BoitesCadre : public BoitesSaisie {
+public:
+    explicit BoitesCadre(TMainForm& cadre) : cadre_(cadre) {}
+    QString choisitLibelle(QWidget*, const QString& genres) override { return cadre_.ChoisitLibelle(genres); }
 
 private:
     TMainForm& cadre_;
@@ -98,6 +110,8 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     interlocuteurPrecedent_ = etatGraphe().interlocuteur;
     etatGraphe().interlocuteur = interlocuteur_.get();
     installeDialogues();
+    boites_ = std::make_unique<BoitesCadre>(*this);
+    installeBoitesSaisie(boites_.get());
     qApp->installEventFilter(this);
 
     // Folders, then the settings.
@@ -157,6 +171,8 @@ TMainForm::~TMainForm()
         reglagesFenetres().Ini = nullptr;
     if (etatGraphe().interlocuteur == interlocuteur_.get())
         etatGraphe().interlocuteur = interlocuteurPrecedent_;
+    if (&boitesSaisie() == boites_.get())
+        installeBoitesSaisie(nullptr);
 }
 
 void TMainForm::construitFenetre()
@@ -411,6 +427,22 @@ void TMainForm::fenetreDetruite(QObject* objet)
             metMenusAJour();
             UpdateMenuItems();
         });
+}
+
+QString TMainForm::ChoisitLibelle(const QString& genres)
+{
+    QStringList libelles;
+    const QList<TForm1*> liste = fenetres();
+    for (auto it = liste.crbegin(); it != liste.crend(); ++it)
+        for (const QString& l : (*it)->Dessin().ListeLibelles(genres))
+            if (!libelles.contains(l))
+                libelles << l;
+    if (libelles.isEmpty()) {
+        interlocuteur().message(QStringLiteral("Aucune courbe disponible !"));
+        return {};
+    }
+    const int k = ChoisitDansListe(QStringLiteral("Choix d'un libellé déjà défini"), libelles);
+    return k < 0 ? QString() : libelles.at(k);
 }
 
 QList<TForm1*> TMainForm::fenetres() const

@@ -28,6 +28,7 @@ class GCListAires;
 class GCCourbe;
 class GCAire;
 class Interlocuteur;
+class BoitesSaisie;
 class TParminmax;
 class Tparaauto;
 struct LiensEnAttente;
@@ -121,6 +122,13 @@ public:
     void ResoutLiens(LiensEnAttente& liens);
     // "La courbe ... n'a pas de mère!", and the curve leaves its window.
     void SignaleSansMere(const std::shared_ptr<GCCourbe>& courbe);
+
+    // --- choosers across windows
+    // "Choix d'un libellé déjà défini": the distinct labels of the curves of every window
+    // (the last window first) whose kind letter is in genres; the chosen label, or empty on
+    // cancel. None: "Aucune courbe disponible !" and empty. The curve definition dialog asks
+    // it for "Libellé existant".
+    QString ChoisitLibelle(const QString& genres);
 
     // --- personal transformations
     // Their lines, eight per transformation (name, six coefficient texts, operation code),
@@ -217,6 +225,7 @@ private:
     OptionsCadre options_;
     std::unique_ptr<Interlocuteur> interlocuteur_;
     Interlocuteur* interlocuteurPrecedent_ = nullptr;
+    std::unique_ptr<BoitesSaisie> boites_;   // the dialogs' system boxes, with ChoisitLibelle
 
     QMdiArea* zoneMdi_ = nullptr;
     QWidget* panel1_ = nullptr;

@@ -1,0 +1,94 @@
+// The choosers the program installs, driven through the commands that open them: Courbes >
+// Dupliquer picks its curve in "Choix d'un tracé", and "Libellé existant" of the curve
+// dialog picks among the labels of every window in "Choix d'un libellé déjà défini".
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "dialogs/pilote_saisie.h"
+#include "dialogs/saisieY.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
+#include "outils_cadre.h"
+#include "window/fenetre.h"
+
+namespace {
+
+class Choix : public CadreEssai {
+protected:
+    static void ajoute(TForm1* fenetre, const QString& formule, const QString& nom)
+    {
+        auto c = std::make_shared<GCY>(QLatin1Char('Y'), fenetre->numero(), nouveauNumero());
+        ASSERT_TRUE(c->FixeLibelles(formule, QString()));
+        c->Nom = nom;
+        c->NouvelIdentifiant();
+        c->MemoriseLibelle();
+        fenetre->Dessin().AjouteCourbe(c);
+    }
+    // Picks entry `ligne` of the chooser that opens next and confirms; keeps what it showed.
+    // Then `suite` runs on the next dialog, if given.
+    void choisit(int ligne, std::function<void(QWidget*)> suite = {})
+    {
+        QuandModal([this, ligne, suite](QWidget* w) {
+            if (suite)
+                QuandModal(suite, w);
+            titre = w->windowTitle();
+            auto* liste = Enfant<QListWidget>(w, "ListBox1");
+            offertes.clear();
+            for (int i = 0; i < liste->count(); ++i)
+                offertes << liste->item(i)->text();
+            liste->setCurrentRow(ligne);
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+    }
+    QString titre;
+    QStringList offertes;
+};
+
+}  // namespace
+
+TEST_F(Choix, DuplicateFromTheMenuPicksTheCurveInTheRealChooser)
+{
+    TMainForm& f = demarre();
+    TForm1* un = f.fenetres().front();
+    ajoute(un, QStringLiteral("x^2"), QStringLiteral("f"));
+    ajoute(un, QStringLiteral("sin(x)"), QStringLiteral("g"));
+    // Then the copy's own definition dialog, under a free name.
+    choisit(1, [](QWidget* w) {
+        Tape(Enfant<QLineEdit>(w, "EdNomCrb"), QStringLiteral("h"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    un->action(QStringLiteral("Dupliquer"))->trigger();
+    EXPECT_EQ(titre, QStringLiteral("Choix d'un tracé"));
+    EXPECT_EQ(offertes.size(), 2);
+    ASSERT_EQ(un->Dessin().Nombre(), 3);
+    EXPECT_EQ(un->Dessin().Courbes[2]->Libelle1, QStringLiteral("sin(x)"));
+    EXPECT_EQ(un->Dessin().Courbes[2]->Nom, QStringLiteral("h"));
+}
+
+TEST_F(Choix, ExistingLabelsComeFromEveryWindowTheLastFirst)
+{
+    TMainForm& f = demarre();
+    TForm1* un = f.fenetres().front();
+    TForm1* deux = f.CreeFenetre(QString());
+    ++f.CompteurFenetres;
+    ajoute(un, QStringLiteral("x^2"), QStringLiteral("f"));
+    ajoute(un, QStringLiteral("cos(x)"), QStringLiteral("g"));
+    ajoute(deux, QStringLiteral("cos(x)"), QStringLiteral("h"));
+
+    TsaisieY fiche;
+    fiche.Edlib1->setText(QStringLiteral("2*"));
+    choisit(1);
+    fiche.Libellexistant1Click();
+    EXPECT_EQ(titre, QStringLiteral("Choix d'un libellé déjà défini"));
+    EXPECT_EQ(offertes, (QStringList{QStringLiteral("cos(x)"), QStringLiteral("x^2")}));
+    EXPECT_EQ(fiche.Edlib1->text(), QStringLiteral("2*x^2"));
+
+    // Without any curve: the message, and the text as it was.
+    un->Dessin().Courbes.clear();
+    deux->Dessin().Courbes.clear();
+    fiche.Libellexistant1Click();
+    EXPECT_EQ(fiche.Edlib1->text(), QStringLiteral("2*x^2"));
+    EXPECT_EQ(repondeur.compte(QStringLiteral("Aucune courbe disponible !")), 1);
+}
