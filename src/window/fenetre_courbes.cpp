@@ -313,7 +313,12 @@ int DefinitSysteme(CibleCourbes& cible)
             for (int j = -1; j <= 1; ++j) {
                 PtrCourbe c = CreeCourbe(QLatin1Char('H'), cible.numeroFenetre(), nouveauNumero());
                 c->Copie(*modele);
-                ParametresCopie(*c, m, nombre, pas, e.ChoixParametresAuto, e.ChoixParametresManuels);
+                if (e.ChoixParametresAuto || e.ChoixParametresManuels)
+                    ParametresCopie(*c, m, nombre, pas, e.ChoixParametresAuto, e.ChoixParametresManuels);
+                else
+                    // Without a family, the initial values of the parameter grid.
+                    for (int p = 0; p < 10; ++p)
+                        c->FixeParametre(p, QString::fromStdString(ReelVersTexte(e.ValeurInitialeParametre[p])));
                 const double xo = xmin + (xmax - xmin) * double((11 - 2 * i) * j + 11) / 22.0;
                 const double yo = ymin + (ymax - ymin) * double(i) / 11.0;
                 static_cast<GCRS*>(c.get())->FixeBornes(QString::fromStdString(ReelVersTexte(xo)),

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -18,6 +19,7 @@
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/pointscourbe.h"
 #include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
 #include "window/fenetre_courbes.h"
@@ -295,7 +297,9 @@ TEST_F(DefinitionCourbesTest, SystemeTrenteTroisTrajectoires)
     CibleTest cible;
     double xmin, xmax, ymin, ymax;
     cible.repere().GetBornes(xmin, xmax, ymax, ymin);
-    saisit(QStringLiteral("y"), QStringLiteral("-x"));
+    // Without a family, every trajectory takes the initial values of the parameter grid.
+    etatSaisie().ValeurInitialeParametre[0] = 3;
+    saisit(QStringLiteral("a*y"), QStringLiteral("-x"));
     EXPECT_EQ(DefinitSysteme(cible), 33);
     ASSERT_EQ(cible.courbes.size(), 33u);
     auto depart = [&](int k, double& xo, double& yo) {
@@ -315,6 +319,16 @@ TEST_F(DefinitionCourbesTest, SystemeTrenteTroisTrajectoires)
     EXPECT_NEAR(xo, xmax - (xmax - xmin) / 11, tol);
     depart(32, xo, yo);  // i = 11
     EXPECT_NEAR(yo, ymax, tol);
+    for (const PtrCourbe& c : cible.courbes)
+        EXPECT_EQ(c->Parametre(0), QStringLiteral("3"));
+    // A trajectory is drawn from its initial point.
+    QImage image(420, 320, QImage::Format_RGB32);
+    QPainter peintre(&image);
+    cible.courbes[32]->Trace(peintre, cible.repere());
+    const LecturePoints l = LitFichierPoints(cible.courbes[32]->FichierPoints);
+    ASSERT_GT(l.points.size(), 1u);
+    EXPECT_DOUBLE_EQ(l.points[0].x, xo);
+    EXPECT_DOUBLE_EQ(l.points[0].y, yo);
     // Every trajectory has its own number.
     EXPECT_NE(cible.courbes[0]->Numero, cible.courbes[32]->Numero);
 }

@@ -29,6 +29,7 @@
 class QPainter;
 class GCRepere;
 class GCCourbe;
+class TraceurCourbe;
 
 using PtrCourbe = std::shared_ptr<GCCourbe>;
 
@@ -211,6 +212,8 @@ public:
     // the label has no text.
     void TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& legendes, double t, double x,
                         double y);
+    // Draws and records one computed point, then the own label at it when it was drawn.
+    void PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere& repere, double t, double x, double y);
 
     void FixeIdentifiant(const QString& identifiant) override;
     QString SignatureDefinition() const override;
@@ -269,6 +272,13 @@ protected:
     // Steps of a trace after the formulas are compiled: the step, the side files, the
     // sampling (imposed values, random or regular), the points, the warnings.
     void TraceEchantillons(QPainter& peintre, GCRepere& repere);
+    // The value of Pas; false, after the refusal, when it does not evaluate, when it is 0,
+    // or when it is negative and negatifAdmis is false.
+    bool LitPas(double& pas, bool negatifAdmis);
+    // The values of Xinf and Xsup; false, after the refusal, when one does not evaluate.
+    bool LitIntervalle(double& xinf, double& xsup);
+    // The warning of a trace stopped by the most points one trace computes.
+    void AvertitArret();
 };
 
 // ---------------------------------------------------------------------------------------

@@ -17,13 +17,13 @@
 #include "graph/textes/TeXGestion.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "graph/courbes/genres_outils.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/courbes/tracepoint.h"
 
 namespace {
 
-// Most points one trace computes; a step too small for its interval stops there.
-constexpr long long MaxPointsTrace = 1000000;
+using genres::MaxPointsTrace;
 
 bool genreParmi(QChar genre, const char* lettres)
 {
@@ -31,15 +31,6 @@ bool genreParmi(QChar genre, const char* lettres)
         if (genre == QLatin1Char(*l))
             return true;
     return false;
-}
-
-// A value of a bound text; false when it does not evaluate to a finite number.
-bool evalueBorne(const QString& texte, double& valeur)
-{
-    valeur = EvalueTexte(texte.toStdString());
-    const bool ok = !ErreurCalcul() && std::isfinite(valeur);
-    ErreurCalcul() = 0;
-    return ok;
 }
 
 // One coordinate as the PSTricks export writes it (the legend file uses the same texts).
@@ -304,14 +295,47 @@ void GCY::Trace(QPainter& peintre, GCRepere& repere)
     TraceEchantillons(peintre, repere);
 }
 
+bool GCY::LitPas(double& pas, bool negatifAdmis)
+{
+    if (!genres::evalue(Pas, pas) || (!negatifAdmis && !(pas > 0))) {
+        SignaleRefus(QStringLiteral("Pas=") + Pas + QStringLiteral(":") + QStringLiteral("le pas de calcul doit être > 0"));
+        return false;
+    }
+    if (pas == 0) {
+        SignaleRefus(QStringLiteral("Le pas de calcul doit être non nul"));
+        return false;
+    }
+    return true;
+}
+
+bool GCY::LitIntervalle(double& xinf, double& xsup)
+{
+    if (genres::evalue(Xinf, xinf) && genres::evalue(Xsup, xsup))
+        return true;
+    SignaleRefus(QStringLiteral("Bornes de calcul incorrectes : Xinf=") + Xinf + QStringLiteral(" ; Xsup=") + Xsup);
+    return false;
+}
+
+void GCY::AvertitArret()
+{
+    AvertitUneFois(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") + Pas +
+                   QStringLiteral("), le tracé a été arrêté avant Xsup."));
+}
+
+void GCRelNum::PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere& repere, double t, double x,
+                             double y)
+{
+    const int avant = traceur.NombrePoints();
+    traceur.Point(t, x, y);
+    if (traceur.NombrePoints() > avant && !TexteEtiquette().isEmpty())
+        TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
+}
+
 void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
 {
-    const double pas = EvalueTexte(Pas.toStdString());
-    if (ErreurCalcul() || !(pas > 0) || !std::isfinite(pas)) {
-        ErreurCalcul() = 0;
-        SignaleRefus(QStringLiteral("Pas=") + Pas + QStringLiteral(":") + QStringLiteral("le pas de calcul doit être > 0"));
+    double pas = 0;
+    if (!LitPas(pas, false))
         return;
-    }
     QStringList valeurs;
     double xinf = 0, xsup = 0;
     if (ValeursImposees) {
@@ -321,8 +345,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
             return;
         }
         valeurs = lecture.lignes;
-    } else if (!evalueBorne(Xinf, xinf) || !evalueBorne(Xsup, xsup)) {
-        SignaleRefus(QStringLiteral("Bornes de calcul incorrectes : Xinf=") + Xinf + QStringLiteral(" ; Xsup=") + Xsup);
+    } else if (!LitIntervalle(xinf, xsup)) {
         return;
     }
 
@@ -343,10 +366,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
                 traceur.Echec(t, QString::fromStdString(MessageErreur()));
                 return;
             }
-            const int avant = traceur.NombrePoints();
-            traceur.Point(t, x, y);
-            if (etiquette && traceur.NombrePoints() > avant)
-                TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
+            PointEtiquete(traceur, peintre, repere, t, x, y);
         } catch (const std::exception& e) {
             traceur.LigneErreur(QString::fromLocal8Bit(e.what()));
         }
@@ -455,8 +475,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
         }
     }
     if (arrete)
-        AvertitUneFois(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") + Pas +
-                       QStringLiteral("), le tracé a été arrêté avant Xsup."));
+        AvertitArret();
     SignaleErreursCalcul(traceur.ErreursRencontrees());
 }
 
@@ -477,7 +496,7 @@ QStringList GCY::ResoutParametre(double a, double b) const
     if (!CompileExpr(texte.toStdString(), arbre))
         return resultat;
     double xinf, xsup;
-    if (!evalueBorne(Xinf, xinf) || !evalueBorne(Xsup, xsup))
+    if (!genres::evalue(Xinf, xinf) || !genres::evalue(Xsup, xsup))
         return resultat;
     const ContexteCalcul& ctx = contexteCalcul();
     std::vector<std::string> racines;
