@@ -13,6 +13,7 @@
 #include "graph/courbes/GCCourbe.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/courbes/tracepoint.h"
 #include "graph/repere_outils.h"
@@ -60,10 +61,8 @@ protected:
 
     QStringList lignesErreurs(const GCCourbe& c)
     {
-        QFile f(c.CheminFichier(".err"));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        QStringList lignes = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QStringList lignes = LitFichierTexte(c.CheminFichier(".err")).lignes;
+        lignes.removeAll(QString());
         return lignes;
     }
 

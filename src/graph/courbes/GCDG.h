@@ -9,7 +9,12 @@ public:
     void Trace(QPainter& peintre, GCRepere& repere) override;
     void Decrit(QStringList& lignes) const override;
     void Journalise() const override;
+    // D: the derivative of the formula at t, of the curve's order, with the step Pas / 10 but
+    // never so small that rounding errors drown it.
     void Evalue(double t, double& x, double& y) const override;
+    // G: the derivative from the samples of the mother's point cache (the mother traced
+    // first when it has none), one point per window of samples.
+    void TraceDiscrete(QPainter& peintre, GCRepere& repere);
     QString SignatureDefinition() const override;
 
     int Ordre;   // derivation order 1..5 (E: order of the equation)

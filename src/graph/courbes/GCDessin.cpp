@@ -1,5 +1,6 @@
 #include "graph/courbes/GCDessin.h"
 
+#include <QFile>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -237,6 +238,30 @@ PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant)
         if (PtrCourbe c = d->CourbeParIdentifiant(identifiant))
             return c;
     return nullptr;
+}
+
+PtrCourbe MereAvecCache(const QString& identifiant, const GCCourbe& fille, QPainter& peintre, GCRepere& repere)
+{
+    if (identifiant.isEmpty())
+        return nullptr;
+    PtrCourbe mere = CourbeParIdentifiantPartout(identifiant);
+    if (!mere || mere.get() == &fille)
+        return nullptr;
+    // Mothers whose trace is under way here: a chain that comes back to one of them reads
+    // what it has (a file that says so may make such a loop).
+    static std::vector<const GCCourbe*> enCours;
+    if (!QFile::exists(mere->NomFichier()) &&
+        std::find(enCours.begin(), enCours.end(), mere.get()) == enCours.end()) {
+        enCours.push_back(mere.get());
+        const bool visible = mere->Visible, horsIndex = mere->HorsIndex;
+        mere->Visible = false;
+        mere->HorsIndex = true;
+        mere->Trace(peintre, repere);
+        mere->Visible = visible;
+        mere->HorsIndex = horsIndex;
+        enCours.pop_back();
+    }
+    return mere;
 }
 
 bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf)

@@ -102,6 +102,11 @@ QString FichierDonnees(const GCCourbe& courbe);
 
 // The first curve with that identifier in the lists of every window, in window order.
 PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant);
+// The mother of a derived curve, found by identifier in every window, with its point cache:
+// a mother whose cache does not exist yet is traced first on the same painter and frame,
+// hidden and out of the hit index (both flags are given back after). Null when no curve but
+// the derived one itself has that identifier.
+PtrCourbe MereAvecCache(const QString& identifiant, const GCCourbe& fille, QPainter& peintre, GCRepere& repere);
 // Is the curve held by the curve list of a window other than `sauf`?
 bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf);
 
