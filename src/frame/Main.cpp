@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextCursor>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -125,6 +126,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     etat.JournalCourbes = QStringList{LigneDate()};
     JournalSession = QStringList{LigneDate()};
     etat.LeverStyloHorsFenetre = false;
+    etat.EnregistrementSession = true;
     AvertissementsActifs = true;
     etat.FacteurEchelle = 1.0;
     Police fonte;
@@ -401,6 +403,7 @@ TForm1* TMainForm::CreeFenetre(const QString& titre)
     connect(fenetre, &TForm1::videAvertissements, this, &TMainForm::VideAvertissements);
     connect(fenetre, &TForm1::etatMenusChange, this, &TMainForm::UpdateMenuItems);
     connect(fenetre, &TForm1::activee, this, &TMainForm::UpdateMenuItems);
+    connect(fenetre, &TForm1::journalSession, this, [this](const QStringList& lignes) { JournalSession << lignes; });
     connect(fenetre, &QWidget::windowTitleChanged, sous, &QWidget::setWindowTitle);
 
     sous->setWindowTitle(fenetre->titre());
@@ -521,6 +524,11 @@ void TMainForm::AjouteAvertissement(const QString& libelle)
 
 void TMainForm::AjouteLigneAvertissement(const QString& ligne)
 {
+    // A curve traced twice between two clearings (a mother traced for its derived curve,
+    // a rendering through the back buffer) says the same once.
+    for (QTextBlock b = memoAvert_->document()->begin(); b.isValid(); b = b.next())
+        if (b.text() == ligne)
+            return;
     memoAvert_->appendPlainText(ligne);
     QTextCursor curseur = memoAvert_->textCursor();
     curseur.movePosition(QTextCursor::Start);
@@ -591,8 +599,10 @@ void TMainForm::montreMessagesEnAttente()
 
 void TMainForm::CommandeCadre(const QString& gestionnaire)
 {
+    // The exit deletes the window whose menu asks for it: it waits until that menu has
+    // finished delivering the click.
     if (gestionnaire == QLatin1String("FileExitItemClick"))
-        FileExitItemClick();
+        QTimer::singleShot(0, this, &TMainForm::FileExitItemClick);
     else if (gestionnaire == QLatin1String("Configuration1Click"))
         Configuration1Click();
     else if (gestionnaire == QLatin1String("Nouvellefentre1Click"))

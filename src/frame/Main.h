@@ -180,7 +180,8 @@ public:
     // left whole) gives Echec.
     enum class ResultatSauvegarde { Enregistre, Annule, Echec };
     virtual ResultatSauvegarde FileSaveItemClick();
-    // Runs a frame command that a graph window names.
+    // Runs a frame command that a graph window names (the exit once the current event
+    // has returned: it deletes the window).
     void CommandeCadre(const QString& gestionnaire);
     // Panel1 follows the memo: shown when warnings are allowed and it holds a line.
     void UpdateMenuItems();

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QSpinBox>
+#include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -270,13 +271,18 @@ TForm1::~TForm1()
 
 void TForm1::construitMenus()
 {
-    // Main menu, from the table: each row hangs under the last row one level up.
+    // Main menu, from the table: each row hangs under the last row one level up. Opening a
+    // top-level menu (or Ouvrir, Enregistrer) writes the time and its caption in the session
+    // history; every command first writes its caption there, indented by its depth.
     std::vector<QMenu*> pile;
     for (const ArticleMenu& article : TableMenuPrincipal()) {
         const QString nom = QString::fromUtf8(article.nom);
         const QString libelle = QString::fromUtf8(article.libelle);
         const bool sousMenu = article.gestionnaire == nullptr;
         pile.resize(std::size_t(std::max(0, article.profondeur)));
+        const auto noteOuverture = [this](QMenu* menu) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { EnregClick(menu->title()); });
+        };
         if (article.profondeur == 0) {
             auto* menu = new QMenu(libelle);
             menu->setObjectName(nom);
@@ -284,6 +290,7 @@ void TForm1::construitMenus()
             menus_.append(menu);
             actions_.append(menu->menuAction());
             pile.push_back(menu);
+            noteOuverture(menu);
             continue;
         }
         if (pile.empty() || pile.back() == nullptr)
@@ -295,6 +302,8 @@ void TForm1::construitMenus()
             menu->menuAction()->setObjectName(nom);
             actions_.append(menu->menuAction());
             pile.push_back(menu);
+            if (nom == QLatin1String("Ouvrir") || nom == QLatin1String("Enregistrer"))
+                noteOuverture(menu);
             continue;
         }
         QAction* action = parent->addAction(libelle);
@@ -304,7 +313,15 @@ void TForm1::construitMenus()
         action->setCheckable(article.cochable);
         action->setData(article.tag);
         const GestionnaireMenu g = article.gestionnaire;
-        connect(action, &QAction::triggered, this, [this, g, action] { (this->*g)(action); });
+        // Two blanks under a top-level menu, four deeper, six for the sequences.
+        bool suite = false;
+        for (QMenu* m : pile)
+            suite = suite || m->objectName() == QLatin1String("NSuitesetrcurrence1");
+        const QString retrait(suite ? 6 : article.profondeur == 1 ? 2 : 4, QLatin1Char(' '));
+        connect(action, &QAction::triggered, this, [this, g, action, retrait] {
+            JournalMenu(action, retrait);
+            (this->*g)(action);
+        });
         actions_.append(action);
     }
 
@@ -426,4 +443,16 @@ bool TForm1::confirmeFermeture()
             RetireNomPropre(*c);
     emit videAvertissements();
     return true;
+}
+
+void TForm1::JournalMenu(const QAction* article, const QString& retrait)
+{
+    if (etatGraphe().EnregistrementSession)
+        emit journalSession({retrait + article->text()});
+}
+
+void TForm1::EnregClick(const QString& libelle)
+{
+    if (etatGraphe().EnregistrementSession)
+        emit journalSession({QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), libelle});
 }

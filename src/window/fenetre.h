@@ -291,8 +291,14 @@ public:
     void Trperso1Click(QAction* = nullptr);
     // Courbes > Définir: the kind letter and sub-kind follow from the item.
     void DefinirCourbeClick(QAction* emetteur = nullptr);
-    // Any item whose command this version does not offer yet.
+    // Any item whose command this version does not offer yet (its check mark stays as it
+    // was).
     void NonDisponible(QAction* = nullptr);
+    // Session history: the item's caption after its indent, written first by every command;
+    // the time of day and the caption of a menu that opens. Nothing while the session is
+    // not recorded.
+    void JournalMenu(const QAction* article, const QString& retrait);
+    void EnregClick(const QString& libelle);
 
 signals:
     // The window's menu and button states may have changed (after each paint): the frame
@@ -304,6 +310,8 @@ signals:
     void commandeCadre(const QString& gestionnaire);
     // The window became active (the frame runs its own activation handler).
     void activee();
+    // Lines for the session history (JournalSession, kept by the frame).
+    void journalSession(const QStringList& lignes);
 
 protected:
     void resizeEvent(QResizeEvent* evenement) override;

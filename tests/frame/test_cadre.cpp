@@ -404,6 +404,30 @@ TEST_F(Cadre, AnsweringYesQuitsOnlyOnceEverythingIsSaved)
     EXPECT_TRUE(QFileInfo::exists(cheminTemp("Session.txt")));
 }
 
+// The graph window's own "Quitter" deletes that window's menu: the exit must wait until
+// the menu has finished delivering the click (a fault that the sanitizers catch).
+TEST_F(Cadre, QuittingFromAGraphWindowsMenuEndsCleanly)
+{
+    TMainForm& f = demarre();
+    f.show();
+    f.Nouvellefentre1Click();
+    ASSERT_EQ(f.fenetres().size(), 2);
+    TForm1* fenetre = f.fenetreActive();
+    QMenu* fichier = fenetre->menus().front();
+    QAction* quitter = fenetre->action("Quitter1");
+    ASSERT_TRUE(fichier->actions().contains(quitter));
+    fichier->popup(f.mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fichier));
+    repondeur.reponses = {QMessageBox::No};
+    QTest::mouseClick(fichier, Qt::LeftButton, {}, fichier->actionGeometry(quitter).center());
+    TraiteEvenements();
+    EXPECT_EQ(repondeur.compte("Voulez-vous sauvegarder avant de quitter ?"), 1);
+    EXPECT_TRUE(f.fenetres().isEmpty());
+    EXPECT_FALSE(f.isVisible());
+    // The session history holds the command.
+    EXPECT_TRUE(OctetsDe(cheminTemp("Session.txt")).contains("\r\n  &Quitter\r\n"));
+}
+
 TEST_F(Cadre, YesWithNoWindowOpenQuitsWithoutSaving)
 {
     CadreSauvegarde& f = demarreSauvegarde();

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSet>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <functional>
 
@@ -161,6 +162,14 @@ TEST_F(FenetreTest, CommandeNonDisponibleLeDitEtNeFaitRienDautre)
         ASSERT_EQ(inter.messages.size(), 1) << nom;
         EXPECT_EQ(inter.messages[0], MessageNonDisponible());
     }
+    // A command that does not run leaves its item's check mark as it was.
+    for (const char* nom : {"Primitive1", "Distance1", "Manuel1"}) {
+        inter.messages.clear();
+        QAction* a = f.action(QString::fromLatin1(nom));
+        a->trigger();
+        EXPECT_FALSE(a->isChecked()) << nom;
+        EXPECT_EQ(inter.messages.size(), 1) << nom;
+    }
     EXPECT_EQ(MessageNonDisponible(), QStringLiteral("Commande non disponible dans cette version."));
     EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
     EXPECT_EQ(f.titre(), titre);
@@ -194,4 +203,37 @@ TEST_F(FenetreTest, CommandesDuCadre)
         EXPECT_EQ(cadre.takeLast().at(0).toString(), gestionnaire);
     }
     EXPECT_TRUE(inter.messages.isEmpty());
+}
+
+// Every command writes its caption in the session history first, indented by its depth;
+// opening a top-level menu writes the time and the menu's caption. Nothing when the session
+// is not recorded.
+TEST_F(FenetreTest, LesCommandesSEcriventDansLHistoriqueDeLaSession)
+{
+    TForm1 f(1);
+    QSignalSpy journal(&f, &TForm1::journalSession);
+    QStringList lignes;
+    const auto lit = [&] {
+        lignes.clear();
+        for (const QList<QVariant>& l : std::as_const(journal))
+            lignes << l.at(0).toStringList();
+        journal.clear();
+    };
+    etatGraphe().EnregistrementSession = true;
+    QMenu* actions = f.menus()[3];
+    ASSERT_EQ(actions->title(), "&Actions");
+    emit actions->aboutToShow();
+    f.action("Opposee")->trigger();
+    f.action("Drive1")->trigger();
+    f.action("Escargot1")->trigger();
+    lit();
+    ASSERT_EQ(lignes.size(), 5);
+    EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(lignes[0]).hasMatch()) << lignes[0].toStdString();
+    EXPECT_EQ(lignes.mid(1), (QStringList{"&Actions", "    &Opposée : - f", "  &Dérivée", "      \"&Escargot\" Un+1=f(Un)"}));
+
+    etatGraphe().EnregistrementSession = false;
+    emit actions->aboutToShow();
+    f.action("Opposee")->trigger();
+    lit();
+    EXPECT_TRUE(lignes.isEmpty());
 }

@@ -328,45 +328,28 @@ QString GCCourbe::SignatureDefinition() const
     return champs.join(QChar(0x1F));
 }
 
-void GCCourbe::AvertitUneFois(const QString& texte)
-{
-    const QString signature = SignatureDefinition();
-    if (signature != signatureAvertie_) {
-        signatureAvertie_ = signature;
-        avertis_.clear();
-    }
-    if (avertis_.contains(texte))
-        return;
-    avertis_.append(texte);
-    interlocuteur().avertit(texte);
-}
-
 void GCCourbe::SignaleRefus(const QString& texte)
 {
+    // The memo is emptied at every paint: its line comes with every trace. The box comes
+    // once per definition.
+    interlocuteur().avertit(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : ") + texte);
     const QString signature = SignatureDefinition();
     if (signature != signatureAvertie_) {
         signatureAvertie_ = signature;
-        avertis_.clear();
+        refusMontres_.clear();
     }
-    const QString cle = QStringLiteral("\x01") + texte;
-    if (avertis_.contains(cle))
+    if (refusMontres_.contains(texte))
         return;
-    avertis_.append(cle);
-    interlocuteur().avertit(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : ") + texte);
+    refusMontres_.append(texte);
     interlocuteur().message(texte);
 }
 
 void GCCourbe::SignaleErreursCalcul(bool erreurs)
 {
-    const QString ligne = LigneAvertissementCalcul(Nom);
-    if (erreurs) {
-        AvertitUneFois(ligne);
-        return;
-    }
-    // A trace that went through: refusals and the calculation warning may be given again.
-    avertis_.erase(std::remove_if(avertis_.begin(), avertis_.end(),
-                                  [&](const QString& t) { return t == ligne || t.startsWith(QChar(1)); }),
-                   avertis_.end());
+    if (erreurs)
+        interlocuteur().avertit(LigneAvertissementCalcul(Nom));
+    else
+        refusMontres_.clear();  // a trace that went through: a refusal that comes back is shown again
 }
 
 // ---------------------------------------------------------------------------------------

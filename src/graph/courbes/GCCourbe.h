@@ -133,15 +133,13 @@ public:
     // number + extension (".pts", ".err", ".lgd").
     QString CheminFichier(const char* extension) const;
 
-    // A whole-trace refusal (bad formula, bad step, missing file...): the message through
-    // the interlocutor and one line in the warnings memo, once per curve and definition
-    // (repeated paints stay silent until the definition changes).
+    // A whole-trace refusal (bad formula, bad step, missing file...): one line in the
+    // warnings memo at each trace (every paint empties the memo), and the message through
+    // the interlocutor once per curve and definition.
     void SignaleRefus(const QString& texte);
-    // A line of the warnings memo, once per curve and definition.
-    void AvertitUneFois(const QString& texte);
-    // After a trace: the warning of points that could not all be computed (once per curve
-    // and definition); a trace without failure forgets the refusals and that warning, so
-    // that they are given again when they come back.
+    // After a trace: the memo's warning of points that could not all be computed; a trace
+    // without failure forgets the refusals shown, so that they are shown again when they
+    // come back.
     void SignaleErreursCalcul(bool erreurs);
     // Text that changes whenever the definition does (kind, texts, parameters, bounds...).
     virtual QString SignatureDefinition() const;
@@ -181,8 +179,8 @@ protected:
     void EvalueParametres() const;
 
 private:
-    QString signatureAvertie_;   // the definition the texts below were given for
-    QStringList avertis_;        // refusals and warnings already given for it
+    QString signatureAvertie_;   // the definition the refusals below were shown for
+    QStringList refusMontres_;   // refusals already shown for it
 };
 
 // ---------------------------------------------------------------------------------------

@@ -318,8 +318,8 @@ bool GCY::LitIntervalle(double& xinf, double& xsup)
 
 void GCY::AvertitArret()
 {
-    AvertitUneFois(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") + Pas +
-                   QStringLiteral("), le tracé a été arrêté avant Xsup."));
+    interlocuteur().avertit(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") + Pas +
+                            QStringLiteral("), le tracé a été arrêté avant Xsup."));
 }
 
 void GCRelNum::PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere& repere, double t, double x,

@@ -244,7 +244,7 @@ TEST_F(Courbe, GenresSansTraceLeDisentUneFois)
     trace(*c);
     ASSERT_EQ(interlocuteur_.messages.size(), 1);
     EXPECT_TRUE(interlocuteur_.messages.front().contains(QStringLiteral("Chronique")));
-    EXPECT_EQ(interlocuteur_.avertissements.size(), 1);
+    EXPECT_EQ(interlocuteur_.avertissements.size(), 2);  // the memo's line at each trace
     EXPECT_EQ(image_, imageBlanche(620, 420));
 
     auto d = CreeCourbe('D', 1, 5, 1);

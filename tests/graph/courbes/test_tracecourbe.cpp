@@ -86,9 +86,9 @@ TEST_F(TraceCourbe, PointsIncalculablesVontAuFichierErreurs)
     EXPECT_TRUE(liste[5].startsWith(QStringLiteral("   variable=-4.875")));
     EXPECT_EQ(liste.back(), QStringLiteral("** Fin de la liste **"));
 
-    // A repaint of the same definition warns no more.
+    // Every paint empties the memo: each trace gives its line again.
     trace(*c);
-    EXPECT_EQ(interlocuteur_.avertissements.size(), 1);
+    EXPECT_EQ(interlocuteur_.avertissements.size(), 2);
 }
 
 TEST_F(TraceCourbe, UnPointQuiEchoueCoupeLaLigne)
@@ -137,7 +137,7 @@ TEST_F(TraceCourbe, RefusUneFoisParDefinition)
         trace(*c);
     ASSERT_EQ(interlocuteur_.messages.size(), 1);
     EXPECT_EQ(interlocuteur_.messages.front(), QStringLiteral("Pas=0:le pas de calcul doit être > 0"));
-    EXPECT_EQ(interlocuteur_.avertissements.size(), 1);
+    EXPECT_EQ(interlocuteur_.avertissements.size(), 3);  // the box once, the memo's line at each trace
     // The previous cache stays as it was: there was none.
     EXPECT_FALSE(QFile::exists(c->CheminFichier(".pts")));
 
