@@ -502,15 +502,22 @@ void TMainForm::metMenusAJour()
     barre->clear();
     if (TForm1* f = fenetreActive()) {
         // The active window's own menus, which carry the frame's commands too, and the
-        // personal transformations (shown once loaded).
-        for (QMenu* m : f->menus())
+        // personal transformations (shown once loaded). Its "Fenêtre" menu ends with the
+        // list of the open windows.
+        for (QMenu* m : f->menus()) {
             barre->addMenu(m);
+            if (m->objectName() == QLatin1String("Fentre1") && !m->property("listeFenetres").toBool()) {
+                m->setProperty("listeFenetres", true);
+                connect(m, &QMenu::aboutToShow, this, [this, m] { ListeDesFenetres(m); });
+            }
+        }
         barre->addMenu(menuTransfoPerso_);
     } else {
         barre->addMenu(menuFichier_);
         barre->addMenu(menuTransfoPerso_);
         barre->addMenu(menuFenetre_);
     }
+    UpdateMenuItems();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -557,8 +564,60 @@ void TMainForm::VideAvertissements()
 
 void TMainForm::UpdateMenuItems()
 {
+    // What needs a window is disabled while none is open.
+    const bool w = !fenetres().isEmpty();
+    for (const char* nom : {"FileCloseItem", "FileSaveItem", "FileSaveAsItem"})
+        if (auto* a = menuFichier_->findChild<QAction*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly))
+            a->setEnabled(w);
     const bool lignes = !memoAvert_->toPlainText().isEmpty();
     panel1_->setVisible(AvertissementsActifs && lignes);
+}
+
+void TMainForm::ListeDesFenetres(QMenu* menu)
+{
+    for (QAction* a : menu->actions())
+        if (a->property("fenetreListee").isValid())
+            delete a;
+    const QList<QMdiSubWindow*> sous = zoneMdi_->subWindowList(QMdiArea::CreationOrder);
+    if (sous.isEmpty())
+        return;
+    QAction* separateur = menu->addSeparator();
+    separateur->setProperty("fenetreListee", 0);
+    for (int i = 0; i < sous.size(); ++i) {
+        QMdiSubWindow* s = sous[i];
+        auto* fenetre = qobject_cast<TForm1*>(s->widget());
+        if (!fenetre)
+            continue;
+        QString titre = fenetre->titre();
+        titre.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(titre) : titre);
+        a->setObjectName(QStringLiteral("FenetreListee%1").arg(fenetre->numero()));
+        a->setProperty("fenetreListee", fenetre->numero());
+        a->setCheckable(true);
+        a->setChecked(s == zoneMdi_->activeSubWindow() || (!zoneMdi_->activeSubWindow() && s == zoneMdi_->currentSubWindow()));
+        const QPointer<QMdiSubWindow> cible(s);
+        connect(a, &QAction::triggered, this, [this, cible] {
+            if (!cible)
+                return;
+            if (cible->isMinimized())
+                cible->showNormal();
+            zoneMdi_->setActiveSubWindow(cible);
+        });
+    }
+}
+
+void TMainForm::Infos1Click()
+{
+    const QList<TForm1*> ouvertes = fenetres();
+    QString texte = QStringLiteral("Nombre de fenêtres créées =%1\n").arg(CompteurFenetres - 1);
+    if (!ouvertes.isEmpty()) {
+        texte += QStringLiteral("Titres des fenêtres ouvertes :\n");
+        for (int i = ouvertes.size() - 1; i >= 0; --i)
+            texte += QStringLiteral("Fenêtre n°%1 : %2\n").arg(ouvertes[i]->numero()).arg(ouvertes[i]->titre());
+    }
+    if (ouvertes.size() + 1 != CompteurFenetres)
+        texte += QStringLiteral("%1 fenêtre(s) fermée(s)\n").arg(CompteurFenetres - ouvertes.size() - 1);
+    montreMessage(texte.trimmed());
 }
 
 void TMainForm::AfficheConseil(const QString& conseil)
@@ -613,6 +672,8 @@ void TMainForm::CommandeCadre(const QString& gestionnaire)
         FileSaveItemClick();
     else if (gestionnaire == QLatin1String("FileCloseItemClick"))
         FileCloseItemClick();
+    else if (gestionnaire == QLatin1String("Infos1Click"))
+        Infos1Click();
     else if (gestionnaire == QLatin1String("Transfoperso1Click"))
         Transfoperso1Click();
     else if (gestionnaire == QLatin1String("Trperso1Click"))

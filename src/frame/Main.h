@@ -183,8 +183,15 @@ public:
     // Runs a frame command that a graph window names (the exit once the current event
     // has returned: it deletes the window).
     void CommandeCadre(const QString& gestionnaire);
-    // Panel1 follows the memo: shown when warnings are allowed and it holds a line.
+    // Panel1 follows the memo: shown when warnings are allowed and it holds a line; the
+    // Fichier items that need a window are enabled only while one is open.
     void UpdateMenuItems();
+    // Menu "&Informations": how many windows were created, the captions of the open ones
+    // (last first), how many were closed.
+    void Infos1Click();
+    // The list of the open windows at the end of that "Fenêtre" menu (the active one
+    // checked); choosing one brings it forward.
+    void ListeDesFenetres(QMenu* menu);
     // The application's hint handler: the hint goes to the third panel of the status bar.
     void AfficheConseil(const QString& conseil);
     // A message box for the graph objects (never while a widget paints: then it waits for

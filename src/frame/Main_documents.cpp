@@ -322,13 +322,18 @@ void TMainForm::ResoutLiens(LiensEnAttente& liens)
     }
     liens.LiensDerivees.clear();
 
-    // 4. Every window compiled and drawn, from the last to the first.
+    // 4. Every window compiled and drawn, from the last to the first; the comment of a
+    // document just read shown once.
     const QList<TForm1*> ouvertes = fenetres();
     for (auto it = ouvertes.crbegin(); it != ouvertes.crend(); ++it) {
         TForm1* f = *it;
         f->CompileFonctionsAux();
         f->Dessin().Visible = true;
         f->PaintBox()->update();
+        if (f->CommentaireAMontrer && !f->Commentaire.trimmed().isEmpty()) {
+            f->CommentaireAMontrer = false;
+            f->Commentaires1Click();
+        }
     }
     UpdateMenuItems();
 }

@@ -188,7 +188,8 @@ public:
     bool EtireImage = false;
     QImage ImageFond;
 
-    QString Commentaire;          // the document's comment
+    QString Commentaire;          // the document's comment: the path of its comments file
+    QString DossierDocument;      // folder of the document read into the window, if any
     bool CommentaireAMontrer = true;
     // The menu customisation file of this window: the settings' one, or the one its
     // document named (as stored, written back unchanged), and the existing file that it was
@@ -291,6 +292,9 @@ public:
     void Trperso1Click(QAction* = nullptr);
     // Courbes > Définir: the kind letter and sub-kind follow from the item.
     void DefinirCourbeClick(QAction* emetteur = nullptr);
+    // Infos > Commentaires: the comments file that the document names, in a viewer, or
+    // why it cannot be shown.
+    void Commentaires1Click(QAction* = nullptr);
     // Any item whose command this version does not offer yet (its check mark stays as it
     // was).
     void NonDisponible(QAction* = nullptr);

@@ -1,12 +1,16 @@
 // The graph window's side of its document file: what the window itself carries into the
 // document (title, geometry, background, comment, menu file), and what it takes back from
 // one. The records themselves are read and written by graph/document/document.cpp.
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/document/document.h"
+#include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
 #include "window/fenetre.h"
@@ -116,7 +120,26 @@ RapportLecture TForm1::LitDocument(const QString& chemin, LiensEnAttente& liens)
     remplitDocument(d);
     ModeleDocument modele{numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_};
     const RapportLecture r = ::LitDocument(chemin, modele, liens);
-    if (r.ouvert)
+    if (r.ouvert) {
         appliqueDocument(d);
+        DossierDocument = QFileInfo(chemin).absolutePath();
+    }
     return r;
+}
+
+void TForm1::Commentaires1Click(QAction*)
+{
+    if (Commentaire.trimmed().isEmpty()) {
+        interlocuteur().message(QStringLiteral("Pas de commentaires ni questions pour cette fenêtre !"));
+        return;
+    }
+    const QString programme = etatGraphe().DossierProgramme;
+    const QString chemin =
+        TrouveFichierStocke(Commentaire, DossierDocument.isEmpty() ? programme : DossierDocument, {programme});
+    const LectureTexte lu = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
+    if (!lu.ok) {
+        interlocuteur().message(QStringLiteral("Adresse incorrecte pour le fichier de commentaires."));
+        return;
+    }
+    dialoguesFenetre().montreTexte(this, QStringLiteral("Commentaires et/ou questions"), lu.lignes);
 }

@@ -195,7 +195,7 @@ const std::vector<ArticleMenu> table = {
     {1, "Aires1", "&Aires", nullptr, ND},
     {1, "Echantillons1", "&Tableaux de valeurs", nullptr, ND},
     {1, "Tangentes1", "Tan&gentes et plus...", nullptr, ND, 0, true},
-    {1, "Commentaires1", "C&ommentaires", nullptr, ND},
+    {1, "Commentaires1", "C&ommentaires", nullptr, G(Commentaires1Click)},
     {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, ND},
 
     // ----------------------------------------------------------------- Repère and zoom

@@ -6,7 +6,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -63,4 +66,87 @@ TEST_F(Usage, TheWarningsOfADefinedCurveStayShownAfterEveryPaint)
     un->PaintBox()->repaint();
     TraiteEvenements();
     EXPECT_EQ(f.MemoAvert()->document()->blockCount(), 2);
+}
+
+// With no window, the Fichier items that need one are disabled and Informations still
+// counts; the active window's Fenêtre menu lists the open windows and brings the chosen
+// one forward.
+TEST_F(Usage, WindowCommandsWithAndWithoutWindows)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* deux = f.Nouvellefentre1Click();
+    ASSERT_TRUE(deux);
+    TForm1* un = f.fenetres().front();
+    ASSERT_EQ(f.fenetreActive(), deux);
+
+    QMenu* menu = deux->menus()[10];
+    ASSERT_EQ(menu->objectName(), "Fentre1");
+    for (int fois = 0; fois < 2; ++fois) {
+        emit menu->aboutToShow();
+        QStringList liste;
+        for (QAction* a : menu->actions())
+            if (a->objectName().startsWith("FenetreListee"))
+                liste << a->text() + (a->isChecked() ? "*" : "");
+        EXPECT_EQ(liste, (QStringList{"&1 Fenêtre 1", "&2 Fenêtre 2*"}));
+    }
+    menu->findChild<QAction*>("FenetreListee1")->trigger();
+    TraiteEvenements();
+    EXPECT_EQ(f.fenetreActive(), un);
+
+    // Informations, from a window's menu and from the frame's once none is left.
+    delete f.zoneMdi()->subWindowList(QMdiArea::CreationOrder)[0];
+    TraiteEvenements();
+    repondeur.textes.clear();
+    deux->action("Informations1")->trigger();
+    TraiteEvenements();
+    ASSERT_EQ(repondeur.textes.size(), 1);
+    EXPECT_EQ(repondeur.textes[0], "Nombre de fenêtres créées =2\nTitres des fenêtres ouvertes :\nFenêtre n°2 : Fenêtre 2\n"
+                                   "1 fenêtre(s) fermée(s)");
+    delete f.zoneMdi()->subWindowList()[0];
+    TraiteEvenements();
+    for (const char* nom : {"FileCloseItem", "FileSaveItem", "FileSaveAsItem"}) {
+        QAction* a = f.findChild<QAction*>(nom);
+        ASSERT_TRUE(a) << nom;
+        EXPECT_FALSE(a->isEnabled()) << nom;
+    }
+    repondeur.textes.clear();
+    f.findChild<QAction*>("Infos1")->trigger();
+    TraiteEvenements();
+    EXPECT_EQ(repondeur.textes, (QStringList{"Nombre de fenêtres créées =2\n2 fenêtre(s) fermée(s)"}));
+    // A new window enables them again.
+    f.Nouvellefentre1Click();
+    TraiteEvenements();
+    EXPECT_TRUE(f.findChild<QAction*>("FileSaveItem")->isEnabled());
+}
+
+// The comments file that a document names is shown once, when the document is opened; the
+// command says why when there is none.
+TEST_F(Usage, TheCommentOfAnOpenedDocumentIsShownOnce)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* un = f.fenetres().front();
+    un->Commentaires1Click();
+    EXPECT_EQ(repondeur.textes.value(0), "Pas de commentaires ni questions pour cette fenêtre !");
+
+    QTemporaryDir docs;
+    EcritOctetsEssai(docs.filePath("notes.txt"), "Quelle est la limite en 0 ?\r\nEt en l'infini ?\r\n");
+    un->Commentaire = "notes.txt";
+    ASSERT_TRUE(un->EnregistreFenetre(docs.filePath("cours.vrk")).ok);
+    un->Commentaire = "absent.txt";
+    ASSERT_TRUE(un->EnregistreFenetre(docs.filePath("perdu.vrk")).ok);
+    un->Commentaire.clear();
+
+    QString titre, texte;
+    QuandModal([&](QWidget* w) {
+        titre = w->windowTitle();
+        texte = Enfant<QPlainTextEdit>(w, "Editor")->toPlainText();
+        static_cast<QDialog*>(w)->reject();
+    });
+    f.OuvreFichiers({docs.filePath("cours.vrk")});
+    EXPECT_EQ(titre, "Commentaires et/ou questions");
+    EXPECT_EQ(texte, "Quelle est la limite en 0 ?\nEt en l'infini ?");
+    // Opening another document does not show it again; a missing file is said.
+    repondeur.textes.clear();
+    f.OuvreFichiers({docs.filePath("perdu.vrk")});
+    EXPECT_EQ(repondeur.textes, (QStringList{"Adresse incorrecte pour le fichier de commentaires."}));
 }
