@@ -121,6 +121,7 @@ ElementsConique AnalyseConique(double A, double B, double C, double D, double E,
                 std::swap(u, v);
             }
             c = std::hypot(a, bb);
+            r.Equilatere = std::fabs(a - bb) <= 1e-9 * std::max(a, bb);
         }
         r.U = u;
         r.V = v;
@@ -184,8 +185,9 @@ ElementsConique AnalyseConique(double A, double B, double C, double D, double E,
         return r;
     }
     // No X term: C'·Y² + 2e'·Y + F' = 0, two lines parallel to t (or one counted twice).
+    // Rounding leaves noise of either sign where the two lines are one line counted twice.
     double disc = e1 * e1 - C1 * F1;
-    if (disc < 0 && -disc <= Relatif * (e1 * e1 + std::fabs(C1 * F1)))
+    if (std::fabs(disc) <= Relatif * (e1 * e1 + std::fabs(C1 * F1)))
         disc = 0;
     if (disc < 0) {
         r.Genre = ConiqueVide;

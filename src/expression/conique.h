@@ -28,7 +28,7 @@ struct DroiteConique {
 //  - ellipse: Centre, U (major axis), V, DemiAxe1 >= DemiAxe2, Foyer1/2, Sommet1/2 (on
 //    the major axis), Excentricite;
 //  - hyperbola: Centre, U (focal axis), V, DemiAxe1 (focal) and DemiAxe2, Foyer1/2,
-//    Sommet1/2, Excentricite; the asymptotes run along DemiAxe1·U ± DemiAxe2·V;
+//    Sommet1/2, Excentricite, Equilatere; the asymptotes run along DemiAxe1·U ± DemiAxe2·V;
 //  - parabola: Centre is the vertex, U points from the vertex to the focus along the
 //    axis, V along the tangent at the vertex, Foyer1, Parametre p > 0, Excentricite 1;
 //  - circle: Centre, Rayon (also DemiAxe1 and DemiAxe2);
@@ -44,6 +44,7 @@ struct ElementsConique {
     double Excentricite = 0;
     double Parametre = 0;
     double Rayon = 0;
+    bool Equilatere = false;   // hyperbola with equal half-axes (perpendicular asymptotes)
     DroiteConique Droite1, Droite2;
 };
 

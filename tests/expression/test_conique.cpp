@@ -126,6 +126,13 @@ TEST(Conique, DecimalCoefficientsAreClassifiedRight)
     EXPECT_EQ(d.Genre, ConiqueDeuxDroites);
     memePoint(d.Droite1.point, -3, 0, "droite", 1e-6);
     memePoint(d.Droite2.point, -3, 0, "droite", 1e-6);
+    // (x - 2y + 1)² = 0: the rounding noise of the discriminant is positive here, and the
+    // line must still be one line, not two a hair apart.
+    const ElementsConique dd = AnalyseConique(1, -4, 4, 2, -4, 1);
+    EXPECT_EQ(dd.Genre, ConiqueDeuxDroites);
+    EXPECT_EQ(dd.Droite1.point.x, dd.Droite2.point.x);
+    EXPECT_EQ(dd.Droite1.point.y, dd.Droite2.point.y);
+    surLaConique({1, -4, 4, 2, -4, 1}, dd.Droite1);
 }
 
 // Conics turned and moved away from the origin: the elements come back.
@@ -187,6 +194,9 @@ TEST(Conique, BuiltFromKnownGeometry)
     ASSERT_EQ(r.Genre, ConiqueHyperbole);
     EXPECT_NEAR(r.DemiAxe1, std::sqrt(2.0), 1e-12);
     EXPECT_NEAR(r.DemiAxe2, r.DemiAxe1, 1e-12);
+    EXPECT_TRUE(r.Equilatere);
+    EXPECT_FALSE(tourne(0.25, -1, 0, 0, -1, x0, y0, theta).analyse().Equilatere);
+    EXPECT_TRUE(tourne(0.25, -0.25, 0, 0, -1, x0, y0, theta).analyse().Equilatere);
     memesPoints(r.Foyer1, r.Foyer2, std::sqrt(2.0), std::sqrt(2.0), -std::sqrt(2.0), -std::sqrt(2.0), "foyers");
 
     // Parabola Y² = 2pX with p = 1.5, vertex (x0, y0), opening along theta.
