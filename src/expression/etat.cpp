@@ -181,3 +181,21 @@ double Aleatoire()
     // 53 random bits: a value in [0, 1).
     return static_cast<double>(moteurAleatoire()() >> 11) * 0x1.0p-53;
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+namespace {
+__attribute__((target("avx"))) void videMoitiesHautes()
+{
+    __builtin_ia32_vzeroupper();
+}
+}  // namespace
+
+void LibereRegistresVectoriels()
+{
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        videMoitiesHautes();
+}
+#else
+void LibereRegistresVectoriels() {}
+#endif

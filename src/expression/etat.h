@@ -121,3 +121,9 @@ double Aleatoire();
 void germeAleatoire(std::uint64_t germe);
 
 std::string majuscules(std::string texte);  // upper-cases a-z only
+
+// Clears the upper halves of the vector registers. Code of the toolkit compiled for wider
+// registers may leave them in use, and every computation of ours (and of the C library's
+// sin, exp, log...) then runs many times slower until they are cleared: loops that
+// evaluate formulas after drawing call this first.
+void LibereRegistresVectoriels();

@@ -50,27 +50,7 @@ inline int signe(double v) { return (v > 0) - (v < 0); }
 
 double DeriveeNumerique(const Arbre& arbre, int n, double h, double x)
 {
-    ErreurCalcul() = 1;
-    if (!(h > 0) || !std::isfinite(h) || n < 1 || n > 5)
-        return 0;
-    const StencilDerivee& s = StencilsDerivees[n - 1];
-    double f0;
-    if (!evalue(arbre, x, f0))
-        return 0;
-    double somme = 0;
-    for (int i = 1; i <= s.termes; ++i) {
-        double fm, fp;
-        if (!evalue(arbre, x - i * h, fm) || !evalue(arbre, x + i * h, fp))
-            return 0;
-        if (n % 2)
-            somme += s.c[i - 1] * (fp - fm);
-        else
-            somme += s.c[i - 1] * ((fp - f0) + (fm - f0));
-    }
-    double r = somme / s.diviseur;
-    for (int k = 0; k < n; ++k)
-        r /= h;
-    return resultat(r);
+    return DeriveeStencil(n, h, x, [&](double t, double& v) { return evalue(arbre, t, v); });
 }
 
 double DeriveeEchantillons(const std::array<double, 11>& X, const std::array<double, 11>& Y, int n)
@@ -198,7 +178,7 @@ double IntegreTable(std::span<const double> X, std::span<const double> Y, int de
     return resultat(somme);
 }
 
-void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& liste, double debut, double fin,
+void RacinesDichotomie(const Arbre& arbre, int n, std::vector<double>& liste, double debut, double fin,
                        double precisionX, double precisionY)
 {
     constexpr int DemiesMax = 200;
@@ -220,7 +200,7 @@ void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& list
             finNulle = true;
         if (faConnu && fbConnu) {
             if (fa == 0) {
-                liste.push_back(ReelExact(a));
+                liste.push_back(a);
             } else if (fb != 0 && signe(fa) != signe(fb)) {
                 double lo = a, hi = b, flo = fa;
                 double x = a, fx = fa;
@@ -246,7 +226,7 @@ void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& list
                         break;
                 }
                 if (trouve && std::fabs(fx) < precisionY)
-                    liste.push_back(ReelExact(x));
+                    liste.push_back(x);
             }
         }
         a = b;
@@ -254,8 +234,18 @@ void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& list
         faConnu = fbConnu;
     }
     if (finNulle)
-        liste.push_back(ReelExact(fin));
+        liste.push_back(fin);
     ErreurCalcul() = 0;
+}
+
+void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& liste, double debut, double fin,
+                       double precisionX, double precisionY)
+{
+    std::vector<double> racines;
+    RacinesDichotomie(arbre, n, racines, debut, fin, precisionX, precisionY);
+    liste.clear();
+    for (double r : racines)
+        liste.push_back(ReelExact(r));
 }
 
 bool RacinesDichotomieReglages(const Arbre& arbre, std::vector<std::string>& liste)

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "expression/etat.h"
 
 class Arbre;
 
@@ -21,6 +24,11 @@ extern const StencilDerivee StencilsDerivees[5];
 
 // n-th derivative (n = 1..5) of the formula at x with step h > 0.
 double DeriveeNumerique(const Arbre& arbre, int n, double h, double x);
+
+// The same stencils on any function: f(t, v) stores the value at t in v and returns false
+// when it cannot be computed (the result then fails, flag set).
+template <class Fonction>
+double DeriveeStencil(int n, double h, double x, Fonction&& f);
 
 // Derivative of order n at the middle of a window of samples: with m the term count of
 // the order's stencil, the window spans indices 0..2m around the centre m. Orders 1 and
@@ -45,8 +53,46 @@ double IntegreTable(std::span<const double> X, std::span<const double> Y, int de
 // one text per root (in search order), written so that it reads back exactly.
 void RacinesDichotomie(const Arbre& arbre, int n, std::vector<std::string>& liste, double debut, double fin,
                        double precisionX, double precisionY);
+// The same roots as numbers.
+void RacinesDichotomie(const Arbre& arbre, int n, std::vector<double>& racines, double debut, double fin,
+                       double precisionX, double precisionY);
 
 // The same with the program's root-search settings (DebutDicho, FinDicho,
 // SousIntervallesDicho, PrecisionXDicho, PrecisionYDicho). Returns false, with the flag
 // set, when the interval's bounds cannot be evaluated.
 bool RacinesDichotomieReglages(const Arbre& arbre, std::vector<std::string>& liste);
+
+// ---------------------------------------------------------------------------------------
+
+template <class Fonction>
+double DeriveeStencil(int n, double h, double x, Fonction&& f)
+{
+    int& erreur = ErreurCalcul();
+    auto valeur = [&](double t, double& v) { return f(t, v) && std::isfinite(v); };
+    erreur = 1;
+    if (!(h > 0) || !std::isfinite(h) || n < 1 || n > 5)
+        return 0;
+    const StencilDerivee& s = StencilsDerivees[n - 1];
+    double f0;
+    if (!valeur(x, f0)) {
+        erreur = 1;
+        return 0;
+    }
+    double somme = 0;
+    for (int i = 1; i <= s.termes; ++i) {
+        double fm, fp;
+        if (!valeur(x - i * h, fm) || !valeur(x + i * h, fp)) {
+            erreur = 1;
+            return 0;
+        }
+        if (n % 2)
+            somme += s.c[i - 1] * (fp - fm);
+        else
+            somme += s.c[i - 1] * ((fp - f0) + (fm - f0));
+    }
+    double r = somme / s.diviseur;
+    for (int k = 0; k < n; ++k)
+        r /= h;
+    erreur = std::isfinite(r) ? 0 : 1;
+    return erreur ? 0 : r;
+}

@@ -279,6 +279,11 @@ protected:
     void AvertitArret();
 };
 
+// The sampling of a parameter along a logarithmic axis: once t reaches 10 times the current
+// decade (the first positive value reached, to begin with), the step and the decade are
+// multiplied by 10. True when they were.
+bool PasLogarithmique(double t, double& pas, double& decade);
+
 // ---------------------------------------------------------------------------------------
 // The class a kind letter selects, created with its defaults. entier is, by kind: A, I, N
 // the sub-kind; D, E, G the order; O, Q, U the operation code; ignored otherwise. Null for a

@@ -174,6 +174,21 @@ QString GCRelNum::SignatureDefinition() const
 // ---------------------------------------------------------------------------------------
 // GCY
 
+bool PasLogarithmique(double t, double& pas, double& decade)
+{
+    // Decades are counted from the first positive value reached.
+    if (!(decade > 0)) {
+        if (t > 0)
+            decade = t;
+        return false;
+    }
+    if (10 * decade > t)
+        return false;
+    pas *= 10;
+    decade *= 10;
+    return true;
+}
+
 GCY::GCY(QChar genre, int fenetre, int numero) : GCRelNum(genre, fenetre, numero)
 {
     Joint = true;
@@ -430,18 +445,8 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
             (TypeCourbe == QLatin1Char('X') ? repere.AxeY.TypeEchelle : repere.AxeX.TypeEchelle) == EchelleLog;
         long long calcules = 1;
         while (t + h < xsup) {
-            if (logarithmique) {
-                // Decades are counted from the first positive value reached.
-                if (!(decade > 0)) {
-                    if (t > 0)
-                        decade = t;
-                } else if (10 * decade <= t) {
-                    h *= 10;
-                    decade *= 10;
-                    if (!(t + h < xsup))
-                        break;
-                }
-            }
+            if (logarithmique && PasLogarithmique(t, h, decade) && !(t + h < xsup))
+                break;
             const double t2 = t + h;
             if (t2 == t || calcules >= MaxPointsTrace) {
                 arrete = true;
