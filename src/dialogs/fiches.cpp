@@ -1,6 +1,7 @@
 #include "dialogs/fiches.h"
 
 #include <QColorDialog>
+#include <QListWidget>
 #include <QPalette>
 #include <QWidget>
 
@@ -44,4 +45,22 @@ bool ChoisitCouleurQt(QWidget* parent, QColor& couleur)
         return false;
     couleur = choisie;
     return true;
+}
+
+QStringList TextesDeListe(const QListWidget* liste)
+{
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes << liste->item(i)->text();
+    return textes;
+}
+
+void AjouteChoisis(const QListWidget* disponibles, QListWidget* choisis, bool tous)
+{
+    const QStringList deja = TextesDeListe(choisis);
+    for (int i = 0; i < disponibles->count(); ++i) {
+        const QListWidgetItem* article = disponibles->item(i);
+        if ((tous || article->isSelected()) && !deja.contains(article->text()))
+            choisis->addItem(article->text());
+    }
 }

@@ -1,12 +1,14 @@
-// What every form of the program shares: its colour, and the help, which this version does
-// not have.
+// What every form of the program shares: its colour, the help, which this version does not
+// have, and the handling of the two-list choosers.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "graph/base/GCclasse_base.h"
 
 class QColor;
+class QListWidget;
 class QWidget;
 
 // The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
@@ -23,3 +25,9 @@ void MontreAide(int sujet = 0);
 
 // The toolkit's colour box (its own, translated one); true and the colour changed on OK.
 bool ChoisitCouleurQt(QWidget* parent, QColor& couleur);
+
+// The texts of a list's entries, in order.
+QStringList TextesDeListe(const QListWidget* liste);
+// The two-list choosers: each entry of the first list (only the selected ones unless tous)
+// that the second list lacks is added at its end.
+void AjouteChoisis(const QListWidget* disponibles, QListWidget* choisis, bool tous = false);

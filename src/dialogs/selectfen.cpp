@@ -51,20 +51,12 @@ Tselectfen::Tselectfen(const QStringList& entrees, QWidget* parent) : QDialog(pa
 
 QStringList Tselectfen::choix() const
 {
-    QStringList entrees;
-    for (int i = 0; i < ListBox2->count(); ++i)
-        entrees << ListBox2->item(i)->text();
-    return entrees;
+    return TextesDeListe(ListBox2);
 }
 
 void Tselectfen::ListBox1Click()
 {
-    const QStringList deja = choix();
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        const QListWidgetItem* article = ListBox1->item(i);
-        if (article->isSelected() && !deja.contains(article->text()))
-            ListBox2->addItem(article->text());
-    }
+    AjouteChoisis(ListBox1, ListBox2);
 }
 
 void Tselectfen::ListBox2Click()
@@ -75,8 +67,7 @@ void Tselectfen::ListBox2Click()
 void Tselectfen::SelectToutClick()
 {
     ListBox2->clear();
-    for (int i = 0; i < ListBox1->count(); ++i)
-        ListBox2->addItem(ListBox1->item(i)->text());
+    AjouteChoisis(ListBox1, ListBox2, true);
 }
 
 QStringList ChoisitFenetresDialogue(const QStringList& entrees, QWidget* parent)

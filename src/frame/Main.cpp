@@ -35,6 +35,7 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "window/designation.h"
 #include "window/fenetre.h"
 
 namespace {
@@ -113,6 +114,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     installeDialogues();
     boites_ = std::make_unique<BoitesCadre>(*this);
     installeBoitesSaisie(boites_.get());
+    installeCreateurFenetre([this] { return Nouvellefentre1Click(); });
     qApp->installEventFilter(this);
 
     // Folders, then the settings.
@@ -175,6 +177,7 @@ TMainForm::~TMainForm()
         etatGraphe().interlocuteur = interlocuteurPrecedent_;
     if (&boitesSaisie() == boites_.get())
         installeBoitesSaisie(nullptr);
+    installeCreateurFenetre(nullptr);
 }
 
 void TMainForm::construitFenetre()

@@ -258,10 +258,12 @@ TForm1::TForm1(int numero, QWidget* parent)
 
     fixeTitre(reglages.TitreFenetre);
     fixeTailleClient(largeur, hauteur);
+    InscritFenetre(this);
 }
 
 TForm1::~TForm1()
 {
+    DesinscritFenetre(this);
     // Curves, areas and texts are released with the lists (curves and areas that another
     // window also lists live on there).
     qDeleteAll(menus_);

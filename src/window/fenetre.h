@@ -292,6 +292,12 @@ public:
     void Trperso1Click(QAction* = nullptr);
     // Courbes > Définir: the kind letter and sub-kind follow from the item.
     void DefinirCourbeClick(QAction* emetteur = nullptr);
+    // Courbes > Cacher / Montrer, Courbes > Supprimer, Aires > Cacher / Montrer, Textes >
+    // Cacher/Montrer (designation.h).
+    void Cacher1Click(QAction* = nullptr);
+    void Supprimer1Click(QAction* = nullptr);
+    void CacherVoir1Click(QAction* = nullptr);
+    void CacherMontrerClick(QAction* = nullptr);
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);

@@ -9,6 +9,7 @@
 #include "graph/base/etatgraphe.h"
 
 class GCCourbe;
+class TForm1;
 
 // The hourglass for the time of a long computation, restored on every path.
 class CurseurAttente {
@@ -25,6 +26,11 @@ int BorneTaille(int v);
 // The entry of the table of curves callable by name that this X or Y curve made (its
 // name pointing at its own formula) is removed; an entry of another curve is left alone.
 void RetireNomPropre(const GCCourbe& courbe);
+
+// The window layer's list of open windows (designation.h): each window enters it when made
+// and leaves it when destroyed.
+void InscritFenetre(TForm1* fenetre);
+void DesinscritFenetre(TForm1* fenetre);
 
 inline constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
 

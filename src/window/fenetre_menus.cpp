@@ -77,8 +77,8 @@ const std::vector<ArticleMenu> table = {
     {2, "Mainleve1", "&Main levée", nullptr, ND, 0, true},
     {1, "Modifier1", "&Modifier", nullptr, ND},
     {1, "Dupliquer", "D&upliquer", nullptr, G(DupliquerClick)},
-    {1, "Cacher1", "&Cacher / Montrer", nullptr, ND},
-    {1, "Supprimer1", "S&upprimer", nullptr, ND},
+    {1, "Cacher1", "&Cacher / Montrer", nullptr, G(Cacher1Click)},
+    {1, "Supprimer1", "S&upprimer", nullptr, G(Supprimer1Click)},
     {1, "Pointssurcourbe1", "&Points sur courbe", nullptr, nullptr},
     {2, "Affilier1", "Point &quelconque", nullptr, ND},
     {2, "Pointsparticuliers1", "Points &particuliers", nullptr, ND},
@@ -176,14 +176,14 @@ const std::vector<ArticleMenu> table = {
     {2, "Supprimer3", "&Processus dynamique", nullptr, ND},
     {2, "Supprimerinequations1", "&Système d'inéquations", nullptr, ND},
     {2, "Plaquepolygonale3", "P&laque polygonale", nullptr, ND},
-    {1, "CacherVoir1", "&Cacher / Montrer", nullptr, ND},
+    {1, "CacherVoir1", "&Cacher / Montrer", nullptr, G(CacherVoir1Click)},
 
     // ----------------------------------------------------------------- Textes
     {0, "Textes1", "&Textes", nullptr, nullptr},
     {1, "Ecrire1", "&Ecrire", nullptr, ND},
     {1, "Modifier2", "&Modifier", nullptr, ND},
     {1, "Supprimer2", "&Supprimer", nullptr, ND},
-    {1, "CacherMontrer", "&Cacher/Montrer", nullptr, ND},
+    {1, "CacherMontrer", "&Cacher/Montrer", nullptr, G(CacherMontrerClick)},
 
     // ----------------------------------------------------------------- Infos
     {0, "Infos2", "&Infos", nullptr, nullptr},

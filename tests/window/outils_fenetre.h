@@ -79,6 +79,15 @@ protected:
         reinitialiseGraphe();
         reinitialiseCalcul();
     }
+    // Shows the window if need be and paints it now.
+    static void Peint(TForm1& f)
+    {
+        if (!f.isVisible()) {
+            f.show();
+            QApplication::processEvents();
+        }
+        f.PaintBox()->repaint();
+    }
     // Lets the queued calls (messages after a paint, menu states) run.
     static void traiteEvenements()
     {

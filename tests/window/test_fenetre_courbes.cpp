@@ -76,15 +76,6 @@ protected:
         return c;
     }
 
-    static void Peint(TForm1& f)
-    {
-        if (!f.isVisible()) {
-            f.show();
-            QApplication::processEvents();
-        }
-        f.PaintBox()->repaint();
-    }
-
     DialoguesCourbes dialoguesCourbes;
     ChoixPremier choix;
 };

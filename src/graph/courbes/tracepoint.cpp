@@ -210,7 +210,8 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     repriseAuBord_ = !escalier_;
     hachure_ = genreParmi(genre, "DIJNOPQRSTUXY") && courbe.Hachure >= 1 && courbe.Hachure <= 6 ? courbe.Hachure : 0;
     tempo_ = std::max(0, courbe.Tempo);
-    indexe_ = !SansMemoPoints() && !courbe.HorsIndex;
+    // A hidden curve is not offered to the mouse.
+    indexe_ = visible_ && !SansMemoPoints() && !courbe.HorsIndex;
     lever_ = etatGraphe().LeverStyloHorsFenetre;
     marqueur_.CopiePoint(courbe.Marqueur);
     marqueur_.Nom = courbe.Marqueur.Nom;
