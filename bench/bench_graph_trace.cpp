@@ -1,5 +1,6 @@
 // Tracing speed: points of y=f(x) traced per second into a QImage with the point cache
-// written, and the curve part of a repaint (a 600 x 400 frame with ten ordinary curves).
+// written, the curve part of a repaint (a 600 x 400 frame with ten ordinary curves), and a
+// differential equation of order 2 integrated over 10^4 steps.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 
 #include "expression/etat.h"
 #include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCE.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
 
@@ -78,6 +80,30 @@ BENCHMARK(BM_Repeint10Courbes)
     ->Args({1, 0})
     ->ArgNames({"pas001", "marqueurUni"})
     ->Unit(benchmark::kMillisecond);
+
+// y'' = -y from y(0) = 0, y'(0) = 1 over range(0) steps of 0.125 (four evaluations each),
+// traced with its point cache.
+void BM_EquationOrdre2(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    GCRepere repere(true, 600, 400);
+    QImage image(620, 420, QImage::Format_RGB32);
+    GCE e('E', 2, 1, 1);
+    e.CompileLibelle1(QStringLiteral("-y"));
+    e.FixeBornes(QStringLiteral("0"), QString::number(0.125 * double(state.range(0))), QStringLiteral("0.125"));
+    std::array<QString, 11> conditions;
+    conditions.fill(QStringLiteral("0"));
+    conditions[2] = QStringLiteral("1");
+    e.FixeConditionsInitiales(conditions);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        e.Trace(peintre, repere);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EquationOrdre2)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -11,6 +12,7 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/genres_outils.h"
+#include "graph/courbes/tracepoint.h"
 
 using namespace genres;
 
@@ -38,9 +40,118 @@ void GCE::FixeConditionsInitiales(const std::array<QString, 11>& textes)
         ValeursInitiales[i] = evalue(textes[i]);
 }
 
-void GCE::Trace(QPainter&, GCRepere&)
+void GCE::Trace(QPainter& peintre, GCRepere& repere)
 {
-    TraceIndisponible();
+    EvalueParametres();
+    if (!CompileLibelle1(Libelle1) || Expression1.vide()) {
+        SignaleRefus(QStringLiteral("Pb de libellé !"));
+        return;
+    }
+    double debut = 0, fin = 0, pas = 0;
+    if (!LitIntervalle(debut, fin))
+        return;
+    if (debut > fin) {
+        SignaleRefus(QStringLiteral("début > fin !"));
+        return;
+    }
+    if (!LitPas(pas, true))
+        return;
+    // Orders out of range come only from damaged files: nothing is drawn.
+    const int n = Ordre >= 1 && Ordre <= 9 ? Ordre : 0;
+    for (int k = 0; k <= n; ++k)
+        if (!evalue(TextesInitiaux[std::size_t(k)], ValeursInitiales[std::size_t(k)])) {
+            SignaleRefus(QStringLiteral("Condition initiale non calculable : ") + TextesInitiaux[std::size_t(k)]);
+            return;
+        }
+    const double xo = ValeursInitiales[0];
+
+    TraceurCourbe traceur(*this, peintre, repere);
+    bool arrete = false;
+    struct Point {
+        double x, y;
+    };
+    // From (Xo, Yo, Y'o...) towards a, by steps of Pas (backwards when a <= Xo), keeping the
+    // points that lie beyond b (the initial one when b is Xo); a value that cannot be computed
+    // ends the pass with its error line.
+    auto integre = [&](double a, double b, std::vector<Point>& sortie) {
+        const double h = a <= xo ? -pas : pas;
+        bool coupe = false;
+        const long long nombre = nombrePas((a - xo) / h, &coupe);
+        arrete = arrete || coupe;
+        // Whole arrays are copied: a copy of n values would call the library's memmove at
+        // every stage.
+        double s[9] = {}, e[9] = {}, k[4][9] = {};
+        std::copy_n(ValeursInitiales.begin() + 1, n, s);
+        if (b == xo)
+            sortie.push_back({xo, s[0]});
+        // The derivatives of the state e at x, times h.
+        auto derivees = [&](const double* etat, double x, double* d) {
+            std::copy_n(etat, 9, VariablesEtat());
+            const double f = EvalueArbre(Expression1, x);
+            if (ErreurCalcul()) {
+                traceur.Echec(x, QString::fromStdString(MessageErreur()));
+                return false;
+            }
+            for (int i = 0; i + 1 < n; ++i)
+                d[i] = h * etat[i + 1];
+            d[n - 1] = h * f;
+            return true;
+        };
+        for (long long pasFait = 1; pasFait <= nombre; ++pasFait) {
+            const double x0 = xo + double(pasFait - 1) * h;
+            if (!derivees(s, x0, k[0]))
+                return;
+            for (int etape = 1; etape < 4; ++etape) {
+                const double f = etape < 3 ? 0.5 : 1.0;
+                for (int i = 0; i < n; ++i)
+                    e[i] = s[i] + f * k[etape - 1][i];
+                if (!derivees(e, x0 + f * h, k[etape]))
+                    return;
+            }
+            bool fini = true;
+            for (int i = 0; i < n; ++i) {
+                s[i] += (k[0][i] + 2 * k[1][i] + 2 * k[2][i] + k[3][i]) / 6;
+                fini = fini && std::isfinite(s[i]);
+            }
+            double x = xo + double(pasFait) * h;
+            if (pasFait == nombre && std::fabs(x - a) <= 1e-6 * std::fabs(h))
+                x = a;
+            if (!fini) {
+                traceur.Echec(x, QStringLiteral("expression non calculable!"));
+                return;
+            }
+            if (h > 0 ? x > b : x < b)
+                sortie.push_back({x, s[0]});
+        }
+    };
+    // The points from left to right: the part left of Xo is integrated backwards, then
+    // turned round.
+    std::vector<Point> gauche, droite;
+    if (n > 0) {
+        if (fin <= xo) {
+            integre(debut, fin, gauche);
+        } else if (debut <= xo) {
+            integre(debut, xo, gauche);
+            integre(fin, xo, droite);
+            if (!droite.empty())
+                droite.erase(droite.begin());
+        } else {
+            integre(fin, debut, droite);
+        }
+    }
+    ErreurCalcul() = 0;
+    std::reverse(gauche.begin(), gauche.end());
+    gauche.insert(gauche.end(), droite.begin(), droite.end());
+    if (!TexteEtiquette().isEmpty())
+        traceur.DesactiveLots();
+    traceur.Reserve((long long)gauche.size());
+    traceur.FixeStylo(StyloLeve);
+    for (const Point& p : gauche)
+        PointEtiquete(traceur, peintre, repere, p.x, p.x, p.y);
+    traceur.Termine();
+    if (arrete)
+        AvertitArret();
+    SignaleErreursCalcul(traceur.ErreursRencontrees());
 }
 
 void GCE::Evalue(double, double&, double&) const

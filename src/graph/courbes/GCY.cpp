@@ -342,7 +342,7 @@ void GCRelNum::PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere
 {
     const int avant = traceur.NombrePoints();
     traceur.Point(t, x, y);
-    if (traceur.NombrePoints() > avant && !TexteEtiquette().isEmpty())
+    if (traceur.NombrePoints() > avant && Etiquette && !Etiquette->GetTexte().isEmpty())
         TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
 }
 
