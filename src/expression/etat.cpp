@@ -60,9 +60,10 @@ int enregistreFonction(const std::string& nom, const std::string& libelle, const
         if (liste[i].nom == cle)
             slot = static_cast<int>(i);
     if (slot < 0) {
-        liste.push_back({cle, libelle, arbre});
+        liste.push_back({cle, nom, libelle, arbre});
         slot = static_cast<int>(liste.size()) - 1;
     } else {
+        liste[slot].nomTape = nom;
         liste[slot].libelle = libelle;
         liste[slot].arbre = arbre;
     }

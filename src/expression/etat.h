@@ -59,6 +59,7 @@ void ErreurAvecMessage(const char* message);
 // slot (evaluation then fails), registering the name again reuses the slot.
 struct FonctionNommee {
     std::string nom;               // upper case
+    std::string nomTape;           // as given
     std::string libelle;           // label text of the curve
     const Arbre* arbre = nullptr;  // owned by the curve; nullptr when the slot is empty
 };

@@ -417,6 +417,15 @@ TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
     EXPECT_TRUE(inter.messages.last().contains(QStringLiteral("Il existe déjà une courbe appelée :fn1")));
     EXPECT_TRUE(liens.LiensDerivees.contains(QStringLiteral("20 01/01/2026 10:00:00")));
     EXPECT_FALSE(liens.LiensDerivees.contains(QStringLiteral("21 01/01/2026 10:00:00")));
+
+    // The check is exact: "f" and "F" both load, with what follows them.
+    QByteArray deuxNoms = QByteArray(y).replace("%1", "30").replace("fn1", "f") +
+                          QByteArray(y).replace("%1", "31").replace("fn1", "F") + "%notes.txt;\r\n";
+    EcritOctetsTest(chemin("quatre.vrk"), deuxNoms);
+    Modele quatre(4);
+    EXPECT_TRUE(lit(chemin("quatre.vrk"), quatre, liens).ok());
+    EXPECT_EQ(quatre.dessin.Nombre(), 2);
+    EXPECT_EQ(quatre.fenetre.Commentaire, QStringLiteral("notes.txt"));
 }
 
 TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)

@@ -38,12 +38,14 @@ bool GCIneq::Verifie(double x, double y, double dx, double dy) const
 {
     double* etat = VariablesEtat();
     etat[0] = y;
+    // A side that cannot be computed makes the relation false, before its negation: a
+    // negated relation holds where it cannot be computed.
     const double l1 = EvalueArbre(Gauche, x);
     if (ErreurCalcul())
-        return false;
+        return Negation;
     const double r1 = EvalueArbre(Droite, x);
     if (ErreurCalcul())
-        return false;
+        return Negation;
 
     bool vrai;
     switch (Relation) {

@@ -662,7 +662,9 @@ bool LitSuite(const PtrCourbe& c, QChar l, QString& tete, const QString& identif
     if (nom.isEmpty())
         nom = QStringLiteral("fn") + QString::number(c->Numero);
     c->Nom = nom;
-    if (!jetable && Parmi(l, "XY") && chercheFonction(majuscules(nom.toStdString())) >= 0) {
+    // The name as written must not be taken yet: "f" and "F" both load from older files.
+    const int pris = Parmi(l, "XY") ? chercheFonction(majuscules(nom.toStdString())) : -1;
+    if (!jetable && pris >= 0 && contexteCalcul().fonctionsNommees[std::size_t(pris)].nomTape == nom.toStdString()) {
         arret = QStringLiteral("Il existe déjà une courbe appelée :") + nom + QLatin1Char('\n') +
                 QStringLiteral("Changer son nom et essayer de recharger le fichier");
         return false;

@@ -341,11 +341,12 @@ TEST_F(Dessins, IdentifiantsRemplacesRepetesEtNomsDejaPris)
     EXPECT_EQ(d2.Courbes[0]->Nom, "k");
     EXPECT_EQ(etatGraphe().CompteurCourbes, compteur + 1);
 
-    // A function curve whose name is taken ends the reading, curve not added.
+    // A function curve whose name, exactly as written, is taken ends the reading, curve not
+    // added.
     GCDessin d3;
     Ouverture o3;
-    Lit({"&Y;5/5/5;0;", "-5;5;0.125;f;0;", "v;f;clRed;0;1;0;f;v;", "x+1;;G;", "0;"}, d3, o3);
-    EXPECT_EQ(o3.arret, "Il existe déjà une courbe appelée :G\nChanger son nom et essayer de recharger le fichier");
+    Lit({"&Y;5/5/5;0;", "-5;5;0.125;f;0;", "v;f;clRed;0;1;0;f;v;", "x+1;;g;", "0;"}, d3, o3);
+    EXPECT_EQ(o3.arret, "Il existe déjà une courbe appelée :g\nChanger son nom et essayer de recharger le fichier");
     EXPECT_EQ(d3.Nombre(), 0);
 }
 
