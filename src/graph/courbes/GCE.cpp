@@ -81,6 +81,8 @@ void GCE::Trace(QPainter& peintre, GCRepere& repere)
         // Whole arrays are copied: a copy of n values would call the library's memmove at
         // every stage.
         double s[9] = {}, e[9] = {}, k[4][9] = {};
+        // A value that overflows fails without a message: none must remain from before.
+        MessageErreur() = "expression non calculable!";
         std::copy_n(ValeursInitiales.begin() + 1, n, s);
         if (b == xo)
             sortie.push_back({xo, s[0]});

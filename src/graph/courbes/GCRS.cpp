@@ -108,7 +108,8 @@ void GCRS::Evalue(double t, double& x, double& y) const
     case 'J':
         // The formula is integrated over its x, while Y reads the curve's abscissa.
         VariablesEtat()[0] = t;
-        MessageErreur() = "intégrale non calculable !";
+        // An integral that does not converge fails without a message of its own.
+        MessageErreur() = "expression non calculable!";
         if (Tempo == 0) {
             double erreur = 0;
             y = IntegreArbre(Expression1, erreur, Borne1, Borne2, contexteCalcul().Epsilon);

@@ -66,14 +66,14 @@ TEST_F(Systemes, TrajectoiresSuiventLeurOrbite)
 
     // Towards a sink it stops where the speed falls below a hundredth of the largest met
     // (looking a whole step ahead); a start on an equilibrium draws it once per direction;
-    // a start beyond Xsup takes no step on; a negative step none at all.
+    // a start beyond Xsup takes no step on; a negative step none at all; 0.7 / 0.1 is 7 steps.
     auto puits = rs('H', "-x", "-y", "1", "0.5", "0.01", "1", "100");
     trace(*puits);
     const double r = std::hypot(points(*puits).back().x, points(*puits).back().y);
     EXPECT_TRUE(r > 0.0111 && r < 0.0212) << r;
-    for (const char* k : {"x;0;0.125;2", "1;10;0.125;121", "1;0;-0.125;0"}) {
+    for (const char* k : {"x;0;0.125;2", "1;10;0.125;121", "1;0;-0.125;0", "1;0;0.1;8;0;0.7"}) {
         const QStringList c = QString(k).split(';');
-        auto s = rs('H', c[0], "0", c[1], "0", c[2]);
+        auto s = rs('H', c[0], "0", c[1], "0", c[2], c.value(4, "-5"), c.value(5, "5"));
         trace(*s);
         EXPECT_EQ(points(*s).size(), c[3].toULong()) << k;
     }
