@@ -13,10 +13,12 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "dialogs/AireSais.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paramanu.h"
 #include "dialogs/saisieY.h"
+#include "graph/aires/GCAire.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/courbes/genres.h"
@@ -303,8 +305,11 @@ bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
     return false;
 }
 
-bool DialoguesVirk::modifieAire(GCAire&, bool)
+bool DialoguesVirk::modifieAire(GCAire& aire, bool nouvelle)
 {
+    // Inequation areas, and the name and fill of the areas transformed from them.
+    if (aire.Genre() == QLatin1Char('A') || aire.Genre() == QLatin1Char('T'))
+        return ModifieAireSaisie(aire, nouvelle, parentDialogue());
     interlocuteur().message(QStringLiteral("La définition des régions n'est pas encore disponible dans cette version."));
     return false;
 }

@@ -31,3 +31,11 @@ QStringList TextesDeListe(const QListWidget* liste);
 // The two-list choosers: each entry of the first list (only the selected ones unless tous)
 // that the second list lacks is added at its end.
 void AjouteChoisis(const QListWidget* disponibles, QListWidget* choisis, bool tous = false);
+
+// A control given its object name (tests find the controls of the forms by it).
+template <class W>
+W* Nomme(W* controle, const char* nom)
+{
+    controle->setObjectName(QString::fromLatin1(nom));
+    return controle;
+}

@@ -9,17 +9,6 @@
 
 #include "dialogs/fiches.h"
 
-namespace {
-
-template <class W>
-W* nomme(W* w, const char* nom)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    return w;
-}
-
-}  // namespace
-
 Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(parent), entrees_(p.entrees)
 {
     setObjectName(QStringLiteral("selectcrb"));
@@ -27,15 +16,15 @@ Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(
     AppliqueCouleurFiche(this);
 
     auto* grille = new QGridLayout(this);
-    ComboBox1 = nomme(new QComboBox(this), "ComboBox1");
+    ComboBox1 = Nomme(new QComboBox(this), "ComboBox1");
     ComboBox1->addItem(QStringLiteral("Fenêtre courante"));
     ComboBox1->addItems(p.fenetres);
     ComboBox1->setVisible(!p.fenetres.isEmpty());
-    ComboBox2 = nomme(new QComboBox(this), "ComboBox2");
+    ComboBox2 = Nomme(new QComboBox(this), "ComboBox2");
     ComboBox2->addItems({QStringLiteral("Fenêtre courante"), QStringLiteral("Nouvelle fenêtre")});
     ComboBox2->addItems(p.fenetres);
     ComboBox2->setVisible(p.destination);
-    Label1 = nomme(new QLabel(p.libelle.isEmpty() ? QStringLiteral("------------->") : p.libelle, this), "Label1");
+    Label1 = Nomme(new QLabel(p.libelle.isEmpty() ? QStringLiteral("------------->") : p.libelle, this), "Label1");
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setVisible(!p.destination);
 
@@ -43,10 +32,10 @@ Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(
     grille->addWidget(new QLabel(p.titreSelectionnes, this), 0, 2);
     grille->addWidget(ComboBox1, 1, 0);
     grille->addWidget(ComboBox2, 1, 2);
-    ListBox1 = nomme(new QListWidget(this), "ListBox1");
+    ListBox1 = Nomme(new QListWidget(this), "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setToolTip(QStringLiteral("Cliquer sur les courbes disponibles souhaitées"));
-    ListBox2 = nomme(new QListWidget(this), "ListBox2");
+    ListBox2 = Nomme(new QListWidget(this), "ListBox2");
     grille->addWidget(ListBox1, 2, 0);
     grille->addWidget(Label1, 2, 1);
     grille->addWidget(ListBox2, 2, 2);
@@ -54,11 +43,11 @@ Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(
     grille->setColumnStretch(2, 1);
 
     auto* boutons = new QHBoxLayout;
-    BitBtn1 = nomme(new QPushButton(QStringLiteral("&Sélectionner Tout"), this), "BitBtn1");
-    EffTT = nomme(new QPushButton(QStringLiteral("&Effacer Tout"), this), "EffTT");
-    ButOK = nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
+    BitBtn1 = Nomme(new QPushButton(QStringLiteral("&Sélectionner Tout"), this), "BitBtn1");
+    EffTT = Nomme(new QPushButton(QStringLiteral("&Effacer Tout"), this), "EffTT");
+    ButOK = Nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
     ButOK->setDefault(true);
-    ButAnnul = nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
+    ButAnnul = Nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
     boutons->addWidget(BitBtn1);
     boutons->addWidget(EffTT);
     boutons->addStretch();

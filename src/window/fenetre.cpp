@@ -198,6 +198,8 @@ protected:
             const QPoint ecran = mapToGlobal(p) + QPoint(2, 2);
             if (CodeObjetSouris() > 0)
                 fenetre_.OptionTrace()->popup(ecran);
+            else if (CodeObjetSouris() == 0 && fenetre_.choisitAireCliquee(p))
+                fenetre_.OptionAire()->popup(ecran);
             else if (CodeObjetSouris() == 0)
                 fenetre_.Optionfenetre()->popup(ecran);
         }
@@ -269,6 +271,7 @@ TForm1::~TForm1()
     qDeleteAll(menus_);
     delete optionFenetre_;
     delete optionTrace_;
+    delete optionAire_;
 }
 
 void TForm1::construitMenus()
@@ -350,6 +353,12 @@ void TForm1::construitMenus()
     ajoute(optionTrace_, "chgnom", "Changer le n&om", &TForm1::chgnomClick);
     ajoute(optionTrace_, "Tableaudevaleurs1", "&Tableau de valeurs", &TForm1::Tableaudevaleurs1Click);
     ajoute(optionTrace_, "Ecoute", "&Ecouter", &TForm1::Ecouter1Click);
+
+    // Pop-up menu of the area under the mouse.
+    optionAire_ = new QMenu();
+    optionAire_->setObjectName(QStringLiteral("OptionAire"));
+    ajoute(optionAire_, "Changecoul1", "Changer de &couleur", &TForm1::Changecoul1Click);
+    ajoute(optionAire_, "Calcaire1", "Calculer l'&aire", &TForm1::Calcaire1Click);
 }
 
 QAction* TForm1::action(const QString& nom) const
@@ -357,7 +366,7 @@ QAction* TForm1::action(const QString& nom) const
     for (QAction* a : actions_)
         if (a->objectName() == nom)
             return a;
-    for (QMenu* m : {optionFenetre_, optionTrace_})
+    for (QMenu* m : {optionFenetre_, optionTrace_, optionAire_})
         for (QAction* a : m->actions())
             if (a->objectName() == nom)
                 return a;

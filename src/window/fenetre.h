@@ -160,6 +160,11 @@ public:
     // The two pop-up menus: window options, curve options.
     QMenu* Optionfenetre() const { return optionFenetre_; }
     QMenu* OptionTrace() const { return optionTrace_; }
+    // The pop-up menu of an area, and the area it acts on: the topmost visible area whose
+    // last computed pixels hold that point of the paint box (false when none does).
+    QMenu* OptionAire() const { return optionAire_; }
+    bool choisitAireCliquee(QPoint point);
+    std::shared_ptr<GCAire> aireCliquee() const { return aireCliquee_.lock(); }
 
     // Asks whether the window may close ("Etes-vous sûr(e) de vouloir fermer cette
     // fenêtre ?"); on yes, the curves that no other window lists leave the names callable
@@ -298,6 +303,14 @@ public:
     void Supprimer1Click(QAction* = nullptr);
     void CacherVoir1Click(QAction* = nullptr);
     void CacherMontrerClick(QAction* = nullptr);
+    // The Aires menu: Définir > Système d'inéquations, Modifier (an inequation system, or
+    // any area), Supprimer, Infos > Aires, and the area pop-up menu.
+    void Dfinir2Click(QAction* = nullptr);
+    void Modifier3Click(QAction* emetteur = nullptr);
+    void Supprimer3Click(QAction* = nullptr);
+    void Aires1Click(QAction* = nullptr);
+    void Changecoul1Click(QAction* = nullptr);
+    void Calcaire1Click(QAction* = nullptr);
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);
@@ -360,6 +373,8 @@ private:
     QList<QAction*> actions_;
     QMenu* optionFenetre_ = nullptr;
     QMenu* optionTrace_ = nullptr;
+    QMenu* optionAire_ = nullptr;
+    std::weak_ptr<GCAire> aireCliquee_;
 
     QImage tampon_;        // back buffer
     QImage affichage_;     // what the paint box shows (the rendering, texts included)

@@ -167,20 +167,37 @@ std::array<double, 10> ValeursFamille(std::int64_t k, std::int64_t nombre, const
     return valeurs;
 }
 
-void ParametresCopie(GCCourbe& courbe, std::int64_t k, std::int64_t nombre, const PasFamille& pas,
-                     bool automatique, bool manuel)
+namespace {
+
+template <class Objet>
+void parametresCopie(Objet& objet, std::int64_t k, std::int64_t nombre, const PasFamille& pas, bool automatique,
+                     bool manuel)
 {
     if (manuel) {
         const auto& rangee = etatSaisie().ParametresManuels[std::size_t(std::clamp<std::int64_t>(k, 0, NbCourbesManuelles - 1))];
         for (int i = 0; i < 10; ++i)
-            courbe.FixeParametre(i, rangee[i]);
+            objet.FixeParametre(i, rangee[i]);
     } else if (automatique) {
         const std::array<double, 10> valeurs = ValeursFamille(k, nombre, pas);
         for (int i = 0; i < 10; ++i) {
             contexteCalcul().ValeursParametres[i] = valeurs[i];
-            courbe.FixeParametre(i, QString::fromStdString(ReelVersTexte(valeurs[i])));
+            objet.FixeParametre(i, QString::fromStdString(ReelVersTexte(valeurs[i])));
         }
     }
+}
+
+}  // namespace
+
+void ParametresCopie(GCCourbe& courbe, std::int64_t k, std::int64_t nombre, const PasFamille& pas,
+                     bool automatique, bool manuel)
+{
+    parametresCopie(courbe, k, nombre, pas, automatique, manuel);
+}
+
+void ParametresCopie(GCAire& aire, std::int64_t k, std::int64_t nombre, const PasFamille& pas,
+                     bool automatique, bool manuel)
+{
+    parametresCopie(aire, k, nombre, pas, automatique, manuel);
 }
 
 bool AccepteFamille(std::int64_t nombre, int trajectoires)
@@ -355,6 +372,30 @@ int DefinitSuite(CibleCourbes& cible, int tag)
     cible.ajouteAire(aire);
     cible.redessine();
     return 1;
+}
+
+int DefinitAires(CibleCourbes& cible)
+{
+    // The template takes no number: a cancelled definition leaves the counter as it was.
+    std::shared_ptr<GCAire> modele = CreeAire(QLatin1Char('A'), 0, cible.numeroFenetre());
+    if (!modele || !modele->Modifie(true))
+        return 0;
+    const EtatSaisie& e = etatSaisie();
+    PasFamille pas{};
+    const std::int64_t nombre =
+        SaisieParametres(e.ChoixParametresAuto, e.ChoixParametresManuels, pas, cible.parent());
+    Sablier sablier;
+    for (std::int64_t k = 0; k < nombre; ++k) {
+        std::shared_ptr<GCAire> aire = CreeAire(QLatin1Char('A'), nouveauNumero(), cible.numeroFenetre());
+        aire->Copie(*modele);
+        ParametresCopie(*aire, k, nombre, pas, e.ChoixParametresAuto, e.ChoixParametresManuels);
+        aire->DecritRapport();
+        // Computed by the window's paint, on the frame as it is drawn.
+        cible.ajouteAire(aire);
+    }
+    if (nombre > 0)
+        cible.redessine();
+    return int(nombre);
 }
 
 int DefinitCourbe(TForm1& fenetre, QChar genre, int entier)

@@ -101,6 +101,14 @@ int DefinitImplicite(CibleCourbes& cible, int sousType);
 // N: tags 1 to 4 sequences (sub-kind = tag); 5 Julia and 6 Mandelbrot sets (areas).
 int DefinitSuite(CibleCourbes& cible, int tag);
 
+// Aires > Définir > Système d'inéquations: the definition on a template, then one area per
+// member of the family (its parameters as a curve's), each reported in the curve log.
+int DefinitAires(CibleCourbes& cible);
+// The family parameters of copy k into an area's ten texts, as ParametresCopie does for a
+// curve.
+void ParametresCopie(GCAire& aire, std::int64_t k, std::int64_t nombre, const PasFamille& pas,
+                     bool automatique, bool manuel);
+
 // The command of the Courbes > Définir item of that kind letter on the window (entier: the
 // sub-kind of I, the tag of N). Returns the number of objects created.
 int DefinitCourbe(TForm1& fenetre, QChar genre, int entier = 0);

@@ -242,6 +242,9 @@ public:
     int Supprime(int numero);
     std::shared_ptr<GCAire> ChercheNumero(int numero) const;
     std::shared_ptr<GCAire> ChercheEmpreinte(const QString& empreinte) const;
+    // The topmost visible area whose last computed bitmap holds that pixel of the window's
+    // drawing, or null.
+    std::shared_ptr<GCAire> AireSousPixel(int px, int py) const;
     // One chooser item per area whose letter is in lettres: window number, ";", area
     // number, "\A\", name, " : ", first constraint line.
     QStringList RemplitListe(const QString& lettres) const;

@@ -38,6 +38,22 @@ std::shared_ptr<GCAire> GCListAires::ChercheEmpreinte(const QString& empreinte) 
     return nullptr;
 }
 
+std::shared_ptr<GCAire> GCListAires::AireSousPixel(int px, int py) const
+{
+    for (auto it = Aires.rbegin(); it != Aires.rend(); ++it) {
+        const GCAire& a = **it;
+        const QImage& b = a.Bitmap();
+        if (!a.Visible() || !b.valid(px, py))
+            continue;
+        const bool dedans = b.format() == QImage::Format_Indexed8
+                                ? b.pixelIndex(px, py) != 0
+                                : (b.pixel(px, py) | 0xFF000000u) == (VersQColor(a.Couleur()).rgb() | 0xFF000000u);
+        if (dedans)
+            return *it;
+    }
+    return nullptr;
+}
+
 QStringList GCListAires::RemplitListe(const QString& lettres) const
 {
     QStringList items;

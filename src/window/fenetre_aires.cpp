@@ -1,0 +1,112 @@
+// The Aires menu of the graph window: inequation areas defined, modified and deleted, the
+// area report, and the area pop-up menu.
+#include <QAction>
+#include <QWidget>
+
+#include "dialogs/gestambi.h"
+#include "graph/aires/GCAire.h"
+#include "window/designation.h"
+#include "window/fenetre.h"
+#include "window/fenetre_courbes.h"
+#include "window/fenetre_interne.h"
+
+namespace {
+
+const QString LettresAires = QStringLiteral("AJMPT");
+
+// The window's areas are computed and composed again at its next paint.
+void Recompose(TForm1* fenetre)
+{
+    if (!fenetre)
+        return;
+    fenetre->AiresARecalculer = true;
+    if (QWidget* boite = fenetre->PaintBox())
+        boite->update();
+}
+
+}  // namespace
+
+void TForm1::Dfinir2Click(QAction*)
+{
+    CibleFenetre cible(*this);
+    DefinitAires(cible);
+}
+
+void TForm1::Modifier3Click(QAction* emetteur)
+{
+    const bool inequations = emetteur && emetteur->objectName() == QLatin1String("Modifierinequations1");
+    const auto choix = [this](const QString& titre, const QStringList& items) {
+        return ChoisitDansListe(titre, items, this);
+    };
+    const std::shared_ptr<GCAire> aire = aires_->Choisit(inequations ? QStringLiteral("A") : LettresAires, choix);
+    if (!aire || !aire->Modifie(false))
+        return;
+    aire->DecritRapport();
+    // Every window that shows the area, or an area transformed from it, computes again.
+    for (TForm1* f : FenetresOuvertes())
+        for (const auto& a : f->Aires().Aires)
+            if (a == aire || a->NomMere() == aire->Empreinte()) {
+                Recompose(f);
+                break;
+            }
+    Recompose(this);
+}
+
+void TForm1::Supprimer3Click(QAction*)
+{
+    // Areas only: no curve letter is admitted.
+    if (!DesignerCourbes(*this, QStringLiteral("Aires à supprimer?"), QStringLiteral("Supprimer des aires"), QString(),
+                         true, false))
+        return;
+    Designation& d = designation();
+    if (d.AiresDesignees.empty())
+        return;
+    CurseurAttente attente;
+    for (const QString& entree : std::as_const(d.ListeChoix)) {
+        TForm1* f = nullptr;
+        int numero = -1;
+        QChar lettre;
+        DecodeDesignation(entree, f, numero, &lettre);
+        if (!f || lettre != QLatin1Char('A'))
+            continue;
+        const int restantes = f->Aires().Supprime(numero);
+        f->FixeModeFond(restantes > 0 ? 2 : !f->FichierImage.isEmpty() ? 1 : 0);
+    }
+    for (const QPointer<TForm1>& f : std::as_const(d.FenetresDesignees))
+        Recompose(f);
+    // Nothing keeps naming the deleted areas.
+    d.AiresDesignees.clear();
+    d.RegionsDesignees = false;
+}
+
+void TForm1::Aires1Click(QAction*)
+{
+    QStringList lignes;
+    aires_->DecritTout(lignes);
+    dialoguesFenetre().montreTexte(this, QStringLiteral("Editeur"), lignes);
+}
+
+bool TForm1::choisitAireCliquee(QPoint point)
+{
+    aireCliquee_ = aires_->AireSousPixel(point.x(), point.y());
+    return !aireCliquee_.expired();
+}
+
+void TForm1::Changecoul1Click(QAction*)
+{
+    const std::shared_ptr<GCAire> aire = aireCliquee();
+    if (!aire)
+        return;
+    QColor couleur = VersQColor(aire->Couleur());
+    if (!dialoguesFenetre().choisitCouleur(this, couleur))
+        return;
+    aire->FixeCouleur(DeQColor(couleur));
+    for (TForm1* f : FenetresOuvertes())
+        if (std::find(f->Aires().Aires.begin(), f->Aires().Aires.end(), aire) != f->Aires().Aires.end())
+            Recompose(f);
+}
+
+void TForm1::Calcaire1Click(QAction*)
+{
+    interlocuteur().message(QStringLiteral("Non disponible dans cette version !"));
+}
