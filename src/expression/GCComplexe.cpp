@@ -3,6 +3,8 @@
 #include <cmath>
 #include <memory>
 
+#include "expression/execution.h"
+
 namespace {
 
 // The working form of the evaluator: Cartesian only. The polar fields of a Complexe are
@@ -226,230 +228,152 @@ bool fini(Cx c)
     return std::isfinite(c.re) && std::isfinite(c.im);
 }
 
-bool echoue(EtatCalcul& etat, const char* message)
+Cx echoue(const char*& echec, const char* message)
 {
-    etat.ErreurCalcul = 1;
-    if (message)
-        etat.MessageErreur = message;
-    return false;
+    echec = message;
+    return {0, 0};
 }
 
-bool evalue(const Arbre& arbre, Cx z, Cx& resultat, EtatCalcul& etat);
-
-// A real formula called from a complex one (a curve called by name, a personal
-// parameter): only at a real value.
-bool appelReel(EtatCalcul& etat, const Arbre* cible, double u, Cx& r)
+Cx unaire(int code, Cx u, const ContexteCalcul& ctx, const char*& echec)
 {
-    if (!cible)
-        return echoue(etat, "expression non calculable!");
-    GardeAppel garde(etat);
-    if (!garde.ok())
-        return echoue(etat, "expression non calculable!");
-    const double v = EvalueArbre(*cible, u);
-    if (etat.ErreurCalcul)
-        return false;
-    r = {v, 0};
-    return true;
-}
-
-bool unaire(EtatCalcul& etat, int code, Cx u, Cx& r)
-{
+    Cx r;
     switch (code) {
-    case UMoins: r = {-u.re, -u.im}; return true;
-    case UPlus: r = u; return true;
-    case UCONJ: r = {u.re, -u.im}; return true;
-    case URE: r = {u.re, 0}; return true;
-    case UIM: r = {0, u.im}; return true;
-    case USIN: r = sinc(u); return true;
-    case UCOS: r = cosc(u); return true;
+    case UMoins: return {-u.re, -u.im};
+    case UPlus: return u;
+    case UCONJ: return {u.re, -u.im};
+    case URE: return {u.re, 0};
+    case UIM: return {0, u.im};
+    case USIN: return sinc(u);
+    case UCOS: return cosc(u);
     case UTAN:
         if (!tanc(u, r))
-            return echoue(etat, "tangente d'un multiple impair de pi/2");
-        return true;
+            return echoue(echec, "tangente d'un multiple impair de pi/2");
+        return r;
     case UARCSIN: r = arcsin(u); break;
     case UARCCOS: r = arccos(u); break;
     case UARCTAN:
         if (!arctan(u, r))
-            return echoue(etat, "arctan non définie");
+            return echoue(echec, "arctan non définie");
         break;
-    case USH: r = shc(u); return true;
-    case UCH: r = chc(u); return true;
+    case USH: return shc(u);
+    case UCH: return chc(u);
     case UTH:
         if (!thc(u, r))
-            return echoue(etat, nullptr);
-        return true;
+            return echoue(echec, SansMessage);
+        return r;
     case UARGSH: r = argsh(u); break;
     case UARGCH: r = argch(u); break;
     case UARGTH:
         if (!argth(u, r))
-            return echoue(etat, "argth non défini");
+            return echoue(echec, "argth non défini");
         break;
-    case UABS: r = {std::hypot(u.re, u.im), 0}; return true;
-    case UINT: r = {std::trunc(u.re), std::trunc(u.im)}; return true;
-    case UENT: r = {std::floor(u.re), std::floor(u.im)}; return true;
-    case UROUND: r = {std::nearbyint(u.re), std::nearbyint(u.im)}; return true;
-    case UFRAC: r = {u.re - std::trunc(u.re), u.im - std::trunc(u.im)}; return true;
-    case UCARRE: r = {(u.re - u.im) * (u.re + u.im), 2 * u.re * u.im}; return true;
+    case UABS: return {std::hypot(u.re, u.im), 0};
+    case UINT: return {std::trunc(u.re), std::trunc(u.im)};
+    case UENT: return {std::floor(u.re), std::floor(u.im)};
+    case UROUND: return {std::nearbyint(u.re), std::nearbyint(u.im)};
+    case UFRAC: return {u.re - std::trunc(u.re), u.im - std::trunc(u.im)};
+    case UCARRE: return {(u.re - u.im) * (u.re + u.im), 2 * u.re * u.im};
     case UEXP:
         if (std::fabs(u.re) > 85)
-            return echoue(etat, "exponentielle d'un nombre trop grand!");
-        r = expc(u);
-        return true;
+            return echoue(echec, MessageExponentielle);
+        return expc(u);
     case ULN:
     case ULOG:
         if (!logc(u, r))
-            return echoue(etat, "logarithme d'un complexe nul!");
+            return echoue(echec, "logarithme d'un complexe nul!");
         if (code == ULOG) {
             const double k = 1 / std::log(10.0);
             r = {r.re * k, r.im * k};
         }
-        return true;
+        return r;
     case URACINE:
     case URAC:
-    case USQRT: r = racine(u); return true;
+    case USQRT: return racine(u);
     case URND: {
         const double u1 = Aleatoire();
         const double u2 = Aleatoire();
-        r = {u.re * u1, u.im * u2};
-        return true;
+        return {u.re * u1, u.im * u2};
     }
     default:
         if (u.im != 0)
-            return echoue(etat, "expression non calculable!");
-        r = {AppliqueUnaire(code, u.re), 0};
-        return etat.ErreurCalcul == 0;
+            return echoue(echec, "expression non calculable!");
+        return {CalculeUnaire(code, u.re, ctx, echec), 0};
     }
     // The inverse functions: a value that cannot be held is their own failure.
     if (fini(r))
-        return true;
+        return r;
     switch (code) {
-    case UARCSIN: return echoue(etat, "arcsin non défini");
-    case UARCCOS: return echoue(etat, "arccos non défini");
-    case UARCTAN: return echoue(etat, "arctan non définie");
-    case UARGSH: return echoue(etat, "argsh non défini");
-    case UARGCH: return echoue(etat, "argch non défini");
-    default: return echoue(etat, "argth non défini");
+    case UARCSIN: return echoue(echec, "arcsin non défini");
+    case UARCCOS: return echoue(echec, "arccos non défini");
+    case UARCTAN: return echoue(echec, "arctan non définie");
+    case UARGSH: return echoue(echec, "argsh non défini");
+    case UARGCH: return echoue(echec, "argch non défini");
+    default: return echoue(echec, "argth non défini");
     }
 }
 
-bool binaire(EtatCalcul& etat, int code, Cx u, Cx w, Cx& r)
-{
-    switch (code) {
-    case BPlus: r = {u.re + w.re, u.im + w.im}; return true;
-    case BMoins: r = {u.re - w.re, u.im - w.im}; return true;
-    case BFois: r = mul(u, w); return true;
-    case BDivise:
-        if (!div(u, w, r))
-            return echoue(etat, "division par 0 !");
-        return true;
-    case BPuissance:
-        if (!puissance(u, w, r) || !fini(r))
-            return echoue(etat, "puissance non calculable !");
-        return true;
-    default:
-        if (u.im != 0 || w.im != 0)
-            return echoue(etat, "expression non calculable!");
-        r = {AppliqueBinaire(code, u.re, w.re), 0};
-        return etat.ErreurCalcul == 0;
+// The operations of the complex evaluator, for the loop shared with the real one.
+struct AlgebreComplexe {
+    using V = Cx;
+    static constexpr bool finVerifiee = true;
+    static Cx reel(double v) { return {v, 0}; }
+    static Cx constante(const Instruction& k) { return {k.valeur, k.imaginaire}; }
+    static bool fini(Cx c) { return ::fini(c); }
+    static bool versReel(Cx c, double& u)
+    {
+        u = c.re;
+        return c.im == 0;
     }
-}
-
-bool evalue(const Arbre& arbre, Cx z, Cx& resultat, EtatCalcul& etat)
-{
-    etat.ErreurCalcul = 0;
-    const std::size_t n = arbre.noeuds.size();
-    if (n == 0) {
-        resultat = {0, 0};
-        return true;
-    }
-    const ContexteCalcul& ctx = contexteCalcul();
-
-    constexpr int TaillePileLocale = 32;
-    Cx pileLocale[TaillePileLocale];
-    std::unique_ptr<Cx[]> pileTas;
-    Cx* pile = pileLocale;
-    if (arbre.pileMax > TaillePileLocale) {
-        pileTas.reset(new Cx[arbre.pileMax]);
-        pile = pileTas.get();
-    }
-    int sommet = 0;
-    for (const NoeudExpr& noeud : arbre.noeuds) {
+    static Cx oppose(Cx u) { return {-u.re, -u.im}; }
+    static Cx sin(Cx u) { return sinc(u); }
+    static Cx cos(Cx u) { return cosc(u); }
+    static Cx abs(Cx u) { return {std::hypot(u.re, u.im), 0}; }
+    static Cx carre(Cx u) { return {(u.re - u.im) * (u.re + u.im), 2 * u.re * u.im}; }
+    static Cx exp(Cx u, const char*& echec) { return unaire(UEXP, u, contexteCalcul(), echec); }
+    static Cx ln(Cx u, const char*& echec) { return unaire(ULN, u, contexteCalcul(), echec); }
+    static Cx racine(Cx u, const char*&) { return ::racine(u); }
+    static Cx puissanceN(Cx u, int n, bool inverse, const char*& echec)
+    {
         Cx r;
-        switch (noeud.Genre) {
-        case NoeudConstante:
-            pile[sommet++] = {noeud.Valeur, noeud.Imaginaire};
-            continue;
-        case NoeudVariable:
-            if (noeud.Indice < 0)
-                r = z;
-            else if (noeud.Table == 0)
-                r = {ctx.ValeursParametres[noeud.Indice], 0};
-            else
-                r = {etat.VariablesEtat[noeud.Indice], 0};
-            pile[sommet++] = r;
-            continue;
-        case NoeudUnaire: {
-            const Cx u = pile[sommet - 1];
-            if (noeud.Code >= UF0 && noeud.Code <= UF9) {
-                const Arbre* f = ctx.FonctionsAuxiliaires[noeud.Code - UF0].get();
-                if (!f)
-                    return echoue(etat, "expression non calculable!");
-                GardeAppel garde(etat);
-                if (!garde.ok())
-                    return echoue(etat, "expression non calculable!");
-                if (!evalue(*f, u, r, etat))
-                    return false;
-            } else if (!unaire(etat, noeud.Code, u, r)) {
-                return false;
-            }
-            pile[sommet - 1] = r;
-            break;
-        }
-        case NoeudBinaire: {
-            const Cx w = pile[--sommet];
-            const Cx u = pile[sommet - 1];
-            if (!binaire(etat, noeud.Code, u, w, r))
-                return false;
-            pile[sommet - 1] = r;
-            break;
-        }
-        case NoeudCourbe: {
-            const Cx u = pile[sommet - 1];
-            if (u.im != 0)
-                return echoue(etat, "expression non calculable!");
-            const auto& liste = ctx.fonctionsNommees;
-            const Arbre* cible =
-                static_cast<std::size_t>(noeud.Indice) < liste.size() ? liste[noeud.Indice].arbre : nullptr;
-            if (!appelReel(etat, cible, u.re, r))
-                return false;
-            pile[sommet - 1] = r;
-            break;
-        }
-        case NoeudParametrePerso: {
-            const auto& liste = ctx.parametresPerso;
-            if (static_cast<std::size_t>(noeud.Indice) >= liste.size() || !liste[noeud.Indice].actif)
-                return echoue(etat, "expression non calculable!");
-            const ParametrePersoCalcul& p = liste[noeud.Indice];
-            if (!p.arbre)
-                return echoue(etat, nullptr);  // a value text that does not compile: no message
-            if (!appelReel(etat, p.arbre.get(), 0, r))
-                return false;
-            pile[sommet++] = r;
-            break;
+        if ((n == 0 && u.re == 0 && u.im == 0) || !puissanceEntiere(u, inverse ? -double(n) : double(n), r) ||
+            !::fini(r))
+            return echoue(echec, MessagePuissance);
+        return r;
+    }
+    static Cx plus(Cx u, Cx w) { return {u.re + w.re, u.im + w.im}; }
+    static Cx moins(Cx u, Cx w) { return {u.re - w.re, u.im - w.im}; }
+    static Cx fois(Cx u, Cx w) { return mul(u, w); }
+    static Cx divise(Cx u, Cx w, const ContexteCalcul&, const char*& echec)
+    {
+        Cx r;
+        if (!div(u, w, r))
+            return echoue(echec, MessageDivision);
+        return r;
+    }
+    static Cx unaire(int code, Cx u, const ContexteCalcul& ctx, const char*& echec)
+    {
+        return ::unaire(code, u, ctx, echec);
+    }
+    static Cx binaire(int code, Cx u, Cx w, const ContexteCalcul& ctx, const char*& echec)
+    {
+        switch (code) {
+        case BPlus: return plus(u, w);
+        case BMoins: return moins(u, w);
+        case BFois: return fois(u, w);
+        case BDivise: return divise(u, w, ctx, echec);
+        case BPuissance: {
+            Cx r;
+            if (!puissance(u, w, r) || !::fini(r))
+                return echoue(echec, MessagePuissance);
+            return r;
         }
         default:
-            return echoue(etat, nullptr);
+            if (u.im != 0 || w.im != 0)
+                return echoue(echec, "expression non calculable!");
+            return {CalculeBinaire(code, u.re, w.re, ctx, echec), 0};
         }
-        // A floating-point fault (overflow, invalid operation) fails the node and leaves the
-        // message as it was.
-        if (!fini(r))
-            return echoue(etat, nullptr);
     }
-    resultat = pile[0];
-    if (!fini(resultat))
-        return echoue(etat, nullptr);
-    return true;
-}
+};
 
 }  // namespace
 
@@ -585,9 +509,13 @@ Complexe ArgthC(const Complexe& z)
 void EvalueArbreComplexe(const Arbre& arbre, const Complexe& z, Complexe& resultat)
 {
     EtatCalcul& etat = etatCalcul();
-    Cx r;
-    if (evalue(arbre, cart(z), r, etat))
-        resultat = versComplexe(r);
-    else
+    const char* echec = nullptr;
+    const Cx r = execution::execute<AlgebreComplexe>(arbre, cart(z), etat, contexteCalcul(), echec);
+    if (echec) {
+        SignaleEchec(etat, echec);
         resultat = Complexe{};
+        return;
+    }
+    etat.ErreurCalcul = 0;
+    resultat = versComplexe(r);
 }

@@ -115,13 +115,14 @@ public:
         }
     }
 
-    bool compile(Arbre& racine)
+    bool compile(Arbre& racine, bool plie)
     {
         noeuds_.clear();
         noeuds_.push_back({});
         if (!analyse(0, static_cast<int>(s_.size()), 0, 0, 0))
             return false;
-        emet(racine);
+        emet(racine, plie);
+        ProgrammeArbre(racine);
         return true;
     }
 
@@ -553,7 +554,7 @@ private:
 
     // Writes the tree in postfix order, folding operators whose operands are real
     // constants (when their value can be computed without error).
-    void emet(Arbre& racine)
+    void emet(Arbre& racine, bool plie)
     {
         auto& sortie = racine.noeuds;
         sortie.clear();
@@ -581,7 +582,7 @@ private:
             const NoeudExpr n = t.n;
             pile.pop_back();
             const int operandes = n.Genre == NoeudBinaire ? 2 : (t.gauche >= 0 ? 1 : 0);
-            if (operandes > 0 && pliable(n) && static_cast<int>(sortie.size()) >= operandes) {
+            if (plie && operandes > 0 && pliable(n) && static_cast<int>(sortie.size()) >= operandes) {
                 bool constantes = true;
                 for (int k = 1; k <= operandes; ++k) {
                     const NoeudExpr& o = sortie[sortie.size() - k];
@@ -627,15 +628,27 @@ private:
 
 }  // namespace
 
-bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation)
+namespace {
+bool compileTexte(std::string_view texte, Arbre& racine, bool plie, bool tirageAChaqueEvaluation)
 {
     racine.libere();
     Analyseur analyseur(formeInterne(texte), tirageAChaqueEvaluation);
-    if (!analyseur.compile(racine)) {
+    if (!analyseur.compile(racine, plie)) {
         racine.libere();
         return false;
     }
     return true;
+}
+}  // namespace
+
+bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation)
+{
+    return compileTexte(texte, racine, true, tirageAChaqueEvaluation);
+}
+
+bool CompileExprSansPliage(std::string_view texte, Arbre& racine)
+{
+    return compileTexte(texte, racine, false, false);
 }
 
 double EvalueTexte(std::string_view texte)

@@ -51,6 +51,13 @@ bool NomFonctionParCode(int code, std::string& texte)
 // ---------------------------------------------------------------------------------------
 // Operators
 
+const char SansMessage[] = "";
+const char* const MessagePuissance = "puissance non calculable !";
+const char* const MessageExponentielle = "exponentielle d'un nombre trop grand!";
+const char* const MessageLogarithme = "logarithme d'un réel négatif ou nul!";
+const char* const MessageRacine = "racine carrée d'un réel négatif!";
+const char* const MessageDivision = "division par 0 !";
+
 namespace {
 
 double factorielle(double u)
@@ -64,38 +71,36 @@ double factorielle(double u)
     return p;
 }
 
-double puissance(double u, double w)
+double echoue(const char*& echec, const char* message)
+{
+    echec = message;
+    return 0;
+}
+
+double puissance(double u, double w, const char*& echec)
 {
     if (std::trunc(w) == w && std::fabs(w) < 32765) {
         const int n = static_cast<int>(std::fabs(w));
-        if (n == 0 && u == 0) {
-            ErreurAvecMessage("puissance non calculable !");
-            return 0;
-        }
-        double p = 1;
-        if (n <= 64)
-            for (int i = 0; i < n; ++i)
-                p *= u;
-        else
-            p = std::pow(u, n);
+        if (n == 0 && u == 0)
+            return echoue(echec, MessagePuissance);
+        const double p = n <= 64 ? ProduitPuissance(u, n) : std::pow(u, n);
         return w <= 0 ? 1 / p : p;
     }
     if (u > 0)
         return std::exp(w * std::log(u));
-    ErreurAvecMessage("puissance non calculable !");
-    return 0;
+    return echoue(echec, MessagePuissance);
 }
 
 // Degree of an orthogonal polynomial: ROUND u, refused when negative or too large.
-bool degrePolynome(double u, int& n)
+bool degrePolynome(double u, int& n, const char*& echec)
 {
     if (u < 0) {
-        ErreurAvecMessage("degré négatif");
+        echec = "degré négatif";
         return false;
     }
     const double r = std::nearbyint(u);
     if (!(r <= DegreMaxPolynome)) {
-        ErreurAvecMessage("degré trop grand");
+        echec = "degré trop grand";
         return false;
     }
     n = static_cast<int>(r);
@@ -104,9 +109,9 @@ bool degrePolynome(double u, int& n)
 
 }  // namespace
 
-double AppliqueUnaire(int code, double u)
+
+double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*& echec)
 {
-    const ContexteCalcul& ctx = contexteCalcul();
     switch (code) {
     case UMoins: return -u;
     case UPlus: return u;
@@ -117,47 +122,35 @@ double AppliqueUnaire(int code, double u)
     case UCOS: return std::cos(u);
     case UTAN: {
         const double c = std::cos(u);
-        if (c == 0) {
-            ErreurAvecMessage("tangente d'un multiple impair de pi/2");
-            return 0;
-        }
+        if (c == 0)
+            return echoue(echec, "tangente d'un multiple impair de pi/2");
         return std::sin(u) / c;
     }
     case UCOT: {
         const double s = std::sin(u);
-        if (s == 0) {
-            ErreurAvecMessage("cotangente d'un multiple de pi");
-            return 0;
-        }
+        if (s == 0)
+            return echoue(echec, "cotangente d'un multiple de pi");
         return std::cos(u) / s;
     }
     case USEC: {
         const double c = std::cos(u);
-        if (c == 0) {
-            ErreurAvecMessage("sécante d'un multiple impair de pi/2");
-            return 0;
-        }
+        if (c == 0)
+            return echoue(echec, "sécante d'un multiple impair de pi/2");
         return 1 / c;
     }
     case UCOSEC: {
         const double s = std::sin(u);
-        if (s == 0) {
-            ErreurAvecMessage("cosécante d'un multiple de pi");
-            return 0;
-        }
+        if (s == 0)
+            return echoue(echec, "cosécante d'un multiple de pi");
         return 1 / s;
     }
     case UARCSIN:
-        if (u < -1 || u > 1) {
-            ErreurAvecMessage("arcsin d'un réel > 1 en valeur absolue");
-            return 0;
-        }
+        if (u < -1 || u > 1)
+            return echoue(echec, "arcsin d'un réel > 1 en valeur absolue");
         return std::asin(u);
     case UARCCOS:
-        if (u < -1 || u > 1) {
-            ErreurAvecMessage("arccos d'un réel > 1 en valeur absolue");
-            return 0;
-        }
+        if (u < -1 || u > 1)
+            return echoue(echec, "arccos d'un réel > 1 en valeur absolue");
         return std::acos(u);
     case UARCTAN: return std::atan(u);
     case UARCCOT: return Pi / 2 - std::atan(u);
@@ -165,29 +158,21 @@ double AppliqueUnaire(int code, double u)
     case UCH: return std::cosh(u);
     case UTH: return std::tanh(u);
     case UCOTH:
-        if (u == 0) {
-            ErreurAvecMessage("coth de 0");
-            return 0;
-        }
+        if (u == 0)
+            return echoue(echec, "coth de 0");
         return 1 / std::tanh(u);
     case UARGSH: return std::asinh(u);
     case UARGCH:
-        if (u < 1) {
-            ErreurAvecMessage("argch d'un réel < 1");
-            return 0;
-        }
+        if (u < 1)
+            return echoue(echec, "argch d'un réel < 1");
         return std::acosh(u);
     case UARGTH:
-        if (u <= -1 || u >= 1) {
-            ErreurAvecMessage("argth d'un réel > ou = -1 en valeur absolue");
-            return 0;
-        }
+        if (u <= -1 || u >= 1)
+            return echoue(echec, "argth d'un réel > ou = -1 en valeur absolue");
         return std::atanh(u);
     case UARGCOTH:
-        if (u >= -1 && u <= 1) {
-            ErreurAvecMessage("argcoth d'un réel < ou = -1 en valeur absolue");
-            return 0;
-        }
+        if (u >= -1 && u <= 1)
+            return echoue(echec, "argcoth d'un réel < ou = -1 en valeur absolue");
         return std::log((1 + u) / (u - 1)) / 2;
     case UABS: return std::fabs(u);
     case UINT: return std::trunc(u);
@@ -196,38 +181,28 @@ double AppliqueUnaire(int code, double u)
     case UDELTA: return std::fabs(u) < ctx.Epsilon ? 1 : 0;
     case UFRAC: return u - std::trunc(u);
     case UFACT:
-        if (std::fabs(u) >= 32) {
-            ErreurAvecMessage("factorielle d'un entier > 32");
-            return 0;
-        }
+        if (std::fabs(u) >= 32)
+            return echoue(echec, "factorielle d'un entier > 32");
         return factorielle(u);
     case UCARRE: return u * u;
     case UEXP:
-        if (std::fabs(u) > 85) {
-            ErreurAvecMessage("exponentielle d'un nombre trop grand!");
-            return 0;
-        }
+        if (std::fabs(u) > 85)
+            return echoue(echec, MessageExponentielle);
         return std::exp(u);
     case ULN:
-        if (u <= 0) {
-            ErreurAvecMessage("logarithme d'un réel négatif ou nul!");
-            return 0;
-        }
+        if (u <= 0)
+            return echoue(echec, MessageLogarithme);
         return std::log(u);
     case ULOG:
-        if (u <= 0) {
-            ErreurAvecMessage("logarithme d'un réel négatif ou nul!");
-            return 0;
-        }
+        if (u <= 0)
+            return echoue(echec, MessageLogarithme);
         return std::log(u) / std::log(10.0);
     case URCUB: return std::cbrt(u);
     case URACINE:
     case URAC:
     case USQRT:
-        if (u < 0) {
-            ErreurAvecMessage("racine carrée d'un réel négatif!");
-            return 0;
-        }
+        if (u < 0)
+            return echoue(echec, MessageRacine);
         return std::sqrt(u);
     case UUN: return u >= 0 ? 1 : 0;
     case URECT: return (u >= -1 && u <= 1) ? 1 : 0;
@@ -236,106 +211,89 @@ double AppliqueUnaire(int code, double u)
     case UCOSQ: return SinusTrapeze(u + 2);
     case UTANQ: {
         const double r = Periodise(u, -4, 4);
-        if (r == -2 || r == 2) {
-            ErreurAvecMessage("tanq d'un multiple impair de 2");
-            return 0;
-        }
+        if (r == -2 || r == 2)
+            return echoue(echec, "tanq d'un multiple impair de 2");
         return SinusTrapeze(r) / SinusTrapeze(r + 2);
     }
     case USIND: return SinusTriangle(u);
     case UCOSD: return SinusTriangle(u + 1);
     case UTAND: {
         const double r = Periodise(u, -2, 2);
-        if (r == -1 || r == 1) {
-            ErreurAvecMessage("tanq d'un nombre impair");
-            return 0;
-        }
+        if (r == -1 || r == 1)
+            return echoue(echec, "tanq d'un nombre impair");
         return SinusTriangle(r) / SinusTriangle(r + 1);
     }
     case USINC: return u == 0 ? 1 : std::sin(Pi * u) / (Pi * u);
-    case UGAMMA: return Gamma(u);
+    case UGAMMA: {
+        int pole = 0;
+        const double g = Gamma(u, ctx.Epsilon, pole);
+        if (pole)
+            return echoue(echec, pole == 1 ? "Gamma d'un entier négatif" : SansMessage);
+        return g;
+    }
     case ULOGAMMA:
-        if (u <= 0) {
-            ErreurAvecMessage("argument négatif ou nul !");
-            return 0;
-        }
+        if (u <= 0)
+            return echoue(echec, "argument négatif ou nul !");
         return LnGamma(u);
     case UBL: return Blancmange(u);
     case URND: return Aleatoire() * u;
     case UPOISSON:
-        if (u <= 0) {
-            ErreurAvecMessage("paramètre de la loi de Poisson négatif ou nul !");
-            return 0;
-        }
+        if (u <= 0)
+            return echoue(echec, "paramètre de la loi de Poisson négatif ou nul !");
         return AleaPoisson(u);
     case USHA: return std::trunc(u) == u ? 1 : 0;
     case UGAUSS01: return std::fabs(u) < 10 ? Gaussienne(u, 1, 0) : 0;
     case USGN: return std::fabs(u) >= ctx.Zero ? u / std::fabs(u) : 0;
-    default:
-        ErreurCalcul() = 1;
-        return 0;
+    default: return echoue(echec, SansMessage);
     }
 }
 
-double AppliqueBinaire(int code, double u, double w)
+double CalculeBinaire(int code, double u, double w, const ContexteCalcul& ctx, const char*& echec)
 {
     switch (code) {
     case BPlus: return u + w;
     case BMoins: return u - w;
     case BFois: return u * w;
     case BDivise:
-        if (std::fabs(w) <= contexteCalcul().Epsilon) {
-            ErreurAvecMessage("division par 0 !");
-            return 0;
-        }
+        if (std::fabs(w) <= ctx.Epsilon)
+            return echoue(echec, MessageDivision);
         return u / w;
-    case BPuissance: return puissance(u, w);
+    case BPuissance: return puissance(u, w, echec);
     case BARG: return Argument(u, w) * 180 / Pi;
     case BMODULE: return std::hypot(u, w); // no overflow or underflow of the squares
     case BCOMB: {
         const double n = std::nearbyint(u), p = std::nearbyint(w);
-        if (p < 0 || p > n) {
-            ErreurAvecMessage("Cnp incalculable !");
-            return 0;
-        }
+        if (p < 0 || p > n)
+            return echoue(echec, "Cnp incalculable !");
         const double c = Cnp(n, p);
-        if (!std::isfinite(c)) {
-            ErreurAvecMessage("Cnp incalculable !");
-            return 0;
-        }
+        if (!std::isfinite(c))
+            return echoue(echec, "Cnp incalculable !");
         return c;
     }
     case BMOD: {
-        if (w == 0) {
-            ErreurAvecMessage("module nul !");
-            return 0;
-        }
+        if (w == 0)
+            return echoue(echec, "module nul !");
         double r = u - std::trunc(u / w) * w;
         if (r < 0)
             r += std::fabs(w);
         return r;
     }
     case BLOGA:
-        if (u <= 0)
-            ErreurAvecMessage("base du logarithme négative ou nulle!");
+        // When both fail, the second text is the one left.
         if (w <= 0)
-            ErreurAvecMessage("logarithme d'un réel négatif ou nul!");
-        if (ErreurCalcul())
-            return 0;
+            return echoue(echec, MessageLogarithme);
+        if (u <= 0)
+            return echoue(echec, "base du logarithme négative ou nulle!");
         return std::log(w) / std::log(u);
     case BBINOM: {
         const double n = std::nearbyint(u);
-        if (u < 0 || w < 0 || w > 1 || !(n < 4e18)) {
-            ErreurAvecMessage("paramètres incorrects");
-            return 0;
-        }
+        if (u < 0 || w < 0 || w > 1 || !(n < 4e18))
+            return echoue(echec, "paramètres incorrects");
         return AleaBinomiale(n, w);
     }
     case BGAUSS:
-        if (w <= 0) {
-            ErreurAvecMessage("gaussienne d'écart type négatif ou nul");
-            return 0;
-        }
+        if (w <= 0)
+            return echoue(echec, "gaussienne d'écart type négatif ou nul");
         return AleaGauss(u, w);
     case BUNIF: return AleaUniforme(u, w);
     case BTCHEB:
@@ -344,7 +302,7 @@ double AppliqueBinaire(int code, double u, double w)
     case BLAGUER:
     case BLEGNDR: {
         int n = 0;
-        if (!degrePolynome(u, n))
+        if (!degrePolynome(u, n, echec))
             return 0;
         switch (code) {
         case BTCHEB: return PolyTchebychev(n, w);
@@ -356,8 +314,24 @@ double AppliqueBinaire(int code, double u, double w)
     }
     case BMIN: return u >= w ? w : u;
     case BMAX: return u <= w ? w : u;
-    default:
-        ErreurCalcul() = 1;
-        return 0;
+    default: return echoue(echec, SansMessage);
     }
+}
+
+double AppliqueUnaire(int code, double u)
+{
+    const char* echec = nullptr;
+    const double r = CalculeUnaire(code, u, contexteCalcul(), echec);
+    if (echec)
+        SignaleEchec(etatCalcul(), echec);
+    return r;
+}
+
+double AppliqueBinaire(int code, double u, double w)
+{
+    const char* echec = nullptr;
+    const double r = CalculeBinaire(code, u, w, contexteCalcul(), echec);
+    if (echec)
+        SignaleEchec(etatCalcul(), echec);
+    return r;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expression/etat.h"
+#include "expression/programme.h"
 
 // Node kinds.
 enum GenreNoeud : std::uint8_t {
@@ -52,23 +53,56 @@ struct NoeudExpr {
 class Arbre {
 public:
     bool vide() const { return noeuds.empty(); }
-    void libere() { noeuds.clear(); pileMax = 0; }
+    void libere()
+    {
+        noeuds.clear();
+        pileMax = 0;
+        programme.clear();
+        pileProgramme = 0;
+        parLots = false;
+    }
     // True when the tree is a constant (its value is then constante()).
     bool estConstant() const { return noeuds.size() == 1 && noeuds[0].Genre == NoeudConstante; }
     double constante() const { return noeuds.empty() ? 0 : noeuds[0].Valeur; }
 
     std::vector<NoeudExpr> noeuds;  // postfix order
-    int pileMax = 0;                 // deepest value stack the evaluation needs
+    int pileMax = 0;                 // deepest value stack the nodes need
+
+    // What the evaluators run, made from the nodes by ProgrammeArbre.
+    std::vector<Instruction> programme;
+    int pileProgramme = 0;  // values kept below the top, at the deepest
+    bool parLots = false;   // no call and no random draw: a block of x runs each instruction
+                            // over the whole block
 };
+
+// Makes the program of a tree from its nodes (CompileExpr does it).
+void ProgrammeArbre(Arbre& arbre);
 
 // Compiles a text into a tree. Returns false on a syntax error (the tree is then empty).
 // Names are matched in upper case. The text may be UTF-8 or Windows-1252.
 // tirageAChaqueEvaluation: the constant RD draws a new number at each evaluation instead
 // of once here (the value texts of personal parameters are read anew at every use).
 bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation = false);
+// The same without folding constant sub-trees (tests compare both forms).
+bool CompileExprSansPliage(std::string_view texte, Arbre& racine);
 
 // Value of a tree at x. Sets ErreurCalcul() to 0 or 1; a failure returns 0.
 double EvalueArbre(const Arbre& arbre, double x);
+
+// Block evaluation: the tree at n values of x, as n calls of EvalueArbre in turn would give
+// them, but several times faster where many points are needed (traces, scans, tables):
+//   y[i]        the value at x[i] (0 where the point failed);
+//   echec[i]    1 where the point failed, else 0 (a failed point leaves the others alone);
+//   messages[i] (when messages is given) for a failed point, the message MessageErreur()
+//               holds after it: the point's own French text, or nullptr when its failure
+//               brings none (a floating-point fault), the message then being the one before.
+// Afterwards ErreurCalcul() and MessageErreur() are those the last point leaves. The texts
+// stay valid for the life of the program. Any n >= 0; blocks of TailleLot are a good size.
+// Parameters and state values are read as they are during the call (the state value 0 of
+// a relation is set before it). Safe on several threads at once, each with its own arrays.
+constexpr int TailleLot = 256;
+void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n,
+                    const char** messages = nullptr);
 
 // Compiles, evaluates at x = 0 and frees. A syntax error sets the flag, returns 0 and
 // leaves the message untouched.
@@ -89,7 +123,35 @@ bool NomFonctionParCode(int code, std::string& texte);
 extern const char* const NomsUnaires[NbCodesUnaires];
 extern const char* const NomsBinaires[NbCodesBinaires];
 
-// Applies one operator to already computed operands (used by the evaluators and by
-// constant folding). Sets the error flag and message on a domain failure.
+// Applies one operator to already computed operands (constant folding, the complex
+// evaluator's real cases). Sets the error flag and message on a domain failure.
 double AppliqueUnaire(int code, double u);
 double AppliqueBinaire(int code, double u, double w);
+
+// The same without touching the evaluation state: on a failure echec receives the French
+// message, or SansMessage for a failure that brings none, and the result is 0; on success
+// echec is left as it was.
+extern const char SansMessage[];
+// The texts of the failures that the evaluators also check on their own.
+extern const char* const MessagePuissance;
+extern const char* const MessageExponentielle;
+extern const char* const MessageLogarithme;
+extern const char* const MessageRacine;
+extern const char* const MessageDivision;
+// u^n for a whole n by repeated products, as the power operator computes it up to n = 64.
+inline double ProduitPuissance(double u, int n)
+{
+    double p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= u;
+    return p;
+}
+double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*& echec);
+double CalculeBinaire(int code, double u, double w, const ContexteCalcul& ctx, const char*& echec);
+// Sets the evaluation state from such a failure.
+inline void SignaleEchec(EtatCalcul& etat, const char* echec)
+{
+    etat.ErreurCalcul = 1;
+    if (echec != SansMessage)
+        etat.MessageErreur = echec;
+}

@@ -88,21 +88,31 @@ double Cnp(double n, double p)
     return r;
 }
 
-double Gamma(double x)
+double Gamma(double x, double epsilon, int& echec)
 {
-    const double eps = contexteCalcul().Epsilon;
     // Poles: zero and the negative integers.
-    if (std::fabs(x) < eps || (x < 0 && std::fabs(x - std::nearbyint(x)) < eps)) {
-        ErreurAvecMessage("Gamma d'un entier négatif");
+    if (std::fabs(x) < epsilon || (x < 0 && std::fabs(x - std::nearbyint(x)) < epsilon)) {
+        echec = 1;
         return 0;
     }
     if (x < -200)
         return 0;
     const double g = std::tgamma(x);
     if (!std::isfinite(g)) {
-        ErreurCalcul() = 1;
+        echec = 2;
         return 0;
     }
+    return g;
+}
+
+double Gamma(double x)
+{
+    int echec = 0;
+    const double g = Gamma(x, contexteCalcul().Epsilon, echec);
+    if (echec == 1)
+        ErreurAvecMessage("Gamma d'un entier négatif");
+    else if (echec == 2)
+        ErreurCalcul() = 1;
     return g;
 }
 

@@ -18,6 +18,9 @@ double Gaussienne(double x, double s, double m);
 double Cnp(double n, double p);
 // Gamma function; sets the error flag at the poles.
 double Gamma(double x);
+// The same without the evaluation state: echec becomes 1 at a pole (within epsilon), 2 when
+// the value cannot be held, and the result is then 0.
+double Gamma(double x, double epsilon, int& echec);
 double LnGamma(double x);
 double DistanceEntier(double x);
 double Blancmange(double x);
