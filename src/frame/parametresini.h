@@ -23,7 +23,7 @@
 class GCRepere;
 
 struct ParametresIni {
-    QString FichierMenus = QStringLiteral("Menus/defaut.txt");  // [Menus] menu
+    QString FichierMenus = QStringLiteral("Menus\\defaut.txt");  // [Menus] menu, as stored ("\\" opens as "/")
     TCouleur CouleurFiche = 0xA0C9F1;                            // [Couleurs] CouleurFiche
     // [Barres d'outils]: visibility of the warnings panel and of the bars at start.
     bool Avertissement = false;  // Panel1

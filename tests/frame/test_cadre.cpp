@@ -87,7 +87,9 @@ TEST_F(Cadre, WithoutSettingsTheFirstWindowTakesTheDefaults)
     EXPECT_EQ(fenetre->couleurFond(), QColor(Qt::white));
     EXPECT_EQ(f.fenetreActive(), fenetre);
     EXPECT_EQ(f.CompteurFenetres, 2);
-    EXPECT_EQ(f.parametres().FichierMenus, "Menus/defaut.txt");
+    EXPECT_EQ(f.parametres().FichierMenus, "Menus\\defaut.txt");
+    // Stored as written on every machine: the window's documents hold the same text.
+    EXPECT_TRUE(fenetre->EcrireFenetre().contains("\\Menus\\defaut.txt"));
     EXPECT_EQ(CouleurFiche(), 0xA0C9F1u);
 
     EXPECT_FALSE(f.SpeedPanel()->isHidden());

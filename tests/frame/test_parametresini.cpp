@@ -42,7 +42,7 @@ TEST_F(Parametres, WithoutAFileEveryValueKeepsItsDefault)
     EXPECT_EQ(r.etat, FichierIni::Etat::Absent);
     EXPECT_TRUE(r.message().isEmpty());
     EXPECT_EQ(p, ParametresIni());
-    EXPECT_EQ(p.FichierMenus, "Menus/defaut.txt");
+    EXPECT_EQ(p.FichierMenus, "Menus\\defaut.txt");
     EXPECT_EQ(p.CouleurFiche, 0xA0C9F1u);
     EXPECT_EQ(p.TitreFenetre, "Fenêtre 1");
     EXPECT_EQ(p.CouleurFenetre, 0xFFFFFFu);

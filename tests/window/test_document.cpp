@@ -325,11 +325,9 @@ TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
     QByteArray binaire;
     for (int i = 0; i < 4000; ++i)
         binaire.append(char((i * 7919) % 256));
-    const QByteArray longue = "VIRK 4.26\r\n%" + QByteArray(2 * 1024 * 1024, 'x') + "\r\n";
     const QList<Cas> cas = {
         {"", "Le fichier est vide."},
         {binaire, "essai.vrk"},
-        {longue, "Ligne 2 : ligne trop longue"},
         {"VIRK 4.26\r\nZut;1;\r\n", "Ligne 2 : enregistrement de type « Z » inconnu"},
         {"[10;5;1/0;1;1;\r\n", "Ligne 1 : réglages illisibles"},
         {"[10;1000000000;-1;5000;1;\r\n", "décimales « 1000000000 »"},
@@ -426,6 +424,15 @@ TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
     EXPECT_TRUE(lit(chemin("quatre.vrk"), quatre, liens).ok());
     EXPECT_EQ(quatre.dessin.Nombre(), 2);
     EXPECT_EQ(quatre.fenetre.Commentaire, QStringLiteral("notes.txt"));
+
+    // A formula of a megabyte is read whole, with the name that follows it.
+    const QByteArray formule = "x+" + QByteArray(1024 * 1024, '0');
+    EcritOctetsTest(chemin("cinq.vrk"), QByteArray(y).replace("%1", "40").replace("x;;fn1;", formule + ";;long;"));
+    Modele cinq(5);
+    EXPECT_TRUE(lit(chemin("cinq.vrk"), cinq, liens).ok());
+    ASSERT_EQ(cinq.dessin.Nombre(), 1);
+    EXPECT_EQ(cinq.dessin.Courbes[0]->Nom, QStringLiteral("long"));
+    EXPECT_EQ(cinq.dessin.Courbes[0]->Libelle1.size(), formule.size());
 }
 
 TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)

@@ -520,6 +520,8 @@ void GCGrille::SetBornesTextes(const QString& xinf, const QString& xsup)
 {
     Xinf = xinf;
     Xsup = xsup;
+    XinfLu.clear();
+    XsupLu.clear();
     Min = EvalueTexte(xinf.toStdString());
     Max = EvalueTexte(xsup.toStdString());
 }

@@ -223,6 +223,10 @@ public:
 
     QString Xinf = QStringLiteral("-5"), Xsup = QStringLiteral("5");
     double Min = -5.0, Max = 5.0;
+    // The bound texts that a document or settings file held where they could not make a
+    // frame (the frame then uses Xinf and Xsup): written back as they were, so that nothing
+    // the user typed is lost; empty otherwise. New bounds forget them.
+    QString XinfLu, XsupLu;
     QString Debut = QStringLiteral("-5");
     QString Pas1er = QStringLiteral("1");
     QString Pas2nd = QStringLiteral("0");

@@ -171,7 +171,7 @@ public:
     {
     }
 
-    RapportLecture lit(const QList<int>& lignesTronquees);
+    RapportLecture lit(const QList<int>& lignesRefusees);
 
 private:
     void probleme(int ligne, const QString& texte)
@@ -460,7 +460,7 @@ void LecteurDocument::litBloc(const QString& ligne, int n)
     c->CopieDonnees = b.copie;
 }
 
-RapportLecture LecteurDocument::lit(const QList<int>& lignesTronquees)
+RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
 {
     rapport_.ouvert = true;
     rapport_.complet = true;
@@ -579,20 +579,20 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesTronquees)
         if (reconnus_ == 0 && !arret_)
             rapport_.problemes << QStringLiteral("Aucun enregistrement reconnu : ce fichier n'est pas un document VIRK.");
     }
-    for (int t : lignesTronquees)
-        rapport_.problemes << QStringLiteral("Ligne %1 : ligne trop longue, coupée à %2 caractères.")
+    for (int t : lignesRefusees)
+        rapport_.problemes << QStringLiteral("Ligne %1 : ligne trop longue (plus de %2 caractères), refusée.")
                                   .arg(t)
                                   .arg(LongueurMaxLigne);
     return rapport_;
 }
 
 RapportLecture LitLignes(const QStringList& lignes, ModeleDocument& modele, LiensEnAttente& liens,
-                         const QString& dossierDocument, const QList<int>& lignesTronquees)
+                         const QString& dossierDocument, const QList<int>& lignesRefusees)
 {
     RapportLecture r;
     try {
         LecteurDocument lecteur(lignes, modele, liens, dossierDocument);
-        r = lecteur.lit(lignesTronquees);
+        r = lecteur.lit(lignesRefusees);
     } catch (const std::exception& e) {
         // Nothing is meant to throw here but a failed allocation: what was read stays, and
         // the opener goes on with its other documents.
@@ -676,7 +676,7 @@ RapportLecture LitDocument(const QString& chemin, ModeleDocument& modele, LiensE
         if (!lu.ok)
             r.problemes << lu.erreur;
         else
-            r = LitLignes(lu.lignes, modele, liens, info.absolutePath(), lu.lignesTronquees);
+            r = LitLignes(lu.lignes, modele, liens, info.absolutePath(), lu.lignesRefusees);
     }
     if (montre && !r.problemes.isEmpty())
         interlocuteur().message(r.message(chemin));

@@ -198,11 +198,8 @@ LectureTexte LignesDeOctets(const QByteArray& octets, int longueurMaxLigne)
         if (longueur > 0 && texte.at(fin - 1) == QLatin1Char('\r'))
             --longueur;
         if (longueurMaxLigne > 0 && longueur > longueurMaxLigne) {
-            longueur = longueurMaxLigne;
-            // Never half a surrogate pair: that would be no character at all.
-            if (texte.at(debut + longueur - 1).isHighSurrogate())
-                --longueur;
-            lecture.lignesTronquees.append(int(lecture.lignes.size()) + 1);
+            longueur = 0;
+            lecture.lignesRefusees.append(int(lecture.lignes.size()) + 1);
         }
         lecture.lignes.append(texte.mid(debut, longueur));
         if (!avecRetour)

@@ -60,13 +60,14 @@ struct LectureTexte {
     QStringList lignes;
     bool utf8 = false;        // the bytes were taken as UTF-8
     bool finSansRetour = false;  // the last line had no line end
-    // Lines cut at the length limit (1-based numbers); their text is kept up to the limit.
-    QList<int> lignesTronquees;
+    // Lines longer than the limit (1-based numbers): refused whole, their text left empty,
+    // so that nothing is silently cut.
+    QList<int> lignesRefusees;
 };
 
 // Default limits: a text file of the program is far below these.
 constexpr qint64 TailleMaxTexte = 256ll * 1024 * 1024;
-constexpr int LongueurMaxLigne = 1024 * 1024;
+constexpr int LongueurMaxLigne = 64 * 1024 * 1024;  // far above any formula or data line
 
 // The bytes cut into lines (see the top of this file).
 LectureTexte LignesDeOctets(const QByteArray& octets, int longueurMaxLigne = LongueurMaxLigne);

@@ -50,8 +50,8 @@ FichierIni::Etat FichierIni::charge(const QString& chemin)
         return Etat::Illisible;
     }
     chargeLignes(lecture.lignes, nomFichier_);
-    for (int numero : lecture.lignesTronquees)
-        anomalies_.append(QStringLiteral("%1, ligne %2 : ligne trop longue, coupée.").arg(nomFichier_).arg(numero));
+    for (int numero : lecture.lignesRefusees)
+        anomalies_.append(QStringLiteral("%1, ligne %2 : ligne trop longue, ignorée.").arg(nomFichier_).arg(numero));
     return Etat::Lu;
 }
 
@@ -59,8 +59,8 @@ void FichierIni::chargeOctets(const QByteArray& octets, const QString& nomFichie
 {
     const LectureTexte lecture = LignesDeOctets(octets);
     chargeLignes(lecture.lignes, nomFichier);
-    for (int numero : lecture.lignesTronquees)
-        anomalies_.append(QStringLiteral("%1, ligne %2 : ligne trop longue, coupée.").arg(nomFichier_).arg(numero));
+    for (int numero : lecture.lignesRefusees)
+        anomalies_.append(QStringLiteral("%1, ligne %2 : ligne trop longue, ignorée.").arg(nomFichier_).arg(numero));
 }
 
 void FichierIni::chargeLignes(const QStringList& lignes, const QString& nomFichier)

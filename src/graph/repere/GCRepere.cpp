@@ -227,6 +227,10 @@ void GCRepere::SetBornesTextes(const QString& xinf, const QString& xsup, const Q
     AxeX.Xsup = xsup;
     AxeY.Xinf = yinf;
     AxeY.Xsup = ysup;
+    for (GCGrille* a : {&AxeX, &AxeY}) {
+        a->XinfLu.clear();
+        a->XsupLu.clear();
+    }
 }
 
 void GCRepere::SetRectangle(QPoint origine, int largeur, int hauteur)

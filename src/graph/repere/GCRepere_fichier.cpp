@@ -33,8 +33,8 @@ bool evalueTexte(const QString& texte, double& valeur)
 }
 
 // The bound texts of an axis, put right when they cannot make a usable frame; each change is
-// described in problemes.
-void corrigeBornes(QString& xinf, QString& xsup, int type, bool horizontal, QStringList& problemes)
+// described in problemes. True when they were replaced by the defaults.
+bool corrigeBornes(QString& xinf, QString& xsup, int type, bool horizontal, QStringList& problemes)
 {
     double a = 0, b = 0;
     const bool lusA = evalueTexte(xinf, a), lusB = evalueTexte(xsup, b);
@@ -48,7 +48,7 @@ void corrigeBornes(QString& xinf, QString& xsup, int type, bool horizontal, QStr
     };
     if (!lusA || !lusB) {
         retablit(QStringLiteral("les bornes « %1 » et « %2 » ne se calculent pas").arg(xinf, xsup));
-        return;
+        return true;
     }
     if (a > b) {
         problemes << QStringLiteral("Axe %1 : le minimum « %2 » dépassait le maximum « %3 », ils sont échangés.")
@@ -58,10 +58,13 @@ void corrigeBornes(QString& xinf, QString& xsup, int type, bool horizontal, QStr
     }
     if (a == b) {
         retablit(QStringLiteral("le minimum et le maximum sont égaux (« %1 »)").arg(xinf));
-        return;
+        return true;
     }
-    if (type == EchelleLog && !(a > 0))
+    if (type == EchelleLog && !(a > 0)) {
         retablit(QStringLiteral("l'échelle est logarithmique et le minimum « %1 » n'est pas positif").arg(xinf));
+        return true;
+    }
+    return false;
 }
 
 // What the reading of one axis collects before it is applied to the frame.
@@ -161,8 +164,9 @@ void litLigneTitre(QString ligne, bool horizontal, AxeLu& a, QStringList& proble
 
 void GCGrille::Sauve(QStringList& lignes) const
 {
-    QString l = NomTypeEchelle(TypeEchelle) + QLatin1Char(';') + SurUneLigne(Xinf) + QLatin1Char(';')
-                + SurUneLigne(Xsup) + QLatin1Char(';') + SurUneLigne(Debut) + QLatin1Char(';')
+    const bool lus = !XinfLu.isEmpty() || !XsupLu.isEmpty();
+    QString l = NomTypeEchelle(TypeEchelle) + QLatin1Char(';') + SurUneLigne(lus ? XinfLu : Xinf) + QLatin1Char(';')
+                + SurUneLigne(lus ? XsupLu : Xsup) + QLatin1Char(';') + SurUneLigne(Debut) + QLatin1Char(';')
                 + SurUneLigne(Pas1er) + QLatin1Char(';') + SurUneLigne(Pas2nd) + QLatin1Char(';');
     l += TexteBooleen(Axe.Visible) + CouleurEnTexte(Axe.Couleur) + QLatin1Char(';')
          + QString::number(Axe.Epaisseur) + QLatin1Char(';') + QString::number(Axe.Style) + QLatin1Char(';');
@@ -302,12 +306,22 @@ bool GCRepere::Lit(const QStringList& lignes, int& i, bool enteteLu)
     if (!complet)
         problemes << QStringLiteral("Le document s'arrête au milieu de la description du repère.");
 
-    // 7. Bounds that cannot make a usable frame are put right, then everything is applied.
-    corrigeBornes(x.xinf, x.xsup, x.type, true, problemes);
-    corrigeBornes(y.xinf, y.xsup, y.type, false, problemes);
+    // 7. Bounds that cannot make a usable frame are put right (the texts read are kept to be
+    // written back), then everything is applied.
+    const QString lus[4] = {x.xinf, x.xsup, y.xinf, y.xsup};
+    const bool retablisX = corrigeBornes(x.xinf, x.xsup, x.type, true, problemes);
+    const bool retablisY = corrigeBornes(y.xinf, y.xsup, y.type, false, problemes);
     SetBornesTextes(x.xinf, x.xsup, y.xinf, y.xsup);
     FixeBornes(x.xinf, x.xsup, x.type, x.debut, x.pas2nd, x.pas1er, y.xinf, y.xsup, y.type, y.debut, y.pas2nd,
                y.pas1er);
+    if (retablisX) {
+        AxeX.XinfLu = lus[0];
+        AxeX.XsupLu = lus[1];
+    }
+    if (retablisY) {
+        AxeY.XinfLu = lus[2];
+        AxeY.XsupLu = lus[3];
+    }
     SetVisibilites(x.axeVisible, y.axeVisible, x.grilleVisible, y.grilleVisible);
     SetStylesAxes(x.couleurAxe, x.epaisseurAxe, x.styleAxe, y.couleurAxe, y.epaisseurAxe, y.styleAxe);
     SetStylesGrilles(x.couleurGrille, x.epaisseurGrille, x.styleGrille, y.couleurGrille, y.epaisseurGrille,
@@ -378,8 +392,13 @@ void litGrilleIni(const FichierIni& ini, const QString& section, GCGrille& a, QS
         type = TypeEchelleDeTexte(*t);
     QString xsup = ini.texte(section, QStringLiteral("Xsup"), a.Xsup);
     QString xinf = ini.texte(section, QStringLiteral("Xinf"), a.Xinf);
-    corrigeBornes(xinf, xsup, type, a.Horizontal, problemes);
+    const QString lus[2] = {xinf, xsup};
+    const bool retablis = corrigeBornes(xinf, xsup, type, a.Horizontal, problemes);
     a.FixeBornes(xinf, xsup, type, debut, pas2nd, pas1er);
+    if (retablis) {
+        a.XinfLu = lus[0];
+        a.XsupLu = lus[1];
+    }
     a.Graduation = ini.booleen(section, QStringLiteral("Graduation"), a.Graduation);
     a.FonteGraduation = ini.converti<Police>(
         section, QStringLiteral("Fonte"), a.FonteGraduation,
@@ -402,8 +421,9 @@ void ecritGrilleIni(FichierIni& ini, const QString& section, const GCGrille& a)
     ini.ecritBooleen(section, QStringLiteral("Vecteur unitaire"), a.VecteurUnitaire);
     ecritLigneIni(ini, section, a, true);
     ini.ecritTexte(section, QStringLiteral("Type"), NomTypeEchelle(a.TypeEchelle));
-    ini.ecritTexte(section, QStringLiteral("Xinf"), a.Xinf);
-    ini.ecritTexte(section, QStringLiteral("Xsup"), a.Xsup);
+    const bool lus = !a.XinfLu.isEmpty() || !a.XsupLu.isEmpty();
+    ini.ecritTexte(section, QStringLiteral("Xinf"), lus ? a.XinfLu : a.Xinf);
+    ini.ecritTexte(section, QStringLiteral("Xsup"), lus ? a.XsupLu : a.Xsup);
     ini.ecritTexte(section, QStringLiteral("Début"), a.Debut);
     ini.ecritTexte(section, QStringLiteral("Pas 1er"), a.Pas1er);
     ini.ecritTexte(section, QStringLiteral("Pas 2nd"), a.Pas2nd);

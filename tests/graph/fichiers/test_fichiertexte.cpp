@@ -160,20 +160,18 @@ TEST(FichierTexte, BinaryBytesAndVeryLongLines)
     ASSERT_EQ(n.lignes.size(), 2);
     EXPECT_EQ(n.lignes[0].size(), 3);
 
-    // A line under the limit is whole; one above it is cut at the limit and reported.
-    const QByteArray longue(500000, 'x');
-    const LectureTexte l1 = LignesDeOctets(longue + "\r\nfin\r\n");
+    // A line of megabytes (a long formula) is read whole; one above the limit is refused
+    // whole and reported, never cut.
+    const QByteArray longue(2 * 1024 * 1024, 'x');
+    const LectureTexte l1 = LignesDeOctets(longue + ";nom;\r\nfin\r\n");
     ASSERT_EQ(l1.lignes.size(), 2);
-    EXPECT_EQ(l1.lignes[0].size(), 500000);
-    EXPECT_TRUE(l1.lignesTronquees.isEmpty());
-    const LectureTexte l2 = LignesDeOctets("debut\n" + QByteArray(3 * LongueurMaxLigne, 'y') + "\nfin");
-    ASSERT_EQ(l2.lignes.size(), 3);
-    EXPECT_EQ(l2.lignes[1].size(), LongueurMaxLigne);
-    EXPECT_EQ(l2.lignesTronquees, QList<int>{2});
-    EXPECT_EQ(l2.lignes[2], QStringLiteral("fin"));
-    // The cut never leaves half a surrogate pair.
-    const LectureTexte l3 = LignesDeOctets("ab\xF0\x9F\x98\x80z", 3);
-    EXPECT_EQ(l3.lignes, QStringList{QStringLiteral("ab")});
+    EXPECT_EQ(l1.lignes[0].size(), longue.size() + 5);
+    EXPECT_TRUE(l1.lignes[0].endsWith(";nom;"));
+    EXPECT_TRUE(l1.lignesRefusees.isEmpty());
+    const LectureTexte l2 = LignesDeOctets("debut\n" + QByteArray(3000, 'y') + "\nab\xF0\x9F\x98\x80z\nfin", 1000);
+    EXPECT_EQ(l2.lignes, (QStringList{"debut", "", QStringLiteral("ab\U0001F600z"), "fin"}));
+    EXPECT_EQ(l2.lignesRefusees, QList<int>{2});
+    EXPECT_GE(LongueurMaxLigne, 64 * 1024 * 1024);
 }
 
 TEST(FichierTexte, ReadingFilesThatCannotBeRead)

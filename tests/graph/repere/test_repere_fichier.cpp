@@ -144,6 +144,17 @@ TEST_F(RecordRepere, BornesIllisiblesOuRenversees)
         QImage image = imageBlanche(600, 400);
         QPainter p(&image);
         EXPECT_TRUE(r.Dessine(p));
+        // Written back: the texts that were typed, unless the frame only swapped them.
+        QStringList relu;
+        r.Sauve(relu);
+        const bool echange = c.min > -5;
+        EXPECT_TRUE(relu[1].startsWith(QStringLiteral("arith;%1;%2;").arg(echange ? c.xsup : c.xinf, echange ? c.xinf : c.xsup)))
+            << relu[1].toStdString();
+        // New bounds forget them.
+        r.AxeX.SetBornesTextes("-2", "2");
+        relu.clear();
+        r.Sauve(relu);
+        EXPECT_TRUE(relu[1].startsWith("arith;-2;2;")) << relu[1].toStdString();
     }
     // A log axis read with a non-positive min.
     QStringList document = base;
