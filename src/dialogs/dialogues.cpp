@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "dialogs/AireSais.h"
+#include "dialogs/dialtext.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paramanu.h"
@@ -314,10 +315,9 @@ bool DialoguesVirk::modifieAire(GCAire& aire, bool nouvelle)
     return false;
 }
 
-bool DialoguesVirk::modifieTexte(GCTexte&, bool)
+bool DialoguesVirk::modifieTexte(GCTexte& texte, bool)
 {
-    interlocuteur().message(QStringLiteral("La boîte de dialogue des textes n'est pas encore disponible dans cette version."));
-    return false;
+    return ModifieTexteDialogue(texte, UsageTexte::Libre, etatSaisie().ContexteTextes, parentDialogue());
 }
 
 bool DialoguesVirk::dialogueParametres(std::array<QString, 10>& parametres)

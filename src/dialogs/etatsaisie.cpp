@@ -1,6 +1,7 @@
 #include "dialogs/etatsaisie.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QStandardPaths>
 #include <cmath>
 
@@ -39,6 +40,7 @@ void reinitialiseSaisie()
     e.PiloteX = e.PiloteY = QStringLiteral("aucun");
     e.TexteDefaut.reset();
     e.DossierValeurs.clear();
+    e.ContexteTextes = ContexteTexte();
 }
 
 void VideParametresManuels()
@@ -91,6 +93,26 @@ QString BoitesSaisie::choisitFichier(QWidget* parent, const QString& titre, cons
 bool BoitesSaisie::choisitCouleur(QWidget* parent, QColor& couleur)
 {
     return ChoisitCouleurQt(parent, couleur);
+}
+
+bool BoitesSaisie::choisitFonte(QWidget* parent, Police& fonte)
+{
+    QFont initiale(fonte.Nom, std::max(1, fonte.Taille));
+    initiale.setBold(fonte.Gras);
+    initiale.setItalic(fonte.Italique);
+    initiale.setUnderline(fonte.Souligne);
+    initiale.setStrikeOut(fonte.Barre);
+    bool ok = false;
+    const QFont choisie = QFontDialog::getFont(&ok, initiale, parent, QString(), QFontDialog::DontUseNativeDialog);
+    if (!ok)
+        return false;
+    fonte.Nom = choisie.family();
+    fonte.Taille = std::max(1, choisie.pointSize());
+    fonte.Gras = choisie.bold();
+    fonte.Italique = choisie.italic();
+    fonte.Souligne = choisie.underline();
+    fonte.Barre = choisie.strikeOut();
+    return true;
 }
 
 QString BoitesSaisie::choisitLibelle(QWidget*, const QString&)

@@ -13,7 +13,18 @@
 #include "graph/base/GCclasse_base.h"
 
 class QWidget;
+class GCDessin;
+class GCListAires;
+class GCRepere;
 class GCTexte;
+
+// The window whose curves and areas the text dialog offers, and whose frame converts a
+// label's position when "en pixels" is ticked or unticked. Any of them may be null.
+struct ContexteTexte {
+    const GCDessin* dessin = nullptr;
+    const GCListAires* aires = nullptr;
+    const GCRepere* repere = nullptr;
+};
 
 constexpr int NbCourbesManuelles = 20;   // rows of the manual parameter table
 
@@ -39,6 +50,9 @@ struct EtatSaisie {
     std::shared_ptr<GCTexte> TexteDefaut;
     // Folder of the imposed-values files (empty: the user's documents folder).
     QString DossierValeurs;
+    // The window of the text command running (set by the window for the time of the
+    // command): what the text dialog of GCTexte::Modifie offers.
+    ContexteTexte ContexteTextes;
 };
 
 EtatSaisie& etatSaisie();
@@ -67,6 +81,8 @@ public:
                                    const QString& filtre);
     // A colour; true and the colour changed on OK.
     virtual bool choisitCouleur(QWidget* parent, QColor& couleur);
+    // A typeface, size and style (the colour is kept); true and the font changed on OK.
+    virtual bool choisitFonte(QWidget* parent, Police& fonte);
     // The label of an existing curve of one of these kind letters; empty when none was chosen.
     // The frame, which knows every window's curves, installs its own.
     virtual QString choisitLibelle(QWidget* parent, const QString& genres);

@@ -23,6 +23,7 @@
 #include "dialogs/assopp.h"
 #include "dialogs/chxflech.h"
 #include "dialogs/condinit.h"
+#include "dialogs/dialtext.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "dialogs/stylept.h"
@@ -573,8 +574,7 @@ void TsaisieY::BtLegendClick()
     if (!e.TexteDefaut)
         e.TexteDefaut = std::make_shared<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
                                                   etatGraphe().FonteDefaut);
-    if (Dialogues* d = etatGraphe().dialogues)
-        d->modifieTexte(*e.TexteDefaut, false);
+    ModifieTexteDialogue(*e.TexteDefaut, UsageTexte::EtiquetteCourbe, {}, this);
 }
 
 void TsaisieY::ButcoulClick()

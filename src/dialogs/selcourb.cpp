@@ -109,3 +109,9 @@ void Tselectcrb::ComboBox1Change()
     if (entrees_)
         ListBox1->addItems(entrees_(std::max(0, ComboBox1->currentIndex())));
 }
+
+QStringList ChoisitPlusieurs(const ParametresSelection& parametres, QWidget* parent)
+{
+    Tselectcrb fiche(parametres, parent);
+    return fiche.exec() == QDialog::Accepted ? fiche.choix() : QStringList();
+}

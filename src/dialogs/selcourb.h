@@ -68,3 +68,6 @@ public:
 private:
     std::function<QStringList(int)> entrees_;
 };
+
+// Runs the dialog: the entries chosen on "&Confirmer", none on cancel.
+QStringList ChoisitPlusieurs(const ParametresSelection& parametres, QWidget* parent = nullptr);

@@ -205,8 +205,20 @@ protected:
         }
     }
 
+    void mouseReleaseEvent(QMouseEvent* evenement) override
+    {
+        // The click first: the left button, released inside the paint box, not the release
+        // that ends a double click.
+        const bool clic = evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint())
+                          && !finDoubleClic_;
+        finDoubleClic_ = false;
+        if (clic)
+            fenetre_.PaintBoxClick();
+    }
+
     void mouseDoubleClickEvent(QMouseEvent* evenement) override
     {
+        finDoubleClic_ = true;
         const QPoint p = evenement->position().toPoint();
         CodeObjetSouris() = fenetre_.Repere().ObjetSousPixel(p.x(), p.y());
         fenetre_.PaintBoxDblClick(nullptr);
@@ -214,6 +226,7 @@ protected:
 
 private:
     TForm1& fenetre_;
+    bool finDoubleClic_ = false;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -233,7 +246,7 @@ TForm1::TForm1(int numero, QWidget* parent)
     CommentaireAMontrer = true;
     FichierMenus = reglages.FichierMenus;
     SuitParametres = false;
-    ModeSouris = 11;
+    ModeSouris = SourisRepos;
 
     const int largeur = BorneTaille(reglages.LargeurFenetre);
     const int hauteur = BorneTaille(reglages.HauteurFenetre);

@@ -135,6 +135,25 @@ int IndiceCourbeParIdentifiant(const std::vector<std::shared_ptr<GCCourbe>>& cou
 constexpr int TailleFenetreMin = 80;
 constexpr int TailleFenetreMax = 8192;
 
+// The mouse modes of a window (its ModeSouris): what a press, a move, a release and a
+// click of the paint box do there.
+enum ModeSourisFenetre : int {
+    SourisPointEdite = 1,     // a point of a list curve, or a point on a curve, dragged
+    SourisDistance = 2,       // distances measured
+    SourisVecteurI = 3,       // the unit vector OI dragged
+    SourisVecteurJ = 4,       // the unit vector OJ dragged
+    SourisAxes = 5,           // the axes dragged
+    SourisMainLevee = 6,      // freehand input
+    SourisCoordonnees = 7,    // the coordinates cross-hair
+    SourisPointParPoint = 8,  // point-by-point input
+    SourisTexte = 9,          // the next click places a text
+    SourisLigneBrisee = 10,   // polyline input
+    SourisRepos = 11,         // idle
+    SourisPrimitive = 12,     // a primitive through the point clicked
+    SourisTangente = 13,      // a tangent (and its kin) at the point clicked
+    SourisZoom = 14,          // zoom rectangle
+};
+
 // ---------------------------------------------------------------------------------------
 
 class TForm1 : public QWidget {
@@ -203,7 +222,7 @@ public:
     QString CheminMenus;
     bool SuitParametres = false;  // parameter keys redraw through the back buffer
     bool AiresARecalculer = false;
-    int ModeSouris = 11;          // mouse mode; 11 is idle
+    ModeSourisFenetre ModeSouris = SourisRepos;
     int XClic = 0, YClic = 0;
     double UniteX = 0, UniteY = 0;   // world units per pixel, from the last paint
     QString NomCourbeDeplacee;
@@ -311,6 +330,14 @@ public:
     void Aires1Click(QAction* = nullptr);
     void Changecoul1Click(QAction* = nullptr);
     void Calcaire1Click(QAction* = nullptr);
+    // The Textes menu: Ecrire (the next click of the paint box places a text), Modifier and
+    // Supprimer (texts chosen in the two-list chooser).
+    void Ecrire1Click(QAction* = nullptr);
+    void Modifier2Click(QAction* = nullptr);
+    void Supprimer2Click(QAction* = nullptr);
+    // A click of the paint box (the left button pressed and released there), at the press
+    // point XClic, YClic: what it does follows the mouse mode.
+    void PaintBoxClick();
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);

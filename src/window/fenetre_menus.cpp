@@ -180,9 +180,9 @@ const std::vector<ArticleMenu> table = {
 
     // ----------------------------------------------------------------- Textes
     {0, "Textes1", "&Textes", nullptr, nullptr},
-    {1, "Ecrire1", "&Ecrire", nullptr, ND},
-    {1, "Modifier2", "&Modifier", nullptr, ND},
-    {1, "Supprimer2", "&Supprimer", nullptr, ND},
+    {1, "Ecrire1", "&Ecrire", nullptr, G(Ecrire1Click)},
+    {1, "Modifier2", "&Modifier", nullptr, G(Modifier2Click)},
+    {1, "Supprimer2", "&Supprimer", nullptr, G(Supprimer2Click)},
     {1, "CacherMontrer", "&Cacher/Montrer", nullptr, G(CacherMontrerClick)},
 
     // ----------------------------------------------------------------- Infos

@@ -327,6 +327,33 @@ GCTexte* GCListTextes::TexteDuContenu(const QString& t) const
     return nullptr;
 }
 
+bool GCListTextes::ChoisitTextes(const QString& titre, const Choix& choix, QStringList& choisis) const
+{
+    choisis.clear();
+    DemandeChoix demande;
+    demande.entrees = ListeTextes();
+    if (demande.entrees.isEmpty()) {
+        interlocuteur().message(QStringLiteral("Aucun texte dans cette fenêtre!"));
+        return false;
+    }
+    if (!choix)
+        return false;
+    demande.titre = QStringLiteral("Choix d'un ou plusieurs textes");
+    demande.disponibles = QStringLiteral("Textes disponibles");
+    demande.selectionnes = QStringLiteral("Textes sélectionnés");
+    demande.libelle = titre;
+    choisis = choix(demande);
+    return !choisis.isEmpty();
+}
+
+GCTexte* GCListTextes::TexteDeChoix(const QString& entree) const
+{
+    const int parenthese = entree.indexOf(QLatin1Char('('));
+    bool ok = false;
+    const int numero = entree.left(parenthese).trimmed().toInt(&ok);
+    return parenthese > 0 && ok ? TexteDuNumero(numero) : nullptr;
+}
+
 QStringList GCListTextes::ListeTextes() const
 {
     QStringList liste;

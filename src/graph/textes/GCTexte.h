@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -160,6 +161,23 @@ public:
 
     // One chooser entry per label: number "(" x ";" y ") : " text.
     QStringList ListeTextes() const;
+
+    // The two-list chooser, which only the dialogs layer can show: the entries chosen, none
+    // when cancelled.
+    struct DemandeChoix {
+        QString titre;          // caption
+        QString disponibles;    // captions of both lists
+        QString selectionnes;
+        QString libelle;        // between the lists
+        QStringList entrees;
+    };
+    using Choix = std::function<QStringList(const DemandeChoix&)>;
+    // "Choix d'un ou plusieurs textes" on the entries of ListeTextes, with that title between
+    // the lists. No label: "Aucun texte dans cette fenêtre!" and false. True with the
+    // entries chosen in choisis when at least one was chosen.
+    bool ChoisitTextes(const QString& titre, const Choix& choix, QStringList& choisis) const;
+    // The label of a chooser entry (by the number before its "("), or null.
+    GCTexte* TexteDeChoix(const QString& entree) const;
 
     // Every visible label in list order: world labels at the pixel of their evaluated
     // position, pixel labels at their two integers. A world position that does not evaluate
