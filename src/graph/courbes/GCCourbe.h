@@ -249,6 +249,9 @@ public:
     // f(t), theta := g(t) (radians). Sets ErreurCalcul on failure. Other kinds leave x, y.
     // Kinds whose own computation is not available yet fail with a French message.
     virtual void Evalue(double t, double& x, double& y) const;
+    // True when the points come from this class's own formulas alone (kinds Y, O, U, X, T,
+    // P, formulas without calls or random draws): they are then computed by blocks.
+    bool EvalueParLots() const;
 
     void Bornes(QString& xinf, QString& xsup, QString& pas) const { xinf = Xinf; xsup = Xsup; pas = Pas; }
     void FixeBornes(const QString& xinf, const QString& xsup, const QString& pas);

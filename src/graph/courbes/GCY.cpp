@@ -6,6 +6,7 @@
 #include <cmath>
 #include <exception>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "expression/etat.h"
@@ -346,6 +347,92 @@ void GCRelNum::PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere
         TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
 }
 
+namespace {
+
+// The points of a curve of one parameter computed by blocks of values of t, handed back in
+// order with what one-by-one evaluation would give: the point, or the message of its
+// failure (a failure that brings no message of its own keeps the one before).
+class LotTrace {
+public:
+    LotTrace(const GCY& courbe, bool permis)
+        : courbe_(courbe), actif_(permis && courbe.EvalueParLots()), message_(MessageErreur())
+    {
+    }
+    bool actif() const { return actif_; }
+    // Adds a value of t; true when the block is full.
+    bool ajoute(double t)
+    {
+        t_[n_++] = t;
+        return n_ == TailleLot;
+    }
+    // The message in place after something else failed between two points.
+    void fixeMessage(const std::string& message) { message_ = message; }
+
+    // Computes the block and hands each point to point(t, x, y, message), message null
+    // for a computed point.
+    template <class F>
+    void calcule(F point)
+    {
+        if (n_ == 0)
+            return;
+        // Drawing may have left the vector registers in the state that slows our code down.
+        LibereRegistresVectoriels();
+        const QChar genre = courbe_.TypeCourbe;
+        const bool deux = genre == QLatin1Char('T') || genre == QLatin1Char('P');
+        EvalueArbreLot(courbe_.Expression1, t_, a_, e1_, n_, m1_);
+        if (deux)
+            EvalueArbreLot(courbe_.Expression2, t_, b_, e2_, n_, m2_);
+        for (int i = 0; i < n_; ++i) {
+            const bool echec = e1_[i] || (deux && e2_[i]);
+            if (e1_[i] && m1_[i])
+                message_ = m1_[i];
+            if (deux && e2_[i] && m2_[i])
+                message_ = m2_[i];
+            const double t = t_[i];
+            double x = t, y = a_[i];
+            if (genre == QLatin1Char('X')) {
+                x = a_[i];
+                y = t;
+            } else if (genre == QLatin1Char('T')) {
+                x = a_[i];
+                y = b_[i];
+            } else if (genre == QLatin1Char('P')) {
+                x = a_[i] * std::cos(b_[i]);
+                y = a_[i] * std::sin(b_[i]);
+            }
+            point(t, x, y, echec ? &message_ : nullptr);
+        }
+        n_ = 0;
+    }
+    // The message left as one-by-one evaluation leaves it.
+    void termine()
+    {
+        if (actif_)
+            MessageErreur() = message_;
+    }
+
+private:
+    const GCY& courbe_;
+    bool actif_;
+    std::string message_;
+    int n_ = 0;
+    double t_[TailleLot], a_[TailleLot], b_[TailleLot];
+    std::uint8_t e1_[TailleLot], e2_[TailleLot];
+    const char* m1_[TailleLot];
+    const char* m2_[TailleLot];
+};
+
+}  // namespace
+
+bool GCY::EvalueParLots() const
+{
+    // A kind that computes its points its own way (its own Evalue) goes point by point.
+    if (typeid(*this) != typeid(GCY) || !genreParmi(TypeCourbe, "YOUXTP"))
+        return false;
+    const bool deux = TypeCourbe == QLatin1Char('T') || TypeCourbe == QLatin1Char('P');
+    return Expression1.parLots && (!deux || Expression2.parLots);
+}
+
 void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
 {
     double pas = 0;
@@ -391,17 +478,53 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
         vc.n = double(n);
     };
 
+    // The curve's own formulas are computed by blocks of values of t (the same values,
+    // failures and messages as one by one), unless a label is drawn between two points or a
+    // formula draws random numbers (the draws would come in another order).
+    LotTrace lot(*this, !etiquette);
+    // Random sampling: every point stands alone.
+    const bool leve = !ValeursImposees && Aleatoire;
+    auto videLot = [&] {
+        lot.calcule([&](double t, double x, double y, const std::string* message) {
+            if (leve)
+                traceur.FixeStylo(StyloLeve);
+            suivant();
+            if (message) {
+                traceur.Echec(t, QString::fromStdString(*message));
+                return;
+            }
+            try {
+                PointEtiquete(traceur, peintre, repere, t, x, y);
+            } catch (const std::exception& e) {
+                traceur.LigneErreur(QString::fromLocal8Bit(e.what()));
+            }
+        });
+    };
+    auto point = [&](double t) {
+        if (!lot.actif()) {
+            suivant();
+            calcule(t);
+        } else if (lot.ajoute(t)) {
+            videLot();
+        }
+    };
+
     bool arrete = false;
     if (ValeursImposees) {
         traceur.FixeStylo(StyloLeve);
         for (const QString& ligne : valeurs) {
             const double t = EvalueTexte(ligne.toStdString());
-            suivant();
             if (ErreurCalcul()) {
+                // A value that does not read: no point, but its message may be the one the
+                // next failures leave in place.
                 ErreurCalcul() = 0;
+                const std::string message = MessageErreur();
+                videLot();
+                lot.fixeMessage(message);
+                suivant();
                 continue;
             }
-            calcule(t);
+            point(t);
         }
     } else if (Aleatoire) {
         double compte = std::nearbyint((xsup - xinf) / pas);
@@ -413,9 +536,14 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
             const long long nb = static_cast<long long>(compte);
             for (long long k = 0; k < nb; ++k) {
                 const double t = xinf + ::Aleatoire() * (xsup - xinf);
-                traceur.FixeStylo(StyloLeve);
-                suivant();
-                calcule(t);
+                if (lot.actif()) {
+                    if (lot.ajoute(t))
+                        videLot();
+                } else {
+                    traceur.FixeStylo(StyloLeve);
+                    suivant();
+                    calcule(t);
+                }
             }
         }
     } else {
@@ -437,8 +565,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
                 int px, py;
                 repere.MondeVersPixel(px, py, x, y);
                 traceur.FixeDernierPixel(px, py);
-                suivant();
-                calcule(t);
+                point(t);
             }
         }
         const bool logarithmique =
@@ -453,15 +580,14 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
                 break;
             }
             t = t2;
-            suivant();
-            calcule(t);
+            point(t);
             ++calcules;
         }
-        if (!arrete && xsup - t > contexteCalcul().Epsilon) {
-            suivant();
-            calcule(xsup);
-        }
+        if (!arrete && xsup - t > contexteCalcul().Epsilon)
+            point(xsup);
     }
+    videLot();
+    lot.termine();
     traceur.Termine();
 
     // Arrow heads, from the records of this trace.

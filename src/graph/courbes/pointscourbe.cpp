@@ -41,9 +41,9 @@ void EncodePointCourbe(unsigned char* octets, const PointCourbe& point)
 
 void AjoutePointCourbe(QByteArray& tampon, const PointCourbe& point)
 {
-    unsigned char octets[TaillePointCourbe];
-    EncodePointCourbe(octets, point);
-    tampon.append(reinterpret_cast<const char*>(octets), TaillePointCourbe);
+    const qsizetype n = tampon.size();
+    tampon.resize(n + TaillePointCourbe);
+    EncodePointCourbe(reinterpret_cast<unsigned char*>(tampon.data()) + n, point);
 }
 
 LecturePoints LitPointsCourbe(const unsigned char* octets, std::size_t n)
@@ -105,14 +105,21 @@ LecturePoints LitFichierPoints(const QString& chemin)
     return lecture;
 }
 
+bool RemplaceFichierTravail(const QString& chemin, const QByteArray& octets)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadWrite))
+        return false;
+    return fichier.write(octets) == octets.size() && fichier.resize(octets.size());
+}
+
 bool EcritFichierPoints(const QString& chemin, const std::vector<PointCourbe>& points, QString* erreur)
 {
     QByteArray tampon;
     tampon.reserve(static_cast<qsizetype>(points.size()) * TaillePointCourbe);
     for (const PointCourbe& p : points)
         AjoutePointCourbe(tampon, p);
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) || fichier.write(tampon) != tampon.size()) {
+    if (!RemplaceFichierTravail(chemin, tampon)) {
         if (erreur)
             *erreur = QStringLiteral("Impossible d'écrire le fichier de points « %1 ».").arg(chemin);
         return false;

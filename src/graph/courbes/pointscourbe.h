@@ -48,4 +48,9 @@ LecturePoints LitPointsCourbe(const QByteArray& octets);
 LecturePoints LitFichierPoints(const QString& chemin);
 // Writes the records to a file in one write (the file is rewritten from empty). False, with
 // the French reason in *erreur, when it cannot be written.
+// Replaces the content of a working file (a point cache and its side files). Written over
+// the previous content, then cut to size: emptying the file first would make some file
+// systems (ext4) push its blocks to the disk at once when it is closed, which costs a
+// repaint milliseconds per curve.
+bool RemplaceFichierTravail(const QString& chemin, const QByteArray& octets);
 bool EcritFichierPoints(const QString& chemin, const std::vector<PointCourbe>& points, QString* erreur = nullptr);

@@ -1,6 +1,7 @@
 #include "graph/courbes/tracepoint.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -44,12 +45,16 @@ QString& dernierEchecEcriture()
     return texte;
 }
 
-bool ecritOctets(const QString& chemin, const QByteArray& octets)
+// A side file of lines; an empty one that is already there and empty is left as it is.
+bool ecritLignes(const QString& chemin, const QStringList& lignes)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return fichier.write(octets) == octets.size();
+    if (lignes.isEmpty()) {
+        const QFileInfo info(chemin);
+        if (info.isFile() && info.size() == 0)
+            return true;
+        return RemplaceFichierTravail(chemin, QByteArray());
+    }
+    return RemplaceFichierTravail(chemin, EncodeLignes(lignes, PolitiqueEncodage::RepliUtf8));
 }
 
 }  // namespace
@@ -236,6 +241,9 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
         courbe.FichierPoints = courbe.CheminFichier(".pts");
         points_.reserve(64 * TaillePointCourbe);
     }
+    // The toolkit's drawing may leave the vector registers in the state that slows every
+    // computation of ours (and of the C library) down: cleared here and after each drawing.
+    LibereRegistresVectoriels();
 }
 
 TraceurCourbe::~TraceurCourbe()
@@ -268,6 +276,8 @@ void TraceurCourbe::FixeDernierPixel(int px, int py)
 
 void TraceurCourbe::vide()
 {
+    if (segments_.isEmpty() && marques_.isEmpty())
+        return;
     if (!segments_.isEmpty())
         peintre_.drawLines(segments_);
     segments_.clear();
@@ -277,6 +287,7 @@ void TraceurCourbe::vide()
         peintre_.setPen(stylo_courbe_);
         marques_.clear();
     }
+    LibereRegistresVectoriels();
 }
 
 void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
@@ -295,6 +306,7 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
                 peintre_.setPen(stylo_courbe_);
             }
         }
+        LibereRegistresVectoriels();
         return;
     }
     if (hachure_ != 0) {
@@ -331,6 +343,7 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
         peintre_.drawLine(dernierX_, dernierY_, px, py);
         marqueur_.Dessine(peintre_, px, py, courbe_.Couleur);
     }
+    LibereRegistresVectoriels();
 }
 
 void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
@@ -357,6 +370,17 @@ void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
     if (dessine) {
         int px, py;
         repere_.MondeVersPixel(px, py, xd, yd);
+        // The same pixel again with the same pen: nothing new to draw or to index (the
+        // animation delay, when there is one, still runs point by point).
+        const bool memePixel = px == dessineX_ && py == dessineY_ && stylo == styloDessine_ && tempo_ == 0 &&
+                               (stylo == StyloLeve || (stylo == StyloBaisse && dernierX_ == px && dernierY_ == py));
+        dessine = !memePixel;
+        dessineX_ = px;
+        dessineY_ = py;
+        styloDessine_ = stylo;
+    }
+    if (dessine) {
+        int px = dessineX_, py = dessineY_;
         if (indexe_ && !repere_.HorsCadre(px, py)) {
             if (stylo == StyloLeve)
                 repere_.AjouteCellule(courbe_.Numero, px, py);
@@ -418,17 +442,17 @@ bool TraceurCourbe::Termine()
     bool ok = true;
     QString echec;
     const QString pts = courbe_.CheminFichier(".pts");
-    if (!ecritOctets(pts, points_)) {
+    if (!RemplaceFichierTravail(pts, points_)) {
         ok = false;
         echec = pts;
     }
     const QString err = courbe_.CheminFichier(".err");
-    if (!ecritOctets(err, erreursLignes_.isEmpty() ? QByteArray() : EncodeLignes(erreursLignes_, PolitiqueEncodage::RepliUtf8))) {
+    if (!ecritLignes(err, erreursLignes_)) {
         ok = false;
         echec = err;
     }
     const QString lgd = courbe_.CheminFichier(".lgd");
-    if (!ecritOctets(lgd, legendes_.isEmpty() ? QByteArray() : EncodeLignes(legendes_, PolitiqueEncodage::RepliUtf8))) {
+    if (!ecritLignes(lgd, legendes_)) {
         ok = false;
         echec = lgd;
     }

@@ -97,6 +97,8 @@ private:
     std::uint8_t stylo_ = 0;
     int dernierX_ = 0, dernierY_ = 0;
     bool dernierConnu_ = false;
+    int dessineX_ = -1, dessineY_ = -1;   // pixel of the last point drawn, and its pen state
+    std::uint8_t styloDessine_ = 0xFF;
     int nbPoints_ = 0;
     bool erreurs_ = false;
 

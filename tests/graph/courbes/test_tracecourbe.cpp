@@ -672,3 +672,53 @@ TEST_F(TraceCourbe, AvertissementEnValeursImposees)
 }
 
 }  // namespace
+
+namespace {
+
+// Points computed by blocks give the same point cache and error file as point by point (a
+// label between points forces point by point), failures with and without their own message
+// included.
+TEST_F(TraceCourbe, LesPointsParBlocsDonnentLesMemesFichiersQuePointParPoint)
+{
+    const QString valeurs = QDir(dossierTravail()).filePath("valeurs-blocs.txt");
+    {
+        QFile f(valeurs);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1\r\nln(-1)\r\n2\r\n30\r\n-3\r\n");
+    }
+    struct Cas {
+        char genre;
+        const char *f1, *f2, *xinf, *xsup, *pas;
+        bool imposees;
+    };
+    const Cas cas[] = {
+        {'Y', "sqrt(x+3)+1/(x-1)+(x*1e307*x)*0+exp(x^3)", "", "-5", "5", "0.01", false},
+        {'X', "ln(x)*x", "", "-2", "700", "0.5", false},
+        {'T', "sqrt(t)", "ln(2-t)+t*1e308*t", "-3", "4", "0.0625", false},
+        {'P', "1/t", "exp(t*t)", "-12", "12", "0.03125", false},
+        {'Y', "x*1e307*10+ln(x+2)", "", "0", "0", "1", true},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.f1);
+        QByteArray pts[2];
+        QStringList erreurs[2];
+        for (int pointParPoint = 0; pointParPoint < 2; ++pointParPoint) {
+            auto c = courbe(QLatin1Char(k.genre), QString::fromLatin1(k.f1), QString::fromLatin1(k.f2), 1 + pointParPoint);
+            c->FixeBornes(k.xinf, k.xsup, k.pas);
+            c->ValeursImposees = k.imposees;
+            c->FichierValeurs = valeurs;
+            c->Etiquette->SetTexte(pointParPoint ? QStringLiteral("&x") : QString());
+            MessageErreur() = "avant";
+            trace(*c);
+            QFile f(c->FichierPoints);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            pts[pointParPoint] = f.readAll();
+            erreurs[pointParPoint] = lignesErreurs(*c);
+        }
+        EXPECT_FALSE(erreurs[0].isEmpty());
+        EXPECT_EQ(pts[0], pts[1]);
+        EXPECT_EQ(erreurs[0], erreurs[1]);
+    }
+}
+
+}  // namespace
