@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
@@ -47,7 +49,15 @@ Tparaauto::Tparaauto(QWidget* parent) : QDialog(parent)
     auto* pile = new QVBoxLayout(this);
     pile->addWidget(StringGrid1);
     pile->addLayout(bas);
-    resize(440, 380);
+    // Every column as wide as its header and its values, the grid wide enough to show them
+    // all without scrolling.
+    StringGrid1->resizeColumnsToContents();
+    int largeur = StringGrid1->verticalHeader()->sizeHint().width() + 2 * StringGrid1->frameWidth() +
+                  StringGrid1->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < StringGrid1->columnCount(); ++c)
+        largeur += StringGrid1->columnWidth(c);
+    StringGrid1->setMinimumWidth(largeur);
+    resize(std::max(440, largeur + 24), 380);
 }
 
 void Tparaauto::ButOKClick()

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -178,7 +179,7 @@ public:
     {
         setObjectName(QStringLiteral("PaintBox"));
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setMouseTracking(false);
+        setMouseTracking(true);  // the hint of what lies under the mouse
     }
 
 protected:
@@ -216,6 +217,18 @@ protected:
             fenetre_.PaintBoxClick();
     }
 
+    void mouseMoveEvent(QMouseEvent* evenement) override
+    {
+        const QPoint p = evenement->position().toPoint();
+        const QString conseil = fenetre_.ConseilSous(p.x(), p.y());
+        if (conseil == dernierConseil_)
+            return;
+        dernierConseil_ = conseil;
+        // As every hint: up to the frame, which writes it in its status bar.
+        QStatusTipEvent tip(conseil);
+        QApplication::sendEvent(this, &tip);
+    }
+
     void mouseDoubleClickEvent(QMouseEvent* evenement) override
     {
         finDoubleClic_ = true;
@@ -227,6 +240,7 @@ protected:
 private:
     TForm1& fenetre_;
     bool finDoubleClic_ = false;
+    QString dernierConseil_;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -326,6 +340,12 @@ void TForm1::construitMenus()
         }
         QAction* action = parent->addAction(libelle);
         action->setObjectName(nom);
+        // Its hint in the status bar: where the item is, accelerator marks removed.
+        QStringList chemin;
+        for (QMenu* m : pile)
+            chemin << m->title();
+        chemin << libelle;
+        action->setStatusTip(chemin.join(QStringLiteral(" > ")).remove(QLatin1Char('&')));
         if (article.raccourci)
             action->setShortcut(QKeySequence(QString::fromLatin1(article.raccourci)));
         action->setCheckable(article.cochable);
@@ -479,4 +499,25 @@ void TForm1::EnregClick(const QString& libelle)
 {
     if (etatGraphe().EnregistrementSession)
         emit journalSession({QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), libelle});
+}
+
+QString TForm1::ConseilSous(int px, int py) const
+{
+    if ((ModeSouris != 8 && ModeSouris != 11) || repere_->HorsCadre(px, py))
+        return QString();
+    const int code = repere_->ObjetSousPixel(px, py);
+    switch (code) {
+    case 0: return QString();
+    case -1: return QStringLiteral("origine");
+    case -2: return QStringLiteral("axe Ox");
+    case -3: return QStringLiteral("axe Oy");
+    case -4:
+    case -5: return QStringLiteral("vecteur unitaire");
+    case -255: return QStringLiteral("ambiguïté");
+    default: break;
+    }
+    const PtrCourbe c = dessin_->CourbeDuNumero(code);
+    if (!c)
+        return QString();
+    return c->Nom + QLatin1Char('\\') + c->TypeCourbe + QStringLiteral(": ") + c->Libelle1 + QStringLiteral(" ; ") + c->Libelle2;
 }

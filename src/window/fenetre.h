@@ -338,6 +338,9 @@ public:
     // A click of the paint box (the left button pressed and released there), at the press
     // point XClic, YClic: what it does follows the mouse mode.
     void PaintBoxClick();
+    // The status-bar hint of what lies under the pixel of the paint box (origin, an axis,
+    // a unit vector, a curve with its kind and texts), empty over nothing.
+    QString ConseilSous(int px, int py) const;
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <cmath>
@@ -555,3 +557,18 @@ TEST_F(SaisieYTest, GrilleAutomatiqueEtConditionsInitiales)
 }
 
 }  // namespace
+
+// The automatic-parameter grid shows its headers whole and all its columns at once.
+TEST_F(SaisieYTest, LaGrilleDesParametresAutomatiquesMontreSesTitresEntiers)
+{
+    Tparaauto d;
+    d.show();
+    auto* grille = Enfant<QTableWidget>(&d, "StringGrid1");
+    QApplication::processEvents();
+    const QFontMetrics fm(grille->horizontalHeader()->font());
+    for (int c = 0; c < grille->columnCount(); ++c) {
+        const QString titre = grille->horizontalHeaderItem(c)->text();
+        EXPECT_GT(grille->horizontalHeader()->sectionSize(c), fm.horizontalAdvance(titre)) << titre.toStdString();
+    }
+    EXPECT_EQ(grille->horizontalScrollBar()->maximum(), 0);
+}

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -14,7 +15,9 @@
 #include <QRadioButton>
 
 #include "dialogs/pilote_saisie.h"
+#include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/repere/GCRepere.h"
 #include "outils_cadre.h"
 #include "window/fenetre.h"
 
@@ -149,4 +152,41 @@ TEST_F(Usage, TheCommentOfAnOpenedDocumentIsShownOnce)
     repondeur.textes.clear();
     f.OuvreFichiers({docs.filePath("perdu.vrk")});
     EXPECT_EQ(repondeur.textes, (QStringList{"Adresse incorrecte pour le fichier de commentaires."}));
+}
+
+// The status bar's hint panel: the place of a menu item under the mouse, and what lies
+// under the mouse in a window (origin, axes, a curve with its texts).
+TEST_F(Usage, TheStatusBarShowsHints)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* un = f.fenetres().front();
+    QMenu* courbes = un->menus()[2];
+    QTest::mouseClick(f.menuBar(), Qt::LeftButton, {}, f.menuBar()->actionGeometry(courbes->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(courbes));
+    QAction* dupliquer = un->action("Dupliquer");
+    QTest::mouseMove(courbes, courbes->actionGeometry(dupliquer).center());
+    TraiteEvenements();
+    EXPECT_EQ(f.PanneauEtat(2)->text(), "Courbes > Dupliquer");
+    courbes->close();
+
+    definitY(un, QStringLiteral("x"));
+    un->PaintBox()->repaint();
+    QWidget* boite = un->PaintBox();
+    const GCRepere& r = un->Repere();
+    const QString nom = un->Dessin().Courbes[0]->Nom;
+    struct Cas {
+        QPoint pixel;
+        QString conseil;
+    };
+    const Cas cas[] = {
+        {r.MondeVersPixel(3, 3), nom + "\\Y: x ; "},
+        {r.MondeVersPixel(0, -3), "axe Oy"},
+        {r.MondeVersPixel(-3, 0), "axe Ox"},
+        {r.MondeVersPixel(2, -3), ""},
+    };
+    for (const Cas& c : cas) {
+        QTest::mouseMove(boite, c.pixel);
+        TraiteEvenements();
+        EXPECT_EQ(f.PanneauEtat(2)->text(), c.conseil) << c.pixel.x() << "," << c.pixel.y();
+    }
 }

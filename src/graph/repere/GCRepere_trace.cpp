@@ -358,12 +358,13 @@ void GCRepere::DessineAxes(QPainter& peintre)
             return;
         const QFont fonte = FonteTitreAxe(t).qfont(F);
         peintre.setFont(fonte);
+        // Whole inside the picture, even for an axis on its edge.
+        const BoiteTeX boite = MesureTeX(texte, fonte, peintre.device());
         if (aDroite) {
-            DessineTitreAxe(t, peintre, x, y);
+            DessineTitreAxe(t, peintre, std::min(x, LargeurTotale - boite.largeur - 1), y);
         } else {
             // Right-aligned on the arrow's tip, 4 pixels above the line.
-            const BoiteTeX boite = MesureTeX(texte, fonte, peintre.device());
-            DessineTitreAxe(t, peintre, x - boite.largeur, y - 4 - boite.hauteur());
+            DessineTitreAxe(t, peintre, x - boite.largeur, std::max(0, y - 4 - boite.hauteur()));
         }
     };
 
@@ -396,11 +397,15 @@ void GCRepere::DessineAxes(QPainter& peintre)
                 return;
             const QString texte = TexteGraduation(AxeX, v, pi ? 0 : p1);
             const QFontMetrics fm(peintre.font(), peintre.device());
-            const int w = fm.horizontalAdvance(texte);
+            const int w = fm.horizontalAdvance(texte), h = fm.height();
             int gauche = std::max(1, px - w / 2);
             if (gauche + w > Gauche + LargeurTrace)
                 gauche -= w / 2;
-            ecrit(texte, gauche, y + ecart, couleurTexte);
+            // The labels at the ends are shifted inward rather than cut by the picture's edges;
+            // under an axis at the bottom edge they go above it.
+            gauche = std::max(0, std::min(gauche, LargeurTotale - w - 1));
+            const int haut = y + ecart + h > HauteurTotale ? y - ecart - h : y + ecart;
+            ecrit(texte, gauche, haut, couleurTexte);
         };
         auto px = [&](double v) { return MondeVersPixel(v, AxeX.TypeEchelle == EchelleProj ? 0 : yMonde).x(); };
         std::vector<double> principales, secondaires;
@@ -478,7 +483,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
             int gauche = x - ecart - w;
             if (gauche < 2)
                 gauche = x + ecart;
-            ecrit(texte, gauche, pyv - h / 2, couleurTexte);
+            ecrit(texte, gauche, std::max(0, std::min(pyv - h / 2, HauteurTotale - h)), couleurTexte);
         };
         std::vector<double> principales, secondaires;
         if (AxeY.TypeEchelle == EchelleLog) {

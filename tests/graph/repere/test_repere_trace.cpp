@@ -252,3 +252,35 @@ TEST_F(DessinRepere, EtiquettesEnMultiplesDePi)
 }
 
 }  // namespace
+
+// The labels at the ends of the axes are drawn whole, inside the frame's picture: drawn
+// with a margin around it, no text (dark pixels; the grey ticks of an axis on the edge may
+// pass it) lands in the margin. Axes in the middle and at the edges.
+TEST_F(DessinRepere, EtiquettesDesBoutsEntieresDansLImage)
+{
+    struct Cas {
+        const char *xinf, *xsup, *yinf, *ysup;
+    };
+    for (const Cas& c : {Cas{"-5", "5", "-5", "5"}, Cas{"0", "10", "0", "10"}, Cas{"-10", "0", "-10", "0"}}) {
+        GCRepere r(true, 520, 520);
+        r.AxeX.SetBornesTextes(c.xinf, c.xsup);
+        r.AxeY.SetBornesTextes(c.yinf, c.ysup);
+        r.AxeX.Debut = c.xinf;
+        r.AxeY.Debut = c.yinf;
+        r.AppliqueFacteur();
+        constexpr int marge = 30;
+        QImage image = imageBlanche(r.LargeurTotale + 2 * marge, r.HauteurTotale + 2 * marge);
+        {
+            QPainter p(&image);
+            p.translate(marge, marge);
+            ASSERT_TRUE(r.Dessine(p)) << c.xinf;
+        }
+        int dehors = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const bool dedans = x >= marge && x < marge + r.LargeurTotale && y >= marge && y < marge + r.HauteurTotale;
+                dehors += !dedans && qGray(image.pixel(x, y)) < 96;
+            }
+        EXPECT_EQ(dehors, 0) << c.xinf << " " << c.yinf;
+    }
+}
