@@ -113,20 +113,11 @@ TSaisAire::TSaisAire(GCAire& aire, bool nouvelle, QWidget* parent)
     RBautomatiques->setVisible(nouvelle);
     colonne->addWidget(para);
 
-    auto* boutons = new QHBoxLayout;
-    ButOK = Nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
-    ButOK->setDefault(true);
-    ButAnnul = Nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
-    boutons->addStretch();
-    boutons->addWidget(ButOK);
-    boutons->addWidget(ButAnnul);
-    colonne->addLayout(boutons);
+    colonne->addLayout(BoutonsFiche(this, ButOK, ButAnnul));
 
     connect(BtCoul, &QPushButton::clicked, this, &TSaisAire::BtCoulClick);
     connect(CBStyle, &QComboBox::currentIndexChanged, this,
             [this](int i) { Shape1->fixe(Shape1->couleur(), std::max(0, i)); });
-    connect(ButOK, &QPushButton::clicked, this, &TSaisAire::accept);
-    connect(ButAnnul, &QPushButton::clicked, this, &QDialog::reject);
     resize(420, 460);
 }
 

@@ -233,16 +233,8 @@ Tdialogtxt::Tdialogtxt(const GCTexte& texte, UsageTexte usage, const ContexteTex
     LabErreur = Nomme(new QLabel(this), "LabErreur");
     colonne->addWidget(LabErreur);
 
-    auto* boutons = new QHBoxLayout;
     aide = Nomme(new QPushButton(QStringLiteral("&Aide"), this), "aide");
-    ButOK = Nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
-    ButOK->setDefault(true);
-    ButAnnul = Nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
-    boutons->addWidget(aide);
-    boutons->addStretch();
-    boutons->addWidget(ButOK);
-    boutons->addWidget(ButAnnul);
-    colonne->addLayout(boutons);
+    colonne->addLayout(BoutonsFiche(this, ButOK, ButAnnul, {aide}));
 
     // The macros go in at the caret; the chooser's object becomes the one shown.
     const auto insere = [this](const QString& macro) {
@@ -264,8 +256,6 @@ Tdialogtxt::Tdialogtxt(const GCTexte& texte, UsageTexte usage, const ContexteTex
     connect(Button1, &QPushButton::clicked, this, &Tdialogtxt::Button1Click);
     connect(BtCouleur, &QPushButton::clicked, this, &Tdialogtxt::BtCouleurClick);
     connect(aide, &QPushButton::clicked, this, [this] { MontreAide(sujetAide()); });
-    connect(ButOK, &QPushButton::clicked, this, &Tdialogtxt::accept);
-    connect(ButAnnul, &QPushButton::clicked, this, &QDialog::reject);
     cbStatnoChange();
     dhChange();
 }

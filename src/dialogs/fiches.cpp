@@ -1,6 +1,9 @@
 #include "dialogs/fiches.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QListWidget>
 #include <QPalette>
 #include <QWidget>
@@ -63,4 +66,20 @@ void AjouteChoisis(const QListWidget* disponibles, QListWidget* choisis, bool to
         if ((tous || article->isSelected()) && !deja.contains(article->text()))
             choisis->addItem(article->text());
     }
+}
+
+QHBoxLayout* BoutonsFiche(QDialog* fiche, QPushButton*& ok, QPushButton*& annul, std::initializer_list<QWidget*> aGauche)
+{
+    auto* rangee = new QHBoxLayout;
+    for (QWidget* w : aGauche)
+        rangee->addWidget(w);
+    rangee->addStretch();
+    ok = Nomme(new QPushButton(QStringLiteral("&Confirmer"), fiche), "ButOK");
+    ok->setDefault(true);
+    annul = Nomme(new QPushButton(QStringLiteral("&Annuler"), fiche), "ButAnnul");
+    rangee->addWidget(ok);
+    rangee->addWidget(annul);
+    QObject::connect(ok, &QPushButton::clicked, fiche, &QDialog::accept);
+    QObject::connect(annul, &QPushButton::clicked, fiche, &QDialog::reject);
+    return rangee;
 }

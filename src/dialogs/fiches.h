@@ -4,11 +4,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 #include "graph/base/GCclasse_base.h"
 
 class QColor;
+class QDialog;
+class QHBoxLayout;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 // The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
@@ -39,3 +43,9 @@ W* Nomme(W* controle, const char* nom)
     controle->setObjectName(QString::fromLatin1(nom));
     return controle;
 }
+
+// The row at the foot of a form: the widgets given on the left, then "&Confirmer" (ButOK,
+// the default button, which runs the form's accept) and "&Annuler" (ButAnnul, which rejects
+// it).
+QHBoxLayout* BoutonsFiche(QDialog* fiche, QPushButton*& ok, QPushButton*& annul,
+                          std::initializer_list<QWidget*> aGauche = {});

@@ -24,16 +24,7 @@ Tambigu::Tambigu(const QString& titre, const QStringList& entrees, QWidget* pare
     ListBox1->addItems(entrees);
     colonne->addWidget(Edit1);
     colonne->addWidget(ListBox1, 1);
-    auto* boutons = new QHBoxLayout;
-    ButOK = new QPushButton(QStringLiteral("&Confirmer"), this);
-    ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setDefault(true);
-    ButAnnul = new QPushButton(QStringLiteral("&Annuler"), this);
-    ButAnnul->setObjectName(QStringLiteral("ButAnnul"));
-    boutons->addStretch();
-    boutons->addWidget(ButOK);
-    boutons->addWidget(ButAnnul);
-    colonne->addLayout(boutons);
+    colonne->addLayout(BoutonsFiche(this, ButOK, ButAnnul));
     if (!entrees.isEmpty()) {
         ListBox1->setCurrentRow(0);
         Edit1->setText(entrees.first());
@@ -41,8 +32,6 @@ Tambigu::Tambigu(const QString& titre, const QStringList& entrees, QWidget* pare
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButAnnul, &QPushButton::clicked, this, &QDialog::reject);
     resize(qMax(360, sizeHint().width()), 260);
 }
 

@@ -42,18 +42,9 @@ Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(
     grille->setColumnStretch(0, 1);
     grille->setColumnStretch(2, 1);
 
-    auto* boutons = new QHBoxLayout;
     BitBtn1 = Nomme(new QPushButton(QStringLiteral("&Sélectionner Tout"), this), "BitBtn1");
     EffTT = Nomme(new QPushButton(QStringLiteral("&Effacer Tout"), this), "EffTT");
-    ButOK = Nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
-    ButOK->setDefault(true);
-    ButAnnul = Nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
-    boutons->addWidget(BitBtn1);
-    boutons->addWidget(EffTT);
-    boutons->addStretch();
-    boutons->addWidget(ButOK);
-    boutons->addWidget(ButAnnul);
-    grille->addLayout(boutons, 3, 0, 1, 3);
+    grille->addLayout(BoutonsFiche(this, ButOK, ButAnnul, {BitBtn1, EffTT}), 3, 0, 1, 3);
 
     if (entrees_)
         ListBox1->addItems(entrees_(0));
@@ -63,8 +54,6 @@ Tselectcrb::Tselectcrb(const ParametresSelection& p, QWidget* parent) : QDialog(
     connect(BitBtn1, &QPushButton::clicked, this, &Tselectcrb::BitBtn1Click);
     connect(EffTT, &QPushButton::clicked, this, &Tselectcrb::EffTTClick);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &Tselectcrb::ComboBox1Change);
-    connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButAnnul, &QPushButton::clicked, this, &QDialog::reject);
     resize(640, 320);
 }
 

@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/dialtit.h"
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -53,25 +54,27 @@ public:
     bool saisitTexte(QWidget* parent, const QString& titre, const QString& invite,
                      QString& texte) override
     {
-        bool ok = false;
-        const QString t = QInputDialog::getText(parent, titre, invite, QLineEdit::Normal, texte, &ok);
-        if (ok)
-            texte = t;
-        return ok;
+        return SaisitTitre(parent, titre, invite, texte);
+    }
+
+    bool saisitTexteVerifie(QWidget* parent, const QString& titre, const QString& invite, QString& texte,
+                            const std::function<QString(const QString&)>& refus) override
+    {
+        return SaisitTitre(parent, titre, invite, texte, refus);
     }
 
     bool saisitTaille(QWidget* parent, int& largeur, int& hauteur) override
     {
         QDialog dialogue(parent);
         dialogue.setObjectName(QStringLiteral("TFormatfen"));
-        dialogue.setWindowTitle(QStringLiteral("Taille de la fenêtre"));
+        dialogue.setWindowTitle(QStringLiteral("Taille de la fenêtre de tracé"));
         auto* formulaire = new QFormLayout(&dialogue);
         auto* l = new QSpinBox(&dialogue);
-        l->setObjectName(QStringLiteral("SpinLargeur"));
+        l->setObjectName(QStringLiteral("EdLargeur"));
         l->setRange(TailleFenetreMin, TailleFenetreMax);
         l->setValue(largeur);
         auto* h = new QSpinBox(&dialogue);
-        h->setObjectName(QStringLiteral("SpinHauteur"));
+        h->setObjectName(QStringLiteral("EdHauteur"));
         h->setRange(TailleFenetreMin, TailleFenetreMax);
         h->setValue(hauteur);
         formulaire->addRow(QStringLiteral("Largeur :"), l);
@@ -116,6 +119,20 @@ DialoguesFenetre*& dialoguesInstalles()
 }
 
 }  // namespace
+
+bool DialoguesFenetre::saisitTexteVerifie(QWidget* parent, const QString& titre, const QString& invite,
+                                          QString& texte, const std::function<QString(const QString&)>& refus)
+{
+    QString saisi = texte;
+    if (!saisitTexte(parent, titre, invite, saisi))
+        return false;
+    if (const QString raison = refus ? refus(saisi) : QString(); !raison.isEmpty()) {
+        interlocuteur().message(raison);
+        return false;
+    }
+    texte = saisi;
+    return true;
+}
 
 int BorneTaille(int v)
 {

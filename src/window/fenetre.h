@@ -27,6 +27,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -83,6 +84,11 @@ public:
     // One-line text dialog with a caption and a prompt; true and the text changed on OK.
     virtual bool saisitTexte(QWidget* parent, const QString& titre, const QString& invite,
                              QString& texte) = 0;
+    // The same, where a text that refus refuses (its French reason; empty when accepted) is
+    // reported and the dialog stays open. By default over saisitTexte: a refused answer is
+    // reported and counts as cancelled.
+    virtual bool saisitTexteVerifie(QWidget* parent, const QString& titre, const QString& invite, QString& texte,
+                                    const std::function<QString(const QString&)>& refus);
     // Window size dialog (client width and height); true and both changed on OK.
     virtual bool saisitTaille(QWidget* parent, int& largeur, int& hauteur) = 0;
     // Read-only text viewer, modal.

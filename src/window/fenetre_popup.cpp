@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogs/dialtit.h"
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -54,8 +55,9 @@ void TForm1::Changerlataille1Click(QAction*)
 void TForm1::Changerletitre1Click(QAction*)
 {
     QString texte = titre();
-    if (dialoguesFenetre().saisitTexte(this, QStringLiteral("Titre de la fenêtre"),
-                                       QStringLiteral("Nouveau titre :"), texte))
+    const auto refus = [](const QString& t) { return RefusSeparateurs(t, QStringLiteral("Le titre d'une fenêtre")); };
+    if (dialoguesFenetre().saisitTexteVerifie(this, QStringLiteral("Changement de titre"),
+                                              QStringLiteral("Nouveau titre :"), texte, refus))
         fixeTitre(texte);
 }
 
@@ -165,8 +167,9 @@ void TForm1::chgnomClick(QAction*)
         return;
     CourbeCourante() = courbe;
     QString nom = courbe->Nom;
-    if (!dialoguesFenetre().saisitTexte(this, QStringLiteral("Changer le nom de la courbe"),
-                                        QStringLiteral("Remplacer le nom de la courbe par :"), nom))
+    const auto refus = [](const QString& t) { return RefusSeparateurs(t, QStringLiteral("Le nom d'une courbe")); };
+    if (!dialoguesFenetre().saisitTexteVerifie(this, QStringLiteral("Changer le nom de la courbe"),
+                                               QStringLiteral("Remplacer le nom de la courbe par :"), nom, refus))
         return;
     nom = TexteDeChamp(nom).trimmed();
     if (nom.isEmpty() || nom == courbe->Nom)

@@ -7,7 +7,11 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 
+#include "dialogs/pilote_saisie.h"
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
 #include "graph/repere/GCRepere.h"
@@ -247,9 +251,15 @@ TEST_F(FenetreTest, MenuContextuelDeLaFenetre)
     ASSERT_NE(f.Optionfenetre(), nullptr);
     dialogues.texte = QStringLiteral("TP 3; fonctions");
     f.action(QStringLiteral("Changerletitre1"))->trigger();
-    // The dialog proposes the current caption; a ";" cannot stay in a document field.
+    // The dialog proposes the current caption; a ";" cannot stand in a document field: the
+    // title is refused and the caption kept.
     ASSERT_EQ(dialogues.textesProposes.size(), 1);
+    EXPECT_EQ(dialogues.titres.value(0), QStringLiteral("Changement de titre"));
     EXPECT_EQ(dialogues.textesProposes[0], QStringLiteral("Fenêtre 1"));
+    EXPECT_EQ(f.titre(), QStringLiteral("Fenêtre 1"));
+    EXPECT_EQ(inter.messages.value(0), QStringLiteral("Le titre d'une fenêtre ne peut contenir ni « ; » ni retour à la ligne."));
+    dialogues.texte = QStringLiteral("TP 3, fonctions");
+    f.action(QStringLiteral("Changerletitre1"))->trigger();
     EXPECT_EQ(f.titre(), QStringLiteral("TP 3, fonctions"));
     dialogues.accepte = false;
     f.action(QStringLiteral("Changerletitre1"))->trigger();
@@ -364,4 +374,47 @@ TEST_F(FenetreTest, CloneAireSelonLeGenre)
     EXPECT_EQ(clone->Couleur(), TCouleur(0x0000FF));
     EXPECT_EQ(clone->Contraintes(), saisie.contraintes);
     EXPECT_TRUE(clone->Empreinte().startsWith(QStringLiteral("9")));
+}
+
+TEST_F(FenetreTest, TheTitleAndSizeDialogsOfTheProgram)
+{
+    installeDialoguesFenetre(nullptr);
+    TForm1 f(1);
+    // A ";" keeps the title dialog open with the reason; a title without one is taken.
+    bool ouverte = false;
+    QString titre;
+    QuandModal([&](QWidget* w) {
+        titre = w->windowTitle();
+        Tape(Enfant<QLineEdit>(w, "Edit1"), QStringLiteral("TP 3; ex. 2"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+        ouverte = w->isVisible();
+        Tape(Enfant<QLineEdit>(w, "Edit1"), QStringLiteral("TP 3 ex. 2"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    f.action(QStringLiteral("Changerletitre1"))->trigger();
+    EXPECT_EQ(titre, QStringLiteral("Changement de titre"));
+    EXPECT_TRUE(ouverte);
+    EXPECT_EQ(inter.messages.size(), 1);
+    EXPECT_EQ(f.titre(), QStringLiteral("TP 3 ex. 2"));
+
+    // The size: the current one proposed, a width typed beyond the limit not taken, Enter in
+    // a field confirms.
+    int propose = 0, tapee = 0;
+    QuandModal([&](QWidget* w) {
+        titre = w->windowTitle();
+        auto* largeur = Enfant<QSpinBox>(w, "EdLargeur");
+        auto* hauteur = Enfant<QSpinBox>(w, "EdHauteur");
+        propose = largeur->value();
+        largeur->selectAll();
+        QTest::keyClicks(largeur, QStringLiteral("70000"));
+        tapee = largeur->value();
+        hauteur->setValue(300);
+        QTest::keyClick(hauteur, Qt::Key_Return);
+    });
+    f.action(QStringLiteral("Changerlataille1"))->trigger();
+    EXPECT_EQ(titre, QStringLiteral("Taille de la fenêtre de tracé"));
+    EXPECT_EQ(propose, 520);
+    EXPECT_GE(tapee, TailleFenetreMin);
+    EXPECT_LE(tapee, TailleFenetreMax);
+    EXPECT_EQ(f.size(), QSize(tapee, 300));
 }

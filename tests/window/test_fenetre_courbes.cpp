@@ -237,11 +237,16 @@ TEST_F(FenetreCourbesTest, InformationsEtNouveauNom)
     f.OptionTrace()->findChild<QAction*>(QStringLiteral("MenuItem7"))->trigger();
     EXPECT_TRUE(dialogues.montre.join('\n').contains(QStringLiteral("2*x")));
 
+    // A ";" cannot stand in a document field: refused, the name kept.
     dialogues.texte = QStringLiteral("g;h");
     f.OptionTrace()->findChild<QAction*>(QStringLiteral("chgnom"))->trigger();
     EXPECT_EQ(dialogues.titres.last(), QStringLiteral("Changer le nom de la courbe"));
     EXPECT_EQ(dialogues.invites.last(), QStringLiteral("Remplacer le nom de la courbe par :"));
     EXPECT_EQ(dialogues.textesProposes.last(), ancien);
+    EXPECT_EQ(c->Nom, ancien);
+    EXPECT_EQ(inter.messages.last(), QStringLiteral("Le nom d'une courbe ne peut contenir ni « ; » ni retour à la ligne."));
+    dialogues.texte = QStringLiteral("g,h");
+    f.OptionTrace()->findChild<QAction*>(QStringLiteral("chgnom"))->trigger();
     EXPECT_EQ(c->Nom, QStringLiteral("g,h"));
     EXPECT_TRUE(Appelable(QStringLiteral("g,h")));
     EXPECT_FALSE(Appelable(ancien));
