@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -234,7 +235,16 @@ LectureTexte LitFichierTexte(const QString& chemin, qint64 tailleMax, int longue
                              .arg(chemin).arg(taille);
         return lecture;
     }
-    const QByteArray octets = fichier.read(tailleMax + 1);
+    // Read in blocks of about the announced size: asking for the limit at once would
+    // allocate the whole limit for every small file.
+    QByteArray octets;
+    while (octets.size() <= tailleMax) {
+        const qint64 bloc = std::min(tailleMax + 1 - octets.size(), std::max<qint64>(taille + 1, 64 * 1024));
+        const QByteArray lu = fichier.read(bloc);
+        if (lu.isEmpty())
+            break;
+        octets += lu;
+    }
     if (fichier.error() != QFileDevice::NoError) {
         lecture.erreur = QStringLiteral("Impossible de lire %1 : %2").arg(chemin, fichier.errorString());
         return lecture;
