@@ -470,6 +470,27 @@ TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
     EXPECT_EQ(QFileInfo(CheminCopieTravail(QStringLiteral(".bashrc"))).absolutePath(),
               QFileInfo(dossierTravail()).absoluteFilePath());
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/.bashrc")) && Octets("/tmp/.bashrc") == "3;3\r\n");
+
+    // One document: a curve of C:\TP2 written without a block after the one that carried
+    // its file reads that copy, not the copy of C:\TP1 of the same name, and goes round the
+    // same; a curve whose file came in no block reads nothing rather than another's copy.
+    Modele d;
+    EXPECT_TRUE(litOctets(doc("4", "C:\\TP1\\mesures.txt", "4;4") + doc("5", "C:\\TP2\\mesures.txt", "5;5")
+                              + doc("6", "C:\\TP2\\mesures.txt", "").replace("!1;\r\n\r\n", "")
+                              + doc("7", "C:\\TP3\\mesures.txt", "").replace("!1;\r\n\r\n", ""),
+                          d)
+                    .ok());
+    ASSERT_EQ(d.dessin.Nombre(), 4);
+    EXPECT_EQ(LitFichierTexte(FichierDonnees(*d.dessin.Courbes[2])).lignes, QStringList{"5;5"});
+    EXPECT_EQ(FichierDonnees(*d.dessin.Courbes[3]), QString());
+    const QStringList lignesD = EcrireFenetre(d.doc());
+    EXPECT_EQ(lignesD.count(QStringLiteral("!1;")), 2);
+    nouvelleSession();
+    Modele relu;
+    ModeleDocument r = relu.doc();
+    LiensEnAttente liens;
+    LitLignesDocument(lignesD, r, liens, dossier_.path());
+    EXPECT_EQ(EcrireFenetre(relu.doc()), lignesD);
 }
 
 TEST_F(Documents, EnregistrementQuiEchoueGardeLAncienFichier)

@@ -82,8 +82,9 @@ public:
     bool BornesY(double& ymin, double& ymax, bool logarithmique = false) const;
 
     // Appends the curve records of the list (see GCDessin_fichier.cpp), then one empty line.
-    // The data file of a list, chronicle, Bézier or B-spline curve is embedded once per call
-    // (once per document). A data file that cannot be read is not embedded: the record is
+    // The data file of a list, chronicle, Bézier or B-spline curve is embedded after the
+    // first curve that reads it, and after a later curve of the same stored path only when
+    // that curve reads another file (a curve pasted from another document). A data file that cannot be read is not embedded: the record is
     // written without it, the rest of the document too, and one message names the files.
     // False when a file could not be embedded.
     bool Sauve(QStringList& lignes) const;
@@ -97,7 +98,7 @@ public:
 
 // The file a list, chronicle, Bézier or B-spline curve reads: its stored path (Libelle1,
 // "\\" taken as "/") when that file exists, else the working copy its document carried
-// (CopieDonnees), else the working folder's file of the stored name.
+// (CopieDonnees), else none (empty).
 QString FichierDonnees(const GCCourbe& courbe);
 
 // The first curve with that identifier in the lists of every window, in window order.

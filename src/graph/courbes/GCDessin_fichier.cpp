@@ -14,7 +14,7 @@
 // Every field ends with ";". Texts that must stay one field have their ";" written as ","
 // and their line breaks as blanks.
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 
 #include "expression/etat.h"
 #include "graph/courbes/GCDessin.h"
@@ -235,12 +235,16 @@ QString FichierDonnees(const GCCourbe& c)
         return QFileInfo(stocke).absoluteFilePath();
     if (lisible(c.CopieDonnees))
         return c.CopieDonnees;
-    return CheminCopieTravail(c.Libelle1);
+    // Not the working folder's file of that name: it may be the copy of another path.
+    return {};
 }
 
 bool GCDessin::Sauve(QStringList& lignes) const
 {
-    QSet<QString> inclus;      // stored path and file read, for the data already embedded
+    // For each stored path, the file its last block was read from: a curve of that path
+    // reading the same file needs no block of its own (the reader gives it the copy of that
+    // last block), one reading another file (a paste from another document) gets its own.
+    QHash<QString, QString> blocs;
     QStringList manquants;
     for (const PtrCourbe& c : Courbes) {
         if (!c)
@@ -251,15 +255,14 @@ bool GCDessin::Sauve(QStringList& lignes) const
         // Two curves that store the same path but read different copies (brought by two
         // documents) each carry their own data.
         const QString chemin = FichierDonnees(*c);
-        const QString cle = c->Libelle1 + QLatin1Char('\n') + chemin;
-        if (inclus.contains(cle))
+        if (const auto bloc = blocs.constFind(c->Libelle1); bloc != blocs.constEnd() && *bloc == chemin)
             continue;
         const LectureTexte donnees = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
         if (!donnees.ok) {
             manquants << c->Libelle1;
             continue;
         }
-        inclus.insert(cle);
+        blocs.insert(c->Libelle1, chemin);
         lignes << QStringLiteral("!%1;").arg(donnees.lignes.size());
         lignes << donnees.lignes;
     }
@@ -797,6 +800,10 @@ LectureBloc LitBlocDonnees(const QString& premiereLigne, SourceLignes& source, c
     if (!complet)
         r.message = QStringLiteral("Ligne %1 : le fichier s'arrête avant la fin des données incluses "
                                    "(%2 lignes sur %3).").arg(debut).arg(lignes.size()).arg(n);
+    // None of its lines came: no copy, as for an empty block (an empty copy would be
+    // written back as an empty block, which brings no copy).
+    if (lignes.isEmpty())
+        return r;
     const CopieTravail copie = EcritCopieTravail(c->Libelle1, lignes);
     if (!copie.ok) {
         r.message = r.message.isEmpty() ? copie.erreur : r.message + QLatin1Char('\n') + copie.erreur;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <cmath>
 #include <exception>
@@ -236,6 +237,9 @@ private:
     bool arret_ = false;
     int reconnus_ = 0;
     LectureCourbe derniere_;
+    // The copy that the last "!" block of each stored data path brought: a curve of that
+    // path written without a block of its own reads the same data.
+    QHash<QString, QString> copies_;
     struct FonctionLue {
         QString texte;
         int ligne = 0;
@@ -406,6 +410,9 @@ void LecteurDocument::litCourbe(const QString& ligne, int n)
     switch (derniere_.issue) {
     case IssueLecture::Courbe:
         trouveFichiersCourbe(*derniere_.courbe);
+        if (QStringLiteral("BCLW").contains(derniere_.courbe->TypeCourbe.toUpper()))
+            if (const auto copie = copies_.constFind(derniere_.courbe->Libelle1); copie != copies_.constEnd())
+                derniere_.courbe->CopieDonnees = *copie;
         m_.Dessin.AjouteCourbe(derniere_.courbe);
         derniere_.courbe->Journalise();
         ++reconnus_;
@@ -458,6 +465,7 @@ void LecteurDocument::litBloc(const QString& ligne, int n)
     // The curve reads this copy when its stored file is not there; the stored path stays
     // as it is, to be written back unchanged.
     c->CopieDonnees = b.copie;
+    copies_.insert(c->Libelle1, b.copie);
 }
 
 RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
