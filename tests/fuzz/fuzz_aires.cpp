@@ -1,4 +1,5 @@
 // couche: graph
+// dictionnaires: document formule
 // Any bytes as the area records of a document: decoded as the document reader does, every
 // "@" record read, written, read again and written again. The second writing must give the
 // same lines as the first.

@@ -1,4 +1,5 @@
 // couche: graph
+// dictionnaires: document formule
 // Any text as a label: laid out and drawn at a few angles on a small picture.
 #include <QFont>
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // couche: expression
+// dictionnaires: formule
 // Any text as a formula: compiled, then evaluated at a few values of x and of the
 // parameters, real and complex; also read as a number field.
 #include <cstddef>

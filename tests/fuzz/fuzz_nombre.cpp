@@ -1,4 +1,5 @@
 // couche: expression
+// dictionnaires: formule
 // Number texts: read as a number field; the value written back by the display and the
 // exact writers must read back (exactly for ReelExact, to the displayed precision for
 // ReelVersTexte); the axis label styles must return.

@@ -1,0 +1,84 @@
+// What the document targets share: the offscreen application, a new session (nothing left
+// of the previous input in the program-wide state), and a fresh window model to read into.
+#pragma once
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <array>
+
+#include "expression/etat.h"
+#include "expression/paramperso.h"
+#include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/document/document.h"
+#include "graph/repere/GCRepere.h"
+#include "graph/textes/GCTexte.h"
+
+// Font families that the system does not have make fontconfig keep memory it never frees;
+// that is not ours to find.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+inline QGuiApplication* ApplicationFuzz(const char* nom)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char* argv[] = {const_cast<char*>(nom), nullptr};
+    return new QGuiApplication(argc, argv);
+}
+
+// Settings, parameters, counters and the working folder back to a new run's, when the
+// session begins and when it ends: what an input leaves behind would look like a leak.
+class SessionFuzz {
+public:
+    SessionFuzz() { remetANeuf(); }
+    ~SessionFuzz() { remetANeuf(); }
+    SessionFuzz(const SessionFuzz&) = delete;
+    SessionFuzz& operator=(const SessionFuzz&) = delete;
+
+private:
+    static void remetANeuf()
+    {
+        // In memory where the system allows: inputs write and remove files by thousands.
+        static QTemporaryDir dossier = [] {
+            QTemporaryDir memoire(QStringLiteral("/dev/shm/virk-fuzz-XXXXXX"));
+            return memoire.isValid() ? std::move(memoire) : QTemporaryDir();
+        }();
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        VideParametresPerso();
+        ListeInequations().clear();
+        CompteurTextes() = 0;
+        etatGraphe().DossierTemp = dossier.path();
+        ErreurCalcul() = 0;
+    }
+};
+
+// A new window's model, read from lines as the opener reads a document.
+struct DocumentFuzz {
+    static constexpr int Largeur = 80, Hauteur = 60;  // small: area scans cost per pixel
+
+    DocumentFuzz() { fonctions.fill(QStringLiteral("0")); }
+    ~DocumentFuzz()
+    {
+        // Names callable in formulas are given back, as closing a window does.
+        while (!dessin.Courbes.empty())
+            dessin.RetireCourbe(dessin.Courbes.front()->Numero);
+    }
+    DocumentFuzz(const DocumentFuzz&) = delete;
+    DocumentFuzz& operator=(const DocumentFuzz&) = delete;
+
+    ModeleDocument modele() { return {1, fenetre, repere, dessin, textes, aires, fonctions}; }
+    RapportLecture lit(const QStringList& lignes, LiensEnAttente& liens)
+    {
+        ModeleDocument m = modele();
+        return LitLignesDocument(lignes, m, liens, etatGraphe().DossierTemp);
+    }
+
+    FenetreDocument fenetre;
+    GCRepere repere{true, Largeur, Hauteur};
+    GCDessin dessin;
+    GCListTextes textes;
+    GCListAires aires{1};
+    std::array<QString, 10> fonctions;
+};
