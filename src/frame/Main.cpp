@@ -14,7 +14,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QPainter>
+#include <QPixmap>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QStatusTipEvent>
 #include <QTextCursor>
 #include <QTextBlock>
@@ -96,6 +99,25 @@ QString LigneDate(const QString& prefixe)
     return prefixe + horodatage();
 }
 
+QIcon IconeVirk()
+{
+    static const QIcon icone = [] {
+        Q_INIT_RESOURCE(virk);
+        QSvgRenderer dessin(QStringLiteral(":/icones/virk.svg"));
+        QIcon i;
+        for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
+            QPixmap image(taille, taille);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            dessin.render(&p);
+            p.end();
+            i.addPixmap(image);
+        }
+        return i;
+    }();
+    return icone;
+}
+
 // ---------------------------------------------------------------------------------------
 // Start-up
 
@@ -116,6 +138,9 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     installeBoitesSaisie(boites_.get());
     installeCreateurFenetre([this] { return Nouvellefentre1Click(); });
     qApp->installEventFilter(this);
+    // The program's own icon, for the frame, the graph windows and the dialogs.
+    QApplication::setWindowIcon(IconeVirk());
+    setWindowIcon(IconeVirk());
 
     // Folders, then the settings.
     determineDossiers(options);
@@ -388,6 +413,7 @@ TForm1* TMainForm::CreeFenetre(const QString& titre)
     QMdiSubWindow* sous = zoneMdi_->addSubWindow(fenetre);
     sous->setAttribute(Qt::WA_DeleteOnClose);
     sous->setObjectName(QStringLiteral("SousFenetre%1").arg(fenetre->numero()));
+    sous->setWindowIcon(IconeVirk());
 
     Inscription inscription;
     inscription.fenetre = fenetre;

@@ -5,6 +5,7 @@
 // prompt, session files, removal of this run's working folder).
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -49,6 +50,9 @@ struct OptionsCadre {
 
 // "Date : " and the date and time, the first line of both session logs.
 QString LigneDate(const QString& prefixe = QStringLiteral("Date : "));
+
+// The program's icon (a curve on a frame with its axes), drawn from its SVG.
+QIcon IconeVirk();
 
 class TMainForm : public QMainWindow {
     Q_OBJECT

@@ -190,3 +190,25 @@ TEST_F(Usage, TheStatusBarShowsHints)
         EXPECT_EQ(f.PanneauEtat(2)->text(), c.conseil) << c.pixel.x() << "," << c.pixel.y();
     }
 }
+
+// The program's own icon on the frame and on every graph window: a red curve on a white
+// frame.
+TEST_F(Usage, TheFrameAndItsWindowsShowTheProgramsIcon)
+{
+    TMainForm& f = demarreVisible();
+    f.Nouvellefentre1Click();
+    const QImage icone = IconeVirk().pixmap(64).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icone.size(), QSize(64, 64));
+    int rouges = 0, blancs = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QColor c = icone.pixelColor(x, y);
+            rouges += c.red() > 180 && c.green() < 80 && c.blue() < 100;
+            blancs += c == Qt::white;
+        }
+    EXPECT_GT(rouges, 100);
+    EXPECT_GT(blancs, 1000);
+    EXPECT_EQ(f.windowIcon().pixmap(32).toImage(), IconeVirk().pixmap(32).toImage());
+    for (QMdiSubWindow* s : f.zoneMdi()->subWindowList())
+        EXPECT_EQ(s->windowIcon().pixmap(32).toImage(), IconeVirk().pixmap(32).toImage());
+}
