@@ -45,15 +45,6 @@ bool LitLien(const QString& lien, int& fenetre, QString& identifiant)
     return ok;
 }
 
-int CodeOperation(const GCCourbe& c)
-{
-    if (const auto* u = dynamic_cast<const GCOperUnaire*>(&c))
-        return u->Operation;
-    if (const auto* o = dynamic_cast<const GCOperBinaire*>(&c))
-        return o->Operation;
-    return -1;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -266,9 +257,10 @@ void TMainForm::ResoutLiens(LiensEnAttente& liens)
                 SignaleSansMere(courbe);
                 continue;
             }
-            const int code = CodeOperation(*courbe);
-            // A point on a curve keeps its own position in a9.
-            const int parametres = (genre == QLatin1Char('Q') && code == 17) ? 9 : 10;
+            // The points on a curve, tangents, normals and curvature constructions keep
+            // their own a9.
+            auto* unaire = dynamic_cast<GCOperUnaire*>(courbe.get());
+            const int parametres = unaire && GardeSonA9(unaire->Operation) ? 9 : 10;
             for (int k = 0; k < parametres; ++k)
                 courbe->FixeParametre(k, mere->Parametre(k));
             if (genre == QLatin1Char('O')) {
@@ -276,38 +268,9 @@ void TMainForm::ResoutLiens(LiensEnAttente& liens)
                     SignaleSansMere(courbe);
                 continue;
             }
-            // The children are made once, when the curve has none yet.
-            if (!courbe->Filles.empty())
-                continue;
-            const int fenetre = courbe->NumeroFenetre, numero = courbe->Numero;
-            if (genre == QLatin1Char('Q')) {
-                PtrCourbe fille;
-                switch (code) {
-                case 17:
-                    fille = CloneCourbe(*mere, numero, fenetre);
-                    break;
-                case 34:
-                    fille = CreeCourbe(QLatin1Char('C'), fenetre, numero);
-                    break;
-                case 43:
-                case 54:
-                    fille = CreeCourbe(QLatin1Char('Y'), fenetre, numero);
-                    break;
-                case 55:
-                case 56:
-                    fille = CreeCourbe(QLatin1Char('T'), fenetre, numero);
-                    break;
-                default:
-                    break;
-                }
-                if (fille) {
-                    courbe->AjouteFille(fille);
-                    courbe->CopieAspectFille();
-                }
-            } else if (genre == QLatin1Char('U') && (code == 51 || code == 52)) {
-                if (PtrCourbe fille = CloneCourbe(*mere, numero, fenetre))
-                    courbe->AjouteFille(fille);
-            }
+            // The children the code draws through, whatever the letter.
+            if (unaire)
+                unaire->CreeFilles(*mere);
             continue;
         }
         const std::shared_ptr<GCAire> aire = AireParEmpreinte(identifiant);

@@ -127,9 +127,6 @@ std::weak_ptr<GCCourbe>& CourbeCourante();
 // for the frame's objects.
 int& CodeObjetSouris();
 
-// A new curve of the source's class, numbered numero in window numeroFenetre, carrying a copy
-// of the source; null for a kind that no class takes (F, K, M, V, or outside A..Y).
-std::shared_ptr<GCCourbe> CloneCourbe(const GCCourbe& source, int numero, int numeroFenetre);
 // The same for areas, by their kind (A, J, M, T); null for another kind.
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre);
 

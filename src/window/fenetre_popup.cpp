@@ -267,43 +267,6 @@ void TForm1::RedessineApresParametre(int indice, const QString& valeur, int mode
 void TForm1::Tableaudevaleurs1Click(QAction* a) { NonDisponible(a); }
 void TForm1::Ecouter1Click(QAction* a) { NonDisponible(a); }
 
-std::shared_ptr<GCCourbe> CloneCourbe(const GCCourbe& source, int numero, int numeroFenetre)
-{
-    const QChar genre = source.TypeCourbe.toUpper();
-    if (!EstGenreCourbe(genre))
-        return nullptr;
-    // What the class's constructor needs besides the letter.
-    int entier = 0;
-    switch (genre.unicode()) {
-    case 'A':
-    case 'I':
-    case 'N':
-        entier = source.SousType;
-        break;
-    case 'D':
-    case 'E':
-    case 'G':
-        if (const auto* dg = dynamic_cast<const GCDG*>(&source))
-            entier = dg->Ordre;
-        break;
-    case 'O':
-        if (const auto* o = dynamic_cast<const GCOperBinaire*>(&source))
-            entier = o->Operation;
-        break;
-    case 'Q':
-    case 'U':
-        if (const auto* u = dynamic_cast<const GCOperUnaire*>(&source))
-            entier = u->Operation;
-        break;
-    default:
-        break;
-    }
-    PtrCourbe clone = CreeCourbe(genre, numeroFenetre, numero, entier);
-    if (clone)
-        clone->Copie(source);
-    return clone;
-}
-
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre)
 {
     // Inequation areas, dynamic processes (Julia, Mandelbrot) and transformed areas.

@@ -168,6 +168,19 @@ TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
     deux->Aires().Ajoute(region);
     const PtrCourbe derivee = AjouteDerivee(deux, carre->Identifiant);
     carre->FixeParametre(0, "3");
+    derivee->Couleur = 0x0000FF;
+    deux->PaintBox()->repaint();
+    const QImage image = deux->Affichage();
+    // The pixels of the derived curve's colour.
+    const auto rouges = [](const QImage& i) {
+        QList<QPoint> r;
+        for (int y = 0; y < i.height(); ++y)
+            for (int x = 0; x < i.width(); ++x)
+                if (i.pixel(x, y) == qRgb(255, 0, 0))
+                    r << QPoint(x, y);
+        return r;
+    };
+    ASSERT_GT(rouges(image).size(), 100);
 
     dialogues.enregistrement = doc("cours.vrk");
     EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
@@ -198,6 +211,8 @@ TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
     ASSERT_TRUE(d);
     EXPECT_EQ(g.CourbeParIdentifiant(d->Mere1), c);
     EXPECT_EQ(d->Parametre(0), "3");
+    b->PaintBox()->repaint();
+    EXPECT_EQ(rouges(b->Affichage()), rouges(image)) << "the derived curve traces the same pixels";
     ASSERT_EQ(b->Aires().Nombre(), 1);
     EXPECT_EQ(b->Aires().Aires[0], a->Aires().Aires[0]);
     EXPECT_EQ(b->ModeFond(), 2);
@@ -249,6 +264,9 @@ TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
     tangente->Couleur = 0x0000FF;
     const PtrCourbe retard = AjouteDerivee(deux, m1->Identifiant, 51, 'U');
     const PtrCourbe sansMere = AjouteDerivee(deux, "12 01/01/2020 10:00:00");
+    // A normal written with the letter U keeps its own a9 and gets its child all the same.
+    const PtrCourbe normale = AjouteDerivee(un, m1->Identifiant, 54, 'U');
+    normale->FixeParametre(9, "1.5");
 
     auto mere = CreeAire(QLatin1Char('A'), nouveauNumero(), 1);
     mere->FixeEmpreinte("50 01/01/2026 10:00:00");
@@ -263,14 +281,16 @@ TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
     LiensEnAttente liens;
     liens.LiensCourbes = {"9;" + m1->Identifiant, "2;77 01/01/2020 10:00:00"};
     liens.LiensAires = {"1;88 01/01/2020 10:00:00"};
-    liens.LiensDerivees = {m1->Identifiant, tangente->Identifiant, retard->Identifiant, sansMere->Identifiant,
-                           liee->Empreinte(), perdue->Empreinte()};
+    liens.LiensDerivees = {m1->Identifiant,        tangente->Identifiant, retard->Identifiant, sansMere->Identifiant,
+                           normale->Identifiant, liee->Empreinte(),     perdue->Empreinte()};
     f.ResoutLiens(liens);
 
     EXPECT_TRUE(liens.LiensDerivees.isEmpty() && liens.LiensCourbes.isEmpty() && liens.LiensAires.isEmpty());
     // Unknown windows and objects: nothing added, one memo line each.
-    EXPECT_EQ(un->Dessin().Nombre(), 2);
+    EXPECT_EQ(un->Dessin().Nombre(), 3);
     EXPECT_EQ(un->Aires().Nombre(), 1);
+    EXPECT_EQ(normale->Parametre(9), "1.5");
+    EXPECT_EQ(normale->Filles.size(), 1u);
     EXPECT_EQ(f.MemoAvert()->toPlainText().count("introuvable"), 3);
     EXPECT_EQ(tangente->Parametre(0), "1");
     EXPECT_EQ(retard->Parametre(0), "2");

@@ -292,3 +292,6 @@ bool PasLogarithmique(double t, double& pas, double& decade);
 // the sub-kind; D, E, G the order; O, Q, U the operation code; ignored otherwise. Null for a
 // letter that names no kind.
 PtrCourbe CreeCourbe(QChar genre, int fenetre, int numero, int entier = 0);
+// A new curve of the source's class, numbered numero in window numeroFenetre, carrying a copy
+// of the source; null for a kind that no class takes (F, K, M, V, or outside A..Y).
+PtrCourbe CloneCourbe(const GCCourbe& source, int numero, int numeroFenetre);

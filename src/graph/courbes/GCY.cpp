@@ -591,20 +591,8 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
     traceur.Termine();
 
     // Arrow heads, from the records of this trace.
-    if (!ValeursImposees && !Aleatoire && Fleches >= 1 && Fleches <= 3 && Visible) {
-        const LecturePoints lecture = LitPointsCourbe(traceur.Tampon());
-        const auto& p = lecture.points;
-        if (p.size() >= 2) {
-            const QPen stylo = peintre.pen();
-            peintre.setPen(CreeStylo(Couleur, 1, 0));
-            auto pixel = [&](const PointCourbe& q) { return repere.MondeVersPixel(q.x, q.y); };
-            if (Fleches == 1 || Fleches == 3)
-                DessineFleche(peintre, pixel(p[p.size() - 2]), pixel(p.back()), Couleur, 1);
-            if (Fleches == 2 || Fleches == 3)
-                DessineFleche(peintre, pixel(p[0]), pixel(p[1]), Couleur, 2);
-            peintre.setPen(stylo);
-        }
-    }
+    if (!ValeursImposees && !Aleatoire && Fleches >= 1 && Fleches <= 3 && Visible)
+        DessineFlechesCourbe(peintre, repere, LitPointsCourbe(traceur.Tampon()).points, Couleur, Fleches);
     if (arrete)
         AvertitArret();
     SignaleErreursCalcul(traceur.ErreursRencontrees());

@@ -74,6 +74,21 @@ QString LigneAvertissementCalcul(const QString& nomCourbe)
 // ---------------------------------------------------------------------------------------
 // Hit index
 
+void DessineFlechesCourbe(QPainter& peintre, const GCRepere& repere, const std::vector<PointCourbe>& p,
+                          TCouleur couleur, int mode)
+{
+    if (p.size() < 2 || mode < 1 || mode > 3)
+        return;
+    const QPen stylo = peintre.pen();
+    peintre.setPen(CreeStylo(couleur, 1, 0));
+    auto pixel = [&](const PointCourbe& q) { return repere.MondeVersPixel(q.x, q.y); };
+    if (mode == 2 || mode == 3)
+        DessineFleche(peintre, pixel(p[0]), pixel(p[1]), couleur, 2);
+    if (mode == 1 || mode == 3)
+        DessineFleche(peintre, pixel(p[p.size() - 2]), pixel(p.back()), couleur, 1);
+    peintre.setPen(stylo);
+}
+
 void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1)
 {
     const std::int64_t gauche = repere.Gauche, droite = std::int64_t(repere.Gauche) + repere.LargeurTrace;

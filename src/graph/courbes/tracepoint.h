@@ -13,12 +13,14 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 #include "graph/base/GCclasse_base.h"
 
 class QPainter;
 class GCRepere;
 class GCCourbe;
+struct PointCourbe;
 
 // While set (parameter variation running), traced points are not entered in the hit index.
 bool& SansMemoPoints();
@@ -33,6 +35,12 @@ void TracePoint(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, double x,
 
 // The projection mark of one point at pixel (px, py), code 1..6, in the given colour.
 void TraceHachure(QPainter& peintre, const GCRepere& repere, int px, int py, TCouleur couleur, int code);
+
+// The arrow heads of a traced curve, from its records, in its colour: mode 1 at the last
+// point (directed from the one before), 2 at the first, 3 both (start first); nothing with
+// fewer than two records.
+void DessineFlechesCourbe(QPainter& peintre, const GCRepere& repere, const std::vector<PointCourbe>& points,
+                          TCouleur couleur, int mode);
 
 // Walks the Bresenham line from (x0, y0) to (x1, y1), start pixel included, and enters the
 // number in the cell of every pixel that lies inside the plot (only the part of the line

@@ -10,9 +10,60 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
+
+// ---------------------------------------------------------------------------------------
+// Codes
+
+bool EstCodeBlocage(int code)
+{
+    return code == 51 || code == 52 || (code >= 58 && code <= 62);
+}
+
+QChar LettreOperation(int code)
+{
+    const bool u = (code >= 0 && code <= 9) || code == 39 || code == 41 || (code >= 47 && code <= 52) ||
+                   (code >= 57 && code <= 62);
+    return QLatin1Char(u ? 'U' : 'Q');
+}
+
+bool GardeSonA9(int code)
+{
+    return code == 17 || code == 43 || (code >= 54 && code <= 56);
+}
+
+QString RefusOperation(int code, const GCCourbe& mere, const std::array<QString, 6>& p)
+{
+    const QChar genre = mere.TypeCourbe.toUpper();
+    if ((genre == QLatin1Char('N') && code == 9) || (genre != QLatin1Char('Y') && code == 39) ||
+        (EstCodeBlocage(code) && !QStringLiteral("PTXY").contains(genre)))
+        return QStringLiteral("Type = ") + genre + QStringLiteral(": opération non définie pour ce type de courbe!");
+    const auto entier = [](const QString& texte, int& v) { return LitEntier(texte.trimmed(), v); };
+    const auto pasEntier = [](const QString& texte) {
+        return QStringLiteral("« ") + texte + QStringLiteral(" » n'est pas un nombre entier.");
+    };
+    int a = 0, b = 0;
+    if (code == 9) {
+        if (!entier(p[0], a))
+            return pasEntier(p[0]);
+        if (!entier(p[1], b))
+            return pasEntier(p[1]);
+        if (a < 0 || b < 0)
+            return QStringLiteral("Nombre de valeurs négatif! Opération impossible.");
+        // Nothing kept and nothing dropped would read the mother for ever.
+        if (a + b < 1)
+            return QStringLiteral("Nombre de valeurs nul! Opération impossible.");
+    } else if (code == 39) {
+        if (!entier(p[0], a))
+            return pasEntier(p[0]);
+        if (a < 1)
+            return QStringLiteral("n doit être un entier strictement positif !");
+    }
+    return {};
+}
 
 // ---------------------------------------------------------------------------------------
 // Q, U
@@ -32,18 +83,59 @@ GCOperUnaire::GCOperUnaire(QChar genre, int operation, int fenetre, int numero)
 void GCOperUnaire::Copie(const GCBase& source)
 {
     GCY::Copie(source);
-    if (const auto* u = dynamic_cast<const GCOperUnaire*>(&source)) {
-        Operation = u->Operation;
-        ParametresOperation = u->ParametresOperation;
-        Mere1 = u->Mere1;
-        for (const PtrCourbe& fille : u->Filles)
-            AjouteFille(fille);
-    }
+    const auto* u = dynamic_cast<const GCOperUnaire*>(&source);
+    if (!u)
+        return;
+    Operation = u->Operation;
+    ParametresOperation = u->ParametresOperation;
+    Mere1 = u->Mere1;
+    if (const PtrCourbe mere = u->Mere1.isEmpty() ? nullptr : CourbeParIdentifiantPartout(u->Mere1))
+        CopieMere(*mere);
+    // Children of its own: two curves never write one cache.
+    Filles.clear();
+    for (const PtrCourbe& fille : u->Filles)
+        if (fille)
+            if (PtrCourbe copie = CloneCourbe(*fille, Numero, NumeroFenetre))
+                AjouteFille(copie);
 }
 
-void GCOperUnaire::Trace(QPainter&, GCRepere&)
+void GCOperUnaire::CopieMere(const GCCourbe& mere)
 {
-    TraceIndisponible();
+    Mere1 = mere.Identifiant;
+    const int n = GardeSonA9(Operation) ? 9 : 10;
+    for (int k = 0; k < n; ++k)
+        Parametres[std::size_t(k)] = mere.Parametres[std::size_t(k)];
+}
+
+QChar GCOperUnaire::GenreMere() const
+{
+    const PtrCourbe mere = Mere1.isEmpty() ? nullptr : CourbeParIdentifiantPartout(Mere1);
+    return mere ? mere->TypeCourbe : QChar();
+}
+
+void GCOperUnaire::CreeFilles(const GCCourbe& mere)
+{
+    if (!Filles.empty())
+        return;
+    PtrCourbe fille;
+    switch (Operation) {
+    case 17: fille = CloneCourbe(mere, Numero, NumeroFenetre); break;
+    case 34: fille = CreeCourbe(QLatin1Char('C'), NumeroFenetre, Numero); break;
+    case 43:
+    case 54: fille = CreeCourbe(QLatin1Char('Y'), NumeroFenetre, Numero); break;
+    case 55:
+    case 56: fille = CreeCourbe(QLatin1Char('T'), NumeroFenetre, Numero); break;
+    case 51:
+    case 52:
+        if (PtrCourbe copie = CloneCourbe(mere, Numero, NumeroFenetre))
+            AjouteFille(copie);
+        return;
+    default: return;
+    }
+    if (fille) {
+        AjouteFille(fille);
+        CopieAspectFille();
+    }
 }
 
 namespace {
