@@ -201,6 +201,7 @@ Tdialogtxt::Tdialogtxt(const GCTexte& texte, UsageTexte usage, const ContexteTex
     g->addWidget(CBCrbLib, 3, 4);
     g->addWidget(BtLib, 3, 5);
     g->setColumnStretch(4, 1);
+    LBStat->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (QComboBox* c : {CBCrbPoint, CBCrbStat, CBAire, CBCrbLib}) {
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c->setMinimumContentsLength(16);

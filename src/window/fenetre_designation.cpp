@@ -3,6 +3,7 @@
 #include "window/designation.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QWidget>
 
 #include "dialogs/cachvisu.h"
@@ -78,6 +79,24 @@ void DesinscritFenetre(TForm1* fenetre)
 {
     registre().removeAll(QPointer<TForm1>(fenetre));
     registre().removeAll(QPointer<TForm1>());
+    // The designation keeps nothing of a closed window that no open window shows.
+    const QList<TForm1*> ouvertes = FenetresOuvertes();
+    const auto montre = [&ouvertes](const auto& objet, auto liste) {
+        return std::any_of(ouvertes.begin(), ouvertes.end(), [&](TForm1* f) {
+            const auto& l = liste(*f);
+            return std::find(l.begin(), l.end(), objet) != l.end();
+        });
+    };
+    Designation& d = designation();
+    std::erase_if(d.PressePapierCourbes,
+                  [&](const PtrCourbe& c) { return !montre(c, [](TForm1& f) -> auto& { return f.Dessin().Courbes; }); });
+    std::erase_if(d.AiresDesignees, [&](const std::shared_ptr<GCAire>& a) {
+        return !montre(a, [](TForm1& f) -> auto& { return f.Aires().Aires; });
+    });
+    d.FenetresDesignees.removeAll(QPointer<TForm1>(fenetre));
+    d.FenetresDesignees.removeAll(QPointer<TForm1>());
+    std::erase_if(d.TextesDesignes, [fenetre](const TexteDesigne& t) { return !t.fenetre || t.fenetre == fenetre; });
+    d.RegionsDesignees = !d.AiresDesignees.empty();
 }
 
 QList<TForm1*> FenetresOuvertes()

@@ -87,7 +87,9 @@ bool Appelable(const QString& nom)
 
 TEST_F(DesignationTest, ChoicesFromTwoWindowsFillTheListsInEntryOrder)
 {
-    TForm1 un(1), deux(2);
+    TForm1 un(1);
+    auto ptrDeux = std::make_unique<TForm1>(2);
+    TForm1& deux = *ptrDeux;
     un.fixeTitre(QStringLiteral("Cours"));
     auto a = courbe(un, QStringLiteral("x^2"));
     auto b = courbe(un, QStringLiteral("x/2"));
@@ -156,6 +158,14 @@ TEST_F(DesignationTest, ChoicesFromTwoWindowsFillTheListsInEntryOrder)
     // Nothing of the kinds asked: the message and no dialog.
     EXPECT_FALSE(DesignerCourbes(deux, QString(), QStringLiteral("Désigner"), QStringLiteral("L"), false, false));
     EXPECT_EQ(inter.messages.value(0), QStringLiteral("Non disponible : aucune courbe ou aire tracée du bon type!"));
+
+    // A window that closes takes its objects out of the designation.
+    const std::weak_ptr<GCCourbe> fermee = c;
+    c.reset();
+    ptrDeux.reset();
+    EXPECT_EQ(d.PressePapierCourbes, (std::vector<PtrCourbe>{b}));
+    EXPECT_EQ(d.FenetresDesignees, (QList<QPointer<TForm1>>{&un}));
+    EXPECT_TRUE(fermee.expired());
 }
 
 TEST_F(DesignationTest, DeletedCurvesLeaveTheirWindowsAndNothingNamesThemAnyMore)
