@@ -18,6 +18,8 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paramanu.h"
+#include "dialogs/saisieI.h"
+#include "dialogs/saisieL.h"
 #include "dialogs/saisieY.h"
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCCourbe.h"
@@ -300,6 +302,10 @@ bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent)
 
 bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
 {
+    if (auto* i = dynamic_cast<GCI*>(&courbe))
+        return ModifieCourbeSaisieI(*i, nouvelle, parentDialogue());
+    if (courbe.TypeCourbe == QLatin1Char('L'))
+        return ModifieCourbeSaisieL(courbe, nouvelle, parentDialogue());
     if (auto* y = dynamic_cast<GCY*>(&courbe); y && GenreDefiniParSaisieY(courbe.TypeCourbe))
         return ModifieCourbeSaisieY(*y, nouvelle, parentDialogue());
     interlocuteur().message(MessageDefinitionIndisponible(courbe.TypeCourbe));

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <cmath>
 
+#include "dialogs/assopp.h"
+#include "dialogs/stylept.h"
 #include "dialogs/fiches.h"
 #include "expression/fonction.h"
 
@@ -41,6 +43,8 @@ void reinitialiseSaisie()
     e.TexteDefaut.reset();
     e.DossierValeurs.clear();
     e.ContexteTextes = ContexteTexte();
+    e.DossierPoints.clear();
+    e.PositionEtiquette = 8;
 }
 
 void VideParametresManuels()
@@ -75,6 +79,32 @@ QString TitreParametre(int i)
     if (i < 0 || i > 9)
         return {};
     return QStringLiteral("a%1=%2").arg(i).arg(QChar(lettres[i]));
+}
+
+void EditeStylePoints(QWidget* parent)
+{
+    Tstylept fiche(etatSaisie().PointEdite, parent);
+    if (fiche.exec() == QDialog::Accepted)
+        fiche.lit(etatSaisie().PointEdite);
+}
+
+bool EditeCouleur(QWidget* parent)
+{
+    QColor couleur = VersQColor(etatSaisie().CouleurEditee);
+    if (!boitesSaisie().choisitCouleur(parent, couleur))
+        return false;
+    etatSaisie().CouleurEditee = DeQColor(couleur);
+    return true;
+}
+
+void EditePilotage(QWidget* parent)
+{
+    EtatSaisie& e = etatSaisie();
+    TAssoPP fiche(e.PiloteX, e.PiloteY, parent);
+    if (fiche.exec() == QDialog::Accepted) {
+        e.PiloteX = fiche.piloteX();
+        e.PiloteY = fiche.piloteY();
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -53,6 +53,10 @@ struct EtatSaisie {
     // The window of the text command running (set by the window for the time of the
     // command): what the text dialog of GCTexte::Modifie offers.
     ContexteTexte ContexteTextes;
+    // Folder of the points files of new lists (empty: the user's documents folder).
+    QString DossierPoints;
+    // The label-position button last pressed (0 to 7 a position, 8 none).
+    int PositionEtiquette = 8;
 };
 
 EtatSaisie& etatSaisie();
@@ -68,6 +72,12 @@ bool CompileChamp(const QString& texte);
 
 // Row titles of the parameter grids: "a0=a", "a1=b", ... "a9=p".
 QString TitreParametre(int i);
+
+// The aids of the definition forms, on the values being edited: the point style of
+// PointEdite, the colour CouleurEditee (true when changed), the piloting PiloteX, PiloteY.
+void EditeStylePoints(QWidget* parent);
+bool EditeCouleur(QWidget* parent);
+void EditePilotage(QWidget* parent);
 
 // ---------------------------------------------------------------------------------------
 // The system boxes the dialogs use. The default one shows Qt's own dialogs; tests install a

@@ -5,10 +5,18 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QListWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QWidget>
 
+#include "expression/fonction.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCCourbe.h"
+#include "graph/fichiers/fichiertexte.h"
 
 TCouleur& CouleurFiche()
 {
@@ -82,4 +90,72 @@ QHBoxLayout* BoutonsFiche(QDialog* fiche, QPushButton*& ok, QPushButton*& annul,
     QObject::connect(ok, &QPushButton::clicked, fiche, &QDialog::accept);
     QObject::connect(annul, &QPushButton::clicked, fiche, &QDialog::reject);
     return rangee;
+}
+
+namespace {
+QComboBox* liste(QWidget* parent, const char* nom, const QStringList& elements)
+{
+    auto* l = new QComboBox(parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->addItems(elements);
+    return l;
+}
+}  // namespace
+
+QComboBox* ListeEpaisseurs(QWidget* parent)
+{
+    QStringList epaisseurs;
+    for (int i = 1; i <= 10; ++i)
+        epaisseurs << QString::number(i);
+    return liste(parent, "CBepais", epaisseurs);
+}
+
+QComboBox* ListeStyles(QWidget* parent)
+{
+    return liste(parent, "CBStyle",
+                 {QStringLiteral("Plein"), QStringLiteral("Tiret"), QStringLiteral("Pointillé"),
+                  QStringLiteral("Tiret-Point"), QStringLiteral("Tiret-Point-Point")});
+}
+
+QComboBox* ListeModesPoints(QWidget* parent)
+{
+    QStringList modes;
+    for (int i = 0; i <= 6; ++i)
+        modes << NomHachure(i);
+    return liste(parent, "CBpnt", modes);
+}
+
+void MontreCouleurEtiquette(QLabel* etiquette, TCouleur couleur)
+{
+    QPalette palette = etiquette->palette();
+    palette.setColor(QPalette::Window, VersQColor(couleur));
+    etiquette->setPalette(palette);
+    etiquette->setAutoFillBackground(true);
+}
+
+QMenu* MenuFonctionsUsuelles(QMenu* parent, const std::function<void(int)>& insere)
+{
+    QMenu* usuelles = parent->addMenu(QStringLiteral("Fonctions &usuelles"));
+    usuelles->setObjectName(QStringLiteral("Fonctionsusuelles1"));
+    for (const EntreeInsertion& entree : TableInsertion) {
+        QAction* a = usuelles->addAction(QString::fromLatin1(entree.texte));
+        a->setData(entree.code);
+        const int code = entree.code;
+        QObject::connect(a, &QAction::triggered, usuelles, [insere, code] { insere(code); });
+    }
+    return usuelles;
+}
+
+bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale)
+{
+    const LectureTexte lu = LitFichierTexte(chemin);
+    if (!lu.ok) {
+        if (signale)
+            interlocuteur().message(lu.erreur);
+        return false;
+    }
+    memo->setPlainText(lu.lignes.join(QLatin1Char('\n')));
+    memo->moveCursor(QTextCursor::Start);
+    memo->document()->setModified(false);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <functional>
 
 #include "graph/base/GCclasse_base.h"
 
@@ -13,6 +14,10 @@ class QDialog;
 class QHBoxLayout;
 class QListWidget;
 class QPushButton;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
 class QWidget;
 
 // The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
@@ -49,3 +54,18 @@ W* Nomme(W* controle, const char* nom)
 // it).
 QHBoxLayout* BoutonsFiche(QDialog* fiche, QPushButton*& ok, QPushButton*& annul,
                           std::initializer_list<QWidget*> aGauche = {});
+
+// The lists of drawing attributes that the definition forms share, with the forms' names:
+// "CBepais" ("1" to "10"), "CBStyle" ("Plein" to "Tiret-Point-Point", the pen styles 0 to 4)
+// and "CBpnt" (the projection marks "Point seul" to "Origine").
+QComboBox* ListeEpaisseurs(QWidget* parent);
+QComboBox* ListeStyles(QWidget* parent);
+QComboBox* ListeModesPoints(QWidget* parent);
+// A colour shown as the background of a label.
+void MontreCouleurEtiquette(QLabel* etiquette, TCouleur couleur);
+// The sub-menu "Fonctions &usuelles" of the definition texts' pop-ups: each entry gives the
+// code of its function.
+QMenu* MenuFonctionsUsuelles(QMenu* parent, const std::function<void(int)>& insere);
+// The lines of a text file shown in a memo, caret at the start, the memo marked unmodified.
+// False when the file cannot be read (the memo is left; with signale, the message is shown).
+bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale);

@@ -20,13 +20,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "dialogs/assopp.h"
 #include "dialogs/chxflech.h"
 #include "dialogs/condinit.h"
 #include "dialogs/dialtext.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
-#include "dialogs/stylept.h"
 #include "expression/fonction.h"
 #include "expression/formatage.h"
 #include "graph/courbes/GCCourbe.h"
@@ -38,13 +36,6 @@ namespace {
 
 // Above this many points per trace, "&Confirmer" asks before accepting the domain.
 constexpr double PointsMaxSansQuestion = 1e7;
-
-template <class W>
-W* nomme(W* w, const char* nom)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    return w;
-}
 
 }  // namespace
 
@@ -87,33 +78,33 @@ void TsaisieY::construit()
     AppliqueCouleurFiche(this);
 
     // --- the curve
-    GroupBox1 = nomme(new QGroupBox(QStringLiteral("Caractéristiques de la courbe"), this), "GroupBox1");
-    lib1 = nomme(new QLabel(QStringLiteral("y=f(x)="), GroupBox1), "lib1");
-    Edlib1 = nomme(new QLineEdit(GroupBox1), "Edlib1");
+    GroupBox1 = Nomme(new QGroupBox(QStringLiteral("Caractéristiques de la courbe"), this), "GroupBox1");
+    lib1 = Nomme(new QLabel(QStringLiteral("y=f(x)="), GroupBox1), "lib1");
+    Edlib1 = Nomme(new QLineEdit(GroupBox1), "Edlib1");
     Edlib1->setToolTip(QStringLiteral("Taper une expression algébrique"));
-    lib2 = nomme(new QLabel(GroupBox1), "lib2");
-    Edlib2 = nomme(new QLineEdit(GroupBox1), "Edlib2");
+    lib2 = Nomme(new QLabel(GroupBox1), "lib2");
+    Edlib2 = Nomme(new QLineEdit(GroupBox1), "Edlib2");
     for (QLineEdit* e : {Edlib1, Edlib2}) {
         e->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(e, &QLineEdit::customContextMenuRequested, this,
                 [this, e](const QPoint& pos) { Edlib1MouseDown(e, pos); });
     }
-    Label1 = nomme(new QLabel(QStringLiteral("Domaine de tracé :"), GroupBox1), "Label1");
-    Label2 = nomme(new QLabel(QStringLiteral("Début"), GroupBox1), "Label2");
-    Edxmin = nomme(new QLineEdit(QStringLiteral("-5"), GroupBox1), "Edxmin");
-    Label3 = nomme(new QLabel(QStringLiteral("Fin"), GroupBox1), "Label3");
-    Edxmax = nomme(new QLineEdit(QStringLiteral("5"), GroupBox1), "Edxmax");
-    LabelBornes = nomme(new QLabel(QStringLiteral("Bornes :"), GroupBox1), "LabelBornes");
-    LabelInf = nomme(new QLabel(QStringLiteral("Inf"), GroupBox1), "LabelInf");
-    EdBorni = nomme(new QLineEdit(QStringLiteral("0"), GroupBox1), "EdBorni");
-    LabelSup = nomme(new QLabel(QStringLiteral("Sup"), GroupBox1), "LabelSup");
-    Edborns = nomme(new QLineEdit(QStringLiteral("0"), GroupBox1), "Edborns");
-    LabelOrdre = nomme(new QLabel(QStringLiteral("Ordre  n="), GroupBox1), "LabelOrdre");
-    CBordre = nomme(new QComboBox(GroupBox1), "CBordre");
+    Label1 = Nomme(new QLabel(QStringLiteral("Domaine de tracé :"), GroupBox1), "Label1");
+    Label2 = Nomme(new QLabel(QStringLiteral("Début"), GroupBox1), "Label2");
+    Edxmin = Nomme(new QLineEdit(QStringLiteral("-5"), GroupBox1), "Edxmin");
+    Label3 = Nomme(new QLabel(QStringLiteral("Fin"), GroupBox1), "Label3");
+    Edxmax = Nomme(new QLineEdit(QStringLiteral("5"), GroupBox1), "Edxmax");
+    LabelBornes = Nomme(new QLabel(QStringLiteral("Bornes :"), GroupBox1), "LabelBornes");
+    LabelInf = Nomme(new QLabel(QStringLiteral("Inf"), GroupBox1), "LabelInf");
+    EdBorni = Nomme(new QLineEdit(QStringLiteral("0"), GroupBox1), "EdBorni");
+    LabelSup = Nomme(new QLabel(QStringLiteral("Sup"), GroupBox1), "LabelSup");
+    Edborns = Nomme(new QLineEdit(QStringLiteral("0"), GroupBox1), "Edborns");
+    LabelOrdre = Nomme(new QLabel(QStringLiteral("Ordre  n="), GroupBox1), "LabelOrdre");
+    CBordre = Nomme(new QComboBox(GroupBox1), "CBordre");
     for (int i = 1; i <= 5; ++i)
         CBordre->addItem(QString::number(i));
-    CBvalI = nomme(new QCheckBox(QStringLiteral("Valeurs imposées"), GroupBox1), "CBvalI");
-    CBDens = nomme(new QComboBox(GroupBox1), "CBDens");
+    CBvalI = Nomme(new QCheckBox(QStringLiteral("Valeurs imposées"), GroupBox1), "CBvalI");
+    CBDens = Nomme(new QComboBox(GroupBox1), "CBDens");
     CBDens->addItems({QStringLiteral("effectifs"), QStringLiteral("fréquences")});
 
     auto* g1 = new QGridLayout(GroupBox1);
@@ -137,40 +128,34 @@ void TsaisieY::construit()
     g1->addWidget(CBDens, 4, 4);
 
     // --- the drawing
-    GroupBox2 = nomme(new QGroupBox(QStringLiteral("Caractéristiques du tracé"), this), "GroupBox2");
-    Label4 = nomme(new QLabel(QStringLiteral("Pas du tracé :"), GroupBox2), "Label4");
-    Edpas = nomme(new QLineEdit(QStringLiteral("0.125"), GroupBox2), "Edpas");
-    Label5 = nomme(new QLabel(QStringLiteral("Temporisation :"), GroupBox2), "Label5");
-    Edtempo = nomme(new QSpinBox(GroupBox2), "Edtempo");
+    GroupBox2 = Nomme(new QGroupBox(QStringLiteral("Caractéristiques du tracé"), this), "GroupBox2");
+    Label4 = Nomme(new QLabel(QStringLiteral("Pas du tracé :"), GroupBox2), "Label4");
+    Edpas = Nomme(new QLineEdit(QStringLiteral("0.125"), GroupBox2), "Edpas");
+    Label5 = Nomme(new QLabel(QStringLiteral("Temporisation :"), GroupBox2), "Label5");
+    Edtempo = Nomme(new QSpinBox(GroupBox2), "Edtempo");
     Edtempo->setRange(0, 65500);
-    Label6 = nomme(new QLabel(QStringLiteral("Epaisseur :"), GroupBox2), "Label6");
-    CBepais = nomme(new QComboBox(GroupBox2), "CBepais");
-    for (int i = 1; i <= 10; ++i)
-        CBepais->addItem(QString::number(i));
-    Label7 = nomme(new QLabel(QStringLiteral("Style :"), GroupBox2), "Label7");
-    CBStyle = nomme(new QComboBox(GroupBox2), "CBStyle");
-    CBStyle->addItems({QStringLiteral("Plein"), QStringLiteral("Tiret"), QStringLiteral("Pointillé"),
-                       QStringLiteral("Tiret-Point"), QStringLiteral("Tiret-Point-Point")});
-    CBpnt = nomme(new QComboBox(GroupBox2), "CBpnt");
-    for (int i = 0; i <= 6; ++i)
-        CBpnt->addItem(NomHachure(i));
-    Label9 = nomme(new QLabel(QStringLiteral("Couleur :"), GroupBox2), "Label9");
-    EdCoul = nomme(new QLabel(GroupBox2), "EdCoul");
+    Label6 = Nomme(new QLabel(QStringLiteral("Epaisseur :"), GroupBox2), "Label6");
+    CBepais = ListeEpaisseurs(GroupBox2);
+    Label7 = Nomme(new QLabel(QStringLiteral("Style :"), GroupBox2), "Label7");
+    CBStyle = ListeStyles(GroupBox2);
+    CBpnt = ListeModesPoints(GroupBox2);
+    Label9 = Nomme(new QLabel(QStringLiteral("Couleur :"), GroupBox2), "Label9");
+    EdCoul = Nomme(new QLabel(GroupBox2), "EdCoul");
     EdCoul->setMinimumSize(40, 18);
     EdCoul->setFrameShape(QFrame::Box);
     EdCoul->setAutoFillBackground(true);
-    Butcoul = nomme(new QPushButton(QStringLiteral("..."), GroupBox2), "Butcoul");
+    Butcoul = Nomme(new QPushButton(QStringLiteral("..."), GroupBox2), "Butcoul");
     Butcoul->setToolTip(QStringLiteral("Choisir la couleur"));
-    sbFlech = nomme(new QToolButton(GroupBox2), "sbFlech");
+    sbFlech = Nomme(new QToolButton(GroupBox2), "sbFlech");
     sbFlech->setToolTip(QStringLiteral("Extrémités fléchées"));
     sbFlech->setIconSize(QSize(40, 16));
-    btstyle = nomme(new QPushButton(QStringLiteral("&Style des points ..."), GroupBox2), "btstyle");
-    BtLegend = nomme(new QPushButton(QStringLiteral("Légende des points"), GroupBox2), "BtLegend");
-    CBbaton = nomme(new QCheckBox(QStringLiteral("Tracé en bâton"), GroupBox2), "CBbaton");
-    CBalea = nomme(new QCheckBox(QStringLiteral("Tracé aléatoire"), GroupBox2), "CBalea");
-    CBconnect = nomme(new QCheckBox(QStringLiteral("Tracé connecté"), GroupBox2), "CBconnect");
+    btstyle = Nomme(new QPushButton(QStringLiteral("&Style des points ..."), GroupBox2), "btstyle");
+    BtLegend = Nomme(new QPushButton(QStringLiteral("Légende des points"), GroupBox2), "BtLegend");
+    CBbaton = Nomme(new QCheckBox(QStringLiteral("Tracé en bâton"), GroupBox2), "CBbaton");
+    CBalea = Nomme(new QCheckBox(QStringLiteral("Tracé aléatoire"), GroupBox2), "CBalea");
+    CBconnect = Nomme(new QCheckBox(QStringLiteral("Tracé connecté"), GroupBox2), "CBconnect");
     CBconnect->setChecked(true);
-    CBVisible = nomme(new QCheckBox(QStringLiteral("Tracé muet"), GroupBox2), "CBVisible");
+    CBVisible = Nomme(new QCheckBox(QStringLiteral("Tracé muet"), GroupBox2), "CBVisible");
 
     auto* g2 = new QGridLayout(GroupBox2);
     g2->addWidget(Label4, 0, 0);
@@ -196,27 +181,27 @@ void TsaisieY::construit()
     g2->addWidget(CBVisible, 5, 2, 1, 2);
 
     // --- parameters and name
-    GroupBox3 = nomme(new QGroupBox(QStringLiteral("Paramètres"), this), "GroupBox3");
-    RBaucun = nomme(new QRadioButton(QStringLiteral("aucun"), GroupBox3), "RBaucun");
-    RBparmanu = nomme(new QRadioButton(QStringLiteral("manuels"), GroupBox3), "RBparmanu");
-    RBparauto = nomme(new QRadioButton(QStringLiteral("automatiques"), GroupBox3), "RBparauto");
+    GroupBox3 = Nomme(new QGroupBox(QStringLiteral("Paramètres"), this), "GroupBox3");
+    RBaucun = Nomme(new QRadioButton(QStringLiteral("aucun"), GroupBox3), "RBaucun");
+    RBparmanu = Nomme(new QRadioButton(QStringLiteral("manuels"), GroupBox3), "RBparmanu");
+    RBparauto = Nomme(new QRadioButton(QStringLiteral("automatiques"), GroupBox3), "RBparauto");
     RBaucun->setChecked(true);
     auto* g3 = new QVBoxLayout(GroupBox3);
     g3->addWidget(RBaucun);
     g3->addWidget(RBparmanu);
     g3->addWidget(RBparauto);
 
-    GroupBox4 = nomme(new QGroupBox(QStringLiteral("Nom de la courbe"), this), "GroupBox4");
-    EdNomCrb = nomme(new QLineEdit(QStringLiteral("fn1"), GroupBox4), "EdNomCrb");
+    GroupBox4 = Nomme(new QGroupBox(QStringLiteral("Nom de la courbe"), this), "GroupBox4");
+    EdNomCrb = Nomme(new QLineEdit(QStringLiteral("fn1"), GroupBox4), "EdNomCrb");
     (new QVBoxLayout(GroupBox4))->addWidget(EdNomCrb);
 
     // --- imposed values
-    GrValimp = nomme(new QGroupBox(QStringLiteral("Valeurs imposées"), this), "GrValimp");
-    Label10 = nomme(new QLabel(QStringLiteral("Nom du fichier :"), GrValimp), "Label10");
-    EdNomf = nomme(new QLineEdit(GrValimp), "EdNomf");
-    ChargFic = nomme(new QPushButton(QStringLiteral("&Editer"), GrValimp), "ChargFic");
-    Label11 = nomme(new QLabel(QStringLiteral("--> ( une par ligne) :"), GrValimp), "Label11");
-    Memo1 = nomme(new QPlainTextEdit(GrValimp), "Memo1");
+    GrValimp = Nomme(new QGroupBox(QStringLiteral("Valeurs imposées"), this), "GrValimp");
+    Label10 = Nomme(new QLabel(QStringLiteral("Nom du fichier :"), GrValimp), "Label10");
+    EdNomf = Nomme(new QLineEdit(GrValimp), "EdNomf");
+    ChargFic = Nomme(new QPushButton(QStringLiteral("&Editer"), GrValimp), "ChargFic");
+    Label11 = Nomme(new QLabel(QStringLiteral("--> ( une par ligne) :"), GrValimp), "Label11");
+    Memo1 = Nomme(new QPlainTextEdit(GrValimp), "Memo1");
     auto* g5 = new QGridLayout(GrValimp);
     g5->addWidget(Label10, 0, 0);
     g5->addWidget(EdNomf, 0, 1);
@@ -225,11 +210,11 @@ void TsaisieY::construit()
     g5->addWidget(Memo1, 2, 0, 1, 3);
 
     // --- buttons
-    ButCI = nomme(new QPushButton(QStringLiteral("Conditions initiales"), this), "ButCI");
-    assopar = nomme(new QPushButton(QStringLiteral("Pilotage des paramètres personnels"), this), "assopar");
-    ButOK = nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
+    ButCI = Nomme(new QPushButton(QStringLiteral("Conditions initiales"), this), "ButCI");
+    assopar = Nomme(new QPushButton(QStringLiteral("Pilotage des paramètres personnels"), this), "assopar");
+    ButOK = Nomme(new QPushButton(QStringLiteral("&Confirmer"), this), "ButOK");
     ButOK->setDefault(true);
-    ButAnnul = nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
+    ButAnnul = Nomme(new QPushButton(QStringLiteral("&Annuler"), this), "ButAnnul");
 
     auto* droite = new QVBoxLayout;
     droite->addWidget(GroupBox3);
@@ -269,18 +254,11 @@ void TsaisieY::construit()
 
 void TsaisieY::construitMenu()
 {
-    fnPredef = nomme(new QMenu(this), "fnPredef");
+    fnPredef = Nomme(new QMenu(this), "fnPredef");
     QAction* existant = fnPredef->addAction(QStringLiteral("Libellé existant"));
     existant->setObjectName(QStringLiteral("Libellexistant1"));
     connect(existant, &QAction::triggered, this, &TsaisieY::Libellexistant1Click);
-    QMenu* usuelles = fnPredef->addMenu(QStringLiteral("Fonctions &usuelles"));
-    usuelles->setObjectName(QStringLiteral("Fonctionsusuelles1"));
-    for (const EntreeInsertion& entree : TableInsertion) {
-        QAction* a = usuelles->addAction(QString::fromLatin1(entree.texte));
-        a->setData(entree.code);
-        const int code = entree.code;
-        connect(a, &QAction::triggered, this, [this, code] { valeurabsolue1Click(code); });
-    }
+    MenuFonctionsUsuelles(fnPredef, [this](int code) { valeurabsolue1Click(code); });
 }
 
 void TsaisieY::showEvent(QShowEvent* evenement)
@@ -298,9 +276,7 @@ void TsaisieY::fixeDossierValeurs(const QString& dossier)
 
 void TsaisieY::montreCouleur()
 {
-    QPalette palette = EdCoul->palette();
-    palette.setColor(QPalette::Window, VersQColor(etatSaisie().CouleurEditee));
-    EdCoul->setPalette(palette);
+    MontreCouleurEtiquette(EdCoul, etatSaisie().CouleurEditee);
 }
 
 void TsaisieY::montreFleche()
@@ -498,14 +474,7 @@ void TsaisieY::ChargFicClick()
     fixeDossierValeurs(info.absolutePath());
     const QSignalBlocker bloque(EdNomf);
     EdNomf->setText(info.fileName());
-    const LectureTexte lu = LitFichierTexte(chemin);
-    if (!lu.ok) {
-        interlocuteur().message(lu.erreur);
-        return;
-    }
-    Memo1->setPlainText(lu.lignes.join(QLatin1Char('\n')));
-    Memo1->moveCursor(QTextCursor::Start);
-    Memo1->document()->setModified(false);
+    ChargeMemo(Memo1, chemin, true);
 }
 
 void TsaisieY::EdNomfChange()
@@ -513,12 +482,7 @@ void TsaisieY::EdNomfChange()
     const QString nom = EdNomf->text().trimmed();
     const QFileInfo info(dossierValeurs_ + nom);
     if (!nom.isEmpty() && info.isFile()) {
-        const LectureTexte lu = LitFichierTexte(info.filePath());
-        if (lu.ok) {
-            Memo1->setPlainText(lu.lignes.join(QLatin1Char('\n')));
-            Memo1->moveCursor(QTextCursor::Start);
-            Memo1->document()->setModified(false);
-        }
+        ChargeMemo(Memo1, info.filePath(), false);
     } else if (!Memo1->document()->isModified()) {
         // Values typed before the name are kept: only a file's contents shown unchanged go.
         Memo1->clear();
@@ -538,9 +502,7 @@ void TsaisieY::CBconnectClick()
 
 void TsaisieY::btstyleClick()
 {
-    Tstylept fiche(etatSaisie().PointEdite, this);
-    if (fiche.exec() == QDialog::Accepted)
-        fiche.lit(etatSaisie().PointEdite);
+    EditeStylePoints(this);
 }
 
 void TsaisieY::ButCIClick()
@@ -560,12 +522,7 @@ void TsaisieY::sbFlechClick()
 
 void TsaisieY::assoparClick()
 {
-    EtatSaisie& e = etatSaisie();
-    TAssoPP fiche(e.PiloteX, e.PiloteY, this);
-    if (fiche.exec() == QDialog::Accepted) {
-        e.PiloteX = fiche.piloteX();
-        e.PiloteY = fiche.piloteY();
-    }
+    EditePilotage(this);
 }
 
 void TsaisieY::BtLegendClick()
@@ -579,9 +536,6 @@ void TsaisieY::BtLegendClick()
 
 void TsaisieY::ButcoulClick()
 {
-    QColor couleur = VersQColor(etatSaisie().CouleurEditee);
-    if (boitesSaisie().choisitCouleur(this, couleur)) {
-        etatSaisie().CouleurEditee = DeQColor(couleur);
+    if (EditeCouleur(this))
         montreCouleur();
-    }
 }

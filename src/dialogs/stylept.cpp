@@ -15,6 +15,21 @@
 
 namespace {
 
+// The angle: a field left empty reads as 0 when it is confirmed.
+class ChampAngle : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    void fixup(QString& texte) const override
+    {
+        if (texte.trimmed().isEmpty())
+            texte = QStringLiteral("0");
+        else
+            QSpinBox::fixup(texte);
+    }
+};
+
 // The preview: the marker in black at the centre.
 class Apercu : public QWidget {
 public:
@@ -62,7 +77,7 @@ Tstylept::Tstylept(const GCPoint& point, QWidget* parent) : QDialog(parent)
     cbRempli->setChecked(point_.Rempli);
     edcoul = new QPushButton(QStringLiteral("Couleur du remplissage"), this);
     edcoul->setObjectName(QStringLiteral("edcoul"));
-    edangle = new QSpinBox(this);
+    edangle = new ChampAngle(this);
     edangle->setObjectName(QStringLiteral("edangle"));
     edangle->setRange(-360, 360);
     edangle->setValue(std::clamp(point_.Angle, -360, 360));

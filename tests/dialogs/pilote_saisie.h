@@ -13,11 +13,14 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <ostream>
 
+#include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
+#include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
 #include "interlocuteur_essai.h"
 
@@ -76,9 +79,11 @@ inline void Tape(QLineEdit* edit, const QString& texte)
     QTest::keyClicks(edit, texte);
 }
 
+// A click where a user clicks: on the indicator and caption side of check boxes and radio
+// buttons that their layout stretches.
 inline void Clique(QWidget* bouton)
 {
-    QTest::mouseClick(bouton, Qt::LeftButton);
+    QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(std::min(10, bouton->width() / 2), bouton->height() / 2));
 }
 
 using InterlocuteurEnregistre = InterlocuteurEssai;
@@ -98,4 +103,29 @@ public:
     }
     QString fichier, libelle, genresDemandes;
     QColor couleur = Qt::red;
+};
+
+// What the dialog tests share: the state reset around each case, the program's dialogs and
+// the scripted boxes installed, and a recording interlocutor.
+class SaisieTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reinitialiseCalcul();
+        reinitialiseGraphe();
+        reinitialiseSaisie();
+        etatGraphe().interlocuteur = &inter;
+        installeDialogues();
+        installeBoitesSaisie(&boites);
+    }
+    void TearDown() override
+    {
+        installeBoitesSaisie(nullptr);
+        etatGraphe().interlocuteur = nullptr;
+        reinitialiseSaisie();
+        reinitialiseGraphe();
+        reinitialiseCalcul();
+    }
+    InterlocuteurEnregistre inter;
+    BoitesScriptees boites;
 };

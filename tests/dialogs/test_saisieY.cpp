@@ -29,26 +29,13 @@
 
 namespace {
 
-class SaisieYTest : public ::testing::Test {
+class SaisieYTest : public SaisieTest {
 protected:
     void SetUp() override
     {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        reinitialiseSaisie();
-        etatGraphe().interlocuteur = &inter;
-        installeDialogues();
-        installeBoitesSaisie(&boites);
+        SaisieTest::SetUp();
         ASSERT_TRUE(dossier.isValid());
         etatSaisie().DossierValeurs = dossier.path();
-    }
-    void TearDown() override
-    {
-        installeBoitesSaisie(nullptr);
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseSaisie();
-        reinitialiseGraphe();
-        reinitialiseCalcul();
     }
 
     // A curve of that kind with a formula (a new one has none, which the form refuses).
@@ -73,8 +60,6 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
     }
 
-    InterlocuteurEnregistre inter;
-    BoitesScriptees boites;
     QTemporaryDir dossier;
 };
 
@@ -473,7 +458,7 @@ TEST_F(SaisieYTest, LegendeDesGenres)
 
     // Kinds whose dialog does not exist yet say so.
     inter.messages.clear();
-    auto l = CreeCourbe(QLatin1Char('L'), 1, nouveauNumero());
+    auto l = CreeCourbe(QLatin1Char('W'), 1, nouveauNumero());
     EXPECT_FALSE(l->Modifie(true));
     ASSERT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));

@@ -141,6 +141,36 @@ TEST_F(DefinitionCourbesTest, LeMenuCourbesDefinirOuvreLeDialogueDuGenre)
     EXPECT_EQ(f.Dessin().Courbes[1]->TypeCourbe, QLatin1Char('T'));
 }
 
+TEST_F(DefinitionCourbesTest, CourbesImplicitesDroitesEtConiquesDuMenu)
+{
+    TForm1 f(1);
+    f.resize(500, 400);
+    f.show();
+    QApplication::processEvents();
+    auto definit = [&](const char* item, const std::vector<std::pair<const char*, QString>>& champs) {
+        QuandModal([=](QWidget* w) {
+            for (const auto& [nom, texte] : champs)
+                Tape(Enfant<QLineEdit>(w, nom), texte);
+            Clique(Enfant<QRadioButton>(w, "RBaucun"));
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+        f.action(QString::fromLatin1(item))->trigger();
+    };
+    definit("Autres1", {{"EdLib1", QStringLiteral("x*y-1")}});
+    definit("DroiteAxByC01", {{"EdCoefA", QStringLiteral("2")}, {"EdCoefC", QStringLiteral("4")}});
+    definit("Coniques1", {{"EdCoefA", QStringLiteral("1")}, {"EdCoefC", QStringLiteral("1")},
+                          {"EdCoefF", QStringLiteral("-4")}});
+    ASSERT_EQ(f.Dessin().Nombre(), 3);
+    f.PaintBox()->repaint();
+    for (const PtrCourbe& c : f.Dessin().Courbes) {
+        EXPECT_EQ(c->TypeCourbe, QLatin1Char('I'));
+        EXPECT_GT(QFileInfo(c->NomFichier()).size(), 10 * 28) << c->Libelle1.toStdString();
+    }
+    EXPECT_EQ(f.Dessin().Courbes[1]->SousType, 1);
+    EXPECT_EQ(f.Dessin().Courbes[2]->SousType, 2);
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
+}
+
 TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
 {
     TForm1 f(1);
@@ -152,7 +182,7 @@ TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
     EXPECT_LT(chercheFonction(majuscules("fn" + std::to_string(compteur))), 0);
 
     // A kind whose dialog is not there yet creates nothing either.
-    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('L')), 0);
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('W')), 0);
     EXPECT_EQ(f.Dessin().Nombre(), 0);
     ASSERT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));
