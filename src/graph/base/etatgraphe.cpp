@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
@@ -15,10 +17,58 @@ public:
     bool demandeOuiNon(const QString&) override { return false; }
 };
 
-std::unique_ptr<QTemporaryDir>& dossierTemporaire()
+// This run's working folder, and the lock held in it for the whole run: it tells later
+// runs that the folder's owner is alive.
+struct DossierVivant {
+    explicit DossierVivant(const QString& modele) : dossier(modele) {}
+    DossierVivant() = default;
+    QTemporaryDir dossier;
+    std::unique_ptr<QLockFile> verrou;
+};
+
+std::unique_ptr<DossierVivant>& dossierTemporaire()
 {
-    static std::unique_ptr<QTemporaryDir> dossier;
+    static std::unique_ptr<DossierVivant> dossier;
     return dossier;
+}
+
+// The lock of a working folder lies beside it: "travail-XXXXXX.verrou".
+QString fichierVerrou(const QString& dossier)
+{
+    return dossier + QStringLiteral(".verrou");
+}
+
+// The working folders that runs killed or crashed left under base: their lock is free (its
+// process is gone) or was never made. A live run's folder is never touched.
+void retireDossiersMorts(const QString& base)
+{
+    const QFileInfoList dossiers =
+        QDir(base).entryInfoList({QStringLiteral("travail-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QFileInfo& info : dossiers) {
+        const QString chemin = info.absoluteFilePath();
+        const QString cheminVerrou = fichierVerrou(chemin);
+        if (!QFileInfo::exists(cheminVerrou)) {
+            // A run that has not made its lock yet is a second old at most.
+            if (info.lastModified().secsTo(QDateTime::currentDateTime()) > 60)
+                QDir(chemin).removeRecursively();
+            continue;
+        }
+        QLockFile verrou(cheminVerrou);
+        verrou.setStaleLockTime(0);
+        if (!verrou.tryLock(0))
+            continue;
+        QDir(chemin).removeRecursively();
+        verrou.unlock();  // removes the lock file
+    }
+    // Locks left without their folder (a run that ended between the two).
+    for (const QFileInfo& info : QDir(base).entryInfoList({QStringLiteral("travail-*.verrou")}, QDir::Files)) {
+        if (QFileInfo::exists(info.absoluteFilePath().chopped(7)))
+            continue;
+        QLockFile verrou(info.absoluteFilePath());
+        verrou.setStaleLockTime(0);
+        if (verrou.tryLock(0))
+            verrou.unlock();
+    }
 }
 
 }  // namespace
@@ -55,11 +105,15 @@ QString dossierTravail()
     if (base.isEmpty())
         base = QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath("temp");
     QDir().mkpath(base);
+    retireDossiersMorts(base);
     auto& dossier = dossierTemporaire();
-    dossier = std::make_unique<QTemporaryDir>(QDir(base).filePath("travail-XXXXXX"));
-    if (!dossier->isValid())
-        dossier = std::make_unique<QTemporaryDir>();
-    etat.DossierTravail = dossier->path();
+    dossier = std::make_unique<DossierVivant>(QDir(base).filePath("travail-XXXXXX"));
+    if (!dossier->dossier.isValid())
+        dossier = std::make_unique<DossierVivant>();
+    dossier->verrou = std::make_unique<QLockFile>(fichierVerrou(dossier->dossier.path()));
+    dossier->verrou->setStaleLockTime(0);
+    dossier->verrou->tryLock(0);
+    etat.DossierTravail = dossier->dossier.path();
     return etat.DossierTravail;
 }
 

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -302,21 +304,49 @@ QByteArray EncodeLignes(const QStringList& lignes, PolitiqueEncodage politique,
     return octets;
 }
 
+QString RaisonSysteme(int numero, const QString& repli)
+{
+    switch (numero) {
+    case ENOSPC: return QStringLiteral("plus de place sur le disque");
+#ifdef EDQUOT
+    case EDQUOT: return QStringLiteral("quota de disque dépassé");
+#endif
+    case EFBIG: return QStringLiteral("fichier trop grand pour ce disque ou cet utilisateur");
+    case EACCES:
+    case EPERM: return QStringLiteral("permission refusée");
+    case EROFS: return QStringLiteral("le disque est en lecture seule");
+    case ENOENT: return QStringLiteral("dossier introuvable");
+    case ENOTDIR: return QStringLiteral("un élément du chemin n'est pas un dossier");
+    case EISDIR: return QStringLiteral("c'est un dossier");
+    case ENAMETOOLONG: return QStringLiteral("nom de fichier trop long");
+    case EIO: return QStringLiteral("erreur d'entrée-sortie du disque");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("trop de fichiers ouverts");
+    default: break;
+    }
+    if (numero != 0)
+        return QString::fromLocal8Bit(std::strerror(numero));
+    return repli.isEmpty() ? QStringLiteral("erreur inconnue") : repli;
+}
+
 bool EcritOctets(const QString& chemin, const QByteArray& octets, QString* erreur)
 {
     QSaveFile fichier(chemin);
     QString raison;
+    // The system's reason of a failure, taken at once (errno), in French.
+    const auto echec = [&] { raison = RaisonSysteme(errno, fichier.errorString()); };
     // Unbuffered, and flushed by hand before the commit: a write error met while
     // emptying Qt's buffer at commit() would otherwise go unnoticed, and a cut file would
     // replace the whole one.
+    errno = 0;
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        raison = fichier.errorString();
+        echec();
     } else if (fichier.write(octets) != octets.size() || !fichier.flush()
                || fichier.error() != QFileDevice::NoError) {
-        raison = fichier.errorString();
+        echec();
         fichier.cancelWriting();
-    } else if (!fichier.commit()) {
-        raison = fichier.errorString();
+    } else if (errno = 0; !fichier.commit()) {
+        echec();
     } else {
         return true;
     }

@@ -52,6 +52,9 @@ bool EstUtf8Valide(const QByteArray& octets);
 // Bytes as text: UTF-8 when valid (byte-order mark dropped), else Windows-1252.
 QString DecodeTexte(const QByteArray& octets, bool* estUtf8 = nullptr);
 
+// The French reason of a failed system call (its errno); repli when there is none.
+QString RaisonSysteme(int numero, const QString& repli = QString());
+
 // --- Reading ---------------------------------------------------------------------------
 
 struct LectureTexte {

@@ -4,9 +4,16 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichierstravail.h"
@@ -236,4 +243,49 @@ TEST_F(FichiersTravail, StoredPathsResolveInsideTheDocumentFolder)
     }
     EXPECT_TRUE(ResoutCheminStocke("C:\\..\\x", doc).erreur.contains(QStringLiteral("absolu")));
     EXPECT_TRUE(ResoutCheminStocke("..\\x", doc).erreur.contains(QStringLiteral("sort du dossier")));
+}
+
+// At start, the working folders that killed runs left are removed, never a live run's: a
+// lock in each folder, held for the whole run, tells them apart.
+TEST_F(FichiersTravail, FoldersOfDeadRunsGoAtStartLiveOnesStay)
+{
+    const QDir temp(racine.filePath("temp"));
+    const auto cree = [&](const QString& nom) {
+        EXPECT_TRUE(temp.mkpath(nom + "/sous"));
+        QFile f(temp.filePath(nom + "/sous/f1crb1.pts"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return temp.filePath(nom);
+    };
+    // A run killed while it held its lock.
+    const QString mort = cree("travail-mort");
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        QLockFile verrou(mort + ".verrou");
+        _exit(verrou.tryLock(0) ? 0 : 1);  // no unlock: as a killed run
+    }
+    int statut = 0;
+    ASSERT_EQ(waitpid(enfant, &statut, 0), enfant);
+    ASSERT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
+    ASSERT_TRUE(QFile::exists(mort + ".verrou"));
+    // A live run (this process holds its lock), a folder older than any start without a
+    // lock, one just made, and a folder of something else.
+    const QString vivant = cree("travail-vivant");
+    QLockFile verrouVivant(vivant + ".verrou");
+    ASSERT_TRUE(verrouVivant.tryLock(0));
+    const QString ancien = cree("travail-ancien");
+    std::filesystem::last_write_time(ancien.toStdString(),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    const QString recent = cree("travail-recent");
+    const QString autre = cree("autre");
+
+    reinitialiseGraphe();
+    const QString nouveau = dossierTravail();
+    EXPECT_FALSE(QFileInfo::exists(mort));
+    EXPECT_FALSE(QFileInfo::exists(mort + ".verrou"));
+    EXPECT_FALSE(QFileInfo::exists(ancien));
+    for (const QString& reste : {vivant, recent, autre, nouveau})
+        EXPECT_TRUE(QFileInfo::exists(reste)) << reste.toStdString();
+    // This run's own folder has its lock, taken.
+    QLockFile autreRun(nouveau + ".verrou");
+    EXPECT_FALSE(autreRun.tryLock(0));
 }

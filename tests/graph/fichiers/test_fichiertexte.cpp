@@ -6,6 +6,7 @@
 #include <QFileDevice>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -306,6 +307,9 @@ TEST(FichierTexte, FailedSaveLeavesThePreviousFileWhole)
         }
         EXPECT_FALSE(e.ok) << lignes.size();
         EXPECT_TRUE(e.erreur.startsWith(QStringLiteral("Impossible d'enregistrer")));
+        // The system's reason, in French.
+        EXPECT_TRUE(e.erreur.endsWith(QStringLiteral(" : fichier trop grand pour ce disque ou cet utilisateur")))
+            << e.erreur.toStdString();
         EXPECT_EQ(LitOctets(chemin), ancien);
         EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"cours.vrk"});  // no leftover
     }
@@ -313,7 +317,8 @@ TEST(FichierTexte, FailedSaveLeavesThePreviousFileWhole)
     // A folder that does not exist.
     const EcritureTexte absent = EcritFichierTexte(dossier.filePath("nulle/part.vrk"), {QStringLiteral("x")});
     EXPECT_FALSE(absent.ok);
-    EXPECT_FALSE(absent.erreur.isEmpty());
+    EXPECT_TRUE(absent.erreur.endsWith(QStringLiteral(" : dossier introuvable"))) << absent.erreur.toStdString();
+    EXPECT_EQ(RaisonSysteme(ENOSPC), QStringLiteral("plus de place sur le disque"));
 
     // A read-only folder (root writes anywhere, so only checked for other users).
     if (geteuid() != 0) {
