@@ -28,16 +28,31 @@ struct Scene {
     }
 };
 
+// range(0): the most threads (1, or 8: as many as the processor has, up to 8).
 void ScanDeuxInequations(benchmark::State& state)
 {
     Scene s({QStringLiteral("x^2+y^2<=16"), QStringLiteral("y>=sin(2*x)")});
+    FilsBalayageMax() = int(state.range(0));
     for (auto _ : state) {
         s.aire->Calcule(s.repere);
         benchmark::DoNotOptimize(s.aire->NbPixels());
     }
+    FilsBalayageMax() = 8;
     state.counters["pixels"] = s.aire->NbPixels();
 }
-BENCHMARK(ScanDeuxInequations)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanDeuxInequations)->ArgName("fils")->Arg(1)->Arg(8)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The same in polar coordinates: every pixel on its own.
+void ScanPolaire(benchmark::State& state)
+{
+    Scene s({QStringLiteral("y<=2+cos(3*x)")});
+    s.aire->FixePolaire(true);
+    for (auto _ : state) {
+        s.aire->Calcule(s.repere);
+        benchmark::DoNotOptimize(s.aire->NbPixels());
+    }
+}
+BENCHMARK(ScanPolaire)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void ScanCourbeMince(benchmark::State& state)
 {
@@ -48,7 +63,7 @@ void ScanCourbeMince(benchmark::State& state)
         benchmark::DoNotOptimize(s.aire->NbPixels());
     }
 }
-BENCHMARK(ScanCourbeMince)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanCourbeMince)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void Composition(benchmark::State& state)
 {
@@ -67,6 +82,9 @@ BENCHMARK(Composition)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
+    // No display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -38,6 +38,9 @@ void BM_DessineRepere(benchmark::State& etat)
     static int argc = 1;
     static char nom[] = "bench";
     static char* argv[] = {nom, nullptr};
+    // No display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication application(argc, argv);
     GCRepere r(true, 100, 100);
     r.AxeX.Pas2nd = "0.2";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "expression/etat.h"
+#include "expression/fonction.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCE.h"
 #include "graph/repere/GCRepere.h"
@@ -27,14 +28,16 @@ std::shared_ptr<GCY> creeCourbe(const QString& formule, int numero, TCouleur cou
     return c;
 }
 
-// Points per second of one curve, with the step of the argument (points over [-5, 5]).
+// Points per second of one curve, with the step of the argument (points over [-5, 5]);
+// range(2): the formula, 3*sin(2*x)+x/5 or sin(x)*x.
 void BM_PointsParSeconde(benchmark::State& state)
 {
     reinitialiseCalcul();
     reinitialiseGraphe();
     GCRepere repere(true, 600, 400);
     QImage image(620, 420, QImage::Format_RGB32);
-    auto c = creeCourbe(QStringLiteral("3*sin(2*x)+x/5"), 1, RVB(200, 0, 0), state.range(1) != 0);
+    auto c = creeCourbe(state.range(2) ? QStringLiteral("sin(x)*x") : QStringLiteral("3*sin(2*x)+x/5"), 1,
+                        RVB(200, 0, 0), state.range(1) != 0);
     const double pas = 10.0 / double(state.range(0));
     c->Pas = QString::number(pas, 'g', 17);
     long long points = 0;
@@ -46,7 +49,47 @@ void BM_PointsParSeconde(benchmark::State& state)
     }
     state.SetItemsProcessed(points);
 }
-BENCHMARK(BM_PointsParSeconde)->Args({100000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PointsParSeconde)
+    ->Args({100000, 1, 0})
+    ->Args({100000, 0, 0})
+    ->Args({100000, 1, 1})
+    ->ArgNames({"points", "marqueurUni", "sinxx"})
+    ->Unit(benchmark::kMillisecond);
+
+// The evaluations of a trace right after the toolkit has drawn (a QImage filled): the
+// nanoseconds per point with the vector registers left as the toolkit leaves them (0) and
+// cleared first as the tracer does (1). The same loop in a process without the toolkit:
+// bench_expression_comparaison, Virk/0 and VirkLot/0.
+void BM_EvaluationsApresDessin(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    Arbre arbre;
+    CompileExpr("sin(x)*x", arbre);
+    QImage image(620, 420, QImage::Format_RGB32);
+    std::vector<double> x(1024), y(1024);
+    std::vector<std::uint8_t> echec(1024);
+    for (int i = 0; i < 1024; ++i)
+        x[i] = -5 + 10.0 * i / 1024;
+    double somme = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        image.fill(Qt::white);
+        state.ResumeTiming();
+        if (state.range(0))
+            LibereRegistresVectoriels();
+        if (state.range(1)) {
+            EvalueArbreLot(arbre, x.data(), y.data(), echec.data(), 1024);
+            somme += y[100];
+        } else {
+            for (double v : x)
+                somme += EvalueArbre(arbre, v);
+        }
+    }
+    benchmark::DoNotOptimize(somme);
+    state.counters["ns_par_point"] =
+        benchmark::Counter(1024e-9, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_EvaluationsApresDessin)->ArgNames({"efface", "lot"})->ArgsProduct({{0, 1}, {0, 1}});
 
 // The curve part of a repaint: ten ordinary curves on a 600 x 400 frame, each traced again
 // with its point cache rewritten. range(0): the step; range(1): markers in the curves'

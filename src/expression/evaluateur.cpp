@@ -227,6 +227,22 @@ void ProgrammeArbre(Arbre& arbre)
     arbre.parLots = parLots;
 }
 
+bool ArbreLitX(const Arbre& arbre)
+{
+    for (const Instruction& k : arbre.programme)
+        if (k.surX || k.op == Op::X || (k.op >= Op::PlusX && k.op <= Op::XDivise))
+            return true;
+    return false;
+}
+
+bool ArbreLitEtat(const Arbre& arbre, int i)
+{
+    for (const Instruction& k : arbre.programme)
+        if (k.op == Op::Etat && k.indice == i)
+            return true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------
 // One point
 

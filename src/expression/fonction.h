@@ -77,6 +77,10 @@ public:
 
 // Makes the program of a tree from its nodes (CompileExpr does it).
 void ProgrammeArbre(Arbre& arbre);
+// Whether the tree itself reads x, or state value i (what it calls is not looked into:
+// such trees are not parLots).
+bool ArbreLitX(const Arbre& arbre);
+bool ArbreLitEtat(const Arbre& arbre, int i);
 
 // Compiles a text into a tree. Returns false on a syntax error (the tree is then empty).
 // Names are matched in upper case. The text may be UTF-8 or Windows-1252.

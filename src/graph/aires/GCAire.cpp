@@ -4,6 +4,7 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <atomic>
 #include <thread>
 
 #include "expression/etat.h"
@@ -130,6 +131,12 @@ bool AnalyseInequations(const QStringList& lignes, ListeIneq& liste)
         }
     }
     return echec;
+}
+
+int& FilsBalayageMax()
+{
+    static int nombre = 8;
+    return nombre;
 }
 
 ListeIneq& ListeInequations()
@@ -312,35 +319,183 @@ QImage GCAire::BitmapEnCouleurs(TCouleur fond) const
 
 namespace {
 
-// What one scan needs, shared read-only by the threads that run it.
+// How one side of a relation varies over a plot whose x depends on the column only and y
+// on the row only: computed once, once per column, once per row, or at every pixel.
+enum class Variation { Constante, Colonnes, Lignes, Partout };
+
+// The three samples of a relation at a pixel (x, y) of size dx by dy: the point itself, then
+// for "<=" and ">=" half a pixel up-right and one pixel right and half a pixel down.
+constexpr int NbEchantillons = 3;
+double decaleX(double x, double dx, int k)
+{
+    return k == 0 ? x : k == 1 ? x + dx / 2 : x + dx;
+}
+double decaleY(double y, double dy, int k)
+{
+    return k == 0 ? y : k == 1 ? y + dy / 2 : y - dy / 2;
+}
+
+struct Cote {
+    const Arbre* arbre = nullptr;
+    Variation variation = Variation::Partout;
+    // Constante: index 0 of each sample; Colonnes: per column; Lignes: per row.
+    std::array<std::vector<double>, NbEchantillons> valeurs;
+    std::array<std::vector<std::uint8_t>, NbEchantillons> echecs;
+};
+
+struct RelationBalayee {
+    const GCIneq* ineq;
+    Cote cotes[2];  // left, right
+    int echantillons;
+};
+
+// What one scan needs, shared read-only by the threads that run it: rows are handed out
+// one after the other to whichever thread is free, each with its own evaluation state and
+// buffers; the totals are summed in row order, so the result does not depend on the split.
 struct Balayage {
     const GCAire* aire;
-    const GCRepere* repere;
+    Correspondance carte;
     double ux, uy;
-    int c0, c1;                        // columns, bounds included
-    bool separable;                    // no projective axis: x depends on the column only
+    int c0, c1, r0;                    // columns c0..c1, rows from r0
+    bool separable;                    // x depends on the column only, y on the row only
+    bool parCotes;                     // sides computed by columns, rows and blocks
     std::vector<double> X, largeur;    // per column (separable)
     std::vector<double> Y, hauteur;    // per row (separable), indexed from the first row
-    int r0;
+    std::vector<RelationBalayee> relations;
     uchar* bits;
     qsizetype octetsParLigne;
     std::vector<int> compte;           // per row
     std::vector<double> mesure;        // per row
+    std::array<double, NbVariablesEtat> etatAppelant;
+    std::atomic<int> prochaine{0};
 
-    void lignes(int debut, int fin)  // rows debut..fin - 1
+    explicit Balayage(const Correspondance& c) : carte(c) {}
+
+    // The side at sample k over the listed columns of row r.
+    struct Tampons {
+        std::vector<double> x, v[2];
+        std::vector<std::uint8_t> e[2];
+        std::vector<int> colonnes, voisins, attente;
+        std::vector<std::uint8_t> vrai, dedans;
+    };
+    void cote(const Cote& c, int k, int r, const std::vector<int>& colonnes, Tampons& t, int s) const
     {
-        for (int r = debut; r < fin; ++r) {
-            uchar* ligne = bits + octetsParLigne * r;
-            int n = 0;
-            double somme = 0;
-            const int k = r - r0;
+        const int n = int(colonnes.size());
+        double* v = t.v[s].data();
+        std::uint8_t* e = t.e[s].data();
+        switch (c.variation) {
+        case Variation::Constante:
+            std::fill(v, v + n, c.valeurs[k][0]);
+            std::fill(e, e + n, c.echecs[k][0]);
+            return;
+        case Variation::Colonnes:
+            for (int i = 0; i < n; ++i) {
+                v[i] = c.valeurs[k][colonnes[i]];
+                e[i] = c.echecs[k][colonnes[i]];
+            }
+            return;
+        case Variation::Lignes:
+            std::fill(v, v + n, c.valeurs[k][r]);
+            std::fill(e, e + n, c.echecs[k][r]);
+            return;
+        case Variation::Partout:
+            for (int i = 0; i < n; ++i)
+                t.x[i] = decaleX(X[colonnes[i]], ux, k);
+            VariablesEtat()[0] = decaleY(Y[r], uy, k);
+            EvalueArbreLot(*c.arbre, t.x.data(), v, e, n);
+            return;
+        }
+    }
+
+    // Row r (from r0) by sides: each relation over the columns still inside, its two sides
+    // by blocks, the neighbouring samples only where the point itself does not hold.
+    void ligneParCotes(int r, Tampons& t, uchar* ligne, int& n, double& somme) const
+    {
+        const int nc = c1 - c0 + 1;
+        t.colonnes.resize(nc);
+        for (int c = 0; c < nc; ++c)
+            t.colonnes[c] = c;
+        const double eps = contexteCalcul().Epsilon;
+        for (const RelationBalayee& rel : relations) {
+            const GCIneq& q = *rel.ineq;
+            const int m = int(t.colonnes.size());
+            if (m == 0)
+                break;
+            cote(rel.cotes[0], 0, r, t.colonnes, t, 0);
+            cote(rel.cotes[1], 0, r, t.colonnes, t, 1);
+            const bool infEgal = q.Relation == RelInfEgal;
+            auto tient = [&](double l, double d) {
+                switch (q.Relation) {
+                case RelInf: return l < d;
+                case RelSup: return l > d;
+                default: return infEgal ? l <= d + eps : l >= d - eps;
+                }
+            };
+            t.vrai.assign(m, 0);
+            t.dedans.assign(m, 0);
+            t.voisins.clear();
+            for (int i = 0; i < m; ++i) {
+                if (t.e[0][i] || t.e[1][i]) {
+                    // A side that cannot be computed: false before the negation.
+                    t.dedans[i] = q.Negation;
+                    continue;
+                }
+                t.vrai[i] = tient(t.v[0][i], t.v[1][i]);
+                if (!t.vrai[i] && rel.echantillons > 1)
+                    t.voisins.push_back(i);
+                else
+                    t.dedans[i] = q.Negation ? !t.vrai[i] : t.vrai[i];
+            }
+            const std::size_t nbVoisins = t.voisins.size();
+            t.attente.assign(t.voisins.begin(), t.voisins.end());
+            for (int k = 1; k < rel.echantillons && !t.voisins.empty(); ++k) {
+                std::vector<int> colonnes(t.voisins.size());
+                for (std::size_t j = 0; j < t.voisins.size(); ++j)
+                    colonnes[j] = t.colonnes[t.voisins[j]];
+                cote(rel.cotes[0], k, r, colonnes, t, 0);
+                cote(rel.cotes[1], k, r, colonnes, t, 1);
+                std::size_t restants = 0;
+                for (std::size_t j = 0; j < t.voisins.size(); ++j) {
+                    const int i = t.voisins[j];
+                    if (!t.e[0][j] && !t.e[1][j] && tient(t.v[0][j], t.v[1][j]))
+                        t.vrai[i] = 1;
+                    else
+                        t.voisins[restants++] = i;
+                }
+                t.voisins.resize(restants);
+            }
+            for (std::size_t j = 0; j < nbVoisins; ++j) {
+                const int i = t.attente[j];
+                t.dedans[i] = q.Negation ? !t.vrai[i] : t.vrai[i];
+            }
+            std::size_t garde = 0;
+            for (int i = 0; i < m; ++i)
+                if (t.dedans[i])
+                    t.colonnes[garde++] = t.colonnes[i];
+            t.colonnes.resize(garde);
+        }
+        for (int c : t.colonnes) {
+            ligne[c0 + c] = 1;
+            ++n;
+            somme += largeur[c];
+        }
+    }
+
+    void ligne(int r, Tampons& t)
+    {
+        uchar* ligne = bits + octetsParLigne * (r0 + r);
+        int n = 0;
+        double somme = 0;
+        if (parCotes) {
+            ligneParCotes(r, t, ligne, n, somme);
+        } else {
             for (int c = c0; c <= c1; ++c) {
                 double x, y;
                 if (separable) {
                     x = X[c - c0];
-                    y = Y[k];
+                    y = Y[r];
                 } else {
-                    repere->PixelVersMonde(c, r, x, y);
+                    carte.PixelVersMonde(c, r0 + r, x, y);
                 }
                 if (!aire->ContientPoint(x, y, ux, uy))
                     continue;
@@ -350,16 +505,73 @@ struct Balayage {
                     somme += largeur[c - c0];
                 } else {
                     double xd, yd, xb, yb;
-                    repere->PixelVersMonde(c + 1, r, xd, yd);
-                    repere->PixelVersMonde(c, r + 1, xb, yb);
+                    carte.PixelVersMonde(c + 1, r0 + r, xd, yd);
+                    carte.PixelVersMonde(c, r0 + r + 1, xb, yb);
                     somme += std::fabs(xd - x) * std::fabs(y - yb);
                 }
             }
-            compte[k] = n;
-            mesure[k] = separable ? somme * hauteur[k] : somme;
         }
+        compte[r] = n;
+        mesure[r] = separable ? somme * hauteur[r] : somme;
+    }
+
+    // One thread's share: rows taken one after the other until none is left.
+    void travaille()
+    {
+        EtatCalcul& etat = etatCalcul();
+        etat.VariablesEtat = etatAppelant;
+        LibereRegistresVectoriels();
+        Tampons t;
+        const int nc = c1 - c0 + 1;
+        t.x.resize(nc);
+        for (int s = 0; s < 2; ++s) {
+            t.v[s].resize(nc);
+            t.e[s].resize(nc);
+        }
+        const int nr = int(compte.size());
+        for (int r; (r = prochaine.fetch_add(1, std::memory_order_relaxed)) < nr;)
+            ligne(r, t);
+        etat.ErreurCalcul = 0;
     }
 };
+
+// Prepares the side: its variation, and its values where they do not vary at every pixel.
+void prepareCote(Cote& c, const Arbre& arbre, const Balayage& b, int echantillons)
+{
+    c.arbre = &arbre;
+    const bool x = ArbreLitX(arbre), y = ArbreLitEtat(arbre, 0);
+    c.variation = x ? (y ? Variation::Partout : Variation::Colonnes) : (y ? Variation::Lignes : Variation::Constante);
+    const int nc = b.c1 - b.c0 + 1, nr = int(b.Y.size());
+    for (int k = 0; k < echantillons; ++k) {
+        auto& v = c.valeurs[k];
+        auto& e = c.echecs[k];
+        switch (c.variation) {
+        case Variation::Constante:
+            v.assign(1, EvalueArbre(arbre, b.X[0]));
+            e.assign(1, std::uint8_t(ErreurCalcul()));
+            break;
+        case Variation::Colonnes: {
+            std::vector<double> xs(nc);
+            for (int i = 0; i < nc; ++i)
+                xs[i] = decaleX(b.X[i], b.ux, k);
+            v.resize(nc);
+            e.resize(nc);
+            EvalueArbreLot(arbre, xs.data(), v.data(), e.data(), nc);
+            break;
+        }
+        case Variation::Lignes:
+            v.resize(nr);
+            e.resize(nr);
+            for (int r = 0; r < nr; ++r) {
+                VariablesEtat()[0] = decaleY(b.Y[r], b.uy, k);
+                v[r] = EvalueArbre(arbre, b.X[0]);
+                e[r] = std::uint8_t(ErreurCalcul());
+            }
+            break;
+        case Variation::Partout: break;
+        }
+    }
+}
 
 }  // namespace
 
@@ -393,9 +605,9 @@ void GCAire::Calcule(const GCRepere& repere)
 
     ChargeParametres();
 
-    Balayage b;
+    // One mapping for the whole scan, read by every thread.
+    Balayage b(repere.correspondance());
     b.aire = this;
-    b.repere = &repere;
     b.ux = ux;
     b.uy = uy;
     b.c0 = std::max(x0, 0);
@@ -406,18 +618,13 @@ void GCAire::Calcule(const GCRepere& repere)
     repere.GetTypesEchelle(tx, ty);
     b.separable = tx != EchelleProj && ty != EchelleProj;
     const int nc = b.c1 - b.c0 + 1, nr = r1 - b.r0 + 1;
-    {
-        // The frame keeps its graduation in a cache: filled here, only read by the threads.
-        double x, y;
-        repere.PixelVersMonde(x0, y0, x, y);
-    }
     if (b.separable) {
         b.X.resize(nc);
         b.largeur.resize(nc);
         for (int c = b.c0; c <= b.c1; ++c) {
             double x, y, xs, ys;
-            repere.PixelVersMonde(c, y0, x, y);
-            repere.PixelVersMonde(c + 1, y0, xs, ys);
+            b.carte.PixelVersMonde(c, y0, x, y);
+            b.carte.PixelVersMonde(c + 1, y0, xs, ys);
             b.X[c - b.c0] = x;
             b.largeur[c - b.c0] = std::fabs(xs - x);
         }
@@ -425,8 +632,8 @@ void GCAire::Calcule(const GCRepere& repere)
         b.hauteur.resize(nr);
         for (int r = b.r0; r <= r1; ++r) {
             double x, y, xs, ys;
-            repere.PixelVersMonde(x0, r, x, y);
-            repere.PixelVersMonde(x0, r + 1, xs, ys);
+            b.carte.PixelVersMonde(x0, r, x, y);
+            b.carte.PixelVersMonde(x0, r + 1, xs, ys);
             b.Y[r - b.r0] = y;
             b.hauteur[r - b.r0] = std::fabs(y - ys);
         }
@@ -435,32 +642,45 @@ void GCAire::Calcule(const GCRepere& repere)
     b.octetsParLigne = image.bytesPerLine();
     b.compte.assign(nr, 0);
     b.mesure.assign(nr, 0.0);
+    const auto& etatAppelant = etatCalcul().VariablesEtat;
+    b.etatAppelant = etatAppelant;
 
-    // Rows are independent: a large scan is split into bands over a few threads, each with
-    // its own evaluation state; the totals are summed in row order, so the result does not
-    // depend on the split.
+    // Rectangular coordinates on a plot without projection, formulas without calls or
+    // random draws: each side of a relation is computed once, once per column or once per
+    // row when it does not depend on both x and y, and by blocks of a row otherwise.
+    b.parCotes = b.separable && !Polaire_;
+    for (const auto& r : Inequations_)
+        b.parCotes = b.parCotes && r->Gauche.parLots && r->Droite.parLots;
+    if (b.parCotes) {
+        LibereRegistresVectoriels();
+        for (const auto& r : Inequations_) {
+            RelationBalayee rel;
+            rel.ineq = r.get();
+            rel.echantillons = (r->Relation == RelInfEgal || r->Relation == RelSupEgal) ? NbEchantillons : 1;
+            prepareCote(rel.cotes[0], r->Gauche, b, rel.echantillons);
+            prepareCote(rel.cotes[1], r->Droite, b, rel.echantillons);
+            b.relations.push_back(std::move(rel));
+        }
+        VariablesEtat()[0] = b.etatAppelant[0];
+    }
+
     const qint64 travail = qint64(nc) * nr * std::max<qint64>(1, qint64(Inequations_.size()));
     int nbFils = 1;
     if (travail >= 20000) {
         const unsigned materiel = std::thread::hardware_concurrency();
-        nbFils = std::clamp(int(materiel), 1, 8);
+        nbFils = std::clamp(int(materiel), 1, std::max(1, FilsBalayageMax()));
         nbFils = std::min(nbFils, std::max(1, nr / 8));
     }
-    if (nbFils <= 1) {
-        b.lignes(b.r0, r1 + 1);
-    } else {
+    {
         std::vector<std::thread> fils;
         fils.reserve(nbFils - 1);
-        const int pas = (nr + nbFils - 1) / nbFils;
-        for (int k = 1; k < nbFils; ++k) {
-            const int debut = b.r0 + k * pas, fin = std::min(r1 + 1, debut + pas);
-            if (debut < fin)
-                fils.emplace_back([&b, debut, fin] { b.lignes(debut, fin); });
-        }
-        b.lignes(b.r0, std::min(r1 + 1, b.r0 + pas));
+        for (int k = 1; k < nbFils; ++k)
+            fils.emplace_back([&b] { b.travaille(); });
+        b.travaille();
         for (auto& f : fils)
             f.join();
     }
+    etatCalcul().VariablesEtat = b.etatAppelant;
     ErreurCalcul() = 0;
 
     int total = 0;

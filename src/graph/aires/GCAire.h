@@ -70,6 +70,9 @@ using ListeIneq = std::vector<std::shared_ptr<GCIneq>>;
 // one line failed.
 bool AnalyseInequations(const QStringList& lignes, ListeIneq& liste);
 
+// The most threads an area scan runs on (8; 1 computes on the calling thread alone).
+int& FilsBalayageMax();
+
 // The program-wide scratch list into which the area dialog and the document reader parse
 // constraint lines before handing them to an area.
 ListeIneq& ListeInequations();

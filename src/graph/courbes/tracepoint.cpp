@@ -220,7 +220,7 @@ void TraceHachure(QPainter& peintre, const GCRepere& repere, int px, int py, TCo
 // One trace
 
 TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, bool avecFichiers)
-    : courbe_(courbe), peintre_(peintre), repere_(repere), avecFichiers_(avecFichiers)
+    : courbe_(courbe), peintre_(peintre), repere_(repere), carte_(repere.correspondance()), avecFichiers_(avecFichiers)
 {
     const QChar genre = courbe.TypeCourbe;
     visible_ = courbe.Visible;
@@ -364,11 +364,11 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
 void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
 {
     if (!dernierConnu_) {
-        repere_.MondeVersPixel(dernierX_, dernierY_, x, y);
+        carte_.MondeVersPixel(dernierX_, dernierY_, x, y);
         dernierConnu_ = true;
     }
     double x0, y0;
-    repere_.PixelVersMonde(dernierX_, dernierY_, x0, y0);
+    carte_.PixelVersMonde(dernierX_, dernierY_, x0, y0);
     const bool dehors = repere_.HorsBornes(x, y);
     double xd = x, yd = y;
     bool dessine = true;
@@ -380,11 +380,11 @@ void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
     } else if (repriseAuBord_ && repere_.HorsBornes(x0, y0)) {
         double xb, yb;
         repere_.PointSurBord(xb, yb, x, y, x0, y0);
-        repere_.MondeVersPixel(dernierX_, dernierY_, xb, yb);
+        carte_.MondeVersPixel(dernierX_, dernierY_, xb, yb);
     }
     if (dessine) {
         int px, py;
-        repere_.MondeVersPixel(px, py, xd, yd);
+        carte_.MondeVersPixel(px, py, xd, yd);
         // The same pixel again with the same pen: nothing new to draw or to index (the
         // animation delay, when there is one, still runs point by point).
         const bool memePixel = px == dessineX_ && py == dessineY_ && stylo == styloDessine_ && tempo_ == 0 &&
@@ -405,7 +405,7 @@ void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
         if (visible_)
             dessineStylo(px, py, stylo);
     }
-    repere_.MondeVersPixel(dernierX_, dernierY_, x, y);
+    carte_.MondeVersPixel(dernierX_, dernierY_, x, y);
     if (!joint_)
         stylo = StyloLeve;
     else

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
+#include "graph/repere/GCRepere.h"
 
 class QPainter;
 class GCRepere;
@@ -100,6 +101,7 @@ private:
     GCCourbe& courbe_;
     QPainter& peintre_;
     GCRepere& repere_;
+    const Correspondance carte_;  // the frame's mapping, fixed for the whole trace
     bool avecFichiers_;
     bool termine_ = false;
     std::uint8_t stylo_ = 0;

@@ -438,7 +438,39 @@ void GCRepere::CalculeGraduation(int& pasPixelX, int& pasPixelY, double& pasY, d
 
 void GCRepere::MondeVersPixel(int& px, int& py, double x, double y) const
 {
-    const Graduation& g = graduation();
+    Correspondance(*this, graduation()).MondeVersPixel(px, py, x, y);
+}
+
+QPoint GCRepere::MondeVersPixel(double x, double y) const
+{
+    int px = 0, py = 0;
+    MondeVersPixel(px, py, x, y);
+    return {px, py};
+}
+
+void GCRepere::PixelVersMonde(int px, int py, double& x, double& y) const
+{
+    Correspondance(*this, graduation()).PixelVersMonde(px, py, x, y);
+}
+
+Correspondance GCRepere::correspondance() const
+{
+    return Correspondance(*this, graduation());
+}
+
+// ---------------------------------------------------------------------------------------
+// The mapping value
+
+Correspondance::Correspondance(const GCRepere& r, const Graduation& g)
+    : Gauche(r.Gauche), Haut(r.Haut), HauteurTrace(r.HauteurTrace), AxeX{r.AxeX.Min, r.AxeX.Max, r.AxeX.TypeEchelle},
+      AxeY{r.AxeY.Min, r.AxeY.Max, r.AxeY.TypeEchelle}, DistanceOeil(r.DistanceOeil), HauteurOeil(r.HauteurOeil), g_(g),
+      infini_(1.0 / contexteCalcul().Epsilon)
+{
+}
+
+void Correspondance::MondeVersPixel(int& px, int& py, double x, double y) const
+{
+    const Graduation& g = g_;
     const double L = Gauche, T = Haut, h = HauteurTrace;
     const double d = DistanceOeil, H = HauteurOeil;
     switch (AxeX.TypeEchelle) {
@@ -479,19 +511,19 @@ void GCRepere::MondeVersPixel(int& px, int& py, double x, double y) const
     }
 }
 
-QPoint GCRepere::MondeVersPixel(double x, double y) const
+QPoint Correspondance::MondeVersPixel(double x, double y) const
 {
     int px = 0, py = 0;
     MondeVersPixel(px, py, x, y);
     return {px, py};
 }
 
-void GCRepere::PixelVersMonde(int px, int py, double& x, double& y) const
+void Correspondance::PixelVersMonde(int px, int py, double& x, double& y) const
 {
-    const Graduation& g = graduation();
+    const Graduation& g = g_;
     const double L = Gauche, T = Haut, h = HauteurTrace;
     const double d = DistanceOeil, H = HauteurOeil;
-    const double infini = 1.0 / contexteCalcul().Epsilon;
+    const double infini = infini_;
     const bool projX = AxeX.TypeEchelle == EchelleProj, projY = AxeY.TypeEchelle == EchelleProj;
 
     // The arithmetic or logarithmic inverse of each axis (projective: the primed value).

@@ -38,6 +38,29 @@ struct Graduation {
 // mentions pi, a multiple of pi written with the letter pi.
 QString TexteGraduation(const GCGrille& axe, double v, double pas = 0);
 
+class GCRepere;
+
+// The world-to-pixel mapping of a frame as it stands: a value made once (for a trace, for a
+// scan) and read by any number of threads; it changes with nothing.
+class Correspondance {
+public:
+    Correspondance(const GCRepere& repere, const Graduation& graduation);
+    void MondeVersPixel(int& px, int& py, double x, double y) const;
+    QPoint MondeVersPixel(double x, double y) const;
+    void PixelVersMonde(int px, int py, double& x, double& y) const;
+
+private:
+    struct Axe {
+        double Min, Max;
+        int TypeEchelle;
+    };
+    int Gauche, Haut, HauteurTrace;
+    Axe AxeX, AxeY;
+    double DistanceOeil, HauteurOeil;
+    Graduation g_;
+    double infini_;  // what a point at infinity maps to
+};
+
 class GCRepere {
 public:
     GCRepere(bool indexActif, int largeur, int hauteur);
@@ -109,8 +132,10 @@ public:
     void AppliqueFacteur();
 
     // --- mapping
-    // The graduation is kept until the bounds, scale types, plot size or eye height change;
-    // a scan that maps from several threads calls graduation() once before it starts.
+    // The graduation is kept until the bounds, scale types, plot size or eye height change
+    // (on the thread that paints). Traces and scans take one correspondance() value at their
+    // start and map through it, from any thread.
+    Correspondance correspondance() const;
     void MondeVersPixel(int& px, int& py, double x, double y) const;
     QPoint MondeVersPixel(double x, double y) const;
     void PixelVersMonde(int px, int py, double& x, double& y) const;

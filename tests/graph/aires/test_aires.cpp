@@ -337,6 +337,39 @@ TEST_F(Aires, CalculReproductible)
             ASSERT_EQ(premier.pixelIndex(c, l) == 1, a->Contient(r, c, l, ux, uy)) << c << "," << l;
 }
 
+// Sides computed once, per column, per row or by blocks give the pixels of the point test:
+// constant, x-only, y-only and mixed sides, strict and wide relations, negations, sides
+// that fail on part of the plot.
+TEST_F(Aires, ScanParCotesCommeLeTestDuPoint)
+{
+    GCRepere r(true, 150, 110);
+    bornes(r, "-4", "4", "-3", "3");
+    VariablesEtat()[1] = 0.5;  // N, read by every thread alike
+    const QStringList systemes[] = {
+        {"x^2+y^2<=9", "y>=sin(2*x)"},
+        {"1<2", "y<=!x^2/4-2", "ln(x+2)>y*n"},
+        {"sqrt(4-x^2)>=abs(y)", "1/(y-0.5)<x", "3>=1/(x*y)"},
+        {"y>=x^2/4-1", "y<=x^2/4-1"},
+        {"y<!ln(y+1)", "x>=!1/0"},
+    };
+    double ux, uy;
+    r.GetUnitesParPixel(ux, uy);
+    for (const QStringList& lignes : systemes) {
+        SCOPED_TRACE(lignes.join(" | ").toStdString());
+        auto a = aire(lignes);
+        a->Calcule(r);
+        const QImage image = a->Bitmap();
+        int n = 0;
+        for (int l = 1; l <= 111; ++l)
+            for (int c = 1; c <= 151; ++c) {
+                const bool dedans = a->Contient(r, c, l, ux, uy);
+                n += dedans;
+                ASSERT_EQ(image.pixelIndex(c, l) == 1, dedans) << c << "," << l;
+            }
+        EXPECT_EQ(a->NbPixels(), n);
+    }
+}
+
 // Curves called by name keep their slot; a removed curve fails its pixels.
 TEST_F(Aires, CourbesAppeleesParNomParLeurEmplacement)
 {
