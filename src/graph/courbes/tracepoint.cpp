@@ -241,8 +241,12 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     brosseInitiale_ = peintre.brush();
 
     const GCPoint& m = courbe.Marqueur;
+    // Markers of one pixel are gathered like the segments when they are of the curve's
+    // colour, or when the line is one pixel wide (the default black markers): the marker of a
+    // point is then covered by the segment that starts from it and by nothing else.
     marquesUnies_ = !m.Visible || m.TypePoint > PointDemiCercle ||
-                    (m.TypePoint == PointCercle && m.Epaisseur == 1 && m.Couleur == courbe.Couleur);
+                    (m.TypePoint == PointCercle && m.Epaisseur == 1 &&
+                     (m.Couleur == courbe.Couleur || (courbe.Epaisseur <= 1 && !courbe.Selectionne)));
     const Qt::PenStyle style = stylo_courbe_.style();
     parLots_ = visible_ && !batons_ && hachure_ == 0 && tempo_ == 0 && marquesUnies_ &&
                (style == Qt::SolidLine || style == Qt::NoPen);
@@ -334,17 +338,21 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
         peintre_.setPen(stylo_courbe_);
     }
     if (parLots_) {
+        // A line covers the pixels of both its ends (a segment of no length may draw
+        // nothing): the marker of the point a segment starts from is drawn over by it.
+        const bool ligne = stylo == StyloBaisse && stylo_courbe_.style() != Qt::NoPen &&
+                           QPoint(dernierX_, dernierY_) != QPoint(px, py);
         if (stylo == StyloBaisse) {
+            if (ligne && !marques_.isEmpty() && marques_.last() == QPoint(dernierX_, dernierY_))
+                marques_.removeLast();
             segments_.append(QLine(dernierX_, dernierY_, px, py));
             if (segments_.size() >= LongueurLot)
                 vide();
         } else if (stylo != StyloLeve) {
             return;
         }
-        // A line of the curve's colour already covers the pixel of its end point.
-        // (A segment of no length may draw nothing.)
-        const bool couvert = stylo == StyloBaisse && stylo_courbe_.style() != Qt::NoPen &&
-                             QPoint(dernierX_, dernierY_) != QPoint(px, py);
+        // A marker of the curve's colour at the end of a line adds nothing.
+        const bool couvert = ligne && marqueur_.Couleur == courbe_.Couleur;
         if (!couvert && styloMarques_.style() != Qt::NoPen) {
             marques_ << QPoint(px, py);
             if (marques_.size() >= LongueurLot)

@@ -722,3 +722,27 @@ TEST_F(TraceCourbe, LesPointsParBlocsDonnentLesMemesFichiersQuePointParPoint)
 }
 
 }  // namespace
+
+namespace {
+
+// The default markers (one black pixel) of a one-pixel line are drawn in batches with the
+// same pixels as point by point (an animation delay draws point by point).
+TEST_F(TraceCourbe, MarqueursNoirsParLotsCommePointParPoint)
+{
+    for (const char* formule : {"sin(3*x)*6", "tan(x)*2", "sqrt(25-x*x)*sin(8*x)"})
+        for (const char* pas : {"0.05", "0.003"}) {
+            QImage images[2];
+            for (int tempo = 0; tempo < 2; ++tempo) {
+                auto c = courbe('Y', formule);
+                c->Marqueur.Couleur = RVB(0, 0, 0);
+                c->Tempo = tempo;
+                c->FixeBornes("-6", "6", pas);
+                image_ = imageBlanche(620, 420);
+                trace(*c);
+                images[tempo] = image_;
+            }
+            EXPECT_EQ(images[0], images[1]) << formule << " " << pas;
+        }
+}
+
+}  // namespace
