@@ -343,16 +343,6 @@ double EvalueArbre(const Arbre& arbre, double x)
 
 namespace {
 
-// The block loop is built twice where the compiler can: for the processors with AVX2 (four
-// points per operation, and no switch between the two encodings of the vector registers
-// around the calls into the mathematics library) and for any other. Both compute the same
-// bits: no fused multiply-add is allowed.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
-#define VIRK_AVX2_ET_DEFAUT [[gnu::target_clones("avx2", "default")]]
-#else
-#define VIRK_AVX2_ET_DEFAUT
-#endif
-
 // One block of at most TailleLot points of a tree without calls or random draws: each
 // instruction runs over the whole block, its result checked in the same pass. A point's
 // first failure is the one it keeps, as the point-at-a-time evaluation stops there; its
@@ -364,7 +354,7 @@ public:
     {
     }
 
-    VIRK_AVX2_ET_DEFAUT void calcule(const double* x, double* y, std::uint8_t* mort,
+    [[gnu::always_inline]] void calcule(const double* x, double* y, std::uint8_t* mort,
                                                            const char** messages, int m)
     {
         m_ = m;
@@ -628,6 +618,30 @@ private:
     const char** messages_ = nullptr;
 };
 
+// The block loop is built twice: for the processors with AVX2 (four points per operation,
+// and no switch between the two encodings of the vector registers around the calls into the
+// mathematics library) and for any other, chosen when the program runs. Both compute the
+// same bits: no fused multiply-add is allowed (see the library's build options).
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void calculeAvx2(Lot& lot, const double* x, double* y, std::uint8_t* mort,
+                                         const char** messages, int m)
+{
+    lot.calcule(x, y, mort, messages, m);
+}
+#endif
+
+void calculeLot(Lot& lot, const double* x, double* y, std::uint8_t* mort, const char** messages, int m)
+{
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        calculeAvx2(lot, x, y, mort, messages, m);
+        return;
+    }
+#endif
+    lot.calcule(x, y, mort, messages, m);
+}
+
 }  // namespace
 
 void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n,
@@ -678,7 +692,7 @@ void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t
     for (int debut = 0; debut < n; debut += TailleLot) {
         const int m = std::min(TailleLot, n - debut);
         const char** msg = messages ? messages + debut : locauxMessages;
-        lot.calcule(x + debut, y + debut, echec + debut, msg, m);
+        calculeLot(lot, x + debut, y + debut, echec + debut, msg, m);
         for (int i = 0; i < m; ++i)
             if (echec[debut + i] && msg[i])
                 dernier = msg[i];
