@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -188,14 +189,24 @@ void RacinesDichotomie(const Arbre& arbre, int n, std::vector<double>& liste, do
         return;
     // Grid points g_i = debut + (fin - debut)·i/n, the last one exactly fin; interval i
     // is [g_i, g_(i+1)], so that neighbouring intervals share their end.
-    auto grille = [&](int i) { return i == n ? fin : debut + (fin - debut) * i / n; };
+    // The grid's values are computed by blocks.
+    thread_local std::vector<double> xs, ys;
+    thread_local std::vector<std::uint8_t> echecs;
+    const std::size_t m = std::size_t(n) + 1;
+    xs.resize(m);
+    ys.resize(m);
+    echecs.resize(m);
+    for (int i = 0; i <= n; ++i)
+        xs[std::size_t(i)] = i == n ? fin : debut + (fin - debut) * i / n;
+    for (std::size_t d = 0; d < m; d += TailleLot)
+        EvalueArbreLot(arbre, xs.data() + d, ys.data() + d, echecs.data() + d, int(std::min<std::size_t>(TailleLot, m - d)));
+    auto connu = [&](int i) { return !echecs[std::size_t(i)] && std::isfinite(ys[std::size_t(i)]); };
     bool finNulle = false;
-    double a = grille(0), fa = 0;
-    bool faConnu = evalue(arbre, a, fa);
+    double a = xs[0], fa = ys[0];
+    bool faConnu = connu(0);
     for (int i = 0; i < n; ++i) {
-        const double b = grille(i + 1);
-        double fb = 0;
-        const bool fbConnu = evalue(arbre, b, fb);
+        const double b = xs[std::size_t(i) + 1], fb = ys[std::size_t(i) + 1];
+        const bool fbConnu = connu(i + 1);
         if (i == n - 1 && fbConnu && fb == 0)
             finNulle = true;
         if (faConnu && fbConnu) {
