@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "dialogs/dialtit.h"
 #include "dialogs/fiches.h"
@@ -309,6 +311,19 @@ TForm1::TForm1(int numero, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    // The point caches of the curves that no other window shows go with the window (a
+    // long session would otherwise pile them up until the end).
+    std::function<void(const GCCourbe&)> retireCaches = [&](const GCCourbe& c) {
+        for (const char* extension : {".pts", ".err", ".lgd"})
+            QFile::remove(c.CheminFichier(extension));
+        for (const PtrCourbe& fille : c.Filles)
+            if (fille)
+                retireCaches(*fille);
+    };
+    if (!etatGraphe().DossierTravail.isEmpty())
+        for (const PtrCourbe& c : dessin_->Courbes)
+            if (c && !ListeeAilleurs(c.get(), dessin_.get()))
+                retireCaches(*c);
     DesinscritFenetre(this);
     // Curves, areas and texts are released with the lists (curves and areas that another
     // window also lists live on there).

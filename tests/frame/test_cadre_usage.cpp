@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -211,4 +212,34 @@ TEST_F(Usage, TheFrameAndItsWindowsShowTheProgramsIcon)
     EXPECT_EQ(f.windowIcon().pixmap(32).toImage(), IconeVirk().pixmap(32).toImage());
     for (QMdiSubWindow* s : f.zoneMdi()->subWindowList())
         EXPECT_EQ(s->windowIcon().pixmap(32).toImage(), IconeVirk().pixmap(32).toImage());
+}
+
+// A closed window takes with it the point caches of its curves that no other window shows.
+TEST_F(Usage, AClosedWindowRemovesTheCachesOfItsOwnCurves)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* un = f.fenetres().front();
+    TForm1* deux = f.Nouvellefentre1Click();
+    f.zoneMdi()->setActiveSubWindow(f.zoneMdi()->subWindowList(QMdiArea::CreationOrder)[0]);
+    definitY(un, QStringLiteral("x^2"));
+    definitY(un, QStringLiteral("1/x"));
+    ASSERT_EQ(un->Dessin().Nombre(), 2);
+    const PtrCourbe propre = un->Dessin().Courbes[0], partagee = un->Dessin().Courbes[1];
+    deux->Dessin().AjouteCourbe(partagee);
+    un->PaintBox()->repaint();
+    deux->PaintBox()->repaint();
+    for (const char* e : {".pts", ".err"}) {
+        ASSERT_TRUE(QFileInfo::exists(partagee->CheminFichier(e))) << e;
+    }
+    ASSERT_TRUE(QFileInfo::exists(propre->CheminFichier(".pts")));
+
+    delete f.zoneMdi()->subWindowList(QMdiArea::CreationOrder)[0];
+    TraiteEvenements();
+    for (const char* e : {".pts", ".err", ".lgd"})
+        EXPECT_FALSE(QFileInfo::exists(propre->CheminFichier(e))) << e;
+    EXPECT_TRUE(QFileInfo::exists(partagee->CheminFichier(".pts")));
+    delete f.zoneMdi()->subWindowList()[0];
+    TraiteEvenements();
+    EXPECT_FALSE(QFileInfo::exists(partagee->CheminFichier(".pts")));
+    EXPECT_TRUE(QFileInfo(etatGraphe().DossierTravail).isDir());
 }
