@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
@@ -84,6 +85,13 @@ inline void Tape(QLineEdit* edit, const QString& texte)
 inline void Clique(QWidget* bouton)
 {
     QTest::mouseClick(bouton, Qt::LeftButton, {}, QPoint(std::min(10, bouton->width() / 2), bouton->height() / 2));
+}
+
+// A click on a line of a list, as a user would (it selects the line).
+inline void CliqueLigne(QListWidget* liste, int ligne)
+{
+    ASSERT_NE(liste->item(ligne), nullptr) << ligne;
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(ligne)).center());
 }
 
 using InterlocuteurEnregistre = InterlocuteurEssai;

@@ -1,25 +1,10 @@
-// The list chooser "Choix d'un tracé" on its own, and as the curve chooser of the graph
-// objects once the dialogs are installed.
+// The list chooser "Choix d'un tracé" on its own.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
 
-#include "dialogs/dialogues.h"
 #include "dialogs/gestambi.h"
-#include "graph/courbes/GCCourbe.h"
-#include "graph/courbes/GCDessin.h"
-#include "graph/courbes/genres.h"
 #include "pilote_saisie.h"
-
-namespace {
-
-void CliqueLigne(QListWidget* liste, int ligne)
-{
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(ligne)).center());
-}
-
-}  // namespace
 
 TEST(Tambigu, AClickShowsTheEntryAndConfirmGivesIt)
 {
@@ -44,32 +29,4 @@ TEST(Tambigu, AClickShowsTheEntryAndConfirmGivesIt)
     EXPECT_EQ(ChoisitDansListe(QStringLiteral("Choix d'une région"), entrees), -1);
     EXPECT_EQ(ChoisitDansListe(QStringLiteral("Choix d'une région"), {}), -1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST(Tambigu, IsTheCurveChooserOnceTheDialogsAreInstalled)
-{
-    reinitialiseGraphe();
-    InterlocuteurEnregistre inter;
-    etatGraphe().interlocuteur = &inter;
-    installeDialogues();
-    GCDessin dessin;
-    for (const char* formule : {"x^2", "sin(x)"}) {
-        PtrCourbe c = CreeCourbe('Y', 1, nouveauNumero());
-        c->FixeLibelles(QString::fromLatin1(formule), QString());
-        dessin.AjouteCourbe(c);
-    }
-    QString titre;
-    QuandModal([&titre](QWidget* w) {
-        titre = w->windowTitle();
-        CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), 1);
-        Clique(Enfant<QPushButton>(w, "ButOK"));
-    });
-    EXPECT_EQ(dessin.ChoisitCourbe(QStringLiteral("Y")), dessin.Courbes[1]);
-    EXPECT_EQ(titre, QStringLiteral("Choix d'un tracé"));
-    // No curve of the kinds asked: the message, and no dialog.
-    EXPECT_EQ(dessin.ChoisitCourbe(QStringLiteral("L")), nullptr);
-    EXPECT_EQ(inter.messages, QStringList{QStringLiteral("Non disponible : aucune courbe (des types requis) tracée!")});
-    installeChoixTrace(nullptr);
-    etatGraphe().interlocuteur = nullptr;
-    reinitialiseGraphe();
 }

@@ -65,6 +65,9 @@ TEST_F(Choix, DuplicateFromTheMenuPicksTheCurveInTheRealChooser)
     ASSERT_EQ(un->Dessin().Nombre(), 3);
     EXPECT_EQ(un->Dessin().Courbes[2]->Libelle1, QStringLiteral("sin(x)"));
     EXPECT_EQ(un->Dessin().Courbes[2]->Nom, QStringLiteral("h"));
+    // No curve to offer: the message, and no chooser.
+    f.CreeFenetre(QString())->action(QStringLiteral("Dupliquer"))->trigger();
+    EXPECT_EQ(repondeur.compte(QStringLiteral("Non disponible : aucune courbe (des types requis) tracée!")), 1);
 }
 
 TEST_F(Choix, ExistingLabelsComeFromEveryWindowTheLastFirst)

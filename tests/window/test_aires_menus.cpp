@@ -21,6 +21,7 @@
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
+#include "objets_fenetre.h"
 #include "outils_fenetre.h"
 #include "window/designation.h"
 
@@ -51,19 +52,6 @@ protected:
     {
         const QPoint p = f.Repere().MondeVersPixel(x, y);
         return QColor(f.Affichage().pixel(p));
-    }
-    static std::shared_ptr<GCAire> Aire(TForm1& f, const QString& contrainte, TCouleur couleur)
-    {
-        auto a = CreeAire('A', nouveauNumero(), f.numero());
-        SaisieAire s;
-        s.contraintes = {contrainte};
-        s.couleur = couleur;
-        s.modeCopie = 9;  // SrcCopy: the last area covers the others
-        EXPECT_TRUE(a->ConfirmeSaisie(s, true));
-        f.Aires().Ajoute(a);
-        f.FixeModeFond(2);
-        f.AiresARecalculer = true;
-        return a;
     }
 };
 
@@ -178,8 +166,8 @@ TEST_F(AiresMenusTest, DeletedAreasLeaveTheDesignationAndTheBackgroundFollows)
 {
     TForm1 f(1);
     f.FichierImage = QStringLiteral("fond.png");
-    auto a = Aire(f, QStringLiteral("x<0"), 0xFF0000);
-    auto b = Aire(f, QStringLiteral("y<0"), 0x00FF00);
+    auto a = AjouteAire(f, QStringLiteral("x<0"));
+    auto b = AjouteAire(f, QStringLiteral("y<0"));
     const auto supprime = [&](int lignes) {
         QuandModal([lignes](QWidget* w) {
             auto* l1 = Enfant<QListWidget>(w, "ListBox1");
@@ -204,8 +192,8 @@ TEST_F(AiresMenusTest, DeletedAreasLeaveTheDesignationAndTheBackgroundFollows)
 TEST_F(AiresMenusTest, ThePopUpActsOnTheTopmostAreaUnderTheMouse)
 {
     TForm1 f(1);
-    auto dessous = Aire(f, QStringLiteral("x<2"), 0xFF0000);
-    auto dessus = Aire(f, QStringLiteral("x<0"), 0x00FF00);
+    auto dessous = AjouteAire(f, QStringLiteral("x<2"), 0xFF0000, 9);
+    auto dessus = AjouteAire(f, QStringLiteral("x<0"), 0x00FF00, 9);  // SrcCopy: on top
     Peint(f);
     const auto clicDroit = [&f](double x, double y) {
         QTest::mouseClick(f.PaintBox(), Qt::RightButton, {}, f.Repere().MondeVersPixel(x, y));

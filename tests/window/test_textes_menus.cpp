@@ -16,6 +16,7 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
+#include "objets_fenetre.h"
 #include "outils_fenetre.h"
 
 namespace {
@@ -32,14 +33,6 @@ protected:
         installeChoixTrace(nullptr);
         FenetreTest::TearDown();
     }
-    static GCTexte* Ajoute(TForm1& f, const QString& contenu)
-    {
-        auto t = std::make_unique<GCTexte>(++CompteurTextes(), QStringLiteral("0"), QStringLiteral("0"), true,
-                                           etatGraphe().FonteDefaut);
-        t->SetTexte(contenu);
-        f.Textes().AjouteTexte(std::move(t));
-        return f.Textes().Texte(f.Textes().Nombre() - 1);
-    }
     // Chooses entry `ligne` of the text chooser, then runs `suite` on the next dialog.
     static void ChoisitTexte(int ligne, QString* libelle, std::function<void(QWidget*)> suite = {})
     {
@@ -48,9 +41,7 @@ protected:
             *libelle = Enfant<QLabel>(w, "Label1")->text();
             if (suite)
                 QuandModal(suite, w);
-            auto* l1 = Enfant<QListWidget>(w, "ListBox1");
-            l1->setCurrentRow(ligne);
-            QTest::mouseClick(l1->viewport(), Qt::LeftButton, {}, l1->visualItemRect(l1->item(ligne)).center());
+            CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), ligne);
             Clique(Enfant<QPushButton>(w, "ButOK"));
         });
     }
@@ -61,12 +52,7 @@ protected:
 TEST_F(TextesMenusTest, WriteThenAClickPlacesATextWhoseMacrosAreDrawnLive)
 {
     TForm1 f(1);
-    auto aire = CreeAire('A', nouveauNumero(), 1);
-    SaisieAire s;
-    s.contraintes = {QStringLiteral("x^2+y^2<=1")};
-    ASSERT_TRUE(aire->ConfirmeSaisie(s, true));
-    f.Aires().Ajoute(aire);
-    f.FixeModeFond(2);
+    auto aire = AjouteAire(f, QStringLiteral("x^2+y^2<=1"));
     etatGraphe().aires.push_back(&f.Aires());  // as the frame lists every window's areas
     Peint(f);
 
@@ -111,8 +97,8 @@ TEST_F(TextesMenusTest, ModifyAndDeleteTakeTheTextsChosenByTheirNumber)
     f.action(QStringLiteral("Modifier2"))->trigger();
     EXPECT_EQ(inter.messages, QStringList{QStringLiteral("Aucun texte dans cette fenêtre!")});
 
-    GCTexte* premier = Ajoute(f, QStringLiteral("A"));
-    GCTexte* second = Ajoute(f, QStringLiteral("A"));
+    GCTexte* premier = AjouteTexte(f, QStringLiteral("A"));
+    GCTexte* second = AjouteTexte(f, QStringLiteral("A"));
     QString libelle;
     ChoisitTexte(1, &libelle, [](QWidget* w) {
         Tape(Enfant<QLineEdit>(w, "Edit1"), QStringLiteral("B"));
