@@ -215,6 +215,11 @@ TEST_F(Documents, ImageDeFondAbsenteOuTrouveeACoteDuDocument)
     EXPECT_EQ(m2.fenetre.ImageFond.size(), QSize(8, 6));
     EXPECT_TRUE(m2.fenetre.EtireImage);
     EXPECT_EQ(m2.fenetre.ModeFond, 1);
+    // A picture whose name begins as a record does: its line is still the picture line.
+    ASSERT_TRUE(image.save(chemin("#fond.png"), "PNG"));
+    Modele m5;
+    EXPECT_TRUE(litOctets("VIRK 4.26\r\n#T;0;0;300;300;v;\r\n#fond.png;f;\r\n", m5).ok());
+    EXPECT_EQ(m5.fenetre.ImageFond.size(), QSize(8, 6));
 
     // A menu file stored with "\" is found under the program's folder.
     QDir(dossier_.path()).mkpath("prog/Menus");

@@ -204,14 +204,23 @@ private:
         while (source_.numero() < i && !source_.fin())
             source_.suivante();
     }
-    // The line after the current one begins a record of its own.
+    // The line after the current one begins a record of its own, not a picture line: a
+    // picture line is the path and the stretch flag, two fields ("#fond.png;v;"), which
+    // no record is, even when the path begins as one.
     bool suivanteEstEnregistrement() const
     {
         const int i = source_.numero();
         if (i >= lignes_.size() || lignes_.at(i).isEmpty())
             return false;
         static const QString marques = QStringLiteral("$&§@>%#£[!");
-        return marques.contains(lignes_.at(i).at(0));
+        const QString& l = lignes_.at(i);
+        if (!marques.contains(l.at(0)))
+            return false;
+        const QStringList champs = l.split(QLatin1Char(';'));
+        const bool image = champs.size() == 3 && champs.at(2).trimmed().isEmpty()
+                           && QStringLiteral("vf").contains(champs.at(1).trimmed().toLower())
+                           && champs.at(1).trimmed().size() == 1;
+        return !image;
     }
 
     void litReglages(const QString& ligne, int n);
