@@ -134,7 +134,7 @@ bool IdentVersCouleur(const QString& nom, TCouleur& couleur)
 {
     const QString t = nom.trimmed();
     for (const auto& c : CouleursNommees)
-        if (t.compare(QString::fromUtf8(c.nom), Qt::CaseInsensitive) == 0) {
+        if (t.compare(QLatin1String(c.nom), Qt::CaseInsensitive) == 0) {
             couleur = c.valeur;
             return true;
         }

@@ -41,7 +41,8 @@ QString CouleurEnTexte(TCouleur couleur);
 // is none of these (the colour is then left unchanged).
 bool TexteEnCouleur(const QString& texte, TCouleur& couleur);
 
-// The seventeen French colour names of documents ("Noir", "Marron", ..., "Orange").
+// The seventeen French colour names of documents ("Noir", "Marron", ..., "Orange"), in
+// ASCII.
 constexpr int NbCouleursNommees = 17;
 struct CouleurNommee {
     const char* nom;
