@@ -246,6 +246,8 @@ private:
     bool arret_ = false;
     int reconnus_ = 0;
     LectureCourbe derniere_;
+    // The current parameter values a..p: those of the frame record once it is read.
+    std::array<double, NbParametres> valeurs_ = contexteCalcul().ValeursParametres;
     // The copy that the last "!" block of each stored data path brought: a curve of that
     // path written without a block of its own reads the same data.
     QHash<QString, QString> copies_;
@@ -527,6 +529,7 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         case '$': {
             int i = n - 1;
             m_.Repere.Lit(lignes_, i, entete_);
+            valeurs_ = contexteCalcul().ValeursParametres;
             recueille(n);
             avanceJusqua(std::max(i, n));
             ++reconnus_;
@@ -579,6 +582,9 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         }
     }
     finitFonctionsAux();
+    // Reading a record evaluates with the record's own parameters: the current values stay
+    // those of the frame record, as the document was saved with them.
+    contexteCalcul().ValeursParametres = valeurs_;
 
     if (!nonVide) {
         rapport_.problemes << QStringLiteral("Le fichier est vide.");
