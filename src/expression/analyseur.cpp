@@ -657,6 +657,26 @@ double EvalueTexte(std::string_view texte)
         texte.remove_prefix(1);
     while (!texte.empty() && (texte.back() == ' ' || texte.back() == '\t' || texte.back() == '\r' || texte.back() == '\n'))
         texte.remove_suffix(1);
+    // A plain decimal ("-5", "0.125"), as most number fields of documents and dialogs
+    // hold: the value the parser would fold, without parsing.
+    {
+        std::size_t i = !texte.empty() && texte.front() == '-' ? 1 : 0;
+        const std::size_t debut = i;
+        while (i < texte.size() && texte[i] >= '0' && texte[i] <= '9')
+            ++i;
+        std::size_t fin = i;
+        if (i < texte.size() && texte[i] == '.' && i > debut)
+            for (fin = ++i; fin < texte.size() && texte[fin] >= '0' && texte[fin] <= '9';)
+                ++fin;
+        double v = 0;
+        if (fin == texte.size() && fin > debut) {
+            const auto r = std::from_chars(texte.data(), texte.data() + fin, v, std::chars_format::fixed);
+            if (r.ec == std::errc() && r.ptr == texte.data() + fin) {
+                ErreurCalcul() = 0;
+                return v;
+            }
+        }
+    }
     Arbre arbre;
     if (!CompileExpr(texte, arbre)) {
         ErreurCalcul() = 1;

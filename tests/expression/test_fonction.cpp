@@ -1,7 +1,9 @@
 // Grammar, evaluation and error paths of the expression language.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <chrono>
+#include <cstdint>
 #include <cmath>
 #include <string>
 
@@ -335,6 +337,22 @@ TEST_F(Expression, EvalueTexteReadsNumberFields)
     EXPECT_EQ(MessageErreur(), "inchangé");
     EXPECT_DOUBLE_EQ(EvalueTexte("1/0"), 0);
     EXPECT_EQ(ErreurCalcul(), 1);
+    // Plain decimals, read without the parser, give the parser's value to the bit (and its
+    // failures); the others go through it.
+    for (const std::string& t : {std::string("0"), std::string("-0"), std::string("5"), std::string("-5"),
+                                 std::string("5."), std::string("0.125"), std::string("-1.5"), std::string("00012"),
+                                 std::string("0.1"), std::string("3.14159265358979323846264"), std::string(400, '9'),
+                                 "0." + std::string(400, '0') + "1", std::string("-"), std::string("-.5"),
+                                 std::string(".5"), std::string("5.5.5"), std::string("--5"), std::string("1E3"),
+                                 std::string("5 5")}) {
+        Arbre a;
+        const bool compile = CompileExpr(t, a);
+        const double attendu = compile ? EvalueArbre(a, 0) : 0;
+        const int erreur = compile ? ErreurCalcul() : 1;
+        const double v = EvalueTexte(t);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(v), std::bit_cast<std::uint64_t>(attendu)) << t;
+        EXPECT_EQ(ErreurCalcul(), erreur) << t;
+    }
 }
 
 TEST_F(Expression, AuxiliaryFunctions)
