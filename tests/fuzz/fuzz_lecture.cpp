@@ -2,8 +2,9 @@
 // dictionnaires: document formule
 // Any bytes as a document, read only: decoded as the file reader does and read into a
 // fresh window model (records, "!" blocks, pending links), nothing painted. The pending
-// links must name identifiers that were read, and the document must settle in one
-// saving: saved, read again in a new session and saved again, it gives the same bytes.
+// links must name identifiers that were read; and (one input in four) the document must
+// settle in one saving: saved, read again in a new session and saved again, it gives the
+// same lines.
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QHash>
