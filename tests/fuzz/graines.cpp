@@ -198,6 +198,7 @@ void Garde(const QString& nom, const QStringList& lignes, bool peint = true)
                   .arg(nom).arg(i + 1).arg(une.value(i), deux.value(i)));
     }
     EcritLignes(QStringLiteral("lecture"), nom, lignes);
+    EcritLignes(QStringLiteral("enregistrement"), nom, lignes);
     if (peint)
         EcritLignes(QStringLiteral("document"), nom, lignes);
 }
@@ -369,7 +370,8 @@ void Partages()
     deux.Sauve(repetees);
     deux.Courbes.clear();
     d.modele().aires.Enregistre(repetees);
-    EcritLignes(QStringLiteral("lecture"), QStringLiteral("partages"), lignes + repetees);
+    for (const char* cible : {"lecture", "enregistrement"})
+        EcritLignes(QLatin1String(cible), QStringLiteral("partages"), lignes + repetees);
 }
 
 // ---------------------------------------------------------------------------------------
