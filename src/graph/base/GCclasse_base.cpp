@@ -391,21 +391,52 @@ QPoint tourne(double X, double Y, int px, int py, double c, double s)
 
 }  // namespace
 
+GCPoint::Preparation GCPoint::Prepare(const QPen& stylo, const QBrush& brosse, TCouleur couleur) const
+{
+    Preparation p;
+    p.styloAvant = stylo;
+    p.brosseAvant = brosse;
+    p.couleur = couleur;
+    p.stylo = stylo;
+    p.stylo.setColor(VersQColor(couleur));
+    p.stylo.setWidth(1);
+    p.styloPixel = QPen(VersQColor(Couleur), 1);
+    p.brosse = Rempli ? QBrush(VersQColor(Couleur)) : brosse;
+    const double theta = Angle * M_PI / 180.0;
+    p.c = std::cos(theta);
+    p.s = std::sin(theta);
+    for (int k = 0; k < 5; ++k) {
+        const double a = theta + k * 2.0 * M_PI / 5.0;
+        p.cPentagone[k] = std::cos(a);
+        p.sPentagone[k] = std::sin(a);
+    }
+    return p;
+}
+
 void GCPoint::Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const
 {
     if (!Visible || TypePoint > PointDemiCercle)
         return;
     const QPen ancienStylo = peintre.pen();
     const QBrush ancienneBrosse = peintre.brush();
-    QPen stylo = ancienStylo;
-    stylo.setColor(VersQColor(couleur));
-    stylo.setWidth(1);
-    peintre.setPen(stylo);
-    if (Rempli)
-        peintre.setBrush(VersQColor(Couleur));
+    Dessine(peintre, px, py, Prepare(ancienStylo, ancienneBrosse, couleur));
+    peintre.setPen(ancienStylo);
+    peintre.setBrush(ancienneBrosse);
+}
 
-    const double theta = Angle * M_PI / 180.0;
-    const double c = std::cos(theta), s = std::sin(theta);
+void GCPoint::Dessine(QPainter& peintre, int px, int py, const Preparation& prep) const
+{
+    if (!Visible || TypePoint > PointDemiCercle)
+        return;
+    if (peintre.pen() != prep.styloAvant || peintre.brush() != prep.brosseAvant) {
+        Dessine(peintre, px, py, prep.couleur);
+        return;
+    }
+    peintre.setPen(prep.stylo);
+    if (Rempli)
+        peintre.setBrush(prep.brosse);
+
+    const double c = prep.c, s = prep.s;
     const int t = Epaisseur;
     auto R = [&](double X, double Y) { return tourne(X, Y, px, py, c, s); };
     auto segment = [&](double x1, double y1, double x2, double y2) {
@@ -428,7 +459,7 @@ void GCPoint::Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const
         break;
     case PointCercle:
         if (t == 1) {
-            peintre.setPen(QPen(VersQColor(Couleur), 1));
+            peintre.setPen(prep.styloPixel);
             peintre.drawPoint(px, py);
         } else {
             peintre.drawEllipse(QRect(QPoint(px - t + 1, py - t + 1), QPoint(px + t - 1, py + t - 1)));
@@ -449,10 +480,8 @@ void GCPoint::Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const
     }
     case PointPentagone: {
         QPolygon p;
-        for (int k = 0; k < 5; ++k) {
-            const double a = theta + k * 2.0 * M_PI / 5.0;
-            p << tourne(px, py + t, px, py, std::cos(a), std::sin(a));
-        }
+        for (int k = 0; k < 5; ++k)
+            p << tourne(px, py + t, px, py, prep.cPentagone[k], prep.sPentagone[k]);
         peintre.drawPolygon(p);
         break;
     }
@@ -471,8 +500,9 @@ void GCPoint::Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const
     default:
         break;
     }
-    peintre.setPen(ancienStylo);
-    peintre.setBrush(ancienneBrosse);
+    peintre.setPen(prep.styloAvant);
+    if (Rempli)
+        peintre.setBrush(prep.brosseAvant);
 }
 
 void DessineFleche(QPainter& peintre, QPoint de, QPoint a, TCouleur couleur, int genre)

@@ -176,6 +176,21 @@ public:
     // when not Visible or when TypePoint is above 7. The painter's pen and brush are restored.
     void Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const;
 
+    // What drawing the marker needs that does not change from one point to the next (pens,
+    // brush, the sines and cosines of its angle): made once for a whole trace.
+    struct Preparation {
+        QPen styloAvant, stylo, styloPixel;
+        QBrush brosseAvant, brosse;
+        TCouleur couleur = 0;
+        double c = 1, s = 0;                    // the angle
+        double cPentagone[5] = {}, sPentagone[5] = {};
+    };
+    // For a painter whose pen and brush are those given, and a pen of that colour.
+    Preparation Prepare(const QPen& stylo, const QBrush& brosse, TCouleur couleur) const;
+    // Draws as Dessine does with what was prepared (as Dessine itself when the painter's pen
+    // or brush is no longer the one given to Prepare); the pen and brush are restored.
+    void Dessine(QPainter& peintre, int px, int py, const Preparation& p) const;
+
     bool Rempli = false;
     std::uint8_t TypePoint = PointCercle;
     int Angle = 0;  // degrees

@@ -256,6 +256,7 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
         styloMarques_ = QPen(Qt::NoPen);
 
     peintre_.setPen(stylo_courbe_);
+    marqueurPrepare_ = marqueur_.Prepare(stylo_courbe_, brosseInitiale_, courbe.Couleur);
     if (avecFichiers_) {
         courbe.FichierPoints = courbe.CheminFichier(".pts");
         points_.reserve(64 * TaillePointCourbe);
@@ -361,10 +362,10 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
         return;
     }
     if (stylo == StyloLeve) {
-        marqueur_.Dessine(peintre_, px, py, courbe_.Couleur);
+        marqueur_.Dessine(peintre_, px, py, marqueurPrepare_);
     } else if (stylo == StyloBaisse) {
         peintre_.drawLine(dernierX_, dernierY_, px, py);
-        marqueur_.Dessine(peintre_, px, py, courbe_.Couleur);
+        marqueur_.Dessine(peintre_, px, py, marqueurPrepare_);
     }
     LibereRegistresVectoriels();
 }

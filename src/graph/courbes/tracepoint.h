@@ -127,6 +127,7 @@ private:
     bool lever_ = false;          // lift the pen outside the frame
     bool parLots_ = false;        // polylines drawn in batches
     GCPoint marqueur_;
+    GCPoint::Preparation marqueurPrepare_;  // its pens, brush and angle, once per trace
     bool marquesUnies_ = false;   // markers are single pixels of the curve's colour, or none
 
     QList<QLine> segments_;
