@@ -18,10 +18,12 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paramanu.h"
+#include "dialogs/procdyn.h"
 #include "dialogs/saisieI.h"
 #include "dialogs/saisieL.h"
 #include "dialogs/saisieY.h"
 #include "graph/aires/GCAire.h"
+#include "graph/aires/GCProcDyn.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/courbes/genres.h"
@@ -317,6 +319,8 @@ bool DialoguesVirk::modifieAire(GCAire& aire, bool nouvelle)
     // Inequation areas, and the name and fill of the areas transformed from them.
     if (aire.Genre() == QLatin1Char('A') || aire.Genre() == QLatin1Char('T'))
         return ModifieAireSaisie(aire, nouvelle, parentDialogue());
+    if (auto* processus = dynamic_cast<GCProcDyn*>(&aire))
+        return ModifieProcessusAire(*processus, nouvelle, parentDialogue());
     interlocuteur().message(QStringLiteral("La définition des régions n'est pas encore disponible dans cette version."));
     return false;
 }

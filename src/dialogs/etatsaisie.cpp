@@ -120,6 +120,18 @@ QString BoitesSaisie::choisitFichier(QWidget* parent, const QString& titre, cons
     return boite.selectedFiles().constFirst();
 }
 
+QString BoitesSaisie::choisitFichierEcriture(QWidget* parent, const QString& titre, const QString& chemin,
+                                             const QString& filtre, const QString& extension)
+{
+    QFileDialog boite(parent, titre, chemin, filtre);
+    boite.setAcceptMode(QFileDialog::AcceptSave);
+    boite.setDefaultSuffix(extension);
+    boite.selectFile(chemin);
+    if (boite.exec() != QDialog::Accepted || boite.selectedFiles().isEmpty())
+        return {};
+    return boite.selectedFiles().constFirst();
+}
+
 bool BoitesSaisie::choisitCouleur(QWidget* parent, QColor& couleur)
 {
     return ChoisitCouleurQt(parent, couleur);

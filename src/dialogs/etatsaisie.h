@@ -89,6 +89,10 @@ public:
     // A file to open: its path, or empty when cancelled.
     virtual QString choisitFichier(QWidget* parent, const QString& titre, const QString& dossier,
                                    const QString& filtre);
+    // A file to write (the file dialog proposes chemin, adds the extension when none is
+    // typed): its path, or empty when cancelled.
+    virtual QString choisitFichierEcriture(QWidget* parent, const QString& titre, const QString& chemin,
+                                           const QString& filtre, const QString& extension);
     // A colour; true and the colour changed on OK.
     virtual bool choisitCouleur(QWidget* parent, QColor& couleur);
     // A typeface, size and style (the colour is kept); true and the font changed on OK.

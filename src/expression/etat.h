@@ -26,10 +26,30 @@ struct EtatCalcul {
     std::string MessageErreur = "expression non calculable!";
     std::array<double, NbVariablesEtat> VariablesEtat{};
     int profondeurAppels = 0;
+    // The parameter values a..p that this thread's evaluations read instead of the shared
+    // ones, while it runs a scan with values of its own (a Mandelbrot scan sets a and b per
+    // pixel); null: ContexteCalcul::ValeursParametres.
+    const double* ParametresLocaux = nullptr;
 };
 
 // The calling thread's evaluation state.
 EtatCalcul& etatCalcul();
+
+// Makes the calling thread's evaluations read these parameter values (NbParametres of them)
+// for the guard's lifetime, then puts back what they read before.
+class GardeParametres {
+public:
+    explicit GardeParametres(const double* parametres) : ancien_(etatCalcul().ParametresLocaux)
+    {
+        etatCalcul().ParametresLocaux = parametres;
+    }
+    ~GardeParametres() { etatCalcul().ParametresLocaux = ancien_; }
+    GardeParametres(const GardeParametres&) = delete;
+    GardeParametres& operator=(const GardeParametres&) = delete;
+
+private:
+    const double* ancien_;
+};
 
 // Counts the nesting of calls (auxiliary functions, named curves, personal parameters) for
 // the real and the complex evaluators, so that a formula that calls itself fails instead of

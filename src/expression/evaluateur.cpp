@@ -364,6 +364,8 @@ public:
         int sommet = -1;
         double* t = nullptr;
         const double eps = ctx_.Epsilon;
+        const double* const parametres =
+            etat_.ParametresLocaux ? etat_.ParametresLocaux : ctx_.ValeursParametres.data();
         for (const Instruction* p = arbre_.programme.data();; ++p) {
             // An operator on the top reads x when it pushes x itself.
             const double* u = t;
@@ -372,7 +374,7 @@ public:
                 t = r_ + TailleLot * ++sommet;
             }
             // The constant or parameter operand of a fused operator.
-            const double c = p->op >= Op::PlusP ? ctx_.ValeursParametres[p->indice] : p->valeur;
+            const double c = p->op >= Op::PlusP ? parametres[p->indice] : p->valeur;
             switch (p->op) {
             case Op::Fin:
                 for (int i = 0; i < m; ++i)
@@ -388,7 +390,7 @@ public:
                 break;
             case Op::Parametre:
                 t = r_ + TailleLot * ++sommet;
-                std::fill(t, t + m, ctx_.ValeursParametres[p->indice]);
+                std::fill(t, t + m, parametres[p->indice]);
                 break;
             case Op::Etat:
                 t = r_ + TailleLot * ++sommet;

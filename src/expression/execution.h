@@ -126,7 +126,10 @@ typename A::V boucle(const Arbre& arbre, typename A::V x, EtatCalcul& etat, cons
         pile[sommet++] = acc;
         return x;
     };
-    auto parametre = [&]() { return A::reel(ctx.ValeursParametres[p->indice]); };
+    // The thread's own parameter values while it runs a scan that sets them, else the shared
+    // ones.
+    const double* const parametres = etat.ParametresLocaux ? etat.ParametresLocaux : ctx.ValeursParametres.data();
+    auto parametre = [&]() { return A::reel(parametres[p->indice]); };
     auto constante = [&]() { return A::constante(*p); };
 // Next instruction; after an operator, its result checked first: a floating-point fault
 // (overflow, invalid operation) fails the operator and leaves the message as it was.

@@ -37,6 +37,7 @@
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/fichiers/palette.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "window/designation.h"
 #include "window/fenetre.h"
@@ -325,6 +326,10 @@ void TMainForm::determineDossiers(const OptionsCadre& options)
         messagesDemarrage_ << QStringLiteral("Le dossier du programme « %1 » n'a pas pu être créé.")
                                   .arg(QDir::toNativeSeparators(programme));
     etat.DossierProgramme = programme;
+    // The palettes of the Julia and Mandelbrot sets, with the default one.
+    QString erreurPalette;
+    if (!InstallePaletteParDefaut(&erreurPalette))
+        messagesDemarrage_ << erreurPalette;
 
     QString temp = options.dossierTemp;
     if (temp.isEmpty())

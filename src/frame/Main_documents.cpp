@@ -273,8 +273,10 @@ void TMainForm::ResoutLiens(LiensEnAttente& liens)
                 unaire->CreeFilles(*mere);
             continue;
         }
+        // Transformed areas: the mother's stamp and constraint texts are taken again; the
+        // image keeps its own appearance.
         const std::shared_ptr<GCAire> aire = AireParEmpreinte(identifiant);
-        if (!aire || aire->Genre().toUpper() != QLatin1Char('T'))
+        if (!aire || (aire->Genre().toUpper() != QLatin1Char('T') && aire->Genre().toUpper() != QLatin1Char('P')))
             continue;
         if (const std::shared_ptr<GCAire> mere = AireParEmpreinte(aire->NomMere())) {
             aire->FixeMere(*mere);

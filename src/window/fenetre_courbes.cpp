@@ -357,17 +357,10 @@ int DefinitSuite(CibleCourbes& cible, int tag)
     const QChar lettre = tag == 5 ? QLatin1Char('J') : QLatin1Char('M');
     Sablier sablier;
     std::shared_ptr<GCAire> aire = CreeAire(lettre, nouveauNumero(), cible.numeroFenetre());
-    if (!aire) {
-        interlocuteur().message(QStringLiteral("La définition des ensembles de %1 n'est pas encore disponible "
-                                               "dans cette version.")
-                                    .arg(tag == 5 ? QStringLiteral("Julia") : QStringLiteral("Mandelbrot")));
-        return 0;
-    }
     // The window renders its areas only once the set is confirmed, so that a cancelled
-    // definition leaves its background as it was.
-    if (!aire->Modifie(true))
+    // definition leaves its background as it was; the set is computed by that rendering.
+    if (!aire || !aire->Modifie(true))
         return 0;
-    aire->Calcule(cible.repere());
     aire->DecritRapport();
     cible.ajouteAire(aire);
     cible.redessine();

@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QElapsedTimer>
 #include <QResizeEvent>
 #include <QSpinBox>
 #include <QTimer>
@@ -39,6 +41,101 @@
 
 // ---------------------------------------------------------------------------------------
 // Painting
+
+namespace {
+
+// How long areas may be computed inside a paint; a longer computation is taken up again
+// after the paint, where it can show its progress and be stopped.
+constexpr qint64 DureeCalculEnPeinture = 300;  // ms
+// How long a computation outside a paint runs before its progress box shows.
+constexpr qint64 DureeAvantProgression = 250;  // ms
+
+// Follows the area computations of a window. Inside a paint (no parent): stops them once the
+// paint has spent its time. Outside: shows the rows done in a progress box, in which Échap
+// (or its button) stops them.
+class SuiviAires : public SuiviCalcul {
+public:
+    explicit SuiviAires(QWidget* parent) : parent_(parent), ancien_(etatGraphe().suivi)
+    {
+        etatGraphe().suivi = this;
+        chrono_.start();
+    }
+    ~SuiviAires() override { etatGraphe().suivi = ancien_; }
+    SuiviAires(const SuiviAires&) = delete;
+    SuiviAires& operator=(const SuiviAires&) = delete;
+
+    bool continuer(int faites, int total) override
+    {
+        if (!parent_)
+            return chrono_.elapsed() < DureeCalculEnPeinture;
+        if (chrono_.elapsed() < DureeAvantProgression)
+            return true;
+        if (!progres_) {
+            progres_ = std::make_unique<QProgressDialog>(parent_);
+            progres_->setObjectName(QStringLiteral("ProgressionAires"));
+            progres_->setWindowTitle(QStringLiteral("Calcul des aires"));
+            progres_->setCancelButtonText(QStringLiteral("Interrompre"));
+            progres_->setWindowModality(Qt::ApplicationModal);
+            progres_->setMinimumDuration(0);
+            // Échap closes the box: that stops the computation as its button does.
+            QObject::connect(progres_.get(), &QDialog::rejected, progres_.get(), &QProgressDialog::cancel);
+            progres_->show();
+        }
+        progres_->setMaximum(total);
+        progres_->setLabelText(QStringLiteral("Lignes calculées : %1 sur %2\n(Échap pour interrompre le calcul)")
+                                   .arg(faites)
+                                   .arg(total));
+        progres_->setValue(faites);
+        // The box is modal: only its own events and the paints of the windows come through.
+        QCoreApplication::processEvents();
+        return !progres_->wasCanceled();
+    }
+
+private:
+    QWidget* parent_;
+    SuiviCalcul* ancien_;
+    QElapsedTimer chrono_;
+    std::unique_ptr<QProgressDialog> progres_;
+};
+
+// While areas are computed with a progress box, the paints that its events bring show the
+// last picture as it is: nothing may be evaluated while the scan's threads run.
+class PeintureSuspendue {
+public:
+    explicit PeintureSuspendue(bool& enPeinture) : enPeinture_(enPeinture), ancien_(enPeinture) { enPeinture_ = true; }
+    ~PeintureSuspendue() { enPeinture_ = ancien_; }
+
+private:
+    bool& enPeinture_;
+    bool ancien_;
+};
+
+}  // namespace
+
+bool TForm1::calculeAires(int largeur, int hauteur, bool dansPeinture)
+{
+    {
+        SuiviAires suivi(dansPeinture ? nullptr : paintBox_);
+        rendCoucheFond(largeur, hauteur, true);
+    }
+    for (const auto& a : aires_->Aires)
+        if (a->Visible() && a->Interrompu())
+            return true;
+    return false;
+}
+
+void TForm1::termineAires()
+{
+    // After a paint that stopped a long computation: the areas again, with their progress.
+    if (enPeinture_ || coucheFond_.isNull())
+        return;
+    PeintureSuspendue suspendue(enPeinture_);
+    FileMessages file(*interPeinture_);
+    CurseurAttente attente;
+    calculeAires(coucheFond_.width(), coucheFond_.height(), false);
+    retiensMessages();
+    paintBox_->update();
+}
 
 void TForm1::CompileFonctionsAux()
 {
@@ -76,7 +173,8 @@ void TForm1::dessineFond(QPainter& peintre, int largeur, int hauteur)
         if (AiresARecalculer) {
             AiresARecalculer = false;
             CurseurAttente attente;
-            rendCoucheFond(largeur, hauteur, true);
+            if (calculeAires(largeur, hauteur, true))
+                QTimer::singleShot(0, this, &TForm1::termineAires);
         } else if (coucheFond_.size() != QSize(largeur, hauteur)) {
             rendCoucheFond(largeur, hauteur, false);
         }
@@ -161,6 +259,8 @@ void TForm1::DessineTampon(int garde)
             // The areas over what is there: on a fresh buffer the whole composition (colour,
             // picture, areas); over a kept one only the areas' own pixels.
             CurseurAttente attente;
+            PeintureSuspendue suspendue(enPeinture_);
+            SuiviAires suivi(paintBox_);
             const TCouleur fond = DeQColor(couleurFond_);
             QImage couche;
             if (garde < 1) {

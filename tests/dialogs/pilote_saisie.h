@@ -99,6 +99,12 @@ using InterlocuteurEnregistre = InterlocuteurEssai;
 class BoitesScriptees : public BoitesSaisie {
 public:
     QString choisitFichier(QWidget*, const QString&, const QString&, const QString&) override { return fichier; }
+    QString choisitFichierEcriture(QWidget*, const QString&, const QString& chemin, const QString&,
+                                   const QString&) override
+    {
+        propose = chemin;
+        return fichierEcriture;
+    }
     bool choisitCouleur(QWidget*, QColor& c) override
     {
         c = couleur;
@@ -109,7 +115,7 @@ public:
         genresDemandes = genres;
         return libelle;
     }
-    QString fichier, libelle, genresDemandes;
+    QString fichier, libelle, genresDemandes, fichierEcriture, propose;
     QColor couleur = Qt::red;
 };
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cmath>
 #include <string>
+#include <thread>
 
 #include "expression/fonction.h"
 
@@ -368,6 +369,28 @@ TEST_F(Expression, AuxiliaryFunctions)
     ASSERT_TRUE(definitFonctionAuxiliaire(1, "F1(X)+1"));
     echoue("F1(X)", "expression non calculable!");
     EXPECT_FALSE(definitFonctionAuxiliaire(2, "X+"));
+}
+
+TEST_F(Expression, ThreadParametersHideTheSharedOnesThroughCalls)
+{
+    // A scan thread reads its own a..p, in the formula and in the auxiliary functions it
+    // calls, while the shared values and the other threads are untouched.
+    contexteCalcul().ValeursParametres[0] = 1;
+    ASSERT_TRUE(definitFonctionAuxiliaire(0, "A*X"));
+    Arbre a;
+    ASSERT_TRUE(CompileExpr("A+F0(2)", a));
+    double propres[NbParametres] = {10}, lu = 0, apres = 0;
+    std::thread fil([&] {
+        {
+            GardeParametres garde(propres);
+            lu = EvalueArbre(a, 0);
+        }
+        apres = EvalueArbre(a, 0);
+    });
+    fil.join();
+    EXPECT_EQ(lu, 30);
+    EXPECT_EQ(apres, 3);
+    EXPECT_EQ(EvalueArbre(a, 0), 3);
 }
 
 TEST_F(Expression, CurvesCalledByNameKeepTheirSlot)

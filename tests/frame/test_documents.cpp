@@ -18,6 +18,7 @@
 #include "frame/dialoguescadre.h"
 #include "frame/listedocuments.h"
 #include "graph/aires/GCAire.h"
+#include "graph/aires/GCTrAire.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/textes/GCTexte.h"
@@ -308,6 +309,46 @@ TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
     EXPECT_EQ(deux->Aires().Nombre(), 2);  // the area without mother stays
     EXPECT_EQ(repondeur.compte("Pas de région mère! Supprimer cette région."), 1);
     EXPECT_EQ(repondeur.textes.size(), 2);
+}
+
+TEST_F(Documents, JuliaMandelbrotAndTransformedAreasOpenAgainWhole)
+{
+    // A disc, a Julia and a Mandelbrot set, the images of the disc and of the Julia set, and
+    // an image whose mother is gone.
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    std::vector<std::shared_ptr<GCAire>> a;
+    for (QChar lettre : QStringLiteral("AJMTPT"))
+        a.push_back(CreeAire(lettre, nouveauNumero(), 1, lettre == QLatin1Char('P') ? 26 : 25));
+    a[0]->FixeContraintes({"x^2+y^2<=1"});
+    a[1]->FixeContraintes({"x^2-y^2-0.8", "2*x*y+0.156"});
+    a[2]->FixeContraintes({"x^2-y^2+a", "2*x*y+b"});
+    for (auto& x : a) {
+        x->FixeEmpreinte(NouvelleEmpreinte(x->Numero()));
+        un->Aires().Ajoute(x);
+    }
+    static_cast<GCTrAire&>(*a[3]).FixeMere(*a[0]);
+    static_cast<GCTrAire&>(*a[4]).FixeMere(*a[1]);
+    static_cast<GCTrAire&>(*a[5]).FixeNomMere("99 01/01/2020 10:00:00");
+    static_cast<GCTrAire&>(*a[3]).FixeCoefficients({"1", "0", "0", "0", "0", "0"});
+    dialogues.enregistrement = doc("ensembles.vrk");
+    ASSERT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+    const QByteArray ecrit = OctetsDe(doc("ensembles.vrk"));
+
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("ensembles.vrk")};
+    g.FileOpenItemClick();
+    EXPECT_EQ(repondeur.textes, QStringList{"Pas de région mère! Supprimer cette région."});
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    ASSERT_EQ(lue->Aires().Nombre(), 6);
+    EXPECT_EQ(lue->Aires().Aires[4]->Contraintes(), a[1]->Contraintes());
+    lue->PaintBox()->repaint();
+    EXPECT_GT(lue->Aires().Aires[3]->NbPixels(), 100);
+    dialogues.enregistrement = doc("ensembles2.vrk");
+    dialogues.numeros = {2};
+    ASSERT_EQ(g.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+    EXPECT_EQ(OctetsDe(doc("ensembles2.vrk")), ecrit);
 }
 
 TEST_F(Documents, ListsFromElsewhereBadDocumentsAndUpperCaseExtensions)

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
@@ -17,6 +18,7 @@
 #include "dialogs/saisieY.h"
 #include "expression/formatage.h"
 #include "graph/aires/GCAire.h"
+#include "graph/fichiers/palette.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
@@ -187,13 +189,49 @@ TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
     ASSERT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));
 
-    // Nor a Julia set, and the window's background mode and cursor are left as they were.
+    // Nor a cancelled Julia set, and the window's background mode and cursor are left as
+    // they were.
     inter.messages.clear();
+    QuandModal([](QWidget* w) { Clique(Enfant<QPushButton>(w, "BitBtn1")); });
     EXPECT_EQ(DefinitCourbe(f, QLatin1Char('N'), 5), 0);
     EXPECT_EQ(f.ModeFond(), 0);
     EXPECT_EQ(f.Aires().Nombre(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages.isEmpty());
+}
+
+TEST_F(DefinitionCourbesTest, UnEnsembleDeJuliaDuMenuEstPeintSousLesCourbes)
+{
+    QTemporaryDir dossier;
+    etatGraphe().DossierProgramme = dossier.path();
+    ASSERT_TRUE(InstallePaletteParDefaut());
+    TForm1 f(1);
+    f.show();
+    QuandModal([](QWidget* w) {
+        Tape(Enfant<QLineEdit>(w, "edLib1"), QStringLiteral("x^2-y^2-0.8"));
+        Tape(Enfant<QLineEdit>(w, "edLib2"), QStringLiteral("2*x*y+0.156"));
+        Tape(Enfant<QLineEdit>(w, "edSeuil"), QStringLiteral("4"));
+        Clique(Enfant<QPushButton>(w, "BitBtn2"));
+    });
+    f.action(QStringLiteral("Julia1"))->trigger();
+    ASSERT_EQ(f.Aires().Nombre(), 1);
+    EXPECT_EQ(f.Aires().Aires[0]->Genre(), QLatin1Char('J'));
+    EXPECT_EQ(f.ModeFond(), 2);
+    f.PaintBox()->repaint();
+    // The window's area layer shows every pixel of the set in its palette colour.
+    const QImage& set = f.Aires().Aires[0]->Bitmap();
+    const QImage& couche = f.CoucheFond();
+    ASSERT_FALSE(set.isNull());
+    int peints = 0, differents = 0;
+    for (int y = 0; y < std::min(set.height(), couche.height()); ++y)
+        for (int x = 0; x < std::min(set.width(), couche.width()); ++x)
+            if (qAlpha(set.pixel(x, y))) {
+                ++peints;
+                differents += (set.pixel(x, y) | 0xFF000000u) != (couche.pixel(x, y) | 0xFF000000u);
+            }
+    EXPECT_GT(peints, 100000);
+    EXPECT_EQ(differents, 0);
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 }
 
 TEST_F(DefinitionCourbesTest, FamilleAutomatiqueDansLOrdreEtAppelable)

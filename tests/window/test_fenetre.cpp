@@ -14,8 +14,10 @@
 #include "dialogs/pilote_saisie.h"
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
+#include "graph/aires/GCProcDyn.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
+#include "dialogs/pilote_saisie.h"
 #include "outils_fenetre.h"
 
 namespace {
@@ -355,6 +357,35 @@ TEST_F(FenetreTest, AiresSousLesCourbesEtRecalculApresRedimensionnement)
     // Through the back buffer too.
     f.DessineTampon(0);
     EXPECT_GT(PixelsDeCouleur(f.Tampon(), Qt::yellow), 300);
+}
+
+TEST_F(FenetreTest, UnCalculDAireTropLongMontreSaProgressionEtSArreteParEchap)
+{
+    // The largest maximum, the whole plot inside the set: seconds per pixel. The paint stops
+    // after a moment, and the computation goes on after it in a progress box.
+    TForm1 f(1);
+    f.Repere().FixeBornes("-0.1", "0.1", 0, "-0.1", "0", "1", "-0.1", "0.1", 0, "-0.1", "0", "1");
+    auto m = std::make_shared<GCProcDyn>(nouveauNumero(), QLatin1Char('M'), 1);
+    m->FixeContraintes({QStringLiteral("x^2-y^2+a"), QStringLiteral("2*x*y+b")});
+    m->FixeSeuil(QStringLiteral("4"));
+    m->FixeIterationsMax(2147483647);
+    f.Aires().Ajoute(m);
+    f.FixeModeFond(2);
+    f.AiresARecalculer = true;
+    QString titre;
+    QuandModal([&](QWidget* w) {
+        titre = w->windowTitle();
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    Montre(f);
+    EXPECT_TRUE(m->Interrompu());
+    for (int i = 0; i < 1000 && titre.isEmpty(); ++i)
+        QTest::qWait(10);
+    traiteEvenements();
+    EXPECT_EQ(titre, QStringLiteral("Calcul des aires"));
+    EXPECT_TRUE(m->Interrompu());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(f.AiresARecalculer);
 }
 
 TEST_F(FenetreTest, CloneAireSelonLeGenre)

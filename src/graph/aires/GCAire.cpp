@@ -1,6 +1,7 @@
 // Relations, their parser, and the inequation area: its operations and its pixel scan.
 #include "graph/aires/GCAire.h"
 
+#include <QPainter>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,8 @@
 #include "expression/formatage.h"
 #include "expression/simul.h"
 #include "graph/repere/GCRepere.h"
+#include "graph/aires/GCProcDyn.h"
+#include "graph/aires/GCTrAire.h"
 #include "graph/base/etatgraphe.h"
 
 namespace {
@@ -310,6 +313,12 @@ bool GCAire::Contient(const GCRepere& repere, int colonne, int ligne, double ux,
 
 QImage GCAire::BitmapEnCouleurs(TCouleur fond) const
 {
+    if (Bitmap_.hasAlphaChannel()) {
+        QImage image(Bitmap_.size(), QImage::Format_RGB32);
+        image.fill(VersQColor(fond));
+        QPainter(&image).drawImage(0, 0, Bitmap_);
+        return image;
+    }
     if (Bitmap_.format() != QImage::Format_Indexed8)
         return Bitmap_;
     QImage image = Bitmap_;
@@ -731,6 +740,12 @@ std::shared_ptr<GCAire> CreeAire(QChar lettre, int numero, int numeroFenetre, in
     switch (lettre.toUpper().unicode()) {
     case 'A':
         return std::make_shared<GCAire>(numero, numeroFenetre);
+    case 'J':
+    case 'M':
+        return std::make_shared<GCProcDyn>(numero, lettre, numeroFenetre);
+    case 'T':
+    case 'P':
+        return std::make_shared<GCTrAire>(lettre, code, numeroFenetre, numero);
     default:
         return nullptr;
     }

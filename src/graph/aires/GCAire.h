@@ -182,11 +182,15 @@ public:
     // World area of the pixels found by the last computation, each pixel measured on the
     // frame it was computed on (the mapping's own pixel size).
     double Mesure() const { return Mesure_; }
-    // The last computed bitmap: (w + x0 + 1) x (h + y0 + 1) pixels. Inequation areas keep an
-    // 8-bit indexed image, index 1 for the area's pixels and 0 elsewhere (the window colour
-    // is given when it is drawn); other kinds keep RGB32 pixels, the area's pixels being
-    // those of the area colour. Null before the first computation.
+    // The last computed bitmap: (w + x0 + 1) x (h + y0 + 1) pixels. Inequation and
+    // transformed inequation areas keep an 8-bit indexed image, index 1 for the area's pixels
+    // and 0 elsewhere (the window colour is given when it is drawn); Julia and Mandelbrot sets
+    // and their images keep ARGB32 pixels in the colours of their palette, transparent where
+    // the window colour shows. Null before the first computation.
     const QImage& Bitmap() const { return Bitmap_; }
+    // True when the last computation was stopped before its end (Échap): the bitmap then
+    // holds the rows that were done.
+    bool Interrompu() const { return Interrompu_; }
     // The bitmap in colours: the area colour on the given window colour.
     QImage BitmapEnCouleurs(TCouleur fond) const;
 
@@ -219,6 +223,7 @@ protected:
     bool Polaire_ = false;
     int NbPixels_ = 0;
     double Mesure_ = 0;
+    bool Interrompu_ = false;
     TCouleur Couleur_ = 0x00FFFF;  // clYellow
     std::uint8_t Style_ = 0;
     QStringList Contraintes_;
@@ -228,8 +233,9 @@ protected:
     bool Visible_ = true;
 };
 
-// A new area of the kind of the letter: 'A' an inequation area. The code is the
-// transformation code of transformed areas. Letters whose kind is not known give null.
+// A new area of the kind of the letter: 'A' an inequation area, 'J' and 'M' Julia and
+// Mandelbrot sets, 'T' and 'P' transformed areas (of inequation areas and of those sets),
+// the code being their transformation code. Other letters give null.
 std::shared_ptr<GCAire> CreeAire(QChar lettre, int numero, int numeroFenetre, int code = 0);
 
 // ---------------------------------------------------------------------------------------

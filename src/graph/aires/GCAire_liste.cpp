@@ -158,7 +158,10 @@ void GCListAires::Dessine(QImage& composition, QSize taille, TCouleur fond, cons
         const int lmax = std::min(taille.width(), bitmap.width());
         const int hmax = std::min(taille.height(), bitmap.height());
         const bool indexe = bitmap.format() == QImage::Format_Indexed8;
-        const QImage rgb = indexe || bitmap.format() == QImage::Format_RGB32 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB32);
+        const bool alpha = !indexe && bitmap.hasAlphaChannel();
+        const QImage rgb = indexe || bitmap.format() == QImage::Format_RGB32 || bitmap.format() == QImage::Format_ARGB32
+                               ? bitmap
+                               : bitmap.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         for (int y = 0; y < hmax; ++y) {
             auto* t = reinterpret_cast<std::uint32_t*>(travail.scanLine(y));
             const auto* m = hachure ? reinterpret_cast<const std::uint32_t*>(motif.constScanLine(y)) : nullptr;
@@ -168,9 +171,12 @@ void GCListAires::Dessine(QImage& composition, QSize taille, TCouleur fond, cons
                     if (s[x])
                         t[x] = m ? m[x] : pixelAire;
             } else {
-                // Pixels of the area colour are the area's; the others keep their colour.
+                // Pixels of the area colour are the area's; the others keep their colour, and
+                // transparent ones show the window colour.
                 const auto* s = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(y));
                 for (int x = 0; x < lmax; ++x) {
+                    if (alpha && qAlpha(s[x]) == 0)
+                        continue;
                     const std::uint32_t v = s[x] | 0xFF000000u;
                     t[x] = v == pixelAire ? (m ? m[x] : pixelAire) : v;
                 }

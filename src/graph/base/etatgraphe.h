@@ -44,6 +44,16 @@ public:
     virtual bool dialogueParametres(std::array<QString, 10>& parametres) = 0;
 };
 
+// Follows a long computation (an area scan) from the thread that started it: asked every few
+// tens of milliseconds while the computation runs, with the rows done so far; false asks the
+// computation to stop (what is done is kept). The window installs its own, which shows the
+// progress and listens for Échap.
+class SuiviCalcul {
+public:
+    virtual ~SuiviCalcul() = default;
+    virtual bool continuer(int faites, int total) = 0;
+};
+
 // Text macros &n, &t, &x, &y read the point being drawn.
 struct ValeursCourantes {
     double n = 0, t = 0, x = 0, y = 0;
@@ -61,6 +71,8 @@ struct EtatGraphe {
     std::vector<GCListAires*> aires;  // every window's area list, in window order
     Interlocuteur* interlocuteur = nullptr;
     Dialogues* dialogues = nullptr;   // none: every Modifie answers "not confirmed"
+    SuiviCalcul* suivi = nullptr;     // none: computations run to their end
+    int FilsCalcul = 0;               // threads of the long area scans at most; 0: every core
 
     QStringList JournalCourbes;         // log of curve definitions ("Courbes.txt" at exit)
     bool EnregistrementSession = false; // session-recording option: Journalise writes only then
