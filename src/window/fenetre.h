@@ -383,6 +383,12 @@ private:
     void peintBoite(QPainter& peintre, const QRect& zone);
     void dessineFond(QPainter& peintre, int largeur, int hauteur);
     void rendCoucheFond(int largeur, int hauteur, bool calcule);
+    // Computes the areas and renders their layer. Inside a paint the computation stops after
+    // a moment; outside, it shows its progress and Échap stops it. True when an area was
+    // stopped before its end.
+    bool calculeAires(int largeur, int hauteur, bool dansPeinture);
+    // Takes up, after the paint, the computation that a paint stopped.
+    void termineAires();
     void retiensMessages();
     void montreMessagesDiffere();
     void signaleEtatMenusDiffere();

@@ -27,6 +27,7 @@
 #include "document_fuzz.h"
 #include "graph/document_exemple.h"
 #include "expression/fonction.h"
+#include "graph/aires/GCTrAire.h"
 #include "graph/courbes/genres.h"
 #include "graph/fichiers/fichiertexte.h"
 
@@ -139,7 +140,10 @@ public:
         if (!a)
             return nullptr;
         a->FixeNom(QStringLiteral("a%1").arg(a->Numero()));
-        a->FixeContraintes({QStringLiteral("x^2+y^2<=4"), QStringLiteral("y>x*a")});
+        if (lettre == QLatin1Char('J') || lettre == QLatin1Char('M'))
+            a->FixeContraintes({QStringLiteral("x^2-y^2+a"), QStringLiteral("2*x*y+b")});
+        else
+            a->FixeContraintes({QStringLiteral("x^2+y^2<=4"), QStringLiteral("y>x*a")});
         a->FixeParametre(0, QStringLiteral("0.5"));
         a->FixeEmpreinte(QString::number(a->Numero()) + Horodatage);
         return a;
@@ -253,15 +257,20 @@ void Courbes()
     }
 }
 
-// Every kind of area, after an inequation area that transformed areas take as mother.
+// Every kind of area, after the area that transformed areas take as mother (an inequation
+// area, a Julia set for images of sets), turned by 30 degrees.
 void Aires()
 {
     for (char16_t l = 'A'; l <= 'Z'; ++l) {
         const QChar lettre(l);
         const SessionFuzz session;
         Document d;
-        const std::shared_ptr<GCAire> mere = d.aire(QLatin1Char('A'));
-        const std::shared_ptr<GCAire> a = d.aire(lettre);
+        const bool image = lettre == QLatin1Char('T') || lettre == QLatin1Char('P');
+        const std::shared_ptr<GCAire> mere = d.aire(lettre == QLatin1Char('P') ? QLatin1Char('J') : QLatin1Char('A'));
+        const std::shared_ptr<GCAire> a = d.aire(lettre, image ? 26 : 0);
+        if (auto* t = dynamic_cast<GCTrAire*>(a.get()))
+            t->FixeCoefficients({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("30"), QStringLiteral("0"),
+                                 QStringLiteral("0"), QStringLiteral("0")});
         if (!a)
             continue;
         GCListAires& aires = d.modele().aires;
