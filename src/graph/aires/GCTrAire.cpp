@@ -207,7 +207,7 @@ void GCTrAire::CalculeImageAire(const GCRepere& repere, const GCAire& racine,
                 continue;
             // Tested at the centre of the pixel that holds the preimage.
             int cp = 0, rp = 0;
-            repere.MondeVersPixel(cp, rp, x, y);
+            grille.carte().MondeVersPixel(cp, rp, x, y);
             grille.monde(cp, rp, x, y);
             if (!racine.ContientPoint(x, y, ux, uy))
                 continue;

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+#include "expression/etat.h"
+#include "graph/aires/GCAire.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/repere/GCRepere.h"
 
@@ -61,9 +63,7 @@ int FilsPourBalayage(double travail)
 {
     if (!(travail >= 20000))
         return 0;
-    const int limite = etatGraphe().FilsCalcul;
-    const int coeurs = limite > 0 ? limite : int(std::thread::hardware_concurrency());
-    return std::clamp(coeurs, 1, 64);
+    return std::clamp(int(std::thread::hardware_concurrency()), 1, std::max(1, FilsBalayageMax()));
 }
 
 bool ArretBalayage()
@@ -95,8 +95,11 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
     std::mutex verrou;
     std::condition_variable fini;
     int faites = 0, actifs = std::min(fils, nbLignes);
+    const auto etatAppelant = etatCalcul().VariablesEtat;
     auto travail = [&] {
         ArretCourant garde(&arret);
+        etatCalcul().VariablesEtat = etatAppelant;
+        LibereRegistresVectoriels();
         for (;;) {
             const int r = suivante.fetch_add(1, std::memory_order_relaxed);
             if (r >= nbLignes || arret.load(std::memory_order_relaxed))
@@ -147,7 +150,7 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
 
 // ---------------------------------------------------------------------------------------
 
-GrillePixels::GrillePixels(const GCRepere& repere) : repere_(&repere)
+GrillePixels::GrillePixels(const GCRepere& repere) : carte_(repere.correspondance())
 {
     const QPoint origine = repere.GetOrigine();
     int w = 0, h = 0;
@@ -159,17 +162,15 @@ GrillePixels::GrillePixels(const GCRepere& repere) : repere_(&repere)
     int tx = EchelleArith, ty = EchelleArith;
     repere.GetTypesEchelle(tx, ty);
     separable_ = tx != EchelleProj && ty != EchelleProj;
-    // The frame keeps its graduation in a cache: filled here, only read by the threads.
-    repere.graduation();
     if (!separable_ || c1 < c0 || r1 < r0)
         return;
     x_.resize(std::size_t(colonnes()));
     y_.resize(std::size_t(lignes()));
     double x, y;
     for (int c = c0; c <= c1; ++c)
-        repere.PixelVersMonde(c, r0, x_[std::size_t(c - c0)], y);
+        carte_.PixelVersMonde(c, r0, x_[std::size_t(c - c0)], y);
     for (int r = r0; r <= r1; ++r)
-        repere.PixelVersMonde(c0, r, x, y_[std::size_t(r - r0)]);
+        carte_.PixelVersMonde(c0, r, x, y_[std::size_t(r - r0)]);
 }
 
 void GrillePixels::monde(int c, int r, double& x, double& y) const
@@ -178,7 +179,7 @@ void GrillePixels::monde(int c, int r, double& x, double& y) const
         x = x_[std::size_t(c - c0)];
         y = y_[std::size_t(r - r0)];
     } else {
-        repere_->PixelVersMonde(c, r, x, y);
+        carte_.PixelVersMonde(c, r, x, y);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-class GCRepere;
+#include "graph/repere/GCRepere.h"
 
 // A bitmap that holds every pixel of a scan of the area (number and name for the
 // messages), filled with 0 (transparent, or index 0 of an indexed one). Null, with a line in
@@ -16,14 +16,14 @@ class GrillePixels;
 QImage BitmapDeBalayage(const GrillePixels& grille, QImage::Format format, int numero, const QString& nom);
 
 // How many threads a scan of that much work (pixels times evaluations per pixel) takes:
-// 0 (the calling thread alone) for a small one, else every core (or
-// etatGraphe().FilsCalcul when it is set).
+// 0 (the calling thread alone) for a small one, else every core, FilsBalayageMax() at most.
 int FilsPourBalayage(double travail);
 
 // Runs ligne(r) for every row r from 0 to nbLignes - 1. Each row must write only its own
 // pixels and read only what nobody changes while the scan runs (each thread evaluates with
 // its own evaluation state). With fils = 0 the rows run in order on the calling thread;
-// otherwise fils threads take the rows one after another while the calling thread waits.
+// otherwise fils threads take the rows one after another while the calling thread waits,
+// each starting from the calling thread's state values.
 // Either way the calling thread asks etatGraphe().suivi, every few tens of milliseconds,
 // whether to go on; when it says no, the scan stops as soon as the rows under way notice
 // (ArretBalayage) and the result is false. Rows not run keep what they held.
@@ -34,13 +34,15 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
 bool ArretBalayage();
 
 // The pixels of one scan: columns c0..c1 and rows r0..r1 (bounds included) of the window's
-// drawing, with the world point of each.
+// drawing, with the world point of each, through one mapping of the frame that any thread
+// may read.
 class GrillePixels {
 public:
     // The area rectangle of the frame: columns Gauche + 1 .. Gauche + 1 + LargeurTrace, rows
     // Haut + 1 .. Haut + 1 + HauteurTrace (the frame must be valid). Coordinates are taken
     // once per column and per row unless an axis is projective.
     explicit GrillePixels(const GCRepere& repere);
+    const Correspondance& carte() const { return carte_; }
 
     int c0, c1, r0, r1;
     int colonnes() const { return c1 - c0 + 1; }
@@ -55,7 +57,7 @@ public:
     QSize tailleBitmap() const { return QSize(c1 + 1, r1 + 1); }
 
 private:
-    const GCRepere* repere_;
+    Correspondance carte_;
     bool separable_;
     std::vector<double> x_, y_;
 };

@@ -72,7 +72,6 @@ struct EtatGraphe {
     Interlocuteur* interlocuteur = nullptr;
     Dialogues* dialogues = nullptr;   // none: every Modifie answers "not confirmed"
     SuiviCalcul* suivi = nullptr;     // none: computations run to their end
-    int FilsCalcul = 0;               // threads of the long area scans at most; 0: every core
 
     QStringList JournalCourbes;         // log of curve definitions ("Courbes.txt" at exit)
     bool EnregistrementSession = false; // session-recording option: Journalise writes only then

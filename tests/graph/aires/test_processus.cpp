@@ -113,10 +113,10 @@ TEST_F(Processus, FondDeLaFenetreFautesEtCalculReproductible)
 
     // One thread or all of them: the same picture.
     auto m = quadratique(QLatin1Char('M'), 3);
-    etatGraphe().FilsCalcul = 1;
+    FilsBalayageMax() = 1;
     m->Calcule(r);
     const QImage un = m->Bitmap();
-    etatGraphe().FilsCalcul = 0;
+    FilsBalayageMax() = 8;
     m->Calcule(r);
     EXPECT_EQ(m->Bitmap(), un);
     EXPECT_FALSE(m->Interrompu());
@@ -163,8 +163,8 @@ TEST_F(Processus, UnTresLongCalculSInterrompt)
     EXPECT_EQ(e->IterationsMax(), IterationsMaxBorne);
     SuiviQuiArrete suivi;
     etatGraphe().suivi = &suivi;
-    for (int fils : {0, 2}) {
-        etatGraphe().FilsCalcul = fils;
+    for (int fils : {1, 8}) {
+        FilsBalayageMax() = fils;
         e->Calcule(r);
         EXPECT_TRUE(e->Interrompu());
     }
