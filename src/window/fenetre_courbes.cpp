@@ -61,8 +61,12 @@ int copiesDuModele(CibleCourbes& cible, QChar genre, int entier)
     PtrCourbe modele = CreeCourbe(genre, cible.numeroFenetre(), 0, entier);
     if (!modele)
         return 0;
+    const QString nomModele = modele->Nom;
     if (!modele->Modifie(true))
         return 0;
+    // A name given in the dialog names the family; the kinds whose dialog has no name field
+    // keep each curve's own.
+    const bool nomme = modele->Nom != nomModele;
     const EtatSaisie& e = etatSaisie();
     PasFamille pas{};
     const std::int64_t nombre =
@@ -70,7 +74,8 @@ int copiesDuModele(CibleCourbes& cible, QChar genre, int entier)
     for (std::int64_t k = 0; k < nombre; ++k) {
         PtrCourbe c = CreeCourbe(genre, cible.numeroFenetre(), nouveauNumero(), entier);
         c->Copie(*modele);
-        c->Nom = k == 0 ? modele->Nom : modele->Nom + QLatin1Char('_') + QString::number(k);
+        if (nomme)
+            c->Nom = k == 0 ? modele->Nom : modele->Nom + QLatin1Char('_') + QString::number(k);
         ParametresCopie(*c, k, nombre, pas, e.ChoixParametresAuto, e.ChoixParametresManuels);
         ajoute(cible, c);
     }

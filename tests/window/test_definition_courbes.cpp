@@ -170,6 +170,9 @@ TEST_F(DefinitionCourbesTest, CourbesImplicitesDroitesEtConiquesDuMenu)
     }
     EXPECT_EQ(f.Dessin().Courbes[1]->SousType, 1);
     EXPECT_EQ(f.Dessin().Courbes[2]->SousType, 2);
+    // Each curve has a name of its own: the dialog names none.
+    EXPECT_NE(f.Dessin().Courbes[0]->Nom, f.Dessin().Courbes[1]->Nom);
+    EXPECT_EQ(f.Dessin().Courbes[2]->Nom, QStringLiteral("fn%1").arg(f.Dessin().Courbes[2]->Numero));
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 }
 
