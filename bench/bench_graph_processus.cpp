@@ -56,8 +56,8 @@ void Ensemble(benchmark::State& state, QChar lettre)
 void Mandelbrot(benchmark::State& state) { Ensemble(state, QLatin1Char('M')); }
 void Julia(benchmark::State& state) { Ensemble(state, QLatin1Char('J')); }
 // Argument: threads at most.
-BENCHMARK(Mandelbrot)->Arg(8)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(Julia)->Arg(8)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Mandelbrot)->Arg(8)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(Julia)->Arg(8)->Arg(1)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void JuliaTournee(benchmark::State& state)
 {
@@ -72,7 +72,7 @@ void JuliaTournee(benchmark::State& state)
         benchmark::DoNotOptimize(image->Bitmap().constBits());
     }
 }
-BENCHMARK(JuliaTournee)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(JuliaTournee)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 }  // namespace
 

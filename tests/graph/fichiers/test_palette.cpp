@@ -1,5 +1,5 @@
 // Palette files: the reading rules, files written and read back byte for byte, the palette
-// folder and the default palette, periodic palettes.
+// folder and the default palette.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -95,20 +95,6 @@ TEST_F(Palettes, EcriteEtRelueOctetPourOctet)
     EXPECT_EQ(q[0], Blanc);
     EXPECT_TRUE(erreur.contains(QStringLiteral("introuvable"))) << erreur.toStdString();
     EXPECT_FALSE(ChargePaletteNommee(QStringLiteral("../Palettes/Copie.map"), q));
-}
-
-TEST_F(Palettes, PeriodeRepeteLesPremieresEntrees)
-{
-    Palette p = PaletteParDefaut();
-    const Palette avant = p;
-    RendPeriodique(p, 256);
-    EXPECT_EQ(p, avant);
-    RendPeriodique(p, 16);
-    for (int n = 0; n < NbCouleursPalette; ++n)
-        EXPECT_EQ(p[std::size_t(n)], avant[std::size_t(n % 16)]) << n;
-    EXPECT_EQ(PeriodeValide(0), 3);
-    EXPECT_EQ(PeriodeValide(-5), 3);
-    EXPECT_EQ(PeriodeValide(1000), 256);
 }
 
 }  // namespace
