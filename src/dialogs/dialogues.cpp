@@ -21,10 +21,13 @@
 #include "dialogs/procdyn.h"
 #include "dialogs/saisieI.h"
 #include "dialogs/saisieL.h"
+#include "dialogs/saiscoef.h"
+#include "dialogs/saishisto.h"
 #include "dialogs/saisieY.h"
 #include "graph/aires/GCAire.h"
 #include "graph/aires/GCProcDyn.h"
 #include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/courbes/genres.h"
 
@@ -104,6 +107,46 @@ QString ResumeConditions(int ordre, const std::array<QString, 11>& textes)
         resume += QStringLiteral("y[%1](").arg(k) + textes[0] + QStringLiteral(")=") + textes[k + 1] +
                   QLatin1Char(';');
     return resume;
+}
+
+// What the form sets of every curve: pen, colour, marks, joining, arrows, marker, own label.
+void litAspect(TsaisieY& f, GCY& c)
+{
+    EtatSaisie& e = etatSaisie();
+    c.Tempo = f.Edtempo->value();
+    c.Epaisseur = f.CBepais->currentIndex() + 1;
+    c.Style = static_cast<std::uint8_t>(std::max(0, f.CBStyle->currentIndex()));
+    c.Hachure = std::max(0, f.CBpnt->currentIndex());
+    c.Couleur = e.CouleurEditee;
+    c.Selectionne = false;
+    c.Batons = f.CBbaton->isChecked();
+    c.Joint = f.CBconnect->isChecked();
+    c.HorsIndex = f.CBVisible->isChecked();
+    c.Fleches = e.ChoixFleche;
+    c.Marqueur.CopiePoint(e.PointEdite);
+    if (e.TexteDefaut) {
+        if (!c.Etiquette)
+            c.Etiquette = std::make_unique<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
+                                                    etatGraphe().FonteDefaut);
+        c.Etiquette->Copie(*e.TexteDefaut);
+        c.Etiquette->CopieTexte(*e.TexteDefaut);
+    }
+    if (c.Etiquette)
+        c.Etiquette->CourbePoint = c.Etiquette->CourbeStat = c.Etiquette->Aire = c.Etiquette->CourbeLib =
+            c.Identifiant;
+}
+
+// The imposed-values part of the form, from the curve.
+void prepareValeursImposees(TsaisieY& f, const GCY& c)
+{
+    f.CBvalI->show();
+    if (!c.FichierValeurs.isEmpty()) {
+        const QFileInfo info(c.CheminValeurs.isEmpty() ? c.FichierValeurs : c.CheminValeurs);
+        f.fixeDossierValeurs(info.path());
+        f.EdNomf->setText(info.fileName());
+    }
+    f.CBvalI->setChecked(c.ValeursImposees);
+    f.CBvalIClick();
 }
 
 }  // namespace
@@ -214,16 +257,8 @@ void PrepareSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
 
     // Imposed values: the curves of one parameter only.
     if (genre == QLatin1Char('Y') || genre == QLatin1Char('X') || genre == QLatin1Char('T') ||
-        genre == QLatin1Char('P')) {
-        f.CBvalI->show();
-        if (!c.FichierValeurs.isEmpty()) {
-            const QFileInfo info(c.CheminValeurs.isEmpty() ? c.FichierValeurs : c.CheminValeurs);
-            f.fixeDossierValeurs(info.path());
-            f.EdNomf->setText(info.fileName());
-        }
-        f.CBvalI->setChecked(c.ValeursImposees);
-        f.CBvalIClick();
-    }
+        genre == QLatin1Char('P'))
+        prepareValeursImposees(f, c);
 }
 
 void LitSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
@@ -236,7 +271,6 @@ void LitSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
         c.FixeLibelles(f.Edlib1->text(), f.Edlib2->text());
     else
         c.CompileLibelle1(f.Edlib1->text());
-    c.FixeTempo(f.Edtempo->value());
 
     if (f.CBvalI->isVisibleTo(&f) && f.CBvalI->isChecked()) {
         c.ValeursImposees = true;
@@ -260,27 +294,8 @@ void LitSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
         c.Libelle2 = QStringLiteral("n = ") + QString::number(dg->Ordre);
     }
 
-    c.Epaisseur = f.CBepais->currentIndex() + 1;
-    c.Style = static_cast<std::uint8_t>(std::max(0, f.CBStyle->currentIndex()));
-    c.Hachure = std::max(0, f.CBpnt->currentIndex());
-    c.Couleur = e.CouleurEditee;
-    c.Selectionne = false;
     c.Aleatoire = f.CBalea->isChecked();
-    c.Batons = f.CBbaton->isChecked();
-    c.Joint = f.CBconnect->isChecked();
-    c.HorsIndex = f.CBVisible->isChecked();
-    c.Fleches = e.ChoixFleche;
-    c.Marqueur.CopiePoint(e.PointEdite);
-    if (e.TexteDefaut) {
-        if (!c.Etiquette)
-            c.Etiquette = std::make_unique<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
-                                                    etatGraphe().FonteDefaut);
-        c.Etiquette->Copie(*e.TexteDefaut);
-        c.Etiquette->CopieTexte(*e.TexteDefaut);
-    }
-    if (c.Etiquette)
-        c.Etiquette->CourbePoint = c.Etiquette->CourbeStat = c.Etiquette->Aire = c.Etiquette->CourbeLib =
-            c.Identifiant;
+    litAspect(f, c);
 
     e.ChoixParametresManuels = f.RBparmanu->isChecked();
     e.ChoixParametresAuto = f.RBparauto->isChecked();
@@ -301,6 +316,119 @@ bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent)
 }
 
 // ---------------------------------------------------------------------------------------
+// A curve derived from one mother
+
+namespace {
+
+void montre(std::initializer_list<QWidget*> controles, bool visible)
+{
+    for (QWidget* w : controles)
+        w->setVisible(visible);
+}
+
+}  // namespace
+
+bool ModifieOperUnaire(GCOperUnaire& c, bool nouvelle, QWidget* parent)
+{
+    const int code = c.Operation;
+    const bool blocage = EstCodeBlocage(code);
+    const bool point = code == 17 || code == 42;
+    const bool domaine = code == 10 || code == 43 || (code >= 54 && code <= 56) || blocage;
+    TsaisieY f(parent);
+    PrepareSaisieY(f, c, nouvelle);
+    f.RBaucun->setChecked(true);
+    f.RBparauto->setEnabled(nouvelle);
+    f.lib1->setText(c.Libelle1);
+    montre({f.Edlib1, f.CBalea}, false);
+    montre({f.Label1, f.Label2, f.Edxmin, f.Label3, f.Edxmax, f.Label4, f.Edpas}, domaine);
+
+    const char* titre = "Transformées géométriques";
+    if (code <= 7 || code == 49 || code == 50 || code == 57) titre = "Opérations unaires";
+    else if (code == 10) titre = "Régressions";
+    else if (code == 11) titre = "Médianes mobiles";
+    else if (code == 12) titre = "Moyennes mobiles";
+    else if (code == 13) titre = "Régression affine glissante";
+    else if (code == 14) titre = "Développée";
+    else if (code == 15) titre = "Podaire";
+    else if (point) titre = "Point sur courbe";
+    else if (code == 18) titre = "Inversion du sens de parcours";
+    else if (code == 34) titre = "TFD";
+    else if (code == 43) titre = "Tangente";
+    else if (blocage) titre = "Blocage";
+    else if (code == 54) titre = "Normale";
+    else if (code == 55) titre = "Cercle de courbure";
+    else if (code == 56) titre = "Centre de courbure";
+    f.setWindowTitle(QString::fromUtf8(titre));
+    if (point) {
+        montre({f.Label5, f.Edtempo, f.CBbaton, f.CBconnect}, false);
+        montre({f.CBStyle, f.CBpnt}, true);
+        f.Label7->setText(QStringLiteral("Type :"));
+        f.assopar->setVisible(code == 17);
+    }
+    if (blocage) {
+        f.CBpnt->clear();
+        f.CBpnt->addItems({QStringLiteral("Point seul"), QStringLiteral("Projections")});
+        choisit(f.CBpnt, c.Hachure);
+        prepareValeursImposees(f, c);
+    }
+
+    if (f.exec() != QDialog::Accepted)
+        return false;
+    EtatSaisie& e = etatSaisie();
+    if (nouvelle)
+        c.NouvelIdentifiant();
+    c.Nom = f.EdNomCrb->text();
+    litAspect(f, c);
+    if (code == 10 || code == 42 || blocage) {
+        c.ValeursImposees = f.CBvalI->isVisibleTo(&f) && f.CBvalI->isChecked();
+        c.FichierValeurs = c.ValeursImposees ? f.dossierValeurs() + f.EdNomf->text().trimmed() : QString();
+        c.CheminValeurs.clear();
+        if (code == 42)
+            c.FixeBornes(QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("0.125"));
+        else
+            c.FixeBornes(f.Edxmin->text(), f.Edxmax->text(), f.Edpas->text());
+    } else if (GardeSonA9(code)) {
+        c.FixeBornes(f.Edxmin->text(), f.Edxmax->text(), f.Edpas->text());
+        if (code == 17)
+            c.Pilotage = {e.PiloteX, e.PiloteY};
+        c.CopieAspectFille();
+    } else if (code == 34) {
+        c.CopieAspectFille();
+    }
+
+    if (!f.RBparmanu->isChecked())
+        return true;
+    // The operation's own parameters, with the mother's name in the captions.
+    const PtrCourbe mere = c.Mere1.isEmpty() ? nullptr : CourbeParIdentifiantPartout(c.Mere1);
+    const QString nomMere = mere ? mere->Nom : QString();
+    std::array<QString, 6> p = c.ParametresOperation;
+    QString prefixe, resume;
+    if (code == 41) {
+        bool variables = c.Aleatoire;
+        int cumul = c.SousType;
+        if (!SaisieHisto(prefixe, p, variables, cumul, &f))
+            return false;
+        c.FixeAleatoire(variables);
+        c.FixeSousType(cumul);
+        c.FixeParametres(p);
+        c.GCCourbe::FixeLibelles(QStringLiteral("Histogramme des densités de ") + nomMere,
+                                 QString(p[3].trimmed() == QLatin1String("0") ? "Effectifs" : "Fréquences") +
+                                     QStringLiteral(" des ") +
+                                     (p[4].trimmed() == QLatin1String("0") ? "abscisses" : "ordonnées"));
+        return true;
+    }
+    if (!SaisieParamOper(code, prefixe, resume, p, &f))
+        return false;
+    c.FixeParametres(p);
+    c.FixeAleatoire(false);
+    if (code == 38)
+        c.FixeBornes(p[0], p[1], p[2]);
+    else if (code != 10 && code != 43 && (code < 45 || code > 52) && code < 57)
+        c.GCCourbe::FixeLibelles(prefixe + nomMere, resume);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
 
 bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
 {
@@ -308,6 +436,8 @@ bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
         return ModifieCourbeSaisieI(*i, nouvelle, parentDialogue());
     if (courbe.TypeCourbe == QLatin1Char('L'))
         return ModifieCourbeSaisieL(courbe, nouvelle, parentDialogue());
+    if (auto* u = dynamic_cast<GCOperUnaire*>(&courbe))
+        return ModifieOperUnaire(*u, nouvelle, parentDialogue());
     if (auto* y = dynamic_cast<GCY*>(&courbe); y && GenreDefiniParSaisieY(courbe.TypeCourbe))
         return ModifieCourbeSaisieY(*y, nouvelle, parentDialogue());
     interlocuteur().message(MessageDefinitionIndisponible(courbe.TypeCourbe));

@@ -9,6 +9,7 @@
 
 #include "graph/base/etatgraphe.h"
 
+class GCOperUnaire;
 class GCY;
 class QWidget;
 class TsaisieY;
@@ -35,6 +36,13 @@ QString MessageDefinitionIndisponible(QChar genre);
 // kind, fills it, runs it and, on "&Confirmer", stores it into the curve. True when the user
 // confirmed. An X or Y curve stays callable under its (possibly new) name in both cases.
 bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent = nullptr);
+
+// The edit dialog of a curve derived from one mother: the curve definition form set up for
+// its operation (its label as caption, the domain where the operation uses one), then, when
+// "manuels" is chosen, the operation's parameter dialog (the histogram's for code 41), which
+// gives the curve its two texts from the mother's name. True when every dialog opened was
+// confirmed; what the first one set stays when a later one is cancelled.
+bool ModifieOperUnaire(GCOperUnaire& courbe, bool nouvelle, QWidget* parent = nullptr);
 
 // The two halves of the above, for tests that drive the form without running it.
 void PrepareSaisieY(TsaisieY& fiche, GCY& courbe, bool nouvelle);

@@ -123,7 +123,7 @@ QIcon IconeVirk()
 // Start-up
 
 TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
-    : QMainWindow(parent), options_(options)
+    : QMainWindow(parent), ListeAuxiliaire(etatGraphe().ListeAuxiliaire), options_(options)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("VIRK v. ") + Version);
@@ -162,6 +162,9 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     fonte.Couleur = 0;
     fonte.Taille = 10;
     etat.FonteDefaut = fonte;
+    // Personal transformations saved from the parameter dialog come into the menu.
+    etat.ListeAuxiliaire.clear();
+    etat.TransfosPersoChangees = [this] { RefaitMenuTransfos(); };
 
     // The first graph window.
     CreeFenetre(parametres_.TitreFenetre);
@@ -183,6 +186,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    etatGraphe().TransfosPersoChangees = nullptr;
     // Windows go before the interlocutor they may speak through.
     for (const Inscription& i : inscriptions_)
         if (i.fenetre)

@@ -136,8 +136,9 @@ public:
 
     // --- personal transformations
     // Their lines, eight per transformation (name, six coefficient texts, operation code),
-    // group k behind the k-th item of the menu "Transfo. perso.".
-    QStringList ListeAuxiliaire;
+    // group k behind the k-th item of the menu "Transfo. perso." (the graph layer's list,
+    // which the parameter dialog of the operations appends to).
+    QStringList& ListeAuxiliaire;
     // Menu Ouvrir > Transfo. personnelles: the open dialog, then ChargeTransfosPerso.
     void Transfoperso1Click();
     // Reads the file into ListeAuxiliaire (replacing it) and the menu (its previous items
@@ -147,7 +148,8 @@ public:
     // Menu Enregistrer > Transfo. perso: the save dialog and ListeAuxiliaire written, or
     // "Aucune transformation personnelle définie"; false when nothing was written.
     bool Trperso1Click();
-    // The item of transformation k of the menu.
+    // The item of transformation k of the menu: the transformation applied to the curves
+    // designated in the active window.
     void TransfoPersoClick(int k);
     QMenu* MenuTransfoPerso() const { return menuTransfoPerso_; }
 
@@ -252,6 +254,8 @@ private:
     TParminmax* parminmax_ = nullptr;
     QMenu* menuFichier_ = nullptr;
     QMenu* menuTransfoPerso_ = nullptr;
+    // One item per transformation of ListeAuxiliaire; the menu shows when it has one.
+    void RefaitMenuTransfos();
     QMenu* menuFenetre_ = nullptr;
 
     struct Inscription {

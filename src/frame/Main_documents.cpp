@@ -413,15 +413,7 @@ bool TMainForm::ChargeTransfosPerso(const QString& chemin)
         return false;
     }
     ListeAuxiliaire = lu.lignes;
-    // The items of the previous file go: item k runs group k of the new list only.
-    menuTransfoPerso_->clear();
-    for (int k = 0; k < lu.nombre(); ++k) {
-        QAction* a = menuTransfoPerso_->addAction(lu.nom(k));
-        a->setObjectName(QStringLiteral("TransfoPerso%1").arg(k));
-        a->setData(k);
-        connect(a, &QAction::triggered, this, [this, k] { TransfoPersoClick(k); });
-    }
-    menuTransfoPerso_->menuAction()->setVisible(lu.nombre() > 0);
+    RefaitMenuTransfos();
     if (!lu.problemes.isEmpty())
         montreMessage(QStringLiteral("Transformations personnelles de %1 :\n%2")
                           .arg(QDir::toNativeSeparators(chemin), lu.problemes.join(QLatin1Char('\n'))));
@@ -446,10 +438,24 @@ bool TMainForm::Trperso1Click()
     return true;
 }
 
+void TMainForm::RefaitMenuTransfos()
+{
+    // The items of a previous file go: item k runs group k of the list only.
+    menuTransfoPerso_->clear();
+    const int n = int(ListeAuxiliaire.size()) / LignesParTransfo;
+    for (int k = 0; k < n; ++k) {
+        QAction* a = menuTransfoPerso_->addAction(ListeAuxiliaire.at(k * LignesParTransfo));
+        a->setObjectName(QStringLiteral("TransfoPerso%1").arg(k));
+        a->setData(k);
+        connect(a, &QAction::triggered, this, [this, k] { TransfoPersoClick(k); });
+    }
+    menuTransfoPerso_->menuAction()->setVisible(n > 0);
+}
+
 void TMainForm::TransfoPersoClick(int k)
 {
     if (k < 0 || (k + 1) * LignesParTransfo > ListeAuxiliaire.size())
         return;
-    // Applying a transformation to a curve is the unary operation command's business.
-    montreMessage(MessageNonDisponible());
+    if (TForm1* f = fenetreActive())
+        f->TransfoPersoDesignee(k * LignesParTransfo, menuTransfoPerso_->actions().value(k));
 }

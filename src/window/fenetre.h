@@ -347,6 +347,24 @@ public:
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);
+    // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:
+    // the item's tag is the operation code. The oblique symmetry, the rotation and the
+    // similitude first warn when the frame is not orthonormal. A code whose computation this
+    // version does not have says so.
+    void OperUnaireClick(QAction* emetteur = nullptr);
+    void AvertRepereOperUnaire(QAction* emetteur = nullptr);
+    // The operation of that code on the curves designated (plates: on their mother curves,
+    // with a copy of the plate laid on the result): its parameters asked, then one derived
+    // curve per mother in the destination window, in designation order; the first mother
+    // refused stops the making. transfoPerso >= 0: the personal transformation whose lines
+    // begin there in ListeAuxiliaire, with its parameters and name, no dialog. True when a
+    // curve was made.
+    bool OperUnaire(int code, int transfoPerso = -1);
+    // An item of the personal-transformation menu: the transformation of the group that
+    // begins at line k.
+    void TransfoPersoDesignee(int k, QAction* article = nullptr);
+    // Courbes > Points sur courbe > Points particuliers.
+    void Pointsparticuliers1Click(QAction* = nullptr);
     // Any item whose command this version does not offer yet (its check mark stays as it
     // was).
     void NonDisponible(QAction* = nullptr);

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -564,4 +565,19 @@ TEST_F(Documents, PersonalTransformationsReplaceTheMenuEachTimeTheyAreLoaded)
     EXPECT_EQ(LitTransfosPerso(doc("copie.txt")).lignes, f.ListeAuxiliaire);
     EXPECT_FALSE(f.ChargeTransfosPerso(doc("absente.txt")));
     EXPECT_EQ(libelles(), QStringList{"Inversion"});
+
+    // One kept from the parameter dialog joins the menu; its item applies it to the curves
+    // designated in the active window.
+    AjouteTransfoPerso("Opp", {"0", "0", "0", "0", "0", "0"}, 0);
+    EXPECT_EQ(libelles(), (QStringList{"Inversion", "Opp"}));
+    const PtrCourbe droite = AjouteY(un, "x", "d");
+    QuandModal([](QWidget* w) {
+        auto* liste = Enfant<QListWidget>(w, "ListBox1");
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    f.MenuTransfoPerso()->actions().at(1)->trigger();
+    ASSERT_EQ(un->Dessin().Nombre(), 2);
+    EXPECT_EQ(un->Dessin().Courbes[1]->Libelle1, "Opp de d");
+    EXPECT_EQ(un->Dessin().Courbes[1]->Mere1, droite->Identifiant);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
@@ -77,6 +78,12 @@ struct EtatGraphe {
     bool EnregistrementSession = false; // session-recording option: Journalise writes only then
     bool LeverStyloHorsFenetre = false; // option: lift the pen when a point leaves the frame
     Police FonteDefaut;                 // default font of curve labels and texts
+
+    // The personal transformations (ListeAuxiliaire): groups of eight lines, name, p1..p6,
+    // operation code; group k runs from the k-th item of the frame's menu, which the frame
+    // rebuilds when told the list changed.
+    QStringList ListeAuxiliaire;
+    std::function<void()> TransfosPersoChangees;
 };
 
 EtatGraphe& etatGraphe();

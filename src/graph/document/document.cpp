@@ -789,6 +789,17 @@ LectureTransfos LitTransfosPerso(const QString& chemin)
     return r;
 }
 
+void AjouteTransfoPerso(const QString& nom, const std::array<QString, 6>& parametres, int code)
+{
+    EtatGraphe& etat = etatGraphe();
+    etat.ListeAuxiliaire << nom;
+    for (const QString& p : parametres)
+        etat.ListeAuxiliaire << p;
+    etat.ListeAuxiliaire << QString::number(code);
+    if (etat.TransfosPersoChangees)
+        etat.TransfosPersoChangees();
+}
+
 bool EcritTransfosPerso(const QString& chemin, const QStringList& lignes, QString* erreur)
 {
     const EcritureTexte e = EcritFichierTexte(chemin, lignes, PolitiqueEncodage::RepliUtf8);

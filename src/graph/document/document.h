@@ -151,6 +151,9 @@ struct LectureTransfos {
 // Reads a personal-transformations file. A group whose operation code is not a whole
 // number from 0 to 62, and an incomplete last group, are left out and listed.
 LectureTransfos LitTransfosPerso(const QString& chemin);
+// Appends a transformation to the program's list (its eight lines at once) and tells the
+// frame, which adds its menu item.
+void AjouteTransfoPerso(const QString& nom, const std::array<QString, 6>& parametres, int code);
 // Writes the list; false with a French message in *erreur when the file could not be
 // written (the previous file is then left whole).
 bool EcritTransfosPerso(const QString& chemin, const QStringList& lignes, QString* erreur = nullptr);
