@@ -9,10 +9,13 @@
 #include "dialogs/AvertRep.h"
 #include "dialogs/coeffPP.h"
 #include "dialogs/saiscoef.h"
+#include "graph/aires/GCAire.h"
+#include "graph/aires/GCTrAire.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/derivees/routines.h"
+#include "graph/derivees/transformations.h"
 #include "graph/repere/GCRepere.h"
 #include "window/designation.h"
 #include "window/fenetre.h"
@@ -22,10 +25,11 @@ namespace {
 
 const QString LettresOperations = QStringLiteral("ABCDEGHIJLNOPQRSTUWXY");
 
-// "Opération non disponible" for the codes whose computation this version does not have.
-bool Disponible(int code)
+// "Commande non disponible" for the codes whose computation this version does not have
+// (the transformations of the plane apply to regions all the same).
+bool Disponible(int code, bool regions = false)
 {
-    if (RoutineDuCode(code))
+    if (RoutineDuCode(code) || (regions && EstTransformationPlane(code)))
         return true;
     interlocuteur().message(MessageNonDisponible());
     return false;
@@ -73,14 +77,14 @@ bool RejoueImpossible(int code)
 void TForm1::OperUnaireClick(QAction* emetteur)
 {
     const int code = emetteur ? emetteur->data().toInt() : 0;
-    if (Disponible(code))
+    if (Disponible(code, true))
         OperUnaire(code);
 }
 
 void TForm1::AvertRepereOperUnaire(QAction* emetteur)
 {
     const int code = emetteur ? emetteur->data().toInt() : 0;
-    if (!Disponible(code))
+    if (!Disponible(code, true))
         return;
     if (!repere_->EstNorme()) {
         const int choix = AvertitRepereNonNorme(this);
@@ -125,7 +129,12 @@ bool TForm1::OperUnaire(int code, int transfoPerso)
     }
 
     bool fait = false, arrete = false;
-    for (const PtrCourbe& designee : std::vector<PtrCourbe>(d.PressePapierCourbes)) {
+    std::vector<PtrCourbe> courbes = d.PressePapierCourbes;
+    if (!courbes.empty() && !RoutineDuCode(code)) {
+        interlocuteur().message(MessageNonDisponible());
+        courbes.clear();
+    }
+    for (const PtrCourbe& designee : courbes) {
         CourbeCourante() = designee;
         PtrCourbe mere = designee;
         std::shared_ptr<GCCourbe> plaque;
@@ -187,13 +196,34 @@ bool TForm1::OperUnaire(int code, int transfoPerso)
         }
         fait = true;
     }
-    // Regions: only the transformations of the plane apply to them.
+    // Regions: only the transformations of the plane apply to them; each image is computed
+    // from its mother's pixels by the next paint of the destination window.
     if (!arrete && !rejoue && !d.AiresDesignees.empty()) {
-        if (code < 19 || code > 32)
+        if (!EstTransformationPlane(code)) {
             interlocuteur().message(QStringLiteral("Opération non définie sur les régions"));
-        else
-            interlocuteur().message(QStringLiteral("La transformation des régions n'est pas encore disponible dans "
-                                                   "cette version."));
+        } else {
+            for (const std::shared_ptr<GCAire>& aire : std::vector<std::shared_ptr<GCAire>>(d.AiresDesignees)) {
+                const QChar genre = aire->Genre().toUpper();
+                if (genre == QLatin1Char('P')) {
+                    interlocuteur().message(QStringLiteral("Opération impossible !"));
+                    break;
+                }
+                const int n = nouveauNumero();
+                auto image = std::make_shared<GCTrAire>(
+                    QLatin1Char(genre == QLatin1Char('A') || genre == QLatin1Char('T') ? 'T' : 'P'), code,
+                    destination->numero(), n);
+                image->FixeEmpreinte(NouvelleEmpreinte(n));
+                image->FixeNom(QStringLiteral("a") + QString::number(n));
+                image->FixeMere(*aire);
+                image->CopieAspect(*aire);
+                image->FixeCoefficients(p);
+                destination->Aires().Ajoute(image);
+                image->DecritRapport();
+                fait = true;
+            }
+            destination->FixeModeFond(2);
+            destination->AiresARecalculer = true;
+        }
     }
     if (fait)
         destination->PaintBox()->update();

@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "dialogs/pilote_saisie.h"
+#include "graph/aires/GCAire.h"
+#include "graph/aires/GCTrAire.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres.h"
 #include "graph/courbes/pointscourbe.h"
@@ -110,6 +112,25 @@ TEST_F(OperationsTest, EachDesignatedMotherGetsItsDerivedCurveOrTheReasonWhyNot)
         EXPECT_EQ(d->Libelle2, QString::fromUtf8(c.libelle2));
         EXPECT_EQ(d->Couleur, 0x0000FFu);
     }
+    // Areas: images by the transformations of the plane only.
+    auto a = CreeAire('A', nouveauNumero(), 1);
+    SaisieAire saisie;
+    saisie.contraintes = {QStringLiteral("x^2+y^2<=1")};
+    ASSERT_TRUE(a->ConfirmeSaisie(saisie, true));
+    f.Aires().Ajoute(a);
+    inter.messages.clear();
+    designe({f.Dessin().Nombre()});
+    f.action(QStringLiteral("Opposee"))->trigger();
+    designe({f.Dessin().Nombre()}, {"1", "2"});
+    f.action(QStringLiteral("Translation1"))->trigger();
+    EXPECT_EQ(inter.messages, QStringList{"Opération non définie sur les régions"});
+    ASSERT_EQ(f.Aires().Nombre(), 2);
+    auto image = std::dynamic_pointer_cast<GCTrAire>(f.Aires().Aires[1]);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(QStringList({QString::number(image->Transformation()), image->NomMere(), image->Coefficient(2)}),
+              QStringList({"25", a->Empreinte(), "2"}));
+    EXPECT_EQ(f.ModeFond(), 2);
+
     // Drawn by the next paint: the opposite of the sine.
     Peint(f);
     const auto p = LitFichierPoints(f.Dessin().Courbes[3]->FichierPoints).points;
