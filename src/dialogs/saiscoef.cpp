@@ -237,6 +237,7 @@ void TSaisCoeff::CBsvgClick()
 {
     Label7->setVisible(CBsvg->isChecked());
     Edsvg->setVisible(CBsvg->isChecked());
+    adjustSize();
 }
 
 void TSaisCoeff::ButOKClick()
@@ -289,6 +290,7 @@ bool SaisieParamOper(int code, QString& prefixe, QString& resume, std::array<QSt
             f.Coefs[e]->show();
         }
         f.CBsvg->setVisible(!s->sansSauvegarde);
+        f.adjustSize();
         confirme = f.exec() == QDialog::Accepted;
         if (confirme) {
             for (const Champ& c : s->champs)

@@ -101,8 +101,11 @@ void TForm1::AvertRepereOperUnaire(QAction* emetteur)
 bool TForm1::OperUnaire(int code, int transfoPerso)
 {
     Designation& d = designation();
-    if (!DesignerCourbes(*this, QString(), QStringLiteral("Désigner les courbes et/ou les régions"), LettresOperations,
-                         transfoPerso < 0, true))
+    // A personal transformation applies to curves only (plates are not offered, regions are
+    // passed over).
+    const QString lettres = transfoPerso < 0 ? LettresOperations : LettresOperations.mid(1);
+    if (!DesignerCourbes(*this, QString(), QStringLiteral("Désigner les courbes et/ou les régions"), lettres, true,
+                         true))
         return false;
     struct Vide {
         ~Vide() { designation().PressePapierCourbes.clear(); }

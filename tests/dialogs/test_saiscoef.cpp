@@ -197,4 +197,11 @@ TEST_F(OperationsDialogues, EditingADerivedCurveSetsItsLookThenItsParameters)
     EXPECT_EQ(d->Nom, "ecr");
     EXPECT_EQ(d->ParametresOperation[0], "1");
     EXPECT_EQ(QStringList({d->Libelle1, d->Libelle2}), QStringList({"Ecrétage de f", "Sup = 1|Inf = -1"}));
+
+    // A point on a curve keeps its own piloting, whatever curve was clicked last.
+    GCOperUnaire point(QLatin1Char('Q'), 17, 1, 3);
+    point.Pilotage = {"u", "v"};
+    QuandModal([](QWidget* w) { Clique(Enfant<QPushButton>(w, "ButOK")); });
+    ASSERT_TRUE(ModifieOperUnaire(point, false));
+    EXPECT_EQ(point.Pilotage, QStringList({"u", "v"}));
 }

@@ -240,4 +240,25 @@ TEST_F(OperUnaire, TheDispatcherTakesWhatEachCodeAsksOfItsMother)
               QStringList({"Pas=0:le pas de calcul doit être > 0", "Pas=-0.1:le pas de calcul doit être > 0",
                            "Tracé impossible! (période<=pas)", "Tracé impossible!"}));
     EXPECT_FALSE(QFile::exists(h->CheminFichier(".pts")));
+
+    // What the commands refuse before making a curve.
+    GCCourbe suite('N', 1, 90), liste('L', 1, 91);
+    const struct {
+        int code;
+        const GCCourbe* mere;
+        const char* p1;
+        const char* p2;
+        const char* refus;
+    } refus[] = {
+        {9, &suite, "1", "1", "Type = N: opération non définie pour ce type de courbe!"},
+        {9, &liste, "0", "0", "Nombre de valeurs nul! Opération impossible."},
+        {9, &liste, "-1", "2", "Nombre de valeurs négatif! Opération impossible."},
+        {9, &liste, "1.5", "2", "« 1.5 » n'est pas un nombre entier."},
+        {39, &liste, "2", "0", "Type = L: opération non définie pour ce type de courbe!"},
+        {39, m.get(), "0", "0", "n doit être un entier strictement positif !"},
+        {51, &liste, "1", "0", "Type = L: opération non définie pour ce type de courbe!"},
+        {9, &liste, "2", "1", ""},
+    };
+    for (const auto& r : refus)
+        EXPECT_EQ(RefusOperation(r.code, *r.mere, {r.p1, r.p2, "0", "0", "0", "0"}), QString::fromUtf8(r.refus));
 }
