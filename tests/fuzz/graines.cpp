@@ -6,8 +6,8 @@
 //  - documents: one for every curve kind the factory knows (with each sub-kind, order or
 //    operation code that changes its record), its mothers before it; one for every area
 //    kind; one holding every other record kind; frames of every scale; shared records;
-//  - the area and text records alone, the point caches of the traced curves, formulas
-//    calling every function and operator of the language;
+//  - the area and text records alone, the point caches of the traced curves, personal
+//    transformations, formulas calling every function and operator of the language;
 //  - the words of the document format and of the formula language.
 // Every document is read back before it is kept: one that does not read without a problem,
 // or that does not give the same lines when written again, is a fault of a writer or of a
@@ -247,10 +247,12 @@ void Courbes()
                 d.ajoute(autre);
             d.ajoute(c);
             const QString nom = QStringLiteral("courbe-") + NomGenre(lettre, entier);
-            for (const QByteArray& cache : d.caches())
-                if (!caches.contains(cache)) {
-                    caches.insert(cache);
-                    Ecrit(QStringLiteral("cache"), QStringLiteral("%1-%2").arg(nom).arg(caches.size()), cache);
+            // The caches of the document's curves in order (mothers first), each once.
+            const QList<QByteArray> traces = d.caches();
+            for (int k = 0; k < traces.size(); ++k)
+                if (!caches.contains(traces[k])) {
+                    caches.insert(traces[k]);
+                    Ecrit(QStringLiteral("cache"), QStringLiteral("%1-%2").arg(nom).arg(k + 1), traces[k]);
                 }
             Garde(nom, d.lignes());
         }
@@ -383,6 +385,18 @@ void Partages()
         EcritLignes(QLatin1String(cible), QStringLiteral("partages"), lignes + repetees);
 }
 
+// Personal transformations: name, six coefficients, operation code, as the frame writes
+// them.
+void Transfos()
+{
+    const QStringList lignes = {QStringLiteral("Quart de tour"), "0", "-1", "1", "0", "0", "0", "28",
+                                QStringLiteral("Homothétie de rapport a"), "a", "0", "0", "a", "1", "-1", "25",
+                                QStringLiteral("Symétrie d'axe y=x"), "0", "1", "1", "0", "0", "0", "19"};
+    if (TransfosDeLignes(lignes).lignes != lignes)
+        Faute(QStringLiteral("transformations personnelles relues autrement"));
+    EcritLignes(QStringLiteral("transfos"), QStringLiteral("transfos"), lignes);
+}
+
 // ---------------------------------------------------------------------------------------
 // Formulas
 
@@ -491,6 +505,7 @@ int main(int argc, char** argv)
     Complet();
     Reperes();
     Partages();
+    Transfos();
     Formules();
     Dictionnaires();
     delete application;

@@ -754,14 +754,19 @@ QString TrouveFichierStocke(const QString& stocke, const QString& dossierDocumen
 
 LectureTransfos LitTransfosPerso(const QString& chemin)
 {
-    LectureTransfos r;
     const LectureTexte lu = LitFichierTexte(chemin);
     if (!lu.ok) {
+        LectureTransfos r;
         r.erreur = lu.erreur;
         return r;
     }
+    return TransfosDeLignes(lu.lignes);
+}
+
+LectureTransfos TransfosDeLignes(QStringList lignes)
+{
+    LectureTransfos r;
     r.ok = true;
-    QStringList lignes = lu.lignes;
     while (!lignes.isEmpty() && lignes.last().trimmed().isEmpty())
         lignes.removeLast();
     const int complets = int(lignes.size()) / LignesParTransfo;

@@ -151,6 +151,8 @@ struct LectureTransfos {
 // Reads a personal-transformations file. A group whose operation code is not a whole
 // number from 0 to 62, and an incomplete last group, are left out and listed.
 LectureTransfos LitTransfosPerso(const QString& chemin);
+// The same from the lines of such a file.
+LectureTransfos TransfosDeLignes(QStringList lignes);
 // Appends a transformation to the program's list (its eight lines at once) and tells the
 // frame, which adds its menu item.
 void AjouteTransfoPerso(const QString& nom, const std::array<QString, 6>& parametres, int code);
