@@ -223,6 +223,7 @@ private:
         return !image;
     }
 
+    void relitRepere();
     void litReglages(const QString& ligne, int n);
     void litParametre(const QString& ligne, int n);
     void litFenetre(const QString& ligne, int n);
@@ -243,6 +244,15 @@ private:
 
     RapportLecture rapport_;
     bool entete_ = false;
+    // The last frame block: its line (1-based, 0 when none), whether the header came before
+    // it, the place of its problems in the report, and whether settings or parameters came
+    // after it.
+    struct RepereLu {
+        int ligne = 0;
+        bool entete = false;
+        int debutProblemes = 0, finProblemes = 0;
+        bool avantContexte = false;
+    } repere_;
     bool arret_ = false;
     int reconnus_ = 0;
     LectureCourbe derniere_;
@@ -257,6 +267,26 @@ private:
     };
     std::map<int, FonctionLue> fonctions_;
 };
+
+// The frame's bounds are checked with the settings and parameters the document is saved
+// with: a frame block read before some of them is read again once they are all read, and
+// its problems are those of that reading.
+void LecteurDocument::relitRepere()
+{
+    if (!repere_.avantContexte)
+        return;
+    QStringList& p = rapport_.problemes;
+    p.remove(repere_.debutProblemes, repere_.finProblemes - repere_.debutProblemes);
+    const qsizetype avant = p.size();
+    int i = repere_.ligne - 1;
+    m_.Repere.Lit(lignes_, i, repere_.entete);
+    valeurs_ = contexteCalcul().ValeursParametres;
+    recueille(repere_.ligne);
+    const QStringList nouveaux = p.mid(avant);
+    p.resize(avant);
+    for (qsizetype k = 0; k < nouveaux.size(); ++k)
+        p.insert(repere_.debutProblemes + k, nouveaux.at(k));
+}
 
 void LecteurDocument::litReglages(const QString& ligne, int n)
 {
@@ -520,6 +550,7 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         }
         case '[':
             litReglages(ligne, n);
+            repere_.avantContexte = repere_.ligne > 0;
             ++reconnus_;
             break;
         case '#':
@@ -527,10 +558,12 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
             ++reconnus_;
             break;
         case '$': {
+            repere_ = {n, entete_, int(rapport_.problemes.size()), 0, false};
             int i = n - 1;
             m_.Repere.Lit(lignes_, i, entete_);
             valeurs_ = contexteCalcul().ValeursParametres;
             recueille(n);
+            repere_.finProblemes = int(rapport_.problemes.size());
             avanceJusqua(std::max(i, n));
             ++reconnus_;
             break;
@@ -562,6 +595,7 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         default:
             if (marque == MarqueParametre) {
                 litParametre(ligne, n);
+                repere_.avantContexte = repere_.ligne > 0;
             } else if (marque == MarqueTexte) {
                 int i = n - 1;
                 QStringList problemes;
@@ -582,6 +616,7 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         }
     }
     finitFonctionsAux();
+    relitRepere();
     // Reading a record evaluates with the record's own parameters: the current values stay
     // those of the frame record, as the document was saved with them.
     contexteCalcul().ValeursParametres = valeurs_;
