@@ -15,6 +15,70 @@
 using namespace genres;
 
 // ---------------------------------------------------------------------------------------
+// Codes
+
+QString LibelleOperationBinaire(int code, const QString& a, const QString& b)
+{
+    switch (code) {
+    case 0: return a + QStringLiteral(" + ") + b;
+    case 1: return a + QStringLiteral(" - ") + b;
+    case 2: return a + QStringLiteral(" x ") + b;
+    case 3: return a + QStringLiteral(" / ") + b;
+    case 4: return a + QStringLiteral(" o ") + b;
+    case 5: return a + QStringLiteral(" * ") + b;
+    case 6: return QStringLiteral("Sup(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 7: return QStringLiteral("Inf(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 8: return QStringLiteral("(") + a + QStringLiteral(" , ") + b + QStringLiteral(")");
+    case 9: return QStringLiteral("Fusion(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 10: return QStringLiteral("TFDr(") + a + QStringLiteral(" + I.") + b + QStringLiteral(")");
+    case 11: return a + QStringLiteral(" n ") + b;
+    case 12: return QStringLiteral("DistL1(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 13: return QStringLiteral("DistL2(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 14: return QStringLiteral("DistLoo(") + a + QStringLiteral(",") + b + QStringLiteral(")");
+    case 15: return a + QStringLiteral(" --> ") + b;
+    default: return {};
+    }
+}
+
+bool EntierOperation(const QString& texte, long long& valeur)
+{
+    double v = 0;
+    if (!evalue(texte, v))
+        return false;
+    valeur = static_cast<long long>(std::clamp(std::nearbyint(v), -1e7, 1e7));
+    return true;
+}
+
+QString RefusParametresBinaires(int code, const std::array<QString, 3>& p)
+{
+    const QString negatif = QStringLiteral("Nombre de valeurs négatif! Opération impossible.");
+    long long a = 0, b = 0;
+    double x = 0, y = 0;
+    switch (code) {
+    case 5:
+        if (!EntierOperation(p[2], a) || a < 1 || a >= 32767)
+            return QStringLiteral("Erreur dans le pas");
+        break;
+    case 9:
+        // Nothing taken from either curve would never come to an end.
+        if (!EntierOperation(p[0], a) || !EntierOperation(p[1], b) || a < 0 || b < 0 || a + b < 1)
+            return negatif;
+        break;
+    case 11:
+        // A precision of 0 would bisect for ever.
+        if (!EntierOperation(p[0], a) || a < 1 || !evalue(p[1], x) || !evalue(p[2], y) || x <= 0 || y <= 0)
+            return negatif;
+        break;
+    case 15:
+        if (!EntierOperation(p[0], a) || a < 0)
+            return negatif;
+        break;
+    default: break;
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------
 // O
 
 GCOperBinaire::GCOperBinaire(int operation, int fenetre, int numero)
@@ -41,9 +105,15 @@ void GCOperBinaire::Copie(const GCBase& source)
     }
 }
 
-void GCOperBinaire::Trace(QPainter&, GCRepere&)
+void GCOperBinaire::Libelle(const GCCourbe& mere1, const GCCourbe& mere2)
 {
-    TraceIndisponible();
+    Mere1 = mere1.Identifiant;
+    Mere2 = mere2.Identifiant;
+    if (Operation >= 0 && Operation < NbOperationsBinaires) {
+        Libelle1 = LibelleOperationBinaire(Operation, mere1.Nom, mere2.Nom);
+        Libelle2.clear();
+    }
+    Parametres = mere1.Parametres;
 }
 
 void GCOperBinaire::Evalue(double t, double& x, double& y) const
@@ -55,15 +125,14 @@ void GCOperBinaire::Evalue(double t, double& x, double& y) const
     // Convolution: the integral over [p1, p2] in p3 steps, the state value Y read as t.
     const double a = evalue(ParametresOperation[0]);
     const double b = evalue(ParametresOperation[1]);
-    const double pas = evalue(ParametresOperation[2]);
+    long long n = 0;
     x = t;
     VariablesEtat()[0] = t;
-    const int n = pas >= 1 && pas < 32767 ? int(pas) : 0;
-    if (n < 1) {
+    if (!EntierOperation(ParametresOperation[2], n) || n < 1 || n >= 32767) {
         ErreurAvecMessage("nombre de pas d'intégration incorrect");
         return;
     }
-    y = IntegreArbreSimple(Expression1, n, a, b);
+    y = IntegreArbreSimple(Expression1, int(n), a, b);
 }
 
 namespace {

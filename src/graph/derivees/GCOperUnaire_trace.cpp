@@ -11,49 +11,23 @@
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/derivees/routines.h"
 
-namespace {
-
-const QString MereIntrouvable = QStringLiteral("Tracé impossible, mère introuvable !");
-
-// The derived curves whose trace is under way (a mother among them, which a damaged file
-// can make, counts as not found: its cache is being made from this very curve).
-std::vector<const GCCourbe*>& enTrace()
-{
-    static std::vector<const GCCourbe*> courbes;
-    return courbes;
-}
-
-class GardeTrace {
-public:
-    explicit GardeTrace(const GCCourbe* c) { enTrace().push_back(c); }
-    ~GardeTrace() { enTrace().pop_back(); }
-    GardeTrace(const GardeTrace&) = delete;
-    GardeTrace& operator=(const GardeTrace&) = delete;
-};
-
-bool enCours(const GCCourbe* c)
-{
-    return std::find(enTrace().begin(), enTrace().end(), c) != enTrace().end();
-}
-
-}  // namespace
 
 void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
 {
-    PtrCourbe mere = Mere1.isEmpty() ? nullptr : CourbeParIdentifiantPartout(Mere1);
-    if (!mere || mere.get() == this || enCours(mere.get())) {
-        SignaleRefus(MereIntrouvable);
+    PtrCourbe mere = MereDisponible(Mere1, *this);
+    if (!mere) {
+        SignaleRefus(MereIntrouvable());
         return;
     }
     if (Operation < 0 || Operation >= NbCodesOperation) {
         SignaleRefus(QStringLiteral("Tracé impossible!"));
         return;
     }
-    const GardeTrace garde(this);
+    const GardeTraceDerivee garde(this);
     // A mother that has no cache yet is traced first, unseen.
     mere = MereAvecCache(Mere1, *this, peintre, repere);
     if (!mere) {
-        SignaleRefus(MereIntrouvable);
+        SignaleRefus(MereIntrouvable());
         return;
     }
 

@@ -1,12 +1,52 @@
 #include "graph/derivees/routines.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/derivees/GCOperUnaire.h"
+
+// ---------------------------------------------------------------------------------------
+// Mothers
+
+namespace {
+
+std::vector<const GCCourbe*>& enTrace()
+{
+    static std::vector<const GCCourbe*> courbes;
+    return courbes;
+}
+
+}  // namespace
+
+QString MereIntrouvable()
+{
+    return QStringLiteral("Tracé impossible, mère introuvable !");
+}
+
+PtrCourbe MereDisponible(const QString& identifiant, const GCCourbe& fille)
+{
+    PtrCourbe mere = identifiant.isEmpty() ? nullptr : CourbeParIdentifiantPartout(identifiant);
+    if (!mere || mere.get() == &fille || std::find(enTrace().begin(), enTrace().end(), mere.get()) != enTrace().end())
+        return nullptr;
+    return mere;
+}
+
+GardeTraceDerivee::GardeTraceDerivee(const GCCourbe* courbe)
+{
+    enTrace().push_back(courbe);
+}
+
+GardeTraceDerivee::~GardeTraceDerivee()
+{
+    enTrace().pop_back();
+}
 
 // ---------------------------------------------------------------------------------------
 // The output of a routine
 
-SortieOperation::SortieOperation(GCOperUnaire& courbe, QPainter& peintre, GCRepere& repere)
+SortieOperation::SortieOperation(GCRelNum& courbe, QPainter& peintre, GCRepere& repere)
     : courbe_(courbe), peintre_(peintre), repere_(repere), traceur_(courbe, peintre, repere)
 {
     // A label drawn between two points: every point on its own.

@@ -13,22 +13,43 @@
 //
 // To add the routine of a code: a function with the signature below, in a file of its own
 // in this folder, named in the table of routines.cpp.
+//
+// The curves derived from two mothers (GCOperBinaire) share the mother lookup and the
+// output.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
+#include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/tracepoint.h"
 
-class GCCourbe;
 class GCOperUnaire;
 class GCRepere;
 class QPainter;
 
-// The output of one trace of a derived curve: its point cache, error file and legend file.
+// "Tracé impossible, mère introuvable !"
+QString MereIntrouvable();
+
+// The mother of a derived curve, found by identifier in every window; null when none, when
+// it is the curve itself, or when its trace is under way (a loop of mothers, which a
+// damaged file can make: that cache is being made from this very trace).
+PtrCourbe MereDisponible(const QString& identifiant, const GCCourbe& fille);
+
+// Marks a derived curve's trace as under way for as long as it lives.
+class GardeTraceDerivee {
+public:
+    explicit GardeTraceDerivee(const GCCourbe* courbe);
+    ~GardeTraceDerivee();
+    GardeTraceDerivee(const GardeTraceDerivee&) = delete;
+    GardeTraceDerivee& operator=(const GardeTraceDerivee&) = delete;
+};
+
+// The output of one trace of a derived curve (from one mother or two): its point cache,
+// error file and legend file.
 class SortieOperation {
 public:
-    SortieOperation(GCOperUnaire& courbe, QPainter& peintre, GCRepere& repere);
+    SortieOperation(GCRelNum& courbe, QPainter& peintre, GCRepere& repere);
 
     // Draws and records one point (non-finite coordinates fail it), then the curve's own
     // label at it; the first point of a trace moves the pen.
@@ -48,7 +69,7 @@ public:
     bool Termine();
 
 private:
-    GCOperUnaire& courbe_;
+    GCRelNum& courbe_;
     QPainter& peintre_;
     GCRepere& repere_;
     TraceurCourbe traceur_;
