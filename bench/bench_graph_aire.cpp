@@ -18,7 +18,7 @@ struct Scene {
 
     explicit Scene(const QStringList& contraintes)
     {
-        reinitialiseCalcul();
+        reinitialiseGraphe();
         repere.SetRectangle(QPoint(0, 0), 600, 400);
         ListeIneq relations;
         AnalyseInequations(contraintes, relations);

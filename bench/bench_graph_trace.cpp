@@ -32,7 +32,6 @@ std::shared_ptr<GCY> creeCourbe(const QString& formule, int numero, TCouleur cou
 // range(2): the formula, 3*sin(2*x)+x/5 or sin(x)*x.
 void BM_PointsParSeconde(benchmark::State& state)
 {
-    reinitialiseCalcul();
     reinitialiseGraphe();
     GCRepere repere(true, 600, 400);
     QImage image(620, 420, QImage::Format_RGB32);
@@ -96,7 +95,6 @@ BENCHMARK(BM_EvaluationsApresDessin)->ArgNames({"efface", "lot"})->ArgsProduct({
 // colours (drawn in batches) or the default black ones (drawn point by point).
 void BM_Repeint10Courbes(benchmark::State& state)
 {
-    reinitialiseCalcul();
     reinitialiseGraphe();
     GCRepere repere(true, 600, 400);
     QImage image(620, 420, QImage::Format_RGB32);

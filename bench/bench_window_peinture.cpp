@@ -18,8 +18,7 @@ namespace {
 
 void BM_RepeintFenetre(benchmark::State& state)
 {
-    reinitialiseCalcul();
-    reinitialiseGraphe();
+    reinitialiseFenetres();
     reglagesFenetres().LargeurFenetre = 600;
     reglagesFenetres().HauteurFenetre = 400;
     TForm1 f(1);

@@ -85,30 +85,6 @@ const Libelles* libellesDe(QChar genre)
     return nullptr;
 }
 
-bool estAppelable(QChar genre)
-{
-    return genre == QLatin1Char('X') || genre == QLatin1Char('Y');
-}
-
-// The entry of the curves callable by name that holds this curve, if any, is emptied (the
-// edit may change both the name and the formula).
-void retireNomCourbe(GCY& courbe)
-{
-    const int slot = chercheFonction(majuscules(courbe.Nom.toStdString()));
-    if (slot >= 0 && contexteCalcul().fonctionsNommees[slot].arbre == &courbe.Expression1)
-        retireFonction(courbe.Nom.toStdString());
-}
-
-// "y(Xo)=Yo;y[1](Xo)=Y'o;..." for an equation of that order.
-QString ResumeConditions(int ordre, const std::array<QString, 11>& textes)
-{
-    QString resume = QStringLiteral("y(") + textes[0] + QStringLiteral(")=") + textes[1] + QLatin1Char(';');
-    for (int k = 1; k < ordre && k + 1 < 11; ++k)
-        resume += QStringLiteral("y[%1](").arg(k) + textes[0] + QStringLiteral(")=") + textes[k + 1] +
-                  QLatin1Char(';');
-    return resume;
-}
-
 // What the form sets of every curve: pen, colour, marks, joining, arrows, marker, own label.
 void litAspect(TsaisieY& f, GCY& c)
 {
@@ -172,8 +148,9 @@ void PrepareSaisieY(TsaisieY& f, GCY& c, bool nouvelle)
 
     if (nouvelle)
         VideParametresManuels();
-    if (estAppelable(genre))
-        retireNomCourbe(c);
+    // The edit may change both the name and the formula: the curve's entry is made again
+    // after it.
+    RetireNomPropre(c);
 
     e.PointEdite.CopiePoint(c.Marqueur);
     e.TexteDefaut = std::make_shared<GCTexte>(0, QStringLiteral("0"), QStringLiteral("0"), true,
@@ -310,8 +287,7 @@ bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent)
     const bool confirme = fiche.exec() == QDialog::Accepted;
     if (confirme)
         LitSaisieY(fiche, courbe, nouvelle);
-    if (estAppelable(courbe.TypeCourbe))
-        courbe.MemoriseLibelle();
+    InscritNom(courbe);
     return confirme;
 }
 

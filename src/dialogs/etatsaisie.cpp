@@ -4,6 +4,7 @@
 #include <QFontDialog>
 #include <QStandardPaths>
 #include <cmath>
+#include <optional>
 
 #include "dialogs/assopp.h"
 #include "dialogs/stylept.h"
@@ -12,39 +13,33 @@
 
 #include "graph/base/etatgraphe.h"
 
+EtatSaisie::EtatSaisie()
+{
+    for (auto& rangee : ParametresManuels)
+        rangee.fill(QStringLiteral("0"));
+    ConditionsInitiales.fill(QStringLiteral("0"));
+}
+
+namespace {
+// Made again in place by the reset (the marker being edited cannot be assigned).
+std::optional<EtatSaisie>& etatEnPlace()
+{
+    static std::optional<EtatSaisie> etat(std::in_place);
+    return etat;
+}
+}  // namespace
+
 EtatSaisie& etatSaisie()
 {
-    static EtatSaisie etat;
-    static const bool prete = [] {
-        for (auto& rangee : etat.ParametresManuels)
-            rangee.fill(QStringLiteral("0"));
-        etat.ConditionsInitiales.fill(QStringLiteral("0"));
-        return true;
-    }();
-    (void)prete;
-    return etat;
+    return *etatEnPlace();
 }
 
 void reinitialiseSaisie()
 {
-    EtatSaisie& e = etatSaisie();
-    e.ChoixParametresAuto = e.ChoixParametresManuels = false;
-    e.ValeurInitialeParametre.fill(0);
-    e.IncrementAutoParametre.fill(0);
-    e.MaximumAutoParametre.fill(0);
-    VideParametresManuels();
-    e.ConditionsInitiales.fill(QStringLiteral("0"));
-    GCPoint defaut;
-    e.PointEdite.CopiePoint(defaut);
-    e.PointEdite.Nom = defaut.Nom;
-    e.ChoixFleche = 0;
-    e.CouleurEditee = 0;
-    e.PiloteX = e.PiloteY = QStringLiteral("aucun");
-    e.TexteDefaut.reset();
-    e.DossierValeurs.clear();
-    e.ContexteTextes = ContexteTexte();
-    e.DossierPoints.clear();
-    e.PositionEtiquette = 8;
+    reinitialiseGraphe();
+    BoitesSaisie* boites = etatSaisie().boites;
+    etatEnPlace().emplace();
+    etatSaisie().boites = boites;
 }
 
 void VideParametresManuels()
@@ -163,22 +158,9 @@ QString BoitesSaisie::choisitLibelle(QWidget*, const QString&)
     return {};
 }
 
-namespace {
-BoitesSaisie*& boitesInstallees()
-{
-    static BoitesSaisie* boites = nullptr;
-    return boites;
-}
-}  // namespace
-
 BoitesSaisie& boitesSaisie()
 {
     static BoitesSaisie defaut;
-    BoitesSaisie* b = boitesInstallees();
+    BoitesSaisie* b = etatSaisie().boites;
     return b ? *b : defaut;
-}
-
-void installeBoitesSaisie(BoitesSaisie* boites)
-{
-    boitesInstallees() = boites;
 }

@@ -28,7 +28,10 @@ struct ContexteTexte {
 
 constexpr int NbCourbesManuelles = 20;   // rows of the manual parameter table
 
+class BoitesSaisie;
+
 struct EtatSaisie {
+    EtatSaisie();
     // Options "automatiques" and "manuels" of the last definition dialog.
     bool ChoixParametresAuto = false;
     bool ChoixParametresManuels = false;
@@ -57,10 +60,13 @@ struct EtatSaisie {
     QString DossierPoints;
     // The label-position button last pressed (0 to 7 a position, 8 none).
     int PositionEtiquette = 8;
+    // The system boxes in place (none: the default ones, Qt's).
+    BoitesSaisie* boites = nullptr;
 };
 
 EtatSaisie& etatSaisie();
-// Back to the defaults (tests, new session).
+// Back to the defaults after reinitialiseGraphe(), the boxes in place kept (tests, new
+// session): the reset of the dialogs layer.
 void reinitialiseSaisie();
 // Every text of the manual table set to "0".
 void VideParametresManuels();
@@ -80,8 +86,8 @@ bool EditeCouleur(QWidget* parent);
 void EditePilotage(QWidget* parent);
 
 // ---------------------------------------------------------------------------------------
-// The system boxes the dialogs use. The default one shows Qt's own dialogs; tests install a
-// scripted one.
+// The system boxes the dialogs use. The default one shows Qt's own dialogs; tests put a
+// scripted one in etatSaisie().boites.
 
 class BoitesSaisie {
 public:
@@ -102,6 +108,5 @@ public:
     virtual QString choisitLibelle(QWidget* parent, const QString& genres);
 };
 
+// The boxes in place, else the default ones.
 BoitesSaisie& boitesSaisie();
-// Installs an implementation (null: back to the default one). The caller keeps it alive.
-void installeBoitesSaisie(BoitesSaisie* boites);

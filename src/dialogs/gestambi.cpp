@@ -76,5 +76,5 @@ public:
 void installeChoixTraceDialogue()
 {
     static ChoixTraceDialogue choix;
-    installeChoixTrace(&choix);
+    etatGraphe().choixTrace = &choix;
 }

@@ -45,7 +45,7 @@ QString RefusNomCourbe(const QString& nom)
         return QStringLiteral("Le nom d'une courbe ne peut contenir ni « ; » ni retour à la ligne.");
     const std::string cle = majuscules(nom.toStdString());
     // Formulas match names in upper case, so two curves may not differ by case alone.
-    if (chercheFonction(cle) >= 0)
+    if (NomPrisAilleurs(nom))
         return QStringLiteral("Il y a déjà une courbe appelée ") + nom;
     const QString majuscule = QString::fromStdString(cle);
     bool reserve = false;

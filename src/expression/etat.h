@@ -6,6 +6,8 @@
 //  - ContexteCalcul: what formulas only read (parameter values, auxiliary functions,
 //    curves callable by name, personal parameters, numeric settings). Shared by all
 //    threads; changed only by the GUI thread while no scan runs.
+// reinitialiseCalcul() puts both back to their defaults: the one reset of this layer, which
+// the reset of every later layer calls first.
 #pragma once
 
 #include <array>
@@ -13,6 +15,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "expression/paramperso.h"
 
 class Arbre;
 
@@ -109,13 +113,17 @@ struct ContexteCalcul {
     std::array<std::shared_ptr<Arbre>, NbFonctionsAux> FonctionsAuxiliaires;
     std::vector<FonctionNommee> fonctionsNommees;
     std::vector<ParametrePersoCalcul> parametresPerso;
+    // The personal parameters themselves (names, value texts, ranges, keys); see
+    // expression/paramperso.h, whose functions keep them and the slots above in step.
+    ParametresPersonnels Personnels;
     // Parameter letters and personal-parameter names met by the parser, once each.
     std::vector<std::string> NomsUtilises;
 };
 
 ContexteCalcul& contexteCalcul();
 
-// Back to the defaults (tests, new session).
+// Back to the defaults, personal parameters removed; the calling thread's evaluation
+// state too (tests, new session).
 void reinitialiseCalcul();
 
 // Names of the parameters a..p, in index order.

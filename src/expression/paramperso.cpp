@@ -15,8 +15,7 @@ namespace {
 
 ParametresPersonnels& listes()
 {
-    static ParametresPersonnels l;
-    return l;
+    return contexteCalcul().Personnels;
 }
 
 bool lettreAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -317,14 +316,4 @@ int ToucheParametrePerso(int lettre, int signe)
     return changes;
 }
 
-void VideParametresPerso()
-{
-    auto& l = listes();
-    for (const auto& p : l.ParametresPerso)
-        if (chercheParametrePerso(majuscules(p->Nom())) >= 0)
-            retireParametrePerso(p->Nom());
-    l.ParametresPerso.clear();
-    l.NomsParametresPerso.clear();
-    for (auto& liste : l.ListesLettres)
-        liste.clear();
-}
+

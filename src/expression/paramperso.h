@@ -2,7 +2,8 @@
 // its value as a formula text, the range and step of its variations, and an optional
 // key letter that steps it.
 //
-// The lists are program-wide and kept in one place (parametresPersonnels()). Every
+// The lists are program-wide, kept in the evaluation context (contexteCalcul().Personnels,
+// read through parametresPersonnels()) and emptied by reinitialiseCalcul(). Every
 // change goes through the functions below, which keep the formula language in step:
 // a compiled formula holds a stable slot per name, so adding, changing or removing a
 // parameter never makes a formula read another parameter; a removed parameter makes
@@ -84,9 +85,6 @@ bool AssocieToucheParametrePerso(int i, char lettre);
 // A parameter whose value or step cannot be evaluated keeps its text. Returns the
 // number of parameters changed.
 int ToucheParametrePerso(int lettre, int signe);
-
-// Removes every personal parameter (new session, tests).
-void VideParametresPerso();
 
 // The parameter named so (any case), or -1.
 int IndiceParametrePerso(const std::string& nom);

@@ -136,8 +136,8 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     etatGraphe().interlocuteur = interlocuteur_.get();
     installeDialogues();
     boites_ = std::make_unique<BoitesCadre>(*this);
-    installeBoitesSaisie(boites_.get());
-    installeCreateurFenetre([this] { return Nouvellefentre1Click(); });
+    etatSaisie().boites = boites_.get();
+    etatFenetres().createurFenetre = [this] { return Nouvellefentre1Click(); };
     qApp->installEventFilter(this);
     // The program's own icon, for the frame, the graph windows and the dialogs.
     QApplication::setWindowIcon(IconeVirk());
@@ -205,9 +205,9 @@ TMainForm::~TMainForm()
         reglagesFenetres().Ini = nullptr;
     if (etatGraphe().interlocuteur == interlocuteur_.get())
         etatGraphe().interlocuteur = interlocuteurPrecedent_;
-    if (&boitesSaisie() == boites_.get())
-        installeBoitesSaisie(nullptr);
-    installeCreateurFenetre(nullptr);
+    if (etatSaisie().boites == boites_.get())
+        etatSaisie().boites = nullptr;
+    etatFenetres().createurFenetre = nullptr;
 }
 
 void TMainForm::construitFenetre()

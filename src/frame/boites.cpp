@@ -1,14 +1,9 @@
 #include "frame/boites.h"
+#include "frame/etatcadre.h"
 
 #include <QPushButton>
 
 namespace {
-
-RepondeurBoites*& repondeur()
-{
-    static RepondeurBoites* r = nullptr;
-    return r;
-}
 
 QString TitreBoite(QMessageBox::Icon icone)
 {
@@ -26,21 +21,11 @@ QString TitreBoite(QMessageBox::Icon icone)
 
 }  // namespace
 
-void InstalleRepondeur(RepondeurBoites* r)
-{
-    repondeur() = r;
-}
-
-RepondeurBoites* RepondeurInstalle()
-{
-    return repondeur();
-}
-
 QMessageBox::StandardButton BoiteMessage(QWidget* parent, QMessageBox::Icon icone, const QString& texte,
                                          QMessageBox::StandardButtons boutons,
                                          QMessageBox::StandardButton defaut)
 {
-    if (RepondeurBoites* r = repondeur())
+    if (RepondeurBoites* r = etatCadre().repondeur)
         return r->repond(icone, texte, boutons);
 
     QMessageBox boite(icone, TitreBoite(icone), texte, boutons, parent);

@@ -1,6 +1,6 @@
 // The frame's message boxes go through one function, so that a scripted answerer can stand
-// in for the user (tests, where a modal box would block): when one is installed, no box is
-// shown and its answer is taken.
+// in for the user (tests, where a modal box would block): when one is in place
+// (etatCadre().repondeur), no box is shown and its answer is taken.
 #pragma once
 
 #include <QMessageBox>
@@ -13,10 +13,6 @@ public:
     virtual QMessageBox::StandardButton repond(QMessageBox::Icon icone, const QString& texte,
                                                QMessageBox::StandardButtons boutons) = 0;
 };
-
-// nullptr: the real boxes again.
-void InstalleRepondeur(RepondeurBoites* repondeur);
-RepondeurBoites* RepondeurInstalle();
 
 // A modal box with French buttons ("OK", "Oui", "Non", "Annuler"); its title names its kind
 // ("Information", "Avertissement", "Erreur", "Confirmation"). Returns the button pressed;

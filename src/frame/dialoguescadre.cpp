@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "dialogs/selectfen.h"
+#include "frame/etatcadre.h"
 
 namespace {
 
@@ -67,24 +68,13 @@ public:
     }
 };
 
-DialoguesCadre*& installes()
-{
-    static DialoguesCadre* d = nullptr;
-    return d;
-}
-
 }  // namespace
 
 DialoguesCadre& dialoguesCadre()
 {
     static DialoguesCadreQt qt;
-    DialoguesCadre* d = installes();
+    DialoguesCadre* d = etatCadre().dialogues;
     return d ? *d : qt;
-}
-
-void installeDialoguesCadre(DialoguesCadre* dialogues)
-{
-    installes() = dialogues;
 }
 
 QStringList FiltresOuverture()

@@ -25,10 +25,8 @@ public:
     virtual QString choisitTransfosEnregistrement(QWidget* parent, const QString& dossier) = 0;
 };
 
-// The installed dialogs (Qt's when none is installed).
+// The dialogs in place (etatCadre().dialogues), else Qt's.
 DialoguesCadre& dialoguesCadre();
-// Installs an implementation (null: back to Qt's). The caller keeps it alive.
-void installeDialoguesCadre(DialoguesCadre* dialogues);
 
 // The open dialog's filters: documents, document lists, every file (both cases of the
 // extensions, since the dialogs may match them case-sensitively).

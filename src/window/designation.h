@@ -66,9 +66,8 @@ struct Designation {
     bool RegionsDesignees = false;
 };
 
+// The window layer's designation (etatFenetres().designation), emptied by the reset.
 Designation& designation();
-// Everything empty (a new session, tests).
-void videDesignation();
 
 // Runs "Sélection des courbes" (caption titre) on the window: its curves whose kind letter is
 // in lettres, then with regions its areas, are offered; without a destination chooser the
@@ -96,9 +95,9 @@ QStringList ListeFenetres();
 // The window of an entry of ListeFenetres, or null.
 TForm1* FenetreDeListe(const QString& entree);
 
-// A new graph window as the frame's new-window command makes it; the frame installs it.
+// A new graph window as the frame's new-window command makes it; the frame puts it in
+// etatFenetres().createurFenetre.
 using CreateurFenetre = std::function<TForm1*()>;
-void installeCreateurFenetre(CreateurFenetre createur);
 // A new window whose frame is a copy of the model's; null (with a message) when no window
 // can be made.
 TForm1* NouvelleFenetreCopie(TForm1& modele);

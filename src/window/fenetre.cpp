@@ -29,6 +29,7 @@
 #include <functional>
 
 #include "dialogs/dialtit.h"
+#include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -114,12 +115,6 @@ public:
     }
 };
 
-DialoguesFenetre*& dialoguesInstalles()
-{
-    static DialoguesFenetre* d = nullptr;
-    return d;
-}
-
 }  // namespace
 
 bool DialoguesFenetre::saisitTexteVerifie(QWidget* parent, const QString& titre, const QString& invite,
@@ -145,47 +140,24 @@ int BorneTaille(int v)
 DialoguesFenetre& dialoguesFenetre()
 {
     static DialoguesFenetreQt qt;
-    DialoguesFenetre* d = dialoguesInstalles();
+    DialoguesFenetre* d = etatFenetres().dialogues;
     return d ? *d : qt;
 }
 
-void installeDialoguesFenetre(DialoguesFenetre* dialogues)
+EtatFenetres& etatFenetres()
 {
-    dialoguesInstalles() = dialogues;
+    static EtatFenetres etat;
+    return etat;
 }
 
-ReglagesFenetres& reglagesFenetres()
+void reinitialiseFenetres()
 {
-    static ReglagesFenetres r;
-    return r;
-}
-
-std::weak_ptr<GCCourbe>& CourbeCourante()
-{
-    static std::weak_ptr<GCCourbe> c;
-    return c;
-}
-
-int& CodeObjetSouris()
-{
-    static int code = 0;
-    return code;
-}
-
-// ---------------------------------------------------------------------------------------
-// Curves of the window
-
-void RetireNomPropre(const GCCourbe& courbe)
-{
-    const QChar genre = courbe.TypeCourbe.toUpper();
-    if (genre != QLatin1Char('X') && genre != QLatin1Char('Y'))
-        return;
-    const auto* rel = dynamic_cast<const GCRelNum*>(&courbe);
-    if (!rel)
-        return;
-    const int slot = chercheFonction(majuscules(courbe.Nom.toStdString()));
-    if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &rel->Expression1)
-        RetireNomCourbe(genre, courbe.Nom);
+    reinitialiseSaisie();
+    EtatFenetres& etat = etatFenetres();
+    EtatFenetres neuf;
+    neuf.dialogues = etat.dialogues;
+    neuf.createurFenetre = std::move(etat.createurFenetre);
+    etat = std::move(neuf);
 }
 
 

@@ -33,6 +33,7 @@
 
 #include "graph/base/GCclasse_base.h"
 #include "graph/document/document.h"
+#include "window/designation.h"
 
 class QAction;
 class QMenu;
@@ -95,10 +96,8 @@ public:
     virtual void montreTexte(QWidget* parent, const QString& titre, const QStringList& lignes) = 0;
 };
 
-// The installed window dialogs (Qt's own when none is installed).
+// The window dialogs in place (etatFenetres().dialogues), else Qt's own.
 DialoguesFenetre& dialoguesFenetre();
-// Installs an implementation (null: back to Qt's). The caller keeps it alive.
-void installeDialoguesFenetre(DialoguesFenetre* dialogues);
 
 // ---------------------------------------------------------------------------------------
 // Defaults of new windows (from the settings file) and the window subsystem's shared
@@ -118,14 +117,32 @@ struct ReglagesFenetres {
     // reads its defaults from it.
     const FichierIni* Ini = nullptr;
 };
-ReglagesFenetres& reglagesFenetres();
 
-// The curve under the mouse (target of the curve pop-up menu); a weak reference, so a
-// deleted curve leaves it empty.
-std::weak_ptr<GCCourbe>& CourbeCourante();
-// The hit code of the last mouse press: a curve number when positive, 0 nothing, negative
-// for the frame's objects.
-int& CodeObjetSouris();
+// What the graph windows share: the window layer's one state, put back to its defaults by
+// reinitialiseFenetres() after reinitialiseSaisie().
+struct EtatFenetres {
+    ReglagesFenetres Reglages;
+    // The curve under the mouse (target of the curve pop-up menu); a weak reference, so a
+    // deleted curve leaves it empty.
+    std::weak_ptr<GCCourbe> CourbeCourante;
+    // The hit code of the last mouse press: a curve number when positive, 0 nothing,
+    // negative for the frame's objects.
+    int CodeObjetSouris = 0;
+    // The designation of the last command that asked for one (window/designation.h).
+    Designation designation;
+    // Seams, kept by the reset: the window dialogs in place (none: Qt's own; tests put
+    // scripted ones here), and the maker of new windows (the frame's new-window command).
+    DialoguesFenetre* dialogues = nullptr;
+    CreateurFenetre createurFenetre;
+};
+
+EtatFenetres& etatFenetres();
+// Back to the defaults after reinitialiseSaisie(), the seams kept (tests, new session).
+void reinitialiseFenetres();
+
+inline ReglagesFenetres& reglagesFenetres() { return etatFenetres().Reglages; }
+inline std::weak_ptr<GCCourbe>& CourbeCourante() { return etatFenetres().CourbeCourante; }
+inline int& CodeObjetSouris() { return etatFenetres().CodeObjetSouris; }
 
 // The same for areas, by their kind (A, J, M, T); null for another kind.
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre);

@@ -33,16 +33,6 @@ public:
     Sablier& operator=(const Sablier&) = delete;
 };
 
-bool appelable(QChar genre)
-{
-    return genre == QLatin1Char('X') || genre == QLatin1Char('Y');
-}
-
-bool nomLibre(const QString& nom)
-{
-    return chercheFonction(majuscules(nom.toStdString())) < 0;
-}
-
 // Order of the kinds that take one at creation.
 int entierCreation(QChar genre)
 {
@@ -279,12 +269,7 @@ int DefinitCourbeFonction(CibleCourbes& cible, QChar genre)
     if (!premiere->Modifie(true)) {
         --g.CompteurCourbes;
         // The dialog made the name callable again: a curve never created leaves it.
-        if (appelable(genre)) {
-            auto* y = static_cast<GCRelNum*>(premiere.get());
-            const int slot = chercheFonction(majuscules(premiere->Nom.toStdString()));
-            if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &y->Expression1)
-                retireFonction(premiere->Nom.toStdString());
-        }
+        RetireNomPropre(*premiere);
         return 0;
     }
 
@@ -302,16 +287,15 @@ int DefinitCourbeFonction(CibleCourbes& cible, QChar genre)
         PtrCourbe c = CreeCourbe(genre, cible.numeroFenetre(), nouveauNumero(), entier);
         c->Copie(*premiere);
         QString nom = premiere->Nom + QLatin1Char('_') + QString::number(suffixe++);
-        if (appelable(genre))
-            while (!nomLibre(nom))
+        if (GenreAppelable(genre))
+            while (NomPrisAilleurs(nom))
                 nom = premiere->Nom + QLatin1Char('_') + QString::number(suffixe++);
         c->Nom = nom;
         ParametresCopie(*c, k, nombre, pas, e.ChoixParametresAuto, e.ChoixParametresManuels);
         if (auto* eq = dynamic_cast<GCE*>(c.get()))
             eq->FixeConditionsInitiales(e.ConditionsInitiales);
         // Copies are callable under their names, as they are once read back from a document.
-        if (appelable(genre))
-            static_cast<GCY*>(c.get())->MemoriseLibelle();
+        InscritNom(*c);
         ajoute(cible, c);
     }
     cible.redessine();

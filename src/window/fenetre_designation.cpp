@@ -27,12 +27,6 @@ QList<QPointer<TForm1>>& registre()
     return fenetres;
 }
 
-CreateurFenetre& createur()
-{
-    static CreateurFenetre c;
-    return c;
-}
-
 // The number before the first ";" and the one between it and the first "\".
 bool NumerosDeChoix(const QString& entree, int& fenetre, int& numero)
 {
@@ -135,15 +129,11 @@ TForm1* FenetreDeListe(const QString& entree)
     return ok ? FenetreDuNumero(numero) : nullptr;
 }
 
-void installeCreateurFenetre(CreateurFenetre c)
-{
-    createur() = std::move(c);
-}
-
 TForm1* NouvelleFenetreCopie(TForm1& modele)
 {
     QPointer<TForm1> source(&modele);
-    TForm1* nouvelle = createur() ? createur()() : nullptr;
+    const CreateurFenetre& createur = etatFenetres().createurFenetre;
+    TForm1* nouvelle = createur ? createur() : nullptr;
     if (!nouvelle) {
         interlocuteur().message(QStringLiteral("Impossible de créer une nouvelle fenêtre."));
         return nullptr;
@@ -164,13 +154,7 @@ TForm1* NouvelleFenetreCopie(TForm1& modele)
 
 Designation& designation()
 {
-    static Designation d;
-    return d;
-}
-
-void videDesignation()
-{
-    designation() = Designation();
+    return etatFenetres().designation;
 }
 
 void DecodeDesignation(const QString& entree, TForm1*& fenetre, int& numero, QChar* lettre)

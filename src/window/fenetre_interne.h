@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "expression/garde.h"
 #include "graph/base/etatgraphe.h"
 
 class GCCourbe;
@@ -22,10 +23,6 @@ public:
 
 // A client size within the window's bounds.
 int BorneTaille(int v);
-
-// The entry of the table of curves callable by name that this X or Y curve made (its
-// name pointing at its own formula) is removed; an entry of another curve is left alone.
-void RetireNomPropre(const GCCourbe& courbe);
 
 // The window layer's list of open windows (designation.h): each window enters it when made
 // and leaves it when destroyed.
@@ -59,14 +56,12 @@ public:
 // Puts the window's queue in place of the interlocutor for the time of one rendering.
 class FileMessages {
 public:
-    explicit FileMessages(InterlocuteurPeinture& file) : file_(file)
+    explicit FileMessages(InterlocuteurPeinture& file) : garde_(etatGraphe().interlocuteur, &file)
     {
-        file_.leves.clear();
-        file_.precedent = etatGraphe().interlocuteur;
-        etatGraphe().interlocuteur = &file_;
+        file.leves.clear();
+        file.precedent = garde_.ancienne();
     }
-    ~FileMessages() { etatGraphe().interlocuteur = file_.precedent; }
 
 private:
-    InterlocuteurPeinture& file_;
+    GardeValeur<Interlocuteur*> garde_;
 };

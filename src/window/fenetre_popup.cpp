@@ -174,20 +174,16 @@ void TForm1::chgnomClick(QAction*)
     nom = TexteDeChamp(nom).trimmed();
     if (nom.isEmpty() || nom == courbe->Nom)
         return;
-    const QChar genre = courbe->TypeCourbe.toUpper();
-    auto* rel = dynamic_cast<GCRelNum*>(courbe.get());
-    if ((genre == QLatin1Char('X') || genre == QLatin1Char('Y')) && rel) {
+    if (GenreAppelable(courbe->TypeCourbe.toUpper())) {
         // A curve callable by name keeps being callable, under its new name; a name that
         // another curve already has would make the document unreadable.
-        const int slot = chercheFonction(majuscules(nom.toStdString()));
-        if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre != &rel->Expression1) {
+        if (NomPrisAilleurs(nom, courbe.get())) {
             interlocuteur().message(QStringLiteral("Il existe déjà une courbe appelée :") + nom);
             return;
         }
         RetireNomPropre(*courbe);
         courbe->Nom = nom;
-        if (auto* y = dynamic_cast<GCY*>(courbe.get()))
-            y->MemoriseLibelle();
+        InscritNom(*courbe);
     } else {
         courbe->Nom = nom;
     }

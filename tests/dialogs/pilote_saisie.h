@@ -23,7 +23,20 @@
 #include "dialogs/etatsaisie.h"
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCDessin.h"
+#include "etat_essai.h"
 #include "interlocuteur_essai.h"
+
+// The program's own dialogs and curve chooser in place for the time of a test: what
+// installeDialogues() puts in place goes again when it ends.
+class DialoguesDuProgramme {
+public:
+    DialoguesDuProgramme() { installeDialogues(); }
+
+private:
+    GardeValeur<Dialogues*> dialogues_{etatGraphe().dialogues, nullptr};
+    GardeValeur<ChoixTrace*> choix_{etatGraphe().choixTrace, nullptr};
+};
 
 // Readable texts in the failure messages.
 inline void PrintTo(const QString& texte, std::ostream* os)
@@ -123,23 +136,10 @@ public:
 // the scripted boxes installed, and a recording interlocutor.
 class SaisieTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        reinitialiseSaisie();
-        etatGraphe().interlocuteur = &inter;
-        installeDialogues();
-        installeBoitesSaisie(&boites);
-    }
-    void TearDown() override
-    {
-        installeBoitesSaisie(nullptr);
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseSaisie();
-        reinitialiseGraphe();
-        reinitialiseCalcul();
-    }
+    EtatNeuf<reinitialiseSaisie> etat_;
     InterlocuteurEnregistre inter;
+    GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
+    DialoguesDuProgramme dialoguesProgramme_;
     BoitesScriptees boites;
+    GardeValeur<BoitesSaisie*> gardeBoites_{etatSaisie().boites, &boites};
 };

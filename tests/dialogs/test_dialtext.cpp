@@ -24,9 +24,6 @@ class DialTexteTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reinitialiseGraphe();
-        reinitialiseSaisie();
-        etatGraphe().interlocuteur = &inter;
         for (const char* f : {"x^2", "sin(x)"}) {
             auto c = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
             ASSERT_TRUE(c->FixeLibelles(QString::fromLatin1(f), QString()));
@@ -37,15 +34,11 @@ protected:
         aire->FixeEmpreinte(QStringLiteral("9901/01/2026 10:00:00"));
         aires.Ajoute(aire);
     }
-    void TearDown() override
-    {
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseSaisie();
-        reinitialiseGraphe();
-    }
     ContexteTexte contexte() { return {&dessin, &aires, &repere}; }
 
+    EtatNeuf<reinitialiseSaisie> etat_;
     InterlocuteurEnregistre inter;
+    GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
     GCDessin dessin;
     GCListAires aires{1};
     GCRepere repere{false, 400, 400};

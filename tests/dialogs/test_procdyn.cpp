@@ -13,29 +13,13 @@
 
 namespace {
 
-class ProcDynTest : public ::testing::Test {
+class ProcDynTest : public SaisieTest {
 protected:
     void SetUp() override
     {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        reinitialiseSaisie();
-        etatGraphe().interlocuteur = &inter;
         etatGraphe().DossierProgramme = dossier.path();
         ASSERT_TRUE(InstallePaletteParDefaut());
-        installeDialogues();
-        installeBoitesSaisie(&boites);
     }
-    void TearDown() override
-    {
-        installeBoitesSaisie(nullptr);
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseSaisie();
-        reinitialiseGraphe();
-        reinitialiseCalcul();
-    }
-    InterlocuteurEnregistre inter;
-    BoitesScriptees boites;
     QTemporaryDir dossier;
 };
 

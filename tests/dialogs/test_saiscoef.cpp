@@ -25,18 +25,9 @@ namespace {
 
 class OperationsDialogues : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        etatGraphe().interlocuteur = &inter;
-    }
-    void TearDown() override
-    {
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseGraphe();
-    }
+    EtatNeuf<reinitialiseSaisie> etat_;
     InterlocuteurEnregistre inter;
+    GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
 };
 
 QLineEdit* Coef(QWidget* w, int k)

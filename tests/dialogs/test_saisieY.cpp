@@ -24,6 +24,7 @@
 #include "dialogs/saisieY.h"
 #include "expression/fonction.h"
 #include "graph/courbes/GCCourbe.h"
+#include "etat_essai.h"
 #include "pilote_saisie.h"
 #include "graph/courbes/genres.h"
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "expression/GCComplexe.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -17,8 +18,7 @@ constexpr double Pi = 3.14159265358979323846;
 
 class Complexes : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     // Value of a formula at z; expects success.
     static cplx val(const std::string& texte, cplx z)

@@ -8,6 +8,7 @@
 
 #include "expression/MnsCarre.h"
 #include "expression/fonction.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ constexpr double E1 = 2.71828182845904523536;
 
 class Regression : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     struct Resultat {
         std::string texte;

@@ -7,6 +7,7 @@
 
 #include "expression/courbure.h"
 #include "expression/fonction.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ constexpr double H = 1e-3;
 
 class Courbure : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     static Arbre arbre(const std::string& texte)
     {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "expression/fonction.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ std::vector<Resultat> parPoints(const Arbre& arbre, const std::vector<double>& x
 
 TEST(Evaluateur, PointBlockFoldedAndUnfoldedEvaluationsAgree)
 {
-    reinitialiseCalcul();
+    EtatNeuf<reinitialiseCalcul> etat;
     contexteCalcul().ValeursParametres[0] = 2;   // a
     contexteCalcul().ValeursParametres[1] = -3;  // b
     ASSERT_TRUE(definitFonctionAuxiliaire(0, "x^2-1"));
@@ -111,7 +112,6 @@ TEST(Evaluateur, PointBlockFoldedAndUnfoldedEvaluationsAgree)
             }
         }
     }
-    reinitialiseCalcul();
 }
 
 }  // namespace

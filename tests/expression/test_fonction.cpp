@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "expression/fonction.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ constexpr double Pi = 3.14159265358979323846;
 
 class Expression : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     // Value of a text at x; expects success.
     static double val(const std::string& texte, double x = 0)

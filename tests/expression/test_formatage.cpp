@@ -12,6 +12,7 @@
 #include "expression/fonction.h"
 #include "expression/formatage.h"
 #include "expression/paramperso.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -20,12 +21,7 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 class Formatage : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        VideParametresPerso();
-        reinitialiseCalcul();
-    }
-    void TearDown() override { SetUp(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
     static std::array<std::string, 10> valeurs(std::string a)
     {
         std::array<std::string, 10> v;

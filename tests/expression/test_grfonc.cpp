@@ -9,6 +9,7 @@
 
 #include "expression/fonction.h"
 #include "expression/grfonc.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -17,8 +18,7 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 class Analyse : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     static Arbre f(const std::string& texte)
     {

@@ -5,17 +5,13 @@
 
 #include "expression/fonction.h"
 #include "expression/paramperso.h"
+#include "etat_essai.h"
 
 namespace {
 
 class ParamPerso : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        VideParametresPerso();
-        reinitialiseCalcul();
-    }
-    void TearDown() override { SetUp(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     static int ajoute(const std::string& nom, const std::string& valeur)
     {

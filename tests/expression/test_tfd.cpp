@@ -7,6 +7,7 @@
 
 #include "expression/fonction.h"
 #include "expression/tfd.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -69,8 +70,7 @@ std::vector<std::string> reglages(const std::string& debut, const std::string& f
 
 class TFD : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseCalcul> etat_;
 
     // Expects a refusal with this message.
     static void refus(CourbeTFD& c, const std::vector<std::string>& r, const std::string& attendu)

@@ -15,7 +15,9 @@
 #include "expression/etat.h"
 #include "frame/Main.h"
 #include "frame/boites.h"
+#include "frame/etatcadre.h"
 #include "graph/base/etatgraphe.h"
+#include "etat_essai.h"
 
 // Answers the boxes in the order given; once the answers run out, OK where it is offered,
 // else No. Every text asked is kept.
@@ -57,20 +59,9 @@ inline void TraiteEvenements()
 
 class CadreEssai : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        InstalleRepondeur(&repondeur);
-        ASSERT_TRUE(programme.isValid() && temp.isValid());
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        InstalleRepondeur(nullptr);
-        reinitialiseGraphe();
-        reinitialiseCalcul();
-    }
+    void SetUp() override { ASSERT_TRUE(programme.isValid() && temp.isValid()); }
+    // The frame goes first, while its stand-ins are still in place.
+    void TearDown() override { cadre.reset(); }
 
     OptionsCadre options() const
     {
@@ -87,7 +78,9 @@ protected:
     }
     QString cheminIni() const { return programme.filePath(QStringLiteral("virk.ini")); }
 
+    EtatNeuf<reinitialiseCadre> etat_;
     RepondeurScript repondeur;
+    GardeValeur<RepondeurBoites*> gardeRepondeur_{etatCadre().repondeur, &repondeur};
     QTemporaryDir programme;
     QTemporaryDir temp;
     std::unique_ptr<TMainForm> cadre;

@@ -106,13 +106,7 @@ protected:
     void SetUp() override
     {
         CadreEssai::SetUp();
-        installeDialoguesCadre(&dialogues);
         ASSERT_TRUE(docs.isValid());
-    }
-    void TearDown() override
-    {
-        CadreEssai::TearDown();
-        installeDialoguesCadre(nullptr);
     }
     QString doc(const QString& nom) const { return docs.filePath(nom); }
     TMainForm& demarreVisible(const OptionsCadre& o)
@@ -127,8 +121,7 @@ protected:
     TMainForm& redemarre()
     {
         cadre.reset();
-        reinitialiseCalcul();
-        reinitialiseGraphe();
+        reinitialiseCadre();
         repondeur.textes.clear();
         return demarreVisible(options());
     }
@@ -146,6 +139,7 @@ protected:
     }
 
     DialoguesScript dialogues;
+    GardeValeur<DialoguesCadre*> gardeDialogues_{etatCadre().dialogues, &dialogues};
     QTemporaryDir docs;
 };
 

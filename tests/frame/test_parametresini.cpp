@@ -15,12 +15,7 @@ namespace {
 
 class Parametres : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        ASSERT_TRUE(dossier.isValid());
-    }
-    void TearDown() override { reinitialiseCalcul(); }
+    void SetUp() override { ASSERT_TRUE(dossier.isValid()); }
 
     LectureParametresIni lit(const QByteArray& octets, ParametresIni& p)
     {
@@ -29,6 +24,7 @@ protected:
         return LitParametresIni(chemin(), p, ini);
     }
     QString chemin() const { return dossier.filePath("virk.ini"); }
+    EtatNeuf<reinitialiseCadre> etat_;
     QTemporaryDir dossier;
 };
 

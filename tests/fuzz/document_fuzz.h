@@ -44,13 +44,8 @@ private:
             QTemporaryDir memoire(QStringLiteral("/dev/shm/virk-fuzz-XXXXXX"));
             return memoire.isValid() ? std::move(memoire) : QTemporaryDir();
         }();
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        VideParametresPerso();
-        ListeInequations().clear();
-        CompteurTextes() = 0;
         etatGraphe().DossierTemp = dossier.path();
-        ErreurCalcul() = 0;
+        reinitialiseGraphe();
     }
 };
 

@@ -22,18 +22,8 @@ class CourbeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        SansMemoPoints() = false;
-        etatGraphe().interlocuteur = &interlocuteur_;
         repere_ = std::make_unique<GCRepere>(true, 600, 400);
         image_ = imageBlanche(620, 420);
-    }
-    void TearDown() override
-    {
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseGraphe();
-        reinitialiseCalcul();
     }
 
     // A y=f(x) (or other one-parameter kind) curve with its marker in the curve's colour.
@@ -71,7 +61,9 @@ protected:
         return int(interlocuteur_.avertissements.count(texte));
     }
 
+    EtatNeuf<reinitialiseGraphe> etat_;
     InterlocuteurEnregistreur interlocuteur_;
+    GardeValeur<Interlocuteur*> gardeInterlocuteur_{etatGraphe().interlocuteur, &interlocuteur_};
     std::unique_ptr<GCRepere> repere_;
     QImage image_;
 };

@@ -1,5 +1,5 @@
 // What the frame's tests share: an interlocutor that records what it is told, and a fixture
-// that resets the shared state around each case.
+// that resets the shared state around each case and puts the interlocutor in place.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,25 +9,16 @@
 
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
+#include "etat_essai.h"
 #include "interlocuteur_essai.h"
 
 using InterlocuteurEnregistreur = InterlocuteurEssai;
 
 class RepereTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        etatGraphe().interlocuteur = &interlocuteur_;
-    }
-    void TearDown() override
-    {
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseGraphe();
-        reinitialiseCalcul();
-    }
+    EtatNeuf<reinitialiseGraphe> etat_;
     InterlocuteurEnregistreur interlocuteur_;
+    GardeValeur<Interlocuteur*> gardeInterlocuteur_{etatGraphe().interlocuteur, &interlocuteur_};
 };
 
 // A white image of that size, for drawing.

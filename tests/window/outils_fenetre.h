@@ -1,5 +1,5 @@
 // Scripted stand-ins for the frame's interlocutor and the window's dialogs, and a fixture
-// that resets the program-wide state around each test.
+// that resets the program-wide state around each test and puts the stand-ins in place.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
 #include "window/fenetre.h"
+#include "etat_essai.h"
 #include "interlocuteur_essai.h"
 
 using InterlocuteurScripte = InterlocuteurEssai;
@@ -64,21 +65,6 @@ public:
 
 class FenetreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        reinitialiseGraphe();
-        reglagesFenetres() = ReglagesFenetres();
-        etatGraphe().interlocuteur = &inter;
-        installeDialoguesFenetre(&dialogues);
-    }
-    void TearDown() override
-    {
-        installeDialoguesFenetre(nullptr);
-        etatGraphe().interlocuteur = nullptr;
-        reinitialiseGraphe();
-        reinitialiseCalcul();
-    }
     // Shows the window if need be and paints it now.
     static void Peint(TForm1& f)
     {
@@ -95,6 +81,9 @@ protected:
             QApplication::processEvents();
     }
 
+    EtatNeuf<reinitialiseFenetres> etat_;
     InterlocuteurScripte inter;
+    GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
     DialoguesScriptes dialogues;
+    GardeValeur<DialoguesFenetre*> gardeDialogues_{etatFenetres().dialogues, &dialogues};
 };

@@ -29,18 +29,7 @@ namespace {
 
 class AiresMenusTest : public FenetreTest {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        installeDialogues();
-        videDesignation();
-    }
-    void TearDown() override
-    {
-        videDesignation();
-        installeChoixTrace(nullptr);
-        FenetreTest::TearDown();
-    }
+    DialoguesDuProgramme dialoguesProgramme_;
 
     static void Remplace(QPlainTextEdit* memo, const QString& texte)
     {

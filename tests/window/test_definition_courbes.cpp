@@ -45,19 +45,6 @@ public:
 
 class DefinitionCourbesTest : public FenetreTest {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        reinitialiseSaisie();
-        installeDialogues();
-        installeBoitesSaisie(&boites);
-    }
-    void TearDown() override
-    {
-        installeBoitesSaisie(nullptr);
-        reinitialiseSaisie();
-        FenetreTest::TearDown();
-    }
 
     // Next dialog: the curve form; types the texts, picks the parameter mode and confirms.
     // Then, when given, the next dialog (a parameter grid) gets the second action.
@@ -99,7 +86,9 @@ protected:
         };
     }
 
+    DialoguesDuProgramme dialoguesProgramme_;
     BoitesScriptees boites;
+    GardeValeur<BoitesSaisie*> gardeBoites_{etatSaisie().boites, &boites};
 };
 
 TEST_F(DefinitionCourbesTest, UneCourbeYTapeeEstDansLaFenetreTraceeEtSauvee)

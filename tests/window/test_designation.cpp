@@ -19,22 +19,10 @@ namespace {
 
 class DesignationTest : public FenetreTest {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        videDesignation();
-        installeCreateurFenetre([this] {
-            nouvelles.push_back(std::make_unique<TForm1>(10 + int(nouvelles.size())));
-            return nouvelles.back().get();
-        });
-    }
-    void TearDown() override
-    {
-        installeCreateurFenetre(nullptr);
-        videDesignation();
-        CourbeCourante().reset();
-        FenetreTest::TearDown();
-    }
+    GardeValeur<CreateurFenetre> gardeCreateur_{etatFenetres().createurFenetre, [this] {
+        nouvelles.push_back(std::make_unique<TForm1>(10 + int(nouvelles.size())));
+        return nouvelles.back().get();
+    }};
 
     std::vector<std::unique_ptr<TForm1>> nouvelles;
 };

@@ -68,20 +68,10 @@ protected:
         FenetreTest::SetUp();
         ASSERT_TRUE(dossier_.isValid());
     }
-    void TearDown() override
-    {
-        VideParametresPerso();
-        FenetreTest::TearDown();
-    }
     QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
 
     // A new session: nothing of the previous model is left in the program-wide state.
-    void nouvelleSession()
-    {
-        VideParametresPerso();
-        reinitialiseCalcul();
-        ListeInequations().clear();
-    }
+    void nouvelleSession() { reinitialiseGraphe(); }
 
     // Every record kind, with values away from their defaults.
     void remplit(Modele& m) { RemplitDocumentExemple(m.doc(), dossier_.path()); }

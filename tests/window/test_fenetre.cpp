@@ -409,7 +409,7 @@ TEST_F(FenetreTest, CloneAireSelonLeGenre)
 
 TEST_F(FenetreTest, TheTitleAndSizeDialogsOfTheProgram)
 {
-    installeDialoguesFenetre(nullptr);
+    GardeValeur<DialoguesFenetre*> dialoguesDuProgramme(etatFenetres().dialogues, nullptr);
     TForm1 f(1);
     // A ";" keeps the title dialog open with the reason; a title without one is taken.
     bool ouverte = false;

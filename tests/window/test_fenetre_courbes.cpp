@@ -51,19 +51,6 @@ public:
 
 class FenetreCourbesTest : public FenetreTest {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        etatGraphe().dialogues = &dialoguesCourbes;
-        installeChoixTrace(&choix);
-    }
-    void TearDown() override
-    {
-        installeChoixTrace(nullptr);
-        etatGraphe().dialogues = nullptr;
-        FenetreTest::TearDown();
-    }
-
     // A y=f(x) curve of this window, callable by its name.
     std::shared_ptr<GCY> CourbeY(TForm1& f, const QString& formule, TCouleur couleur = 0x0000FF)
     {
@@ -77,7 +64,9 @@ protected:
     }
 
     DialoguesCourbes dialoguesCourbes;
+    GardeValeur<Dialogues*> gardeDialogues_{etatGraphe().dialogues, &dialoguesCourbes};
     ChoixPremier choix;
+    GardeValeur<ChoixTrace*> gardeChoix_{etatGraphe().choixTrace, &choix};
 };
 
 bool Appelable(const QString& nom)

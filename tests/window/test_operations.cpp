@@ -20,12 +20,6 @@ namespace {
 
 class OperationsTest : public FenetreTest {
 protected:
-    void TearDown() override
-    {
-        videDesignation();
-        CourbeCourante().reset();
-        FenetreTest::TearDown();
-    }
     std::shared_ptr<GCY> courbe(TForm1& f, QChar genre, const QString& t1, const QString& t2, const QString& nom)
     {
         auto c = std::make_shared<GCY>(genre, f.numero(), nouveauNumero());

@@ -23,16 +23,8 @@ namespace {
 
 class TextesMenusTest : public FenetreTest {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        installeDialogues();
-    }
-    void TearDown() override
-    {
-        installeChoixTrace(nullptr);
-        FenetreTest::TearDown();
-    }
+    DialoguesDuProgramme dialoguesProgramme_;
+
     // Chooses entry `ligne` of the text chooser, then runs `suite` on the next dialog.
     static void ChoisitTexte(int ligne, QString* libelle, std::function<void(QWidget*)> suite = {})
     {

@@ -136,18 +136,6 @@ bool AnalyseInequations(const QStringList& lignes, ListeIneq& liste)
     return echec;
 }
 
-int& FilsBalayageMax()
-{
-    static int nombre = 8;
-    return nombre;
-}
-
-ListeIneq& ListeInequations()
-{
-    static ListeIneq liste;
-    return liste;
-}
-
 QString NouvelleEmpreinte(int numero)
 {
     return QString::number(numero) + horodatage();

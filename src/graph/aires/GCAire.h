@@ -24,6 +24,7 @@
 #include "expression/fonction.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/GCclasse_base.h"
+#include "graph/base/etatgraphe.h"
 
 class GCRepere;
 
@@ -71,11 +72,11 @@ using ListeIneq = std::vector<std::shared_ptr<GCIneq>>;
 bool AnalyseInequations(const QStringList& lignes, ListeIneq& liste);
 
 // The most threads an area scan runs on (8; 1 computes on the calling thread alone).
-int& FilsBalayageMax();
+inline int& FilsBalayageMax() { return etatGraphe().FilsBalayageMax; }
 
 // The program-wide scratch list into which the area dialog and the document reader parse
 // constraint lines before handing them to an area.
-ListeIneq& ListeInequations();
+inline ListeIneq& ListeInequations() { return etatGraphe().ListeInequations; }
 
 // An area's identity stamp: its number followed by horodatage().
 QString NouvelleEmpreinte(int numero);

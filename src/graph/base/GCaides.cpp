@@ -199,16 +199,6 @@ QString NomOperation(int code)
 }
 
 // ---------------------------------------------------------------------------------------
-// Curves callable by name
-
-void RetireNomCourbe(QChar genre, const QString& nom)
-{
-    if (genre != QLatin1Char('X') && genre != QLatin1Char('Y'))
-        return;
-    retireFonction(nom.toStdString());
-}
-
-// ---------------------------------------------------------------------------------------
 // Copy of a text file under another extension
 
 bool ChargeLignesFichier(const QString& nomFichier, const QString& extension, QString* erreur)

@@ -72,12 +72,6 @@ constexpr int NbOperations = 63;
 // The French name of an operation code 0..62 (low 7 bits used); "Non définie!" otherwise.
 QString NomOperation(int code);
 
-// ---------------------------------------------------------------------------------------
-// A curve of kind 'X' or 'Y' that is deleted (or whose window closes) leaves the table of
-// curves callable by name: its slot is emptied, so formulas that call it fail from then on.
-// Curves of other kinds are left alone.
-void RetireNomCourbe(QChar genre, const QString& nom);
-
 // Copies the text file nomFichier, line by line, to the file of the same name with the given
 // extension (".svg": the copy of a point file before it is edited by mouse), each line ended
 // by CR LF. Bytes are copied as they are. Returns false (with the French reason in erreur

@@ -258,6 +258,16 @@ QString TexteDeChamp(QString texte)
     return SurUneLigne(std::move(texte));
 }
 
+QString ChampTexte(const QString& texte)
+{
+    return TexteDeChamp(texte) + QLatin1Char(';');
+}
+
+QString ChampEntier(int valeur)
+{
+    return QString::number(valeur) + QLatin1Char(';');
+}
+
 QString TexteBooleen(bool valeur)
 {
     return valeur ? QStringLiteral("v;") : QStringLiteral("f;");

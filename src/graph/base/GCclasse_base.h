@@ -100,6 +100,10 @@ QString ChampOuReste(QString& ligne);
 QString SurUneLigne(QString texte);
 // A text kept as one field: on one line, and a ";" (which would end the field) becomes ",".
 QString TexteDeChamp(QString texte);
+// The text as one field, then its ";".
+QString ChampTexte(const QString& texte);
+// A whole number and its ";".
+QString ChampEntier(int valeur);
 // "v;" or "f;".
 QString TexteBooleen(bool valeur);
 // True when the first character, upper-cased, is "V".

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "expression/etat.h"
+
 namespace {
 
 class InterlocuteurMuet : public Interlocuteur {
@@ -81,11 +83,17 @@ EtatGraphe& etatGraphe()
 
 void reinitialiseGraphe()
 {
-    Interlocuteur* garde = etatGraphe().interlocuteur;
-    const QString temp = etatGraphe().DossierTemp;
-    etatGraphe() = EtatGraphe();
-    etatGraphe().interlocuteur = garde;
-    etatGraphe().DossierTemp = temp;
+    reinitialiseCalcul();
+    EtatGraphe& etat = etatGraphe();
+    EtatGraphe neuf;
+    neuf.DossierTemp = etat.DossierTemp;
+    neuf.interlocuteur = etat.interlocuteur;
+    neuf.dialogues = etat.dialogues;
+    neuf.choixTrace = etat.choixTrace;
+    neuf.sourceMacros = etat.sourceMacros;
+    neuf.suivi = etat.suivi;
+    neuf.TransfosPersoChangees = etat.TransfosPersoChangees;
+    etat = std::move(neuf);
     dossierTemporaire().reset();
 }
 

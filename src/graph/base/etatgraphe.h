@@ -1,12 +1,21 @@
 // What the drawings of every window share: folders, counters, the scale factor of
-// printing, the values that text macros read, the list of every window's drawing, and the
-// interlocutor through which the graph objects speak to the user.
+// printing, the values that text macros read, the list of every window's drawing, the
+// scratch lists and switches of the graph objects, and the seams through which they reach
+// what only a higher layer can do (the interlocutor, the dialogs, the curve chooser, the
+// source of text macros).
+//
+// All of it is one struct, EtatGraphe, reached through etatGraphe(); reinitialiseGraphe() puts
+// it back to its defaults after reinitialiseCalcul(), and the reset of every later layer
+// calls it first.
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
@@ -16,6 +25,9 @@ class GCListAires;
 class GCCourbe;
 class GCAire;
 class GCTexte;
+class GCIneq;
+class ChoixTrace;
+class SourceMacros;
 
 // What only a higher layer can do for the graph objects (show a message, add a line to the
 // warnings memo). The frame installs its own; tests install a scripted one.
@@ -70,9 +82,14 @@ struct EtatGraphe {
     ValeursCourantes valeursCourantes;
     std::vector<GCDessin*> dessins;   // every window's curve list, in window order
     std::vector<GCListAires*> aires;  // every window's area list, in window order
+
+    // Seams, set by the frame at start-up (or for a while through a GardeValeur) and kept by
+    // the reset.
     Interlocuteur* interlocuteur = nullptr;
     Dialogues* dialogues = nullptr;   // none: every Modifie answers "not confirmed"
     SuiviCalcul* suivi = nullptr;     // none: computations run to their end
+    ChoixTrace* choixTrace = nullptr; // none: every choice of a curve answers "none"
+    SourceMacros* sourceMacros = nullptr;  // none: the curves and areas of every window
 
     QStringList JournalCourbes;         // log of curve definitions ("Courbes.txt" at exit)
     bool EnregistrementSession = false; // session-recording option: Journalise writes only then
@@ -84,11 +101,29 @@ struct EtatGraphe {
     // rebuilds when told the list changed.
     QStringList ListeAuxiliaire;
     std::function<void()> TransfosPersoChangees;
+    // While set (parameter variation running), traced points are not entered in the hit
+    // index.
+    bool SansMemoPoints = false;
+    // The scratch list into which the area dialog and the document reader parse constraint
+    // lines before handing them to an area.
+    std::vector<std::shared_ptr<GCIneq>> ListeInequations;
+    // Labels are numbered from this counter (the next label takes ++CompteurTextes).
+    int CompteurTextes = 0;
+    // The most threads an area scan runs on (1: the calling thread alone).
+    int FilsBalayageMax = 8;
+    // The copies of embedded data files this run wrote in the working folder: name ->
+    // digest of the bytes, for the folder named (a fresh working folder starts afresh).
+    QString DossierCopies;
+    QHash<QString, QByteArray> CopiesEcrites;
+    // The last message of a point cache that could not be written, so that a repaint does
+    // not repeat it.
+    QString DernierEchecEcriture;
 };
 
 EtatGraphe& etatGraphe();
 
-// Back to the defaults, with a fresh working folder (tests).
+// Back to the defaults after reinitialiseCalcul(), with a fresh working folder; the session
+// folder DossierTemp and the seams are kept (tests, new session).
 void reinitialiseGraphe();
 
 // The interlocutor in place; a silent one (that records nothing and answers no) when none

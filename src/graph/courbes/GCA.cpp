@@ -10,6 +10,7 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
@@ -58,4 +59,30 @@ void GCA::Journalise() const
 QString GCA::SignatureDefinition() const
 {
     return GCCourbe::SignatureDefinition() + joint({Mere1, QString::number(StyleRemplissage), QString::number(ModeCopie)});
+}
+
+void GCA::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(SousType);
+}
+
+bool GCA::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    return lu.entier(tete, SousType, QStringLiteral("sous-type"));
+}
+
+void GCA::EcritChampsStyle(QString& style) const
+{
+    style += ChampEntier(StyleRemplissage) + ChampEntier(ModeCopie);
+}
+
+bool GCA::LitChampsStyle(QString& style, LecteurEnregistrement& lu)
+{
+    int remplissage = 0, mode = 0;
+    if (!lu.entier(style, remplissage, QStringLiteral("style de remplissage")) ||
+        !lu.entier(style, mode, QStringLiteral("mode de copie")))
+        return false;
+    FixeStyleRemplissage(remplissage);
+    FixeModeCopie(mode);
+    return true;
 }

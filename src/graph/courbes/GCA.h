@@ -14,6 +14,14 @@ public:
     // A code outside 0..12 becomes the default (8).
     void FixeModeCopie(int mode);
     QString SignatureDefinition() const override;
+    // Record: the sub-kind in the header; brush and copy mode in the style line; the
+    // mother's identifier.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    void EcritChampsStyle(QString& style) const override;
+    bool LitChampsStyle(QString& style, LecteurEnregistrement& lu) override;
+    void EcritQueue(QStringList& lignes) const override { EcritMeres(lignes, 1); }
+    bool LitQueue(LecteurEnregistrement& lu, bool) override { return LitMeres(lu, 1); }
 
     double Mesure = 0;          // area of the polygon
     int StyleRemplissage = 7;   // brush style of the fill

@@ -10,6 +10,7 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
@@ -61,4 +62,28 @@ void GCC::Journalise() const
 QString GCC::SignatureDefinition() const
 {
     return GCCourbe::SignatureDefinition() + joint({Debut, PasC});
+}
+
+void GCC::EcritChampsTete(QString& tete) const
+{
+    tete += ChampTexte(Debut) + ChampTexte(PasC);
+}
+
+bool GCC::LitChampsTete(QString& tete, LecteurEnregistrement&)
+{
+    const QString debut = PremierChamp(tete);
+    const QString pas = PremierChamp(tete);
+    FixeDebutPas(debut, pas);
+    return true;
+}
+
+bool GCC::LitQueue(LecteurEnregistrement&, bool)
+{
+    if (GenreParmi(TypeCourbe, "BW")) {
+        // The control points are read through a list curve that stands in no list.
+        auto points = std::make_shared<GCCourbe>(QLatin1Char('L'), NumeroFenetre, 0);
+        points->Copie(*this);
+        FixeMere(1, points->Identifiant);
+    }
+    return true;
 }

@@ -12,6 +12,12 @@ public:
     void DebutPas(QString& debut, QString& pas) const { debut = Debut; pas = PasC; }
     void FixeDebutPas(const QString& debut, const QString& pas) { Debut = debut; PasC = pas; }
     QString SignatureDefinition() const override;
+    // Record: start and step in the header; the control points of B and W are read
+    // through a list curve of their own.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    bool LitQueue(LecteurEnregistrement& lu, bool jetable) override;
+    bool AvecFichierDonnees() const override { return true; }
 
     QString Debut = QStringLiteral("0");   // C: abscissa of the first ordinate
     QString PasC = QStringLiteral("0.1");  // C: abscissa step; B, W: parameter step

@@ -17,25 +17,18 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/courbes/tracepoint.h"
 
 namespace {
-
-bool genreParmi(QChar genre, const char* lettres)
-{
-    for (const char* l = lettres; *l; ++l)
-        if (genre == QLatin1Char(*l))
-            return true;
-    return false;
-}
 
 // "fn" + k for the first k from numero up that no curve callable by name uses.
 QString nomLibre(int numero)
 {
     for (long long k = std::max(numero, 0);; ++k) {
         const QString nom = QStringLiteral("fn") + QString::number(k);
-        if (chercheFonction(majuscules(nom.toStdString())) < 0)
+        if (!NomPrisAilleurs(nom))
             return nom;
     }
 }
@@ -54,9 +47,58 @@ double mediane(std::vector<double> v)
 // ---------------------------------------------------------------------------------------
 // Kinds
 
+bool GenreParmi(QChar genre, const char* lettres)
+{
+    for (const char* l = lettres; *l; ++l)
+        if (genre == QLatin1Char(*l))
+            return true;
+    return false;
+}
+
 bool EstGenreCourbe(QChar genre)
 {
-    return genreParmi(genre, "ABCDEGHIJLNOPQRSTUWXY");
+    return GenreParmi(genre, "ABCDEGHIJLNOPQRSTUWXY");
+}
+
+// ---------------------------------------------------------------------------------------
+// Curves callable by name
+
+namespace {
+// The formula a curve would be called by, or null for a curve that has none.
+const Arbre* FormuleAppelee(const GCCourbe* courbe)
+{
+    const auto* rel = dynamic_cast<const GCRelNum*>(courbe);
+    return rel ? &rel->Expression1 : nullptr;
+}
+}  // namespace
+
+bool GenreAppelable(QChar genre)
+{
+    return GenreParmi(genre, "XY");
+}
+
+bool NomPrisAilleurs(const QString& nom, const GCCourbe* courbe)
+{
+    const int slot = chercheFonction(majuscules(nom.toStdString()));
+    if (slot < 0)
+        return false;
+    const Arbre* propre = courbe ? FormuleAppelee(courbe) : nullptr;
+    return !propre || contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre != propre;
+}
+
+void InscritNom(GCCourbe& courbe)
+{
+    if (auto* y = dynamic_cast<GCY*>(&courbe); y && GenreAppelable(courbe.TypeCourbe))
+        y->MemoriseLibelle();
+}
+
+void RetireNomPropre(const GCCourbe& courbe)
+{
+    const Arbre* propre = FormuleAppelee(&courbe);
+    const std::string nom = majuscules(courbe.Nom.toStdString());
+    const int slot = chercheFonction(nom);
+    if (propre && slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == propre)
+        retireFonction(nom);
 }
 
 QString NomTypeCourbe(QChar genre, int sousType)
@@ -188,11 +230,11 @@ void GCCourbe::LibellesAffiches(QString& texte1, QString& texte2) const
 {
     texte1 = Libelle1;
     texte2 = Libelle2;
-    if (genreParmi(TypeCourbe, "BCLW")) {
+    if (AvecFichierDonnees()) {
         texte1 = PartieNomFichier(Libelle1);
         return;
     }
-    if (genreParmi(TypeCourbe, "DEHIJNPRSTXY")) {
+    if (GenreParmi(TypeCourbe, "DEHIJNPRSTXY")) {
         std::array<std::string, 10> valeurs;
         for (std::size_t i = 0; i < 10; ++i)
             valeurs[i] = Parametres[i].trimmed().toStdString();
@@ -405,7 +447,7 @@ bool GCCourbe::Statistiques(int n, StatistiquesCourbe& r) const
     if (n > 0) {
         const std::size_t k = std::min<std::size_t>(std::size_t(n), nb);
         const PointCourbe& p = points[k - 1];
-        r[15] = genreParmi(TypeCourbe, "PT") ? p.t : double(k);
+        r[15] = GenreParmi(TypeCourbe, "PT") ? p.t : double(k);
         r[16] = p.x;
         r[17] = p.y;
         resultat = true;
@@ -454,5 +496,58 @@ bool GCCourbe::SurlignePoints(QPainter& peintre, GCRepere& repere)
     }
     Epaisseur = epaisseur;
     Marqueur.Epaisseur = taille;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// The shared parts of the document record
+
+bool GCCourbe::AvecPilotage() const
+{
+    return TypeCourbe == QLatin1Char('L');
+}
+
+bool GCCourbe::AvecFichierDonnees() const
+{
+    return TypeCourbe == QLatin1Char('L');
+}
+
+QString GCCourbe::LigneTextes() const
+{
+    return ChampTexte(Libelle1) + ChampTexte(Libelle2) + ChampTexte(Nom);
+}
+
+void GCCourbe::LitLigneTextes(QString ligne)
+{
+    const QString texte1 = PremierChamp(ligne).trimmed();
+    const QString texte2 = PremierChamp(ligne);
+    const QString nom = PremierChamp(ligne);
+    FixeTextesLus(texte1, texte2);
+    FixeNomLu(nom);
+}
+
+void GCCourbe::FixeNomLu(const QString& nom)
+{
+    Nom = nom.isEmpty() ? QStringLiteral("fn") + QString::number(Numero) : nom;
+}
+
+void GCCourbe::FixeTextesLus(const QString& texte1, const QString& texte2)
+{
+    GCCourbe::FixeLibelles(texte1, texte2);
+}
+
+void GCCourbe::EcritMeres(QStringList& lignes, int nombre) const
+{
+    lignes << (nombre == 2 ? ChampTexte(Mere1) + ChampTexte(Mere2) : ChampTexte(Mere1));
+}
+
+bool GCCourbe::LitMeres(LecteurEnregistrement& lu, int nombre)
+{
+    QString ligne;
+    if (!lu.suivante(ligne))
+        return false;
+    FixeMere(1, PremierChamp(ligne).trimmed());
+    if (nombre == 2)
+        FixeMere(2, PremierChamp(ligne));
     return true;
 }

@@ -38,6 +38,8 @@ using PtrCourbe = std::shared_ptr<GCCourbe>;
 
 // The letters that name a curve kind: A B C D E G H I J L N O P Q R S T U W X Y.
 bool EstGenreCourbe(QChar genre);
+// True when the kind letter is one of the letters given ("XY", "BCLW"...).
+bool GenreParmi(QChar genre, const char* lettres);
 // The type name that descriptions print after the letter ("Fonction numérique y=f(x)"...);
 // kind N by its sub-kind; empty for G and for letters that name no kind.
 QString NomTypeCourbe(QChar genre, int sousType = 0);
@@ -54,6 +56,25 @@ enum EtatStylo : std::uint8_t {
 // The ten parameter texts a0..a9 in the parameters dialog (through etatGraphe().dialogues);
 // true when confirmed (the texts are then changed).
 bool DialogueParametres(std::array<QString, 10>& parametres);
+
+// ---------------------------------------------------------------------------------------
+// Curves callable by name in formulas: the curves of kinds X and Y, under their name,
+// through their first formula (GCRelNum::Expression1, whose address the table keeps).
+
+// True for the kinds whose curves are callable by name.
+bool GenreAppelable(QChar genre);
+// True when the table holds that name (any case) for a formula other than this curve's own
+// (courbe null: for any formula).
+bool NomPrisAilleurs(const QString& nom, const GCCourbe* courbe = nullptr);
+// A curve of a callable kind becomes callable under its name (an entry under that name is
+// taken over); nothing for the other kinds.
+void InscritNom(GCCourbe& courbe);
+// The entry under the curve's name leaves the table when it is this curve's own (the name
+// pointing at its own formula): formulas that call it fail from then on. An entry of another
+// curve is left alone.
+void RetireNomPropre(const GCCourbe& courbe);
+
+class LecteurEnregistrement;
 
 // ---------------------------------------------------------------------------------------
 
@@ -86,6 +107,36 @@ public:
     virtual void Journalise() const;
     // 5: the curve's header and every line of its error file (none when never traced).
     virtual void MontreErreurs(QStringList& lignes) const;
+
+    // --- the kind's own parts of its document record (the record is laid out in
+    // GCDessin_fichier.cpp). Every field written ends with ";"; a reader returns false, the
+    // reason in lu, when a field it needs cannot be read.
+    // Fields of the header line after the identifier.
+    virtual void EcritChampsTete(QString& tete) const {}
+    virtual bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) { return true; }
+    // Two piloting lines follow the header line (L; Q of operation 17).
+    virtual bool AvecPilotage() const;
+    // The lines between the header (and its piloting lines) and the style line.
+    virtual void EcritPlage(QStringList& lignes) const {}
+    virtual bool LitPlage(LecteurEnregistrement& lu) { return true; }
+    // Fields of the style line between the joining flag and the marker.
+    virtual void EcritChampsStyle(QString& style) const {}
+    virtual bool LitChampsStyle(QString& style, LecteurEnregistrement& lu) { return true; }
+    // The own label that the record carries after the marker; null for none.
+    virtual GCTexte* EtiquetteEnregistree() const { return nullptr; }
+    // The texts line: text 1, text 2 and the name, a field each.
+    virtual QString LigneTextes() const;
+    // Takes it back: the texts (see FixeTextesLus) and the name ("fn" + number when empty).
+    virtual void LitLigneTextes(QString ligne);
+    // Stores the two texts read, compiling them for the kinds that compile theirs.
+    virtual void FixeTextesLus(const QString& texte1, const QString& texte2);
+    // The lines after the parameters line (mothers' identifiers).
+    virtual void EcritQueue(QStringList& lignes) const {}
+    // Reads them; jetable: the curve is a further showing, read only to be dropped.
+    virtual bool LitQueue(LecteurEnregistrement& lu, bool jetable) { return true; }
+    // The kinds that read a data file (B, C, L, W), which the document carries in a "!"
+    // block after their record.
+    virtual bool AvecFichierDonnees() const;
 
     // --- accessors
     QString Parametre(int i) const;                       // a<i>, i 0..9 ("" outside)
@@ -177,6 +228,11 @@ protected:
     void TraceIndisponible();
     // The ten parameter texts evaluated into ValeursParametres.
     void EvalueParametres() const;
+    // The record's line of the mothers' identifiers (nombre: 1 or 2), and its reading.
+    void EcritMeres(QStringList& lignes, int nombre) const;
+    bool LitMeres(LecteurEnregistrement& lu, int nombre);
+    // The name read from a record: "fn" + number when it is empty.
+    void FixeNomLu(const QString& nom);
 
 private:
     QString signatureAvertie_;   // the definition the refusals below were shown for
@@ -215,6 +271,7 @@ public:
 
     void FixeIdentifiant(const QString& identifiant) override;
     QString SignatureDefinition() const override;
+    void FixeTextesLus(const QString& texte1, const QString& texte2) override;
 
     Arbre Expression1;               // Libelle1 compiled (its address is registered for X, Y)
     Arbre Expression2;               // Libelle2 compiled
@@ -263,6 +320,13 @@ public:
     QStringList ResoutParametre(double a, double b) const;
 
     QString SignatureDefinition() const override;
+
+    // The range line (bounds and step, or the file of imposed values; random flag; arrows),
+    // and the own label of P, T, X, Y.
+    void EcritPlage(QStringList& lignes) const override;
+    bool LitPlage(LecteurEnregistrement& lu) override;
+    GCTexte* EtiquetteEnregistree() const override;
+    void FixeTextesLus(const QString& texte1, const QString& texte2) override;
 
     QString Xinf = QStringLiteral("-5");
     QString Xsup = QStringLiteral("5");

@@ -11,6 +11,7 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/courbes/tracepoint.h"
@@ -148,4 +149,22 @@ void GCDG::Journalise() const
 QString GCDG::SignatureDefinition() const
 {
     return GCY::SignatureDefinition() + joint({QString::number(Ordre), Mere1});
+}
+
+void GCDG::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(Ordre);
+}
+
+bool GCDG::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    return lu.entier(tete, Ordre, QStringLiteral("ordre de dérivation"));
+}
+
+void GCDG::FixeTextesLus(const QString& texte1, const QString& texte2)
+{
+    if (TypeCourbe == QLatin1Char('G'))
+        GCCourbe::FixeTextesLus(texte1, texte2);
+    else
+        GCY::FixeTextesLus(texte1, texte2);
 }

@@ -16,6 +16,13 @@ public:
     // first when it has none), one point per window of samples.
     void TraceDiscrete(QPainter& peintre, GCRepere& repere);
     QString SignatureDefinition() const override;
+    // Record: the order in the header; the mother's identifier. G keeps its texts as
+    // they are.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    void FixeTextesLus(const QString& texte1, const QString& texte2) override;
+    void EcritQueue(QStringList& lignes) const override { EcritMeres(lignes, 1); }
+    bool LitQueue(LecteurEnregistrement& lu, bool) override { return LitMeres(lu, 1); }
 
     int Ordre;   // derivation order 1..5 (E: order of the equation)
 };

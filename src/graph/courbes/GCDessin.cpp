@@ -14,12 +14,6 @@
 
 namespace {
 
-ChoixTrace*& choixInstalle()
-{
-    static ChoixTrace* choix = nullptr;
-    return choix;
-}
-
 bool DansEnsemble(const QString& lettres, QChar lettre)
 {
     return lettres.contains(lettre.toUpper(), Qt::CaseInsensitive);
@@ -38,16 +32,6 @@ QString EntreeChoix(int fenetre, const GCCourbe& c)
 
 
 }  // namespace
-
-ChoixTrace* choixTrace()
-{
-    return choixInstalle();
-}
-
-void installeChoixTrace(ChoixTrace* choix)
-{
-    choixInstalle() = choix;
-}
 
 GCDessin::GCDessin()
 {
@@ -106,12 +90,8 @@ bool GCDessin::RetireCourbe(int numero)
     Courbes.erase(it);
     // The name stays callable while another window still shows the curve, and is only
     // taken back when the registered formula is this curve's own.
-    if (auto* rel = dynamic_cast<GCRelNum*>(courbe.get()); rel && !ListeeAilleurs(rel, this)) {
-        const std::string nom = majuscules(rel->Nom.toStdString());
-        const int slot = chercheFonction(nom);
-        if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &rel->Expression1)
-            retireFonction(nom);
-    }
+    if (!ListeeAilleurs(courbe.get(), this))
+        RetireNomPropre(*courbe);
     return true;
 }
 

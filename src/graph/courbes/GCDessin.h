@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 
 class QPainter;
@@ -19,7 +20,7 @@ class GCRepere;
 class SourceLignes;
 
 // The curve chooser, which only the dialogs layer can show ("Choix d'un tracé"). The frame
-// installs its own with installeChoixTrace; tests install a scripted one.
+// puts its own in etatGraphe().choixTrace; tests a scripted one.
 class ChoixTrace {
 public:
     virtual ~ChoixTrace() = default;
@@ -28,10 +29,8 @@ public:
     virtual bool choisit(const QString& titre, const QStringList& entrees, QString& choix) = 0;
 };
 
-// The installed chooser, or null (every choice then answers "none").
-ChoixTrace* choixTrace();
-// Installs a chooser (null: none). The caller keeps it alive while it is installed.
-void installeChoixTrace(ChoixTrace* choix);
+// The chooser in place, or null (every choice then answers "none").
+inline ChoixTrace* choixTrace() { return etatGraphe().choixTrace; }
 
 class GCDessin {
 public:

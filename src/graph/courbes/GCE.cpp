@@ -11,6 +11,7 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/courbes/tracepoint.h"
 
@@ -191,4 +192,48 @@ void GCE::Journalise() const
 QString GCE::SignatureDefinition() const
 {
     return GCDG::SignatureDefinition() + joint(TextesInitiaux);
+}
+
+QString ResumeConditions(int ordre, const std::array<QString, 11>& textes)
+{
+    QString resume = QStringLiteral("y(") + textes[0] + QStringLiteral(")=") + textes[1] + QLatin1Char(';');
+    for (int k = 1; k < ordre && k + 1 < 11; ++k)
+        resume += QStringLiteral("y[%1](").arg(k) + textes[0] + QStringLiteral(")=") + textes[k + 1] +
+                  QLatin1Char(';');
+    return resume;
+}
+
+void GCE::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(Ordre) + ChampsTextes(TextesInitiaux);
+}
+
+bool GCE::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    if (!lu.entier(tete, Ordre, QStringLiteral("ordre de l'équation")))
+        return false;
+    std::array<QString, 11> textes;
+    for (int k = 0; k < 11; ++k) {
+        textes[k] = PremierChamp(tete);
+        if (k > Ordre)
+            textes[k] = QStringLiteral("0");
+    }
+    FixeConditionsInitiales(textes);
+    return true;
+}
+
+QString GCE::LigneTextes() const
+{
+    return ChampTexte(Libelle1) + SurUneLigne(Libelle2) + QLatin1Char(';') + ChampTexte(Nom);
+}
+
+void GCE::LitLigneTextes(QString ligne)
+{
+    // The summary is made again from the initial conditions; the name is the last field.
+    const QString texte1 = PremierChamp(ligne).trimmed();
+    QStringList champs = ligne.split(QLatin1Char(';'));
+    champs.removeLast();
+    const QString nom = champs.isEmpty() ? QString() : champs.last();
+    FixeTextesLus(texte1, ResumeConditions(Ordre, TextesInitiaux));
+    FixeNomLu(nom);
 }

@@ -15,6 +15,7 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/genres.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/courbes/tracepoint.h"
 #include "graph/repere/GCRepere.h"
@@ -620,4 +621,26 @@ void GCI::Journalise() const
 QString GCI::SignatureDefinition() const
 {
     return GCY::SignatureDefinition() + joint(TextesCoefficients);
+}
+
+void GCI::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(SousType) + ChampsTextes(TextesCoefficients);
+}
+
+bool GCI::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    if (!lu.entier(tete, SousType, QStringLiteral("sous-type")))
+        return false;
+    std::array<QString, 6> coefficients;
+    const bool avec = Reste(tete);
+    for (QString& x : coefficients)
+        x = avec ? PremierChamp(tete) : QStringLiteral("0");
+    FixeCoefficients(coefficients);
+    auto fille = std::make_shared<GCY>(QLatin1Char('T'), NumeroFenetre, Numero);
+    fille->Copie(*this);
+    fille->FixeModeTrace(false, true);
+    fille->FixeSousType(0);
+    AjouteFille(fille);
+    return true;
 }

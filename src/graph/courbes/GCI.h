@@ -29,6 +29,10 @@ public:
     // first). False when there is nothing to draw, with the message that says why.
     bool FormulesParametriques(QString& x, QString& y, QString& message) const;
     QString SignatureDefinition() const override;
+    // Record: the sub-kind and the six coefficients in the header; the parametric child
+    // that draws the curve is made when it is read.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
 
     std::array<QString, 6> TextesCoefficients;   // A..F, "0" each
 

@@ -10,6 +10,7 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
@@ -89,4 +90,49 @@ void GCN::Journalise() const
 QString GCN::SignatureDefinition() const
 {
     return GCRelNum::SignatureDefinition() + joint({Iterations, TexteXo, TexteYo, DebutVisible, FinVisible});
+}
+
+void GCN::EcritChampsTete(QString& tete) const
+{
+    tete += ChampTexte(Iterations) + ChampTexte(TexteXo) + ChampTexte(TexteYo) + ChampEntier(SousType);
+    if (SousType != 0) {
+        tete += ChampTexte(DebutVisible) + ChampTexte(FinVisible);
+    } else {
+        const GCY* fille = Filles.empty() ? nullptr : dynamic_cast<const GCY*>(Filles.front().get());
+        tete += fille ? ChampTexte(fille->Xinf) + ChampTexte(fille->Xsup) + ChampTexte(fille->Pas) : BornesParDefaut;
+    }
+}
+
+bool GCN::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    const QString iterations = PremierChamp(tete);
+    const QString xo = PremierChamp(tete);
+    const QString yo = PremierChamp(tete);
+    if (!lu.entier(tete, SousType, QStringLiteral("sous-type")))
+        return false;
+    FixeConditions(iterations, xo, yo);
+    if (Reste(tete)) {
+        const QString a = PremierChamp(tete);
+        const QString b = PremierChamp(tete);
+        if (SousType == 0) {
+            auto fille = std::make_shared<GCY>(QLatin1Char('Y'), NumeroFenetre, Numero);
+            const QString pas = Reste(tete) ? PremierChamp(tete) : fille->Pas;
+            fille->FixeBornes(a, b, pas);
+            AjouteFille(fille);
+        } else {
+            FixeIterationsVisibles(a, b);
+        }
+    }
+    return true;
+}
+
+void GCN::EcritQueue(QStringList& lignes) const
+{
+    if (SousType == 0)
+        EcritMeres(lignes, 1);
+}
+
+bool GCN::LitQueue(LecteurEnregistrement& lu, bool)
+{
+    return SousType != 0 || LitMeres(lu, 1);
 }

@@ -14,6 +14,12 @@ public:
     void Conditions(QString& iterations, QString& xo, QString& yo) const;
     void FixeIterationsVisibles(const QString& debut, const QString& fin) { DebutVisible = debut; FinVisible = fin; }
     QString SignatureDefinition() const override;
+    // Record: the iterations, Xo, Yo, the sub-kind, then the visible iterations (or, for
+    // sub-kind 0, the range of the y=f(x) child); sub-kind 0 names its mother.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    void EcritQueue(QStringList& lignes) const override;
+    bool LitQueue(LecteurEnregistrement& lu, bool jetable) override;
 
     QString Iterations = QStringLiteral("20");
     double Xo = 0, Yo = 0;

@@ -12,6 +12,7 @@
 #include "expression/simul.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/courbes/tracepoint.h"
 
@@ -297,4 +298,25 @@ void GCRS::Journalise() const
 QString GCRS::SignatureDefinition() const
 {
     return GCY::SignatureDefinition() + joint({TexteBorne1, TexteBorne2});
+}
+
+void GCRS::EcritChampsTete(QString& tete) const
+{
+    // H too writes the texts of Xo and Yo, not rounded values.
+    tete += ChampTexte(TexteBorne1) + ChampTexte(TexteBorne2);
+}
+
+bool GCRS::LitChampsTete(QString& tete, LecteurEnregistrement&)
+{
+    const QString borne1 = PremierChamp(tete);
+    const QString borne2 = PremierChamp(tete);
+    FixeBornes(borne1, borne2);
+    return true;
+}
+
+bool GCRS::LitQueue(LecteurEnregistrement&, bool jetable)
+{
+    if (!jetable && GenreParmi(TypeCourbe, "JRS"))
+        VerifieBornes();
+    return true;
 }

@@ -22,6 +22,10 @@ public:
     // evaluate (its value is then 0).
     bool VerifieBornes();
     QString SignatureDefinition() const override;
+    // Record: the two bound texts in the header; J, R and S check them once read.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    bool LitQueue(LecteurEnregistrement& lu, bool jetable) override;
 
     // H: the trajectory through (Xo, Yo), followed at unit speed by steps of arc length Pas,
     // (Xo - Xinf) / Pas steps against the field and (Xsup - Xo) / Pas along it; a direction

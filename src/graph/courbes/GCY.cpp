@@ -19,20 +19,13 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/courbes/genres_outils.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/courbes/tracepoint.h"
 
 namespace {
 
 using genres::MaxPointsTrace;
-
-bool genreParmi(QChar genre, const char* lettres)
-{
-    for (const char* l = lettres; *l; ++l)
-        if (genre == QLatin1Char(*l))
-            return true;
-    return false;
-}
 
 // One coordinate as the PSTricks export writes it (the legend file uses the same texts).
 QString coordonneePSTricks(double v, int type, bool abscisse, double autre, double d)
@@ -102,7 +95,7 @@ void GCRelNum::Copie(const GCBase& source)
 namespace {
 void fixeYEstVariable(QChar genre)
 {
-    contexteCalcul().YEstVariable = !genreParmi(genre, "EHIJN");
+    contexteCalcul().YEstVariable = !GenreParmi(genre, "EHIJN");
 }
 }  // namespace
 
@@ -239,13 +232,8 @@ void GCY::MemoriseLibelle()
 
 bool GCY::Modifie(bool nouvelle)
 {
-    const bool nommee = genreParmi(TypeCourbe, "XY");
-    if (nommee) {
-        // The edit may change the name and the formula: the entry is made again after it.
-        const int slot = chercheFonction(majuscules(Nom.toStdString()));
-        if (slot >= 0 && contexteCalcul().fonctionsNommees[std::size_t(slot)].arbre == &Expression1)
-            retireFonction(Nom.toStdString());
-    }
+    // The edit may change the name and the formula: the entry is made again after it.
+    RetireNomPropre(*this);
     bool confirme = false;
     if (Dialogues* d = etatGraphe().dialogues)
         confirme = d->modifieCourbe(*this, nouvelle);
@@ -255,8 +243,7 @@ bool GCY::Modifie(bool nouvelle)
         else
             FixeIdentifiant(Identifiant);
     }
-    if (nommee)
-        MemoriseLibelle();
+    InscritNom(*this);
     return confirme;
 }
 
@@ -300,9 +287,9 @@ void GCY::Trace(QPainter& peintre, GCRepere& repere)
 {
     EvalueParametres();
     bool compile = true;
-    if (genreParmi(TypeCourbe, "XY"))
+    if (GenreParmi(TypeCourbe, "XY"))
         compile = CompileLibelle1(Libelle1);
-    else if (genreParmi(TypeCourbe, "PT"))
+    else if (GenreParmi(TypeCourbe, "PT"))
         compile = FixeLibelles(Libelle1, Libelle2);
     if (!compile) {
         SignaleRefus(QStringLiteral("Pb de libellé !"));
@@ -427,7 +414,7 @@ private:
 bool GCY::EvalueParLots() const
 {
     // A kind that computes its points its own way (its own Evalue) goes point by point.
-    if (typeid(*this) != typeid(GCY) || !genreParmi(TypeCourbe, "YOUXTP"))
+    if (typeid(*this) != typeid(GCY) || !GenreParmi(TypeCourbe, "YOUXTP"))
         return false;
     const bool deux = TypeCourbe == QLatin1Char('T') || TypeCourbe == QLatin1Char('P');
     return Expression1.parLots && (!deux || Expression2.parLots);
@@ -601,7 +588,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
 QStringList GCY::ResoutParametre(double a, double b) const
 {
     QStringList resultat;
-    if (!genreParmi(TypeCourbe, "PT"))
+    if (!GenreParmi(TypeCourbe, "PT"))
         return resultat;
     const QString ta = QString::fromStdString(ReelExact(a));
     QString texte;
@@ -678,4 +665,56 @@ QString GCY::SignatureDefinition() const
 {
     return GCRelNum::SignatureDefinition() + QChar(0x1F) + Xinf + QChar(0x1F) + Xsup + QChar(0x1F) + Pas +
            QChar(0x1F) + (Aleatoire ? QStringLiteral("v") : QStringLiteral("f"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Document record
+
+void GCRelNum::FixeTextesLus(const QString& texte1, const QString& texte2)
+{
+    FixeLibelles(texte1, texte2);
+}
+
+void GCY::FixeTextesLus(const QString& texte1, const QString& texte2)
+{
+    // A polar curve stored without its angle text draws over the angle t.
+    const bool angle = TypeCourbe == QLatin1Char('P') && texte2.isEmpty();
+    GCRelNum::FixeTextesLus(texte1, angle ? QStringLiteral("t") : texte2);
+}
+
+GCTexte* GCY::EtiquetteEnregistree() const
+{
+    return GenreParmi(TypeCourbe, "PTXY") ? Etiquette.get() : nullptr;
+}
+
+void GCY::EcritPlage(QStringList& lignes) const
+{
+    QString plage = ValeursImposees ? QStringLiteral("v;") + ChampTexte(FichierValeurs)
+                                    : ChampTexte(Xinf) + ChampTexte(Xsup) + ChampTexte(Pas);
+    plage += TexteBooleen(Aleatoire) + ChampEntier(Fleches);
+    lignes << plage;
+}
+
+bool GCY::LitPlage(LecteurEnregistrement& lu)
+{
+    QString ligne;
+    if (!lu.suivante(ligne))
+        return false;
+    const QString premier = PremierChamp(ligne).trimmed();
+    if (premier.startsWith(QLatin1Char('v'))) {
+        ValeursImposees = true;
+        FichierValeurs = PremierChamp(ligne);
+    } else {
+        const QString xsup = PremierChamp(ligne);
+        const QString pas = PremierChamp(ligne);
+        FixeBornes(premier, xsup, pas);
+    }
+    const bool aleatoire = LitBooleen(PremierChamp(ligne));
+    int fleches = 0;
+    QString suite = ligne;
+    if (!PremierChamp(suite).trimmed().isEmpty() && !lu.entier(ligne, fleches, QStringLiteral("flèches")))
+        return false;
+    FixeAleatoire(aleatoire);
+    Fleches = fleches;
+    return true;
 }

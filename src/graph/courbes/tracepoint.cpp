@@ -22,27 +22,12 @@ namespace {
 // Most segments (or markers) gathered before they are drawn.
 constexpr int LongueurLot = 8192;
 
-bool genreParmi(QChar genre, const char* lettres)
-{
-    for (const char* l = lettres; *l; ++l)
-        if (genre == QLatin1Char(*l))
-            return true;
-    return false;
-}
-
 // A real delay proportional to the curve's Tempo (a bare loop would be optimised away).
 void attente(int tempo)
 {
     const auto fin = std::chrono::steady_clock::now() + std::chrono::microseconds(2 * tempo);
     while (std::chrono::steady_clock::now() < fin) {
     }
-}
-
-// The last message of a file that could not be written, so that a repaint does not repeat it.
-QString& dernierEchecEcriture()
-{
-    static QString texte;
-    return texte;
 }
 
 // A side file of lines; an empty one that is already there and empty is left as it is.
@@ -58,12 +43,6 @@ bool ecritLignes(const QString& chemin, const QStringList& lignes)
 }
 
 }  // namespace
-
-bool& SansMemoPoints()
-{
-    static bool valeur = false;
-    return valeur;
-}
 
 QString LigneAvertissementCalcul(const QString& nomCourbe)
 {
@@ -225,13 +204,13 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     const QChar genre = courbe.TypeCourbe;
     visible_ = courbe.Visible;
     joint_ = courbe.Joint;
-    batons_ = courbe.Batons && !genreParmi(genre, "BLW");
+    batons_ = courbe.Batons && !GenreParmi(genre, "BLW");
     escalier_ = genre == QLatin1Char('N') && courbe.SousType >= 3;
     repriseAuBord_ = !escalier_;
-    hachure_ = genreParmi(genre, "DIJNOPQRSTUXY") && courbe.Hachure >= 1 && courbe.Hachure <= 6 ? courbe.Hachure : 0;
+    hachure_ = GenreParmi(genre, "DIJNOPQRSTUXY") && courbe.Hachure >= 1 && courbe.Hachure <= 6 ? courbe.Hachure : 0;
     tempo_ = std::max(0, courbe.Tempo);
     // A hidden curve is not offered to the mouse.
-    indexe_ = visible_ && !SansMemoPoints() && !courbe.HorsIndex;
+    indexe_ = visible_ && !etatGraphe().SansMemoPoints && !courbe.HorsIndex;
     lever_ = etatGraphe().LeverStyloHorsFenetre;
     marqueur_.CopiePoint(courbe.Marqueur);
     marqueur_.Nom = courbe.Marqueur.Nom;
@@ -483,8 +462,8 @@ bool TraceurCourbe::Termine()
     if (!ok) {
         const QString texte = QStringLiteral("Impossible d'écrire le fichier de travail « %1 » de la courbe %2.")
                                   .arg(echec, courbe_.Nom);
-        if (texte != dernierEchecEcriture()) {
-            dernierEchecEcriture() = texte;
+        if (texte != etatGraphe().DernierEchecEcriture) {
+            etatGraphe().DernierEchecEcriture = texte;
             interlocuteur().avertit(texte);
         }
     }

@@ -17,6 +17,7 @@
 
 #include "graph/base/GCclasse_base.h"
 #include "graph/repere/GCRepere.h"
+#include "graph/base/etatgraphe.h"
 
 class QPainter;
 class GCRepere;
@@ -24,7 +25,7 @@ class GCCourbe;
 struct PointCourbe;
 
 // While set (parameter variation running), traced points are not entered in the hit index.
-bool& SansMemoPoints();
+inline bool& SansMemoPoints() { return etatGraphe().SansMemoPoints; }
 
 // The warnings-memo line of a curve whose points could not all be computed.
 QString LigneAvertissementCalcul(const QString& nomCourbe);

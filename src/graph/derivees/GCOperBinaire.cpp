@@ -10,6 +10,7 @@
 #include "expression/grfonc.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
@@ -174,4 +175,17 @@ void GCOperBinaire::Journalise() const
 QString GCOperBinaire::SignatureDefinition() const
 {
     return GCY::SignatureDefinition() + joint({QString::number(Operation), Mere1, Mere2}) + joint(ParametresOperation);
+}
+
+void GCOperBinaire::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(Operation) + ChampsTextes(ParametresOperation);
+}
+
+bool GCOperBinaire::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    if (!lu.entier(tete, Operation, QStringLiteral("code d'opération")))
+        return false;
+    LitChamps(tete, ParametresOperation);
+    return true;
 }

@@ -44,6 +44,13 @@ public:
     void Evalue(double t, double& x, double& y) const override;
     void FixeParametres(const std::array<QString, 3>& parametres) { ParametresOperation = parametres; }
     QString SignatureDefinition() const override;
+    // Record: the operation code and its three parameters in the header; both mothers'
+    // identifiers; the texts kept as they are.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    void FixeTextesLus(const QString& texte1, const QString& texte2) override { GCCourbe::FixeTextesLus(texte1, texte2); }
+    void EcritQueue(QStringList& lignes) const override { EcritMeres(lignes, 2); }
+    bool LitQueue(LecteurEnregistrement& lu, bool) override { return LitMeres(lu, 2); }
 
     // Mere1 and Mere2 := the mothers' identifiers; Libelle1 := the label of the code from
     // their names, Libelle2 := ""; a0..a9 := mother 1's.

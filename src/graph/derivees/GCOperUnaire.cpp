@@ -11,6 +11,7 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
 
 using namespace genres;
@@ -194,4 +195,17 @@ void GCOperUnaire::Journalise() const
 QString GCOperUnaire::SignatureDefinition() const
 {
     return GCY::SignatureDefinition() + joint({QString::number(Operation), Mere1}) + joint(ParametresOperation);
+}
+
+void GCOperUnaire::EcritChampsTete(QString& tete) const
+{
+    tete += ChampEntier(Operation) + ChampsTextes(ParametresOperation) + ChampEntier(SousType);
+}
+
+bool GCOperUnaire::LitChampsTete(QString& tete, LecteurEnregistrement& lu)
+{
+    if (!lu.entier(tete, Operation, QStringLiteral("code d'opération")))
+        return false;
+    LitChamps(tete, ParametresOperation);
+    return !Reste(tete) || lu.entier(tete, SousType, QStringLiteral("sous-type"));
 }

@@ -43,6 +43,14 @@ public:
     void Decrit(QStringList& lignes) const override;
     void Journalise() const override;
     QString SignatureDefinition() const override;
+    // Record: the operation code, its six parameters and the sub-kind in the header; the
+    // piloting lines of operation 17; the mother's identifier; the texts kept as they are.
+    void EcritChampsTete(QString& tete) const override;
+    bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
+    bool AvecPilotage() const override { return TypeCourbe == QLatin1Char('Q') && Operation == 17; }
+    void FixeTextesLus(const QString& texte1, const QString& texte2) override { GCCourbe::FixeTextesLus(texte1, texte2); }
+    void EcritQueue(QStringList& lignes) const override { EcritMeres(lignes, 1); }
+    bool LitQueue(LecteurEnregistrement& lu, bool) override { return LitMeres(lu, 1); }
 
     // Mother identifier := the mother's; a0..a9 := the mother's (a0..a8 for the codes that
     // keep their a9).

@@ -11,6 +11,7 @@
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "expression/formatage.h"
+#include "expression/garde.h"
 #include "expression/paramperso.h"
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCDessin.h"
@@ -33,15 +34,7 @@ constexpr int EcartEtiquetteMax = 1000;
 // Problems listed in the message shown to the user.
 constexpr int ProblemesMontres = 15;
 
-// A text kept as one field: a ";" would end it, so it is written ",".
-QString Champ(const QString& texte)
-{
-    return TexteDeChamp(texte) + QLatin1Char(';');
-}
-
-QString Champ(const std::string& texte) { return Champ(QString::fromStdString(texte)); }
-
-QString Entier(int v) { return QString::number(v) + QLatin1Char(';'); }
+QString Champ(const std::string& texte) { return ChampTexte(QString::fromStdString(texte)); }
 
 
 // Trimmed of blanks and control characters at both ends.
@@ -86,9 +79,9 @@ bool EcritLignes(const ModeleDocument& m, QStringList& l)
 
     l << EnteteDocument;
     l << QLatin1Char('\\') + SurUneLigne(f.FichierMenus);
-    l << QLatin1Char('[') + Entier(calcul.LongueurReels) + Entier(calcul.DecimalesReels)
-             + QString::fromStdString(ReelExact(calcul.Epsilon)) + QLatin1Char(';') + Entier(graphe.EcartEtiquetteX)
-             + Entier(graphe.EcartEtiquetteY);
+    l << QLatin1Char('[') + ChampEntier(calcul.LongueurReels) + ChampEntier(calcul.DecimalesReels)
+             + QString::fromStdString(ReelExact(calcul.Epsilon)) + QLatin1Char(';') + ChampEntier(graphe.EcartEtiquetteX)
+             + ChampEntier(graphe.EcartEtiquetteY);
 
     for (const auto& p : parametresPersonnels().ParametresPerso) {
         const char touche = p->Touche();
@@ -104,12 +97,12 @@ bool EcritLignes(const ModeleDocument& m, QStringList& l)
     const bool negatifs = f.Gauche < 0 && f.Haut < 0;
     const int gauche = f.Maximisee && !negatifs ? -4 : f.Gauche;
     const int haut = f.Maximisee && !negatifs ? -4 : f.Haut;
-    QString fenetre = QLatin1Char('#') + Champ(f.Titre) + Entier(gauche) + Entier(haut) + Entier(f.Hauteur)
-                      + Entier(f.Largeur);
+    QString fenetre = QLatin1Char('#') + ChampTexte(f.Titre) + ChampEntier(gauche) + ChampEntier(haut) + ChampEntier(f.Hauteur)
+                      + ChampEntier(f.Largeur);
     const QString image = NettoieChemin(f.FichierImage);
     if (!image.isEmpty()) {
         l << fenetre + QStringLiteral("v;");
-        l << Champ(image) + TexteBooleen(f.EtireImage);
+        l << ChampTexte(image) + TexteBooleen(f.EtireImage);
     } else {
         l << fenetre + QStringLiteral("f;") + CouleurEnTexte(f.CouleurFond) + QLatin1Char(';');
     }
@@ -150,25 +143,11 @@ private:
     Interlocuteur& suite_;
 };
 
-class GardeInterlocuteur {
-public:
-    explicit GardeInterlocuteur(Interlocuteur* nouveau) : ancien_(etatGraphe().interlocuteur)
-    {
-        etatGraphe().interlocuteur = nouveau;
-    }
-    ~GardeInterlocuteur() { etatGraphe().interlocuteur = ancien_; }
-    GardeInterlocuteur(const GardeInterlocuteur&) = delete;
-    GardeInterlocuteur& operator=(const GardeInterlocuteur&) = delete;
-
-private:
-    Interlocuteur* ancien_;
-};
-
 class LecteurDocument {
 public:
     LecteurDocument(const QStringList& lignes, ModeleDocument& m, LiensEnAttente& liens, QString dossier)
         : lignes_(lignes), source_(lignes), m_(m), liens_(liens), dossier_(std::move(dossier)),
-          collecte_(interlocuteur()), garde_(&collecte_)
+          collecte_(interlocuteur()), garde_(etatGraphe().interlocuteur, &collecte_)
     {
     }
 
@@ -240,7 +219,7 @@ private:
     LiensEnAttente& liens_;
     QString dossier_;
     CollecteMessages collecte_;
-    GardeInterlocuteur garde_;
+    GardeValeur<Interlocuteur*> garde_;
 
     RapportLecture rapport_;
     bool entete_ = false;
@@ -485,7 +464,7 @@ void LecteurDocument::trouveFichiersCourbe(GCCourbe& c) const
     const QStringList autres{etatGraphe().DossierProgramme};
     if (auto* r = dynamic_cast<GCRelNum*>(&c); r && r->ValeursImposees && aTrouver(r->FichierValeurs))
         r->CheminValeurs = TrouveFichierStocke(r->FichierValeurs, dossier_, autres);
-    if (QStringLiteral("BCLW").contains(c.TypeCourbe.toUpper()) && aTrouver(c.Libelle1))
+    if (c.AvecFichierDonnees() && aTrouver(c.Libelle1))
         c.CopieDonnees = TrouveFichierStocke(c.Libelle1, dossier_, autres);
 }
 

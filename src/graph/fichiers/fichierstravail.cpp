@@ -10,19 +10,6 @@
 
 namespace {
 
-// The copies this run wrote in the working folder: name -> digest of the bytes. Tied to
-// the folder it was made for, so that a fresh working folder starts a fresh record.
-struct CopiesEcrites {
-    QString dossier;
-    QHash<QString, QByteArray> empreintes;
-};
-
-CopiesEcrites& copiesEcrites()
-{
-    static CopiesEcrites copies;
-    return copies;
-}
-
 bool EstControle(QChar c)
 {
     const char16_t u = c.unicode();
@@ -93,10 +80,10 @@ CopieTravail EcritCopieTravail(const QString& libelle, const QStringList& lignes
                            .arg(libelle, dossier);
         return copie;
     }
-    CopiesEcrites& copies = copiesEcrites();
-    if (copies.dossier != dossier) {
-        copies.dossier = dossier;
-        copies.empreintes.clear();
+    EtatGraphe& etat = etatGraphe();
+    if (etat.DossierCopies != dossier) {
+        etat.DossierCopies = dossier;
+        etat.CopiesEcrites.clear();
     }
     const QByteArray octets = EncodeLignes(lignes, PolitiqueEncodage::RepliUtf8);
     const QByteArray empreinte = QCryptographicHash::hash(octets, QCryptographicHash::Sha256);
@@ -109,8 +96,8 @@ CopieTravail EcritCopieTravail(const QString& libelle, const QStringList& lignes
         // The name holds no separator: the file lies right in the working folder.
         if (info.absolutePath() != dossierAbsolu)
             continue;
-        const auto deja = copies.empreintes.constFind(candidat);
-        if (deja != copies.empreintes.constEnd()) {
+        const auto deja = etat.CopiesEcrites.constFind(candidat);
+        if (deja != etat.CopiesEcrites.constEnd()) {
             if (*deja != empreinte)
                 continue;  // another content under this name: next variant
             if (info.isFile() && !info.isSymLink()) {
@@ -128,7 +115,7 @@ CopieTravail EcritCopieTravail(const QString& libelle, const QStringList& lignes
             copie.erreur = QStringLiteral("Données incluses de « %1 » non écrites. %2").arg(libelle, erreur);
             return copie;
         }
-        copies.empreintes.insert(candidat, empreinte);
+        etat.CopiesEcrites.insert(candidat, empreinte);
         copie.ok = true;
         copie.nom = candidat;
         copie.chemin = chemin;

@@ -13,12 +13,6 @@
 
 namespace {
 
-SourceMacros*& source()
-{
-    static SourceMacros* s = nullptr;
-    return s;
-}
-
 QString reel(double v)
 {
     return QString::fromStdString(ReelVersTexte(v));
@@ -54,19 +48,8 @@ QString nomCouleurPSTricks(TCouleur couleur)
 
 SourceMacros* sourceMacros()
 {
-    SourceMacros* s = source();
+    SourceMacros* s = etatGraphe().sourceMacros;
     return s ? s : sourceMacrosFenetres();
-}
-
-void installeSourceMacros(SourceMacros* s)
-{
-    source() = s;
-}
-
-int& CompteurTextes()
-{
-    static int compteur = 0;
-    return compteur;
 }
 
 // ---------------------------------------------------------------------------------------

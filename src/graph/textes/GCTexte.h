@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
+#include "graph/base/etatgraphe.h"
 
 class QPainter;
 class GCRepere;
@@ -47,14 +48,11 @@ public:
     virtual bool libelles(const QString& identifiant, QString& texte1, QString& texte2) = 0;
 };
 
-// The installed source, else the default one.
+// The source in place (etatGraphe().sourceMacros), else the default one.
 SourceMacros* sourceMacros();
 // The default source: curves found by identifier in every window's list, the last window
 // first; areas by stamp in every window.
 SourceMacros* sourceMacrosFenetres();
-// Installs a source (null: back to the default). The caller keeps it alive while it is
-// installed.
-void installeSourceMacros(SourceMacros* source);
 
 // ---------------------------------------------------------------------------------------
 // One label.
@@ -208,7 +206,7 @@ QStringList LignesTexte(const GCTexte& texte);
 std::unique_ptr<GCTexte> LitTexte(const QStringList& lignes, int& i, QStringList& problemes);
 
 // Labels are numbered from this program-wide counter (the next label takes ++CompteurTextes).
-int& CompteurTextes();
+inline int& CompteurTextes() { return etatGraphe().CompteurTextes; }
 
 // The curve number of a curve chooser entry ("window;curve\letter : ..."): the digits after
 // the first ";" and before the first "\". -1 when the entry holds none ("Non", empty).

@@ -14,19 +14,7 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-class Aires : public RepereTest {
-protected:
-    void SetUp() override
-    {
-        RepereTest::SetUp();
-        ListeInequations().clear();
-    }
-    void TearDown() override
-    {
-        ListeInequations().clear();
-        RepereTest::TearDown();
-    }
-};
+using Aires = RepereTest;
 
 void bornes(GCRepere& r, const char* xinf, const char* xsup, const char* yinf, const char* ysup)
 {
@@ -457,7 +445,7 @@ TEST_F(Aires, ModifieParLeDialogueEtConfirmation)
     EXPECT_FALSE(a.Modifie(true));  // no dialogs installed
 
     DialoguesScriptes d;
-    etatGraphe().dialogues = &d;
+    GardeValeur<Dialogues*> garde(etatGraphe().dialogues, &d);
     d.saisie.nom = "f;2";
     d.saisie.contraintes = QStringList{"y<x"};
     EXPECT_FALSE(a.Modifie(true));
@@ -488,7 +476,6 @@ TEST_F(Aires, ModifieParLeDialogueEtConfirmation)
     a.FixeEmpreinte("5fixe");
     EXPECT_TRUE(a.Modifie(false));
     EXPECT_EQ(a.Empreinte(), QStringLiteral("5fixe"));
-    etatGraphe().dialogues = nullptr;
 }
 
 TEST_F(Aires, DescriptionEtRapport)

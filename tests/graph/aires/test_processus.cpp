@@ -162,13 +162,14 @@ TEST_F(Processus, UnTresLongCalculSInterrompt)
     auto e = quadratique(QLatin1Char('M'), 1, 2147483647);
     EXPECT_EQ(e->IterationsMax(), IterationsMaxBorne);
     SuiviQuiArrete suivi;
-    etatGraphe().suivi = &suivi;
-    for (int fils : {1, 8}) {
-        FilsBalayageMax() = fils;
-        e->Calcule(r);
-        EXPECT_TRUE(e->Interrompu());
+    {
+        GardeValeur<SuiviCalcul*> garde(etatGraphe().suivi, &suivi);
+        for (int fils : {1, 8}) {
+            FilsBalayageMax() = fils;
+            e->Calcule(r);
+            EXPECT_TRUE(e->Interrompu());
+        }
     }
-    etatGraphe().suivi = nullptr;
     EXPECT_EQ(suivi.questions, 2);
     // Outside a scan nothing is ever stopped.
     EXPECT_FALSE(ArretBalayage());

@@ -116,29 +116,6 @@ TEST(NomOperation, CodesEtHorsTable)
     EXPECT_EQ(NomOperation(128), NomOperation(0));
 }
 
-class RetraitCourbe : public RepereTest {};
-
-TEST_F(RetraitCourbe, SeulesLesCourbesXEtYQuittentLaTable)
-{
-    Arbre a, b;
-    ASSERT_TRUE(CompileExpr("x^2", a));
-    ASSERT_TRUE(CompileExpr("x+1", b));
-    enregistreFonction("fn1", "x^2", &a);
-    enregistreFonction("fn2", "x+1", &b);
-    Arbre appel;
-    ASSERT_TRUE(CompileExpr("fn2(3)", appel));
-    EXPECT_EQ(EvalueArbre(appel, 0), 4);
-    RetireNomCourbe(QLatin1Char('P'), QStringLiteral("fn2"));
-    EXPECT_GE(chercheFonction("FN2"), 0);
-    RetireNomCourbe(QLatin1Char('Y'), QStringLiteral("fn2"));
-    EXPECT_EQ(chercheFonction("FN2"), -1);
-    EXPECT_GE(chercheFonction("FN1"), 0);
-    EvalueArbre(appel, 0);
-    EXPECT_NE(ErreurCalcul(), 0);  // a formula that calls it now fails, without a crash
-    RetireNomCourbe(QLatin1Char('X'), QStringLiteral("FN1"));
-    EXPECT_EQ(chercheFonction("FN1"), -1);
-}
-
 TEST(CopieFichier, LignesRecopieesAvecFinsCRLF)
 {
     QTemporaryDir dossier;

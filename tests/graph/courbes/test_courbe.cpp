@@ -47,6 +47,35 @@ TEST_F(Courbe, NomFnKLibre)
     EXPECT_EQ(GCOperUnaire('Q', 17, 1, 8).Nom, QStringLiteral("M8"));
 }
 
+TEST_F(Courbe, OnlyXAndYCurvesEnterAndLeaveTheTableOfNamesAndOnlyTheirOwnEntry)
+{
+    auto x = courbe('X', "y^2", QString(), 1);
+    auto y = courbe('Y', "x+1", QString(), 2);
+    InscritNom(*x);
+    InscritNom(*y);
+    Arbre appel;
+    ASSERT_TRUE(CompileExpr("fn2(3)", appel));
+    EXPECT_EQ(EvalueArbre(appel, 0), 4);
+
+    // A polar curve of the same name neither takes the entry nor gives it back.
+    auto p = courbe('P', "t", "t", 5);
+    p->Nom = QStringLiteral("FN2");
+    InscritNom(*p);
+    RetireNomPropre(*p);
+    EXPECT_TRUE(NomPrisAilleurs(QStringLiteral("fn2"), p.get()));
+    EXPECT_FALSE(NomPrisAilleurs(QStringLiteral("FN2"), y.get()));
+    EXPECT_EQ(EvalueArbre(appel, 0), 4);
+
+    RetireNomPropre(*y);
+    EXPECT_EQ(chercheFonction("FN2"), -1);
+    EXPECT_FALSE(NomPrisAilleurs(QStringLiteral("fn2")));
+    EXPECT_TRUE(NomPrisAilleurs(QStringLiteral("Fn1")));
+    EvalueArbre(appel, 0);
+    EXPECT_NE(ErreurCalcul(), 0);  // a formula that calls it now fails, without a crash
+    RetireNomPropre(*x);
+    EXPECT_EQ(chercheFonction("FN1"), -1);
+}
+
 TEST_F(Courbe, IdentifiantNumeroEtDateFixe)
 {
     // The same fixed form whatever the language of the system.
@@ -303,7 +332,7 @@ TEST_F(Courbe, ModifieParLeDialogue)
     EXPECT_TRUE(c->Identifiant.isEmpty());
 
     DialoguesScriptes d;
-    etatGraphe().dialogues = &d;
+    GardeValeur<Dialogues*> garde(etatGraphe().dialogues, &d);
     EXPECT_TRUE(c->Modifie(true));
     EXPECT_TRUE(d.nouvelle);
     EXPECT_TRUE(c->Identifiant.startsWith(QStringLiteral("2")));
@@ -313,7 +342,6 @@ TEST_F(Courbe, ModifieParLeDialogue)
     p.fill("0");
     EXPECT_TRUE(DialogueParametres(p));
     EXPECT_EQ(p[0], QStringLiteral("2"));
-    etatGraphe().dialogues = nullptr;
 }
 
 TEST_F(Courbe, StatistiquesDuCache)

@@ -184,7 +184,7 @@ TEST_F(Dessins, ChaqueGenreRelitEtReecritLesMemesLignes)
         const QStringList lignes = Sauve(avant);
         EXPECT_EQ(interlocuteur_.messages, QStringList());
 
-        reinitialiseCalcul();
+        reinitialiseGraphe();
         GCDessin apres;
         Ouverture o;
         Lit(lignes, apres, o);
@@ -358,7 +358,7 @@ TEST_F(Dessins, EnregistrementsCoupesOuMalFormes)
     const QStringList complet = Sauve(avant);
     // Cut after every line: no crash, never past the end, and a cut inside a record says so.
     for (int n = 1; n < complet.size(); ++n) {
-        reinitialiseCalcul();
+        reinitialiseGraphe();
         GCDessin d;
         Ouverture o;
         Lit(complet.mid(0, n), d, o);
@@ -372,7 +372,7 @@ TEST_F(Dessins, EnregistrementsCoupesOuMalFormes)
         if (!ligne.startsWith('&'))
             continue;
         for (int k = 1; k < ligne.size(); ++k) {
-            reinitialiseCalcul();
+            reinitialiseGraphe();
             GCDessin d;
             Ouverture o;
             Lit({ligne.left(k), "", "&Y;1/1/1;0;"}, d, o);
@@ -580,12 +580,13 @@ TEST_F(Dessins, RecherchesChoixEtRetrait)
         }
         QString vu;
     } choix;
-    installeChoixTrace(&choix);
-    EXPECT_EQ(d.ChoisitCourbe("LY"), c5);
-    EXPECT_EQ(choix.vu, "Choix d'un tracé");
-    EXPECT_EQ(d.ChoisitCourbe("Q"), nullptr);
-    EXPECT_EQ(interlocuteur_.messages, QStringList({"Non disponible : aucune courbe (des types requis) tracée!"}));
-    installeChoixTrace(nullptr);
+    {
+        GardeValeur<ChoixTrace*> garde(etatGraphe().choixTrace, &choix);
+        EXPECT_EQ(d.ChoisitCourbe("LY"), c5);
+        EXPECT_EQ(choix.vu, "Choix d'un tracé");
+        EXPECT_EQ(d.ChoisitCourbe("Q"), nullptr);
+        EXPECT_EQ(interlocuteur_.messages, QStringList({"Non disponible : aucune courbe (des types requis) tracée!"}));
+    }
 
     // The name goes with the last list that holds the curve.
     std::dynamic_pointer_cast<GCY>(c3)->MemoriseLibelle();

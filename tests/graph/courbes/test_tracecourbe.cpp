@@ -376,11 +376,12 @@ TEST_F(TraceCourbe, CourbeAppeleeParSonNom)
         bool modifieTexte(GCTexte&, bool) override { return false; }
         bool dialogueParametres(std::array<QString, 10>&) override { return false; }
     } refus;
-    etatGraphe().dialogues = &refus;
-    const int slot = chercheFonction("FN1");
-    EXPECT_FALSE(f->Modifie(false));
-    EXPECT_EQ(chercheFonction("FN1"), slot);
-    etatGraphe().dialogues = nullptr;
+    {
+        GardeValeur<Dialogues*> garde(etatGraphe().dialogues, &refus);
+        const int slot = chercheFonction("FN1");
+        EXPECT_FALSE(f->Modifie(false));
+        EXPECT_EQ(chercheFonction("FN1"), slot);
+    }
 
     // fn1 deleted: a formula compiled before fails without a crash, and the next trace of
     // fn2 (which compiles its text again) is refused.

@@ -18,6 +18,7 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -46,16 +47,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(racine.isValid());
-        ancienTemp = etatGraphe().DossierTemp;
-        reinitialiseGraphe();
-        etatGraphe().DossierTemp = racine.filePath("temp");
         travail = dossierTravail();
         ASSERT_TRUE(travail.startsWith(racine.path()));
-    }
-    void TearDown() override
-    {
-        reinitialiseGraphe();
-        etatGraphe().DossierTemp = ancienTemp;
     }
     // Everything in the sandbox that is not in the working folder.
     QMap<QString, QByteArray> HorsTravail()
@@ -70,7 +63,9 @@ protected:
     }
 
     QTemporaryDir racine;
-    QString ancienTemp, travail;
+    EtatNeuf<reinitialiseGraphe> etat_;
+    GardeValeur<QString> temp_{etatGraphe().DossierTemp, racine.filePath("temp")};
+    QString travail;
 };
 
 }  // namespace
@@ -146,9 +141,8 @@ TEST_F(FichiersTravail, SameNameOtherContentGetsANumberedCopy)
     EXPECT_TRUE(EcritCopieTravail("donnees", a).ok);
     EXPECT_EQ(EcritCopieTravail("donnees", b).nom, QStringLiteral("donnees~2"));
 
-    // A fresh working folder starts afresh.
+    // A fresh working folder (a new session, in the same session folder) starts afresh.
     reinitialiseGraphe();
-    etatGraphe().DossierTemp = racine.filePath("temp");
     const CopieTravail neuve = EcritCopieTravail("C:\\TP2\\mesures.txt", b);
     ASSERT_TRUE(neuve.ok);
     EXPECT_EQ(neuve.nom, QStringLiteral("mesures.txt"));

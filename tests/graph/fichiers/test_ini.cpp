@@ -9,7 +9,9 @@
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/fichiers/ini.h"
+#include "etat_essai.h"
 
 namespace {
 
@@ -21,8 +23,7 @@ QByteArray LitOctets(const QString& chemin)
 
 class Ini : public ::testing::Test {
 protected:
-    void SetUp() override { reinitialiseCalcul(); }
-    void TearDown() override { reinitialiseCalcul(); }
+    EtatNeuf<reinitialiseGraphe> etat_;
     QTemporaryDir dossier;
 };
 

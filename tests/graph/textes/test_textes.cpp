@@ -24,6 +24,7 @@
 #include "graph/repere/titreaxe.h"
 #include "interlocuteur_essai.h"
 #include "graph/courbes/genres.h"
+#include "etat_essai.h"
 
 // Readable QString values in failure messages.
 static void PrintTo(const QString& s, std::ostream* os)
@@ -106,24 +107,6 @@ public:
 
 class Textes : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        reinitialiseCalcul();
-        VideParametresPerso();
-        reinitialiseGraphe();
-        etatGraphe().interlocuteur = &messagerie_;
-        installeSourceMacros(nullptr);
-        CompteurTextes() = 0;
-    }
-    void TearDown() override
-    {
-        installeSourceMacros(nullptr);
-        etatGraphe().interlocuteur = nullptr;
-        etatGraphe().dialogues = nullptr;
-        reinitialiseGraphe();
-        VideParametresPerso();
-        reinitialiseCalcul();
-    }
 
     static Police police(TCouleur couleur = 0, int taille = 12)
     {
@@ -173,7 +156,9 @@ protected:
         return r;
     }
 
+    EtatNeuf<reinitialiseGraphe> etat_;
     Messagerie messagerie_;
+    GardeValeur<Interlocuteur*> gardeMessagerie_{etatGraphe().interlocuteur, &messagerie_};
 };
 
 // ---------------------------------------------------------------------------------------
@@ -396,7 +381,7 @@ TEST_F(Textes, MacrosDesValeursCourantesEtDesParametres)
 TEST_F(Textes, MacrosDesCourbesEtDesAires)
 {
     SourceEssai source;
-    installeSourceMacros(&source);
+    GardeValeur<SourceMacros*> garde(etatGraphe().sourceMacros, &source);
     SourceEssai::Courbe c;
     c.points = {{0, 1}, {0.5, 2}, {1, 4}};
     c.l1 = QStringLiteral("x^2+1");
@@ -740,7 +725,7 @@ TEST_F(Textes, DialogueEtNumeroDeCourbeChoisie)
     EXPECT_FALSE(t->Modifie());  // no dialogs installed: not confirmed
     EXPECT_EQ(t->GetTexte(), QStringLiteral("avant"));
     DialoguesEssai d;
-    etatGraphe().dialogues = &d;
+    GardeValeur<Dialogues*> garde(etatGraphe().dialogues, &d);
     EXPECT_TRUE(t->Modifie(true));
     EXPECT_TRUE(d.vuNouveau);
     EXPECT_EQ(t->GetTexte(), QStringLiteral("modifié"));

@@ -1,0 +1,14 @@
+#include "frame/etatcadre.h"
+
+#include "window/fenetre.h"
+
+EtatCadre& etatCadre()
+{
+    static EtatCadre etat;
+    return etat;
+}
+
+void reinitialiseCadre()
+{
+    reinitialiseFenetres();
+}
