@@ -40,7 +40,6 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/ini.h"
-#include "window/provisoire.h"
 
 // ---------------------------------------------------------------------------------------
 // Qt's own window dialogs
@@ -238,32 +237,36 @@ private:
 // Creation and destruction
 
 TForm1::TForm1(int numero, QWidget* parent)
-    : QWidget(parent), numero_(numero), interPeinture_(std::make_unique<InterlocuteurPeinture>())
+    : QWidget(parent),
+      document_(std::make_unique<GCDocument>(numero, BorneTaille(reglagesFenetres().LargeurFenetre),
+                                             BorneTaille(reglagesFenetres().HauteurFenetre))),
+      FichierImage(document_->Fenetre.FichierImage),
+      EtireImage(document_->Fenetre.EtireImage),
+      ImageFond(document_->Fenetre.ImageFond),
+      Commentaire(document_->Fenetre.Commentaire),
+      FichierMenus(document_->Fenetre.FichierMenus),
+      CheminMenus(document_->Fenetre.CheminMenus),
+      AiresARecalculer(document_->AiresARecalculer),
+      numero_(numero),
+      repere_(&document_->Repere),
+      dessin_(&document_->Dessin),
+      textes_(&document_->Textes),
+      aires_(&document_->Aires),
+      interPeinture_(std::make_unique<InterlocuteurPeinture>())
 {
     setObjectName(QStringLiteral("Form%1").arg(numero));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(TailleFenetreMin, TailleFenetreMin);
     const ReglagesFenetres& reglages = reglagesFenetres();
 
-    couleurFond_ = VersQColor(reglages.CouleurFenetre);
-    modeFond_ = 0;
-    AiresARecalculer = false;
-    CommentaireAMontrer = true;
+    document_->Fenetre.CouleurFond = reglages.CouleurFenetre;
     FichierMenus = reglages.FichierMenus;
-    SuitParametres = false;
     ModeSouris = SourisRepos;
 
     const int largeur = BorneTaille(reglages.LargeurFenetre);
     const int hauteur = BorneTaille(reglages.HauteurFenetre);
-    dessin_ = std::make_unique<GCDessin>();
-    dessin_->NumeroFenetre = numero_;
-    textes_ = std::make_unique<GCListTextes>();
-    aires_ = std::make_unique<GCListAires>(numero_);
-    plaques_ = std::make_unique<GCListPlaq>();
-    repere_ = std::make_unique<GCRepere>(true, largeur, hauteur);
     if (reglages.Ini)
         repere_->LitIni(*reglages.Ini);
-    fonctionsAux_.fill(QStringLiteral("0"));
 
     paintBox_ = new BoiteDessin(*this);
     transport_ = new QWidget(this);
@@ -294,7 +297,7 @@ TForm1::~TForm1()
     };
     if (!etatGraphe().DossierTravail.isEmpty())
         for (const PtrCourbe& c : dessin_->Courbes)
-            if (c && !ListeeAilleurs(c.get(), dessin_.get()))
+            if (c && !ListeeAilleurs(c.get(), dessin_))
                 retireCaches(*c);
     DesinscritFenetre(this);
     // Curves, areas and texts are released with the lists (curves and areas that another
@@ -417,7 +420,7 @@ void TForm1::fixeTitre(const QString& titre)
 
 void TForm1::fixeCouleurFond(const QColor& couleur)
 {
-    couleurFond_ = couleur;
+    document_->Fenetre.CouleurFond = DeQColor(couleur);
     AiresARecalculer = true;
     paintBox_->update();
 }
@@ -487,7 +490,7 @@ bool TForm1::confirmeFermeture()
         return false;
     // The curves of this window that no other window lists are no longer callable by name.
     for (const PtrCourbe& c : dessin_->Courbes)
-        if (c && !ListeeAilleurs(c.get(), dessin_.get()))
+        if (c && !ListeeAilleurs(c.get(), dessin_))
             RetireNomPropre(*c);
     emit videAvertissements();
     return true;

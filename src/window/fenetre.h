@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
+#include "graph/document/GCDocument.h"
 #include "graph/document/document.h"
 #include "window/designation.h"
 
@@ -179,6 +180,9 @@ enum ModeSourisFenetre : int {
 class TForm1 : public QWidget {
     Q_OBJECT
 
+    // The window's document, made first: the fields below name parts of it.
+    std::unique_ptr<GCDocument> document_;
+
 public:
     // numero: the window's number (its tag), given by the frame in creation order.
     explicit TForm1(int numero, QWidget* parent = nullptr);
@@ -211,37 +215,42 @@ public:
     // through it.
     bool confirmeFermeture();
 
-    // --- the document
-    GCDessin& Dessin() { return *dessin_; }
-    GCRepere& Repere() { return *repere_; }
-    GCListTextes& Textes() { return *textes_; }
-    GCListAires& Aires() { return *aires_; }
-    GCListPlaq& Plaques() { return *plaques_; }
-    std::array<QString, 10>& FonctionsAux() { return fonctionsAux_; }
-    const std::array<QString, 10>& FonctionsAux() const { return fonctionsAux_; }
+    // --- the document (graph/document/GCDocument.h): what the window shows and its file
+    // holds; the window paints it through GCDocument::Dessine.
+    GCDocument& Document() { return *document_; }
+    const GCDocument& Document() const { return *document_; }
+    GCDessin& Dessin() { return document_->Dessin; }
+    GCRepere& Repere() { return document_->Repere; }
+    GCListTextes& Textes() { return document_->Textes; }
+    GCListAires& Aires() { return document_->Aires; }
+    GCListPlaq& Plaques() { return document_->Plaques; }
+    std::array<QString, 10>& FonctionsAux() { return document_->FonctionsAux; }
+    const std::array<QString, 10>& FonctionsAux() const { return document_->FonctionsAux; }
 
     // Background: 0 plain colour, 1 loaded picture under the drawing, 2 rendering of the
     // areas.
-    int ModeFond() const { return modeFond_; }
-    void FixeModeFond(int mode) { modeFond_ = mode; }
-    QColor couleurFond() const { return couleurFond_; }
+    int ModeFond() const { return document_->Fenetre.ModeFond; }
+    void FixeModeFond(int mode) { document_->Fenetre.ModeFond = mode; }
+    QColor couleurFond() const { return VersQColor(document_->Fenetre.CouleurFond); }
     void fixeCouleurFond(const QColor& couleur);
-    // The background picture (mode 1): its path as stored, whether it is stretched, and the
-    // picture itself (null when it could not be loaded).
-    QString FichierImage;
-    bool EtireImage = false;
-    QImage ImageFond;
+    // The document's fields under the window's names. The background picture (mode 1): its
+    // path as stored, whether it is stretched, and the picture itself (null when it could
+    // not be loaded).
+    QString& FichierImage;
+    bool& EtireImage;
+    QImage& ImageFond;
 
-    QString Commentaire;          // the document's comment: the path of its comments file
+    QString& Commentaire;         // the document's comment: the path of its comments file
     QString DossierDocument;      // folder of the document read into the window, if any
     bool CommentaireAMontrer = true;
     // The menu customisation file of this window: the settings' one, or the one its
     // document named (as stored, written back unchanged), and the existing file that it was
     // found to be (empty when none was found).
-    QString FichierMenus;
-    QString CheminMenus;
+    QString& FichierMenus;
+    QString& CheminMenus;
     bool SuitParametres = false;  // parameter keys redraw through the back buffer
-    bool AiresARecalculer = false;
+    // The next paint computes the areas again.
+    bool& AiresARecalculer;
     ModeSourisFenetre ModeSouris = SourisRepos;
     int XClic = 0, YClic = 0;
     double UniteX = 0, UniteY = 0;   // world units per pixel, from the last paint
@@ -254,7 +263,7 @@ public:
     // What the paint box shows: the last rendering, texts included.
     const QImage& Affichage() const { return affichage_; }
     // The area layer (mode 2) or background picture layer (mode 1), paint-box sized.
-    const QImage& CoucheFond() const { return coucheFond_; }
+    const QImage& CoucheFond() const { return document_->CoucheFond(); }
     // Number of renderings made so far (tests and benchmarks).
     int nombrePeintures() const { return peintures_; }
 
@@ -412,17 +421,13 @@ protected:
 private:
     friend class BoiteDessin;
     void construitMenus();
-    // The window's attributes as a document carries them, and back.
-    void remplitDocument(FenetreDocument& document) const;
-    void appliqueDocument(const FenetreDocument& document);
+    // The window's own attributes (title, geometry) put into its document before writing,
+    // and the document's applied to the window after reading.
+    void remplitDocument();
+    void appliqueDocument();
     void peintBoite(QPainter& peintre, const QRect& zone);
-    void dessineFond(QPainter& peintre, int largeur, int hauteur);
-    void rendCoucheFond(int largeur, int hauteur, bool calcule);
-    // Computes the areas and renders their layer. Inside a paint the computation stops after
-    // a moment; outside, it shows its progress and Échap stops it. True when an area was
-    // stopped before its end.
-    bool calculeAires(int largeur, int hauteur, bool dansPeinture);
-    // Takes up, after the paint, the computation that a paint stopped.
+    // Takes up, after the paint, the area computation that a paint stopped, showing its
+    // progress (Échap stops it).
     void termineAires();
     void retiensMessages();
     void montreMessagesDiffere();
@@ -431,14 +436,11 @@ private:
     std::shared_ptr<GCCourbe> courbeDuCode() const;
 
     int numero_;
-    int modeFond_ = 0;
-    QColor couleurFond_ = Qt::white;
-    std::unique_ptr<GCRepere> repere_;
-    std::unique_ptr<GCDessin> dessin_;
-    std::unique_ptr<GCListTextes> textes_;
-    std::unique_ptr<GCListAires> aires_;
-    std::unique_ptr<GCListPlaq> plaques_;
-    std::array<QString, 10> fonctionsAux_;
+    // Parts of the document under the names the window's commands use.
+    GCRepere* repere_;
+    GCDessin* dessin_;
+    GCListTextes* textes_;
+    GCListAires* aires_;
 
     QWidget* paintBox_ = nullptr;
     QWidget* transport_ = nullptr;
@@ -454,7 +456,6 @@ private:
     QImage affichage_;     // what the paint box shows (the rendering, texts included)
     bool afficheTampon_ = false;  // the next paint shows affichage_ as it is
     QSize tailleVoulue_;   // client size asked for
-    QImage coucheFond_;    // area layer / background picture layer
     QImage imageSauvee_;   // picture of the paint box kept while dragging
     int peintures_ = 0;
     bool enPeinture_ = false;

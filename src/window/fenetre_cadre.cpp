@@ -35,7 +35,6 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/ini.h"
-#include "window/provisoire.h"
 
 // ---------------------------------------------------------------------------------------
 // Commands carried out by the frame

@@ -58,8 +58,12 @@ void TForm1::placeFenetre(int gauche, int haut, int largeur, int hauteur, bool m
     sous->move(x, y);
 }
 
-void TForm1::remplitDocument(FenetreDocument& d) const
+void TForm1::remplitDocument()
 {
+    // A minimised window is stored with the bounds it has when restored.
+    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->isMinimized())
+        sous->showNormal();
+    FenetreDocument& d = document_->Fenetre;
     d.Titre = titre();
     const QRect cadre = cadreFenetre();
     d.Gauche = cadre.left();
@@ -67,61 +71,38 @@ void TForm1::remplitDocument(FenetreDocument& d) const
     d.Largeur = cadre.width();
     d.Hauteur = cadre.height();
     d.Maximisee = estMaximisee();
-    d.ModeFond = modeFond_;
-    d.CouleurFond = DeQColor(couleurFond_);
-    d.FichierImage = FichierImage;
-    d.EtireImage = EtireImage;
-    d.ImageFond = ImageFond;
-    d.Commentaire = Commentaire;
-    d.FichierMenus = FichierMenus;
-    d.CheminMenus = CheminMenus;
 }
 
-void TForm1::appliqueDocument(const FenetreDocument& d)
+void TForm1::appliqueDocument()
 {
+    const FenetreDocument& d = document_->Fenetre;
     if (!d.Titre.isEmpty())
         fixeTitre(d.Titre);
     placeFenetre(d.Gauche, d.Haut, d.Largeur, d.Hauteur, d.Maximisee);
-    modeFond_ = d.ModeFond;
-    couleurFond_ = VersQColor(d.CouleurFond);
-    FichierImage = d.FichierImage;
-    EtireImage = d.EtireImage;
-    ImageFond = d.ImageFond;
-    Commentaire = d.Commentaire;
-    FichierMenus = d.FichierMenus;
-    CheminMenus = d.CheminMenus;
     AiresARecalculer = true;
     paintBox_->update();
 }
 
 QStringList TForm1::EcrireFenetre()
 {
-    // A minimised window is stored with the bounds it has when restored.
-    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->isMinimized())
-        sous->showNormal();
-    FenetreDocument d;
-    remplitDocument(d);
-    return ::EcrireFenetre({numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_});
+    remplitDocument();
+    return ::EcrireFenetre(document_->Modele());
 }
 
 RapportEcriture TForm1::EnregistreFenetre(const QString& chemin)
 {
-    if (auto* sous = qobject_cast<QMdiSubWindow*>(parentWidget()); sous && sous->isMinimized())
-        sous->showNormal();
-    FenetreDocument d;
-    remplitDocument(d);
-    return ::EnregistreDocument(chemin, {numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_});
+    remplitDocument();
+    return ::EnregistreDocument(chemin, document_->Modele());
 }
 
 RapportLecture TForm1::LitDocument(const QString& chemin, LiensEnAttente& liens)
 {
     // What the document does not say stays as the new window has it.
-    FenetreDocument d;
-    remplitDocument(d);
-    ModeleDocument modele{numero_, d, *repere_, *dessin_, *textes_, *aires_, fonctionsAux_};
+    remplitDocument();
+    ModeleDocument modele = document_->Modele();
     const RapportLecture r = ::LitDocument(chemin, modele, liens);
     if (r.ouvert) {
-        appliqueDocument(d);
+        appliqueDocument();
         DossierDocument = QFileInfo(chemin).absolutePath();
     }
     return r;

@@ -1,43 +1,16 @@
 // The graph window: painting (auxiliary functions compiled, frame, areas, curves, texts).
 #include "window/fenetre.h"
-#include "window/fenetre_courbes.h"
 #include "window/fenetre_interne.h"
 
-#include <QAction>
-#include <QHash>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QPointer>
-#include <QProgressDialog>
 #include <QElapsedTimer>
-#include <QResizeEvent>
-#include <QSpinBox>
+#include <QPainter>
+#include <QProgressDialog>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <algorithm>
+#include <optional>
 
-#include "dialogs/fiches.h"
-#include "expression/etat.h"
-#include "expression/fonction.h"
-#include "graph/aires/GCAire.h"
-#include "graph/courbes/GCCourbe.h"
-#include "graph/courbes/GCDessin.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
-#include "graph/base/etatgraphe.h"
-#include "graph/fichiers/ini.h"
-#include "window/provisoire.h"
 
 // ---------------------------------------------------------------------------------------
 // Painting
@@ -112,90 +85,43 @@ private:
 
 }  // namespace
 
-bool TForm1::calculeAires(int largeur, int hauteur, bool dansPeinture)
-{
-    {
-        SuiviAires suivi(dansPeinture ? nullptr : paintBox_);
-        rendCoucheFond(largeur, hauteur, true);
-    }
-    for (const auto& a : aires_->Aires)
-        if (a->Visible() && a->Interrompu())
-            return true;
-    return false;
-}
-
 void TForm1::termineAires()
 {
     // After a paint that stopped a long computation: the areas again, with their progress.
-    if (enPeinture_ || coucheFond_.isNull())
+    if (enPeinture_ || CoucheFond().isNull())
         return;
     PeintureSuspendue suspendue(enPeinture_);
     FileMessages file(*interPeinture_);
     CurseurAttente attente;
-    calculeAires(coucheFond_.width(), coucheFond_.height(), false);
+    {
+        SuiviAires suivi(paintBox_);
+        document_->CalculeAires(CoucheFond().size());
+    }
     retiensMessages();
     paintBox_->update();
 }
 
 void TForm1::CompileFonctionsAux()
 {
-    ContexteCalcul& contexte = contexteCalcul();
-    contexte.YEstVariable = false;
-    for (int i = 0; i < NbFonctionsAux; ++i) {
-        const QString& texte = fonctionsAux_[std::size_t(i)];
-        if (!definitFonctionAuxiliaire(i, texte.trimmed().toStdString()))
-            interlocuteur().message(QStringLiteral("La fonction auxiliaire f%1 n'a pas pu être compilée!").arg(i));
-    }
-    contexte.YEstVariable = true;
-}
-
-void TForm1::rendCoucheFond(int largeur, int hauteur, bool calcule)
-{
-    // The window's colour, the background picture (kept in the area mode too), then the
-    // areas: computed again on the frame, or only composed from their last bitmaps.
-    const TCouleur fond = DeQColor(couleurFond_);
-    if (calcule)
-        aires_->CalculeTout(*repere_, coucheFond_, fond, ImageFond, EtireImage);
-    else
-        aires_->Dessine(coucheFond_, QSize(largeur, hauteur), fond, ImageFond, EtireImage);
-    if (coucheFond_.size() != QSize(largeur, hauteur)) {
-        QImage couche(largeur, hauteur, QImage::Format_RGB32);
-        couche.fill(couleurFond_);
-        QPainter p(&couche);
-        p.drawImage(0, 0, coucheFond_);
-        coucheFond_ = couche;
-    }
-}
-
-void TForm1::dessineFond(QPainter& peintre, int largeur, int hauteur)
-{
-    if (modeFond_ == 1 || modeFond_ == 2) {
-        if (AiresARecalculer) {
-            AiresARecalculer = false;
-            CurseurAttente attente;
-            if (calculeAires(largeur, hauteur, true))
-                QTimer::singleShot(0, this, &TForm1::termineAires);
-        } else if (coucheFond_.size() != QSize(largeur, hauteur)) {
-            rendCoucheFond(largeur, hauteur, false);
-        }
-        peintre.drawImage(0, 0, coucheFond_);
-    } else {
-        peintre.fillRect(0, 0, largeur, hauteur, couleurFond_);
-    }
+    document_->CompileFonctionsAux();
 }
 
 void TForm1::PaintBoxPaint(QPainter& peintre)
 {
-    const int largeur = std::max(1, paintBox_->width());
-    const int hauteur = std::max(1, paintBox_->height());
     emit videAvertissements();
-    CompileFonctionsAux();
-    repere_->VideCellules();
-    repere_->FixeTaille(largeur, hauteur);
+    bool interrompu = false;
+    {
+        const int mode = ModeFond();
+        std::optional<CurseurAttente> attente;
+        if ((mode == 1 || mode == 2) && AiresARecalculer)
+            attente.emplace();
+        // Inside a paint an area computation stops after a moment; it is taken up after.
+        SuiviAires suivi(nullptr);
+        interrompu = document_->Dessine(peintre, paintBox_->size());
+    }
     repere_->GetUnitesParPixel(UniteX, UniteY);
-    dessineFond(peintre, largeur, hauteur);
-    dessin_->Dessine(peintre, *repere_);
-    textes_->Dessine(*repere_, peintre);
+    if (interrompu)
+        QTimer::singleShot(0, this, &TForm1::termineAires);
 }
 
 void TForm1::peintBoite(QPainter& peintre, const QRect& zone)
@@ -227,16 +153,11 @@ void TForm1::peintBoite(QPainter& peintre, const QRect& zone)
 
 void TForm1::DessineTampon(int garde)
 {
-    const int largeur = std::max(1, paintBox_->width());
-    const int hauteur = std::max(1, paintBox_->height());
+    const QSize taille = paintBox_->size().expandedTo(QSize(1, 1));
     FileMessages file(*interPeinture_);
-    CompileFonctionsAux();
-    repere_->VideCellules();
-    repere_->FixeTaille(largeur, hauteur);
-    repere_->GetUnitesParPixel(UniteX, UniteY);
-    if (tampon_.size() != QSize(largeur, hauteur)) {
-        QImage nouveau(largeur, hauteur, QImage::Format_RGB32);
-        nouveau.fill(couleurFond_);
+    if (tampon_.size() != taille) {
+        QImage nouveau(taille, QImage::Format_RGB32);
+        nouveau.fill(couleurFond());
         if (garde >= 1 && !tampon_.isNull()) {
             QPainter p(&nouveau);
             p.drawImage(0, 0, tampon_);
@@ -244,46 +165,21 @@ void TForm1::DessineTampon(int garde)
         tampon_ = nouveau;
     }
     {
+        // The areas are computed again, with their progress: the paints that its events
+        // bring show the last picture.
+        std::optional<CurseurAttente> attente;
+        if (!Aires().Vide())
+            attente.emplace();
+        PeintureSuspendue suspendue(enPeinture_);
+        SuiviAires suivi(paintBox_);
         QPainter p(&tampon_);
-        if (garde < 1) {
-            p.fillRect(0, 0, largeur, hauteur, couleurFond_);
-            if (modeFond_ == 1 && !ImageFond.isNull()) {
-                if (EtireImage)
-                    p.drawImage(QRect(0, 0, largeur, hauteur), ImageFond);
-                else
-                    p.drawImage((largeur - ImageFond.width()) / 2, (hauteur - ImageFond.height()) / 2,
-                                ImageFond);
-            }
-        }
-        if (!aires_->Vide()) {
-            // The areas over what is there: on a fresh buffer the whole composition (colour,
-            // picture, areas); over a kept one only the areas' own pixels.
-            CurseurAttente attente;
-            PeintureSuspendue suspendue(enPeinture_);
-            SuiviAires suivi(paintBox_);
-            const TCouleur fond = DeQColor(couleurFond_);
-            QImage couche;
-            if (garde < 1) {
-                aires_->CalculeTout(*repere_, couche, fond, modeFond_ == 1 ? ImageFond : QImage(), EtireImage);
-                p.drawImage(0, 0, couche);
-            } else {
-                aires_->CalculeTout(*repere_, couche, fond);
-                const QRgb f = couleurFond_.rgb() | 0xFF000000u;
-                const int l = std::min(largeur, couche.width()), h = std::min(hauteur, couche.height());
-                p.end();
-                for (int y = 0; y < h; ++y) {
-                    const auto* s = reinterpret_cast<const QRgb*>(couche.constScanLine(y));
-                    auto* d = reinterpret_cast<QRgb*>(tampon_.scanLine(y));
-                    for (int x = 0; x < l; ++x)
-                        if ((s[x] | 0xFF000000u) != f)
-                            d[x] = s[x];
-                }
-                p.begin(&tampon_);
-            }
-        }
-        // PROVISOIRE: the plates are drawn here once their list exists.
-        dessin_->Dessine(p, *repere_);
+        OptionsDessin options;
+        options.mode = OptionsDessin::Tampon;
+        options.garde = garde >= 1;
+        options.textes = false;
+        document_->Dessine(p, taille, options);
     }
+    repere_->GetUnitesParPixel(UniteX, UniteY);
     affichage_ = tampon_.copy();
     {
         QPainter p(&affichage_);

@@ -36,7 +36,6 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/ini.h"
-#include "window/provisoire.h"
 #include "graph/courbes/genres.h"
 
 // ---------------------------------------------------------------------------------------
@@ -63,7 +62,7 @@ void TForm1::Changerletitre1Click(QAction*)
 
 void TForm1::Changerlacouleurdufond1Click(QAction*)
 {
-    QColor couleur = couleurFond_;
+    QColor couleur = couleurFond();
     if (!dialoguesFenetre().choisitCouleur(this, couleur))
         return;
     fixeCouleurFond(couleur);

@@ -86,3 +86,10 @@ bool GCA::LitChampsStyle(QString& style, LecteurEnregistrement& lu)
     FixeModeCopie(mode);
     return true;
 }
+
+void GCListPlaq::Trace(QPainter& peintre, GCRepere& repere)
+{
+    for (const auto& plaque : Plaques)
+        if (plaque)
+            plaque->Trace(peintre, repere);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "graph/courbes/GCCourbe.h"
 
 // A: polygonal plate on a mother curve's points.
@@ -26,4 +29,16 @@ public:
     double Mesure = 0;          // area of the polygon
     int StyleRemplissage = 7;   // brush style of the fill
     int ModeCopie = 8;          // raster operation of the copy onto the window
+};
+
+// The polygonal plates of one window, which its back buffer draws under the frame and the
+// curves. Plates are not built yet: the list stays empty.
+class GCListPlaq {
+public:
+    int Nombre() const { return int(Plaques.size()); }
+    bool Vide() const { return Plaques.empty(); }
+    // Each plate in list order.
+    void Trace(QPainter& peintre, GCRepere& repere);
+
+    std::vector<std::shared_ptr<GCA>> Plaques;
 };
