@@ -11,7 +11,10 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/enregistrement.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres_outils.h"
+#include "graph/courbes/tracepoint.h"
+#include "graph/fichiers/fichiertexte.h"
 
 using namespace genres;
 
@@ -29,9 +32,70 @@ void GCC::Copie(const GCBase& source)
     }
 }
 
-void GCC::Trace(QPainter&, GCRepere&)
+void GCC::Trace(QPainter& peintre, GCRepere& repere)
 {
-    TraceIndisponible();
+    if (TypeCourbe.toUpper() == QLatin1Char('C'))
+        TraceChronique(peintre, repere);
+    else
+        TraceIndisponible();
+}
+
+std::vector<ValeurChronique> ValeursChronique(const QStringList& lignes)
+{
+    std::vector<ValeurChronique> valeurs;
+    for (const QString& ligne : lignes) {
+        const QString texte = ligne.trimmed();
+        if (texte.isEmpty())
+            continue;
+        ValeurChronique v;
+        // A plain number reads without the parser, to the same value.
+        v.y = texte.toDouble(&v.ok);
+        v.ok = (v.ok && std::isfinite(v.y)) || genres::evalue(texte, v.y);
+        if (!v.ok)
+            v.ligne = ligne;
+        valeurs.push_back(v);
+    }
+    return valeurs;
+}
+
+QStringList LignesChronique(const std::vector<double>& valeurs)
+{
+    QStringList lignes;
+    lignes.reserve(qsizetype(valeurs.size()));
+    for (double v : valeurs)
+        lignes << QString::fromStdString(ReelExact(v));
+    return lignes;
+}
+
+void GCC::TraceChronique(QPainter& peintre, GCRepere& repere)
+{
+    EvalueParametres();
+    double debut = 0, pas = 0;
+    if (!evalue(PasC, pas) || !(pas > 0)) {
+        SignaleRefus(QStringLiteral("Pas=") + PasC + QStringLiteral(":") + QStringLiteral("le pas de calcul doit être >0"));
+        return;
+    }
+    if (!evalue(Debut, debut)) {
+        SignaleRefus(QStringLiteral("Début=") + Debut + QStringLiteral(" : valeur incorrecte"));
+        return;
+    }
+    const QString chemin = FichierDonnees(*this);
+    const LectureTexte lecture = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
+    if (!lecture.ok) {
+        SignaleRefus(chemin.isEmpty() ? QStringLiteral("Fichier introuvable : ") + Libelle1 : lecture.erreur);
+        return;
+    }
+    const std::vector<ValeurChronique> valeurs = ValeursChronique(lecture.lignes);
+    TraceurCourbe traceur(*this, peintre, repere);
+    traceur.Reserve((long long)valeurs.size());
+    for (std::size_t k = 0; k < valeurs.size(); ++k) {
+        if (valeurs[k].ok)
+            traceur.Point(double(k), debut + double(k) * pas, valeurs[k].y);
+        else
+            traceur.LigneErreur(QStringLiteral("chaîne rencontrée: ") + valeurs[k].ligne);
+    }
+    traceur.Termine();
+    SignaleErreursCalcul(traceur.ErreursRencontrees());
 }
 
 namespace {

@@ -1,6 +1,20 @@
 #pragma once
 
+#include <vector>
+
 #include "graph/courbes/GCCourbe.h"
+
+// One line of a chronicle's data file: the value it gives, or the line that gives none.
+struct ValeurChronique {
+    double y = 0;
+    bool ok = false;
+    QString ligne;
+};
+// The values of a chronicle's lines: one per line that is not blank (blank lines give
+// none), a number or an expression of the parameters.
+std::vector<ValeurChronique> ValeursChronique(const QStringList& lignes);
+// The lines of a chronicle's data file that give back exactly these values.
+QStringList LignesChronique(const std::vector<double>& valeurs);
 
 class GCC : public GCCourbe {
 public:
@@ -18,6 +32,8 @@ public:
     bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
     bool LitQueue(LecteurEnregistrement& lu, bool jetable) override;
     bool AvecFichierDonnees() const override { return true; }
+    // Kind C: the values of its data file at Debut, Debut + PasC, ...
+    void TraceChronique(QPainter& peintre, GCRepere& repere);
 
     QString Debut = QStringLiteral("0");   // C: abscissa of the first ordinate
     QString PasC = QStringLiteral("0.1");  // C: abscissa step; B, W: parameter step

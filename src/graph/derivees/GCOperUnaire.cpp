@@ -108,6 +108,16 @@ void GCOperUnaire::CopieMere(const GCCourbe& mere)
         Parametres[std::size_t(k)] = mere.Parametres[std::size_t(k)];
 }
 
+void GCOperUnaire::Evalue(double t, double& x, double& y) const
+{
+    if (Operation != 10) {
+        GCY::Evalue(t, x, y);
+        return;
+    }
+    x = t;
+    y = EvalueArbre(Expression1, t);
+}
+
 QChar GCOperUnaire::GenreMere() const
 {
     const PtrCourbe mere = Mere1.isEmpty() ? nullptr : CourbeParIdentifiantPartout(Mere1);

@@ -51,6 +51,11 @@ public:
     void FixeTextesLus(const QString& texte1, const QString& texte2) override { GCCourbe::FixeTextesLus(texte1, texte2); }
     void EcritQueue(QStringList& lignes) const override { EcritMeres(lignes, 1); }
     bool LitQueue(LecteurEnregistrement& lu, bool) override { return LitMeres(lu, 1); }
+    // Code 10 (the regression, the y = f(x) of its fitted formula): x := t, y := f(t).
+    void Evalue(double t, double& x, double& y) const override;
+    // Traces the curve as the y = f(x) of its compiled first text over its own bounds (the
+    // regression once fitted).
+    void TraceFormule(QPainter& peintre, GCRepere& repere) { TraceEchantillons(peintre, repere); }
 
     // Mother identifier := the mother's; a0..a9 := the mother's (a0..a8 for the codes that
     // keep their a9).

@@ -67,7 +67,7 @@ void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
     EvalueParametres();
 
     SortieOperation sortie(*this, peintre, repere);
-    if (!routine(*this, *mere, sortie))
+    if (!routine(*this, *mere, sortie) || sortie.Deleguee())
         return;
     const bool erreurs = sortie.Termine();
     if (Fleches >= 1 && Fleches <= 3 && Visible)

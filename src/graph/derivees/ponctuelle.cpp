@@ -59,15 +59,11 @@ void compose(const Arbre& f, long long n, std::vector<double>& v, std::vector<st
 bool TracePonctuelle(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sortie)
 {
     const int code = courbe.Operation;
-    const auto& p = courbe.ParametresOperation;
     const auto refuse = [&](const QString& texte) {
         courbe.SignaleRefus(texte);
         return false;
     };
-    const auto lit = [&](int i, double& v) {
-        return genres::evalue(p[std::size_t(i)], v) ||
-               refuse(QStringLiteral("Tracé impossible! Paramètre n°%1 incorrect : ").arg(i + 1) + p[std::size_t(i)]);
-    };
+    const auto lit = [&](int i, double& v) { return ValeurParametre(courbe, i, v); };
 
     double c1 = 0, c2 = 0, x0 = 0, h = 0;
     if ((code == 2 || code == 6 || code == 7 || code == 39) && !lit(0, c1))
@@ -156,9 +152,7 @@ bool TracePonctuelle(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation
             sortie.Coupure();
             continue;
         }
-        if (sortie.Stylo() == StyloBaisse)
-            sortie.FixeStylo(q.stylo);
-        sortie.Point(q.t, x, y);
+        sortie.PointDeMere(q, x, y);
     }
     ErreurCalcul() = 0;
     return true;

@@ -1,10 +1,13 @@
 #include "graph/derivees/routines.h"
 
+#include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/genres_outils.h"
 #include "graph/derivees/GCOperUnaire.h"
 
 // ---------------------------------------------------------------------------------------
@@ -64,6 +67,13 @@ void SortieOperation::Point(double t, double x, double y)
     courbe_.PointEtiquete(traceur_, peintre_, repere_, t, x, y);
 }
 
+void SortieOperation::PointDeMere(const PointCourbe& mere, double x, double y)
+{
+    if (traceur_.Stylo() == StyloBaisse)
+        traceur_.FixeStylo(mere.stylo);
+    Point(mere.t, x, y);
+}
+
 void SortieOperation::Coupure()
 {
     traceur_.FixeStylo(StyloReprise);
@@ -74,6 +84,34 @@ bool SortieOperation::Termine()
 {
     traceur_.Termine();
     return coupures_ || traceur_.ErreursRencontrees();
+}
+
+bool ValeurParametre(GCOperUnaire& courbe, int i, double& valeur)
+{
+    const QString& texte = courbe.ParametresOperation[std::size_t(i)];
+    if (genres::evalue(texte, valeur))
+        return true;
+    courbe.SignaleRefus(QStringLiteral("Tracé impossible! Paramètre n°%1 incorrect : ").arg(i + 1) + texte);
+    return false;
+}
+
+bool ValeursParametres(GCOperUnaire& courbe, std::initializer_list<double*> valeurs)
+{
+    int i = 0;
+    for (double* v : valeurs)
+        if (!ValeurParametre(courbe, i++, *v))
+            return false;
+    return true;
+}
+
+bool EntierParametre(GCOperUnaire& courbe, int i, long long& valeur)
+{
+    double v = 0;
+    if (!ValeurParametre(courbe, i, v))
+        return false;
+    v = std::clamp(std::nearbyint(v), -0x1p53, 0x1p53);
+    valeur = static_cast<long long>(v);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -90,16 +128,16 @@ const RoutineOperation Routines[NbCodesOperation] = {
     TracePonctuelle,   //  5 Partie négative
     TracePonctuelle,   //  6 Ecrétée
     TracePonctuelle,   //  7 Multipliée par un nombre
-    nullptr,           //  8 Périodisée
-    nullptr,           //  9 Décimée
-    nullptr,           // 10 Régression
-    nullptr,           // 11 Médianes mobiles
-    nullptr,           // 12 Moyennes mobiles
-    nullptr,           // 13 Regression affine glissante
-    nullptr,           // 14 Développée
-    nullptr,           // 15 Podaire
+    TracePeriodisation, //  8 Périodisée
+    TraceDecimation,   //  9 Décimée
+    TraceRegression,   // 10 Régression
+    TraceLissage,      // 11 Médianes mobiles
+    TraceLissage,      // 12 Moyennes mobiles
+    TraceLissage,      // 13 Regression affine glissante
+    TraceDeveloppee, // 14 Développée
+    TraceDeveloppee, // 15 Podaire
     nullptr,           // 16 Transformation quelconque
-    nullptr,           // 17 Point libre sur courbe
+    TracePointSurCourbe, // 17 Point libre sur courbe
     TraceSensInverse,  // 18 Tracé en sens inverse
     nullptr,           // 19 Réflexion d'axe horizontal
     nullptr,           // 20 Réflexion d'axe vertical
@@ -116,35 +154,35 @@ const RoutineOperation Routines[NbCodesOperation] = {
     nullptr,           // 31 Affinité
     nullptr,           // 32 Homographie
     nullptr,           // 33 Transformation de Joukovski
-    nullptr,           // 34 Transformation de Fourier discrète
+    TraceTFD, // 34 Transformation de Fourier discrète
     nullptr,           // 35 Projection sur un axe horizontal
     nullptr,           // 36 Projection sur un axe oblique
     nullptr,           // 37 Projection sur un axe vertical
-    nullptr,           // 38 Transformée de Laplace
+    TraceLaplace, // 38 Transformée de Laplace
     TracePonctuelle,   // 39 N-ième composée
     nullptr,           // 40 Transformation complexe
-    nullptr,           // 41 Histogramme
-    nullptr,           // 42 Point particulier sur courbe
-    nullptr,           // 43 Tangente
-    nullptr,           // 44 Lissage à noyau gaussien
+    TraceHistogramme, // 41 Histogramme
+    TracePointParticulier, // 42 Point particulier sur courbe
+    TraceTangente, // 43 Tangente
+    TraceLissage,      // 44 Lissage à noyau gaussien
     nullptr,           // 45 Projection horizontale sur x=f(y)
     nullptr,           // 46 Projection verticale sur y=f(x)
-    nullptr,           // 47 Enveloppe inférieure
-    nullptr,           // 48 Enveloppe supérieure
+    TraceEnveloppe,    // 47 Enveloppe inférieure
+    TraceEnveloppe,    // 48 Enveloppe supérieure
     TracePonctuelle,   // 49 Composante en X
     TracePonctuelle,   // 50 Composante en Y
-    nullptr,           // 51 Blocage retard
-    nullptr,           // 52 Blocage avance
-    nullptr,           // 53 Primitive discrète
-    nullptr,           // 54 Normale
-    nullptr,           // 55 Cercle de courbure
-    nullptr,           // 56 Centre de courbure
+    TraceBlocage,      // 51 Blocage retard
+    TraceBlocage,      // 52 Blocage avance
+    TracePrimitive, // 53 Primitive discrète
+    TraceTangente, // 54 Normale
+    TraceTangente, // 55 Cercle de courbure
+    TraceTangente, // 56 Centre de courbure
     TracePonctuelle,   // 57 Norme
-    nullptr,           // 58 Blocage mini
-    nullptr,           // 59 Blocage moyenne
-    nullptr,           // 60 Blocage maxi
-    nullptr,           // 61 Blocage médian
-    nullptr,           // 62 Blocage quelconque
+    TraceBlocage,      // 58 Blocage mini
+    TraceBlocage,      // 59 Blocage moyenne
+    TraceBlocage,      // 60 Blocage maxi
+    TraceBlocage,      // 61 Blocage médian
+    TraceBlocage,      // 62 Blocage quelconque
 };
 
 }  // namespace

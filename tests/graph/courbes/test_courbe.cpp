@@ -267,12 +267,12 @@ TEST_F(Courbe, ChaqueLettreChoisitSaClasse)
 
 TEST_F(Courbe, GenresSansTraceLeDisentUneFois)
 {
-    auto c = CreeCourbe('C', 1, 4);
+    auto c = CreeCourbe('B', 1, 4);
     c->FixeLibelles("mesures.txt", QString());
     trace(*c);
     trace(*c);
     ASSERT_EQ(interlocuteur_.messages.size(), 1);
-    EXPECT_TRUE(interlocuteur_.messages.front().contains(QStringLiteral("Chronique")));
+    EXPECT_TRUE(interlocuteur_.messages.front().contains(QStringLiteral("Courbe de Bézier")));
     EXPECT_EQ(interlocuteur_.avertissements.size(), 2);  // the memo's line at each trace
     EXPECT_EQ(image_, imageBlanche(620, 420));
 

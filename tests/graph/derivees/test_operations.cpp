@@ -1,0 +1,270 @@
+// The one-curve operations beyond the pointwise ones, each family against references
+// computed here: periods, counts and held values of sampled signals; smoothing and least
+// squares (NIST StRD data through the curve path); tangents, curvature, evolute and pedal
+// curve against closed forms; points, histograms and the discrete primitive against direct
+// counts and sums; the Laplace and Fourier transforms; transformations of a circle.
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <numeric>
+
+#include "expression/fonction.h"
+#include "graph/courbes/GCC.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/courbes_outils.h"
+#include "graph/derivees/GCOperUnaire.h"
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+using P6 = std::array<QString, 6>;
+
+class Operations : public CourbeTest {
+protected:
+    void SetUp() override
+    {
+        CourbeTest::SetUp();
+        dessin_ = std::make_unique<GCDessin>();
+    }
+    std::shared_ptr<GCY> mere(const QString& t1, const QString& bornes = "-5;5;0.125", QChar genre = 'Y',
+                              const QString& t2 = {})
+    {
+        auto m = courbe(genre, t1, t2, nouveauNumero());
+        const QStringList b = bornes.split(';');
+        m->FixeBornes(b[0], b[1], b[2]);
+        m->NouvelIdentifiant();
+        dessin_->AjouteCourbe(m);
+        trace(*m);
+        return m;
+    }
+    // A mother known by its points only (a list), its cache written here.
+    PtrCourbe echantillons(const std::vector<double>& x, const std::vector<double>& y)
+    {
+        auto m = std::make_shared<GCCourbe>(QLatin1Char('L'), 1, nouveauNumero());
+        m->NouvelIdentifiant();
+        m->FichierPoints = m->CheminFichier(".pts");
+        std::vector<PointCourbe> p;
+        for (std::size_t i = 0; i < x.size(); ++i)
+            p.push_back({double(i), x[i], y[i], std::uint8_t(i ? 1 : 0)});
+        EXPECT_TRUE(EcritFichierPoints(m->FichierPoints, p));
+        dessin_->AjouteCourbe(m);
+        return m;
+    }
+    std::shared_ptr<GCOperUnaire> derivee(const GCCourbe& m, int code, P6 p = {"0", "0", "0", "0", "0", "0"},
+                                          const QString& bornes = {})
+    {
+        auto d = std::make_shared<GCOperUnaire>(LettreOperation(code), code, 1, nouveauNumero());
+        d->NouvelIdentifiant();
+        d->CopieMere(m);
+        d->FixeParametres(p);
+        if (!bornes.isEmpty()) {
+            const QStringList b = bornes.split(';');
+            d->FixeBornes(b[0], b[1], b[2]);
+        }
+        dessin_->AjouteCourbe(d);
+        trace(*d);
+        return d;
+    }
+    std::unique_ptr<GCDessin> dessin_;
+};
+
+}  // namespace
+
+TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
+{
+    // Periodisation of one period of sin 2 pi x: the period is exactly 1 whatever the
+    // mother's step (its accumulated abscissae fall a hair's breadth off the integers), and
+    // mode 2 turns every other period upside down.
+    for (const char* pas : {"0.1", "0.3"})
+        for (const char* mode : {"0", "2"}) {
+            auto m = mere("sin(2*pi*x)", QStringLiteral("-5;5;") + pas);
+            const auto d = points(*derivee(*m, 8, {"0", "1", "0", "4", mode, "0"}));
+            ASSERT_GE(d.size(), 4 * std::size_t(1 / std::atof(pas))) << pas;
+            for (const PointCourbe& q : d) {
+                const double signe = *mode == '2' && int(std::floor(q.x + 1e-9)) % 2 ? -1 : 1;
+                EXPECT_NEAR(q.y, signe * std::sin(2 * Pi * q.x), 1e-9) << pas << " " << mode << " " << q.x;
+                EXPECT_LE(q.x, 4 + 1e-12);
+            }
+        }
+
+    // Decimation laid on the grid of the curve's own start and step; nothing kept and
+    // nothing dropped is refused.
+    std::vector<double> x(10), y(10);
+    for (int i = 0; i < 10; ++i)
+        x[std::size_t(i)] = 3 * i, y[std::size_t(i)] = i * i;
+    auto liste = echantillons(x, y);
+    const auto dec = points(*derivee(*liste, 9, {"1", "1", "1", "0", "0", "0"}, "0;0;0.1"));
+    ASSERT_EQ(dec.size(), 5u);
+    for (std::size_t j = 0; j < 5; ++j)
+        EXPECT_EQ(QList<double>({dec[j].x, dec[j].y}), QList<double>({0.1 * double(j), double(4 * j * j)}));
+    derivee(*liste, 9, {"0", "0", "1", "0", "0", "0"});
+    EXPECT_EQ(interlocuteur_.messages, QStringList{"Tracé impossible!"});
+
+    // Holds of y = x on [0, 10], period 1: one plateau a period, from (x1, v) to (x1+1, v).
+    auto rampe = mere("x", "0;10;0.1");
+    const std::map<int, std::function<double(double)>> tenues = {
+        {51, [](double a) { return a; }},        {52, [](double a) { return a + 1; }},
+        {58, [](double a) { return a; }},        {59, [](double a) { return a + 0.5; }},
+        {60, [](double a) { return a + 1; }},    {61, [](double a) { return a + 0.5; }},
+        {62, [](double a) { return a + 0.25; }},
+    };
+    for (const auto& [code, v] : tenues) {
+        const auto h = points(*derivee(*rampe, code, {"1", "0.25", "0", "0", "0", "0"}, "0;10;0.25"));
+        ASSERT_EQ(h.size(), 20u) << code;
+        for (std::size_t k = 0; k < 10; ++k) {
+            const PointCourbe a = h[2 * k], b = h[2 * k + 1];
+            EXPECT_EQ(QList<double>({a.x, b.x, double(a.stylo), double(b.stylo)}),
+                      QList<double>({double(k), k + 1.0, 0, 1}));
+            EXPECT_NEAR(a.y, v(double(k)), 1e-12) << code;
+            EXPECT_EQ(b.y, a.y);
+        }
+    }
+    // Steps where the formula fails are not drawn: an error line each.
+    auto racine = mere("sqrt(x)", "-2;2;0.1");
+    auto r = derivee(*racine, 51, {"0.5", "0", "0", "0", "0", "0"}, "-2;2;0.1");
+    for (const PointCourbe& q : points(*r))
+        EXPECT_GE(q.x, 0);
+    EXPECT_EQ(points(*r).size(), 8u);
+    EXPECT_EQ(lignesErreurs(*r).size(), 4);
+
+    // Envelopes keep the local extrema of the samples, the first and the last never; the
+    // first record moves the pen.
+    auto s = mere("sin(5*x)", "-5;5;0.05");
+    const auto pm = points(*s);
+    for (int code : {47, 48}) {
+        const auto e = points(*derivee(*s, code, {code == 48 ? "1" : "-1", "0", "0", "0", "0", "0"}));
+        std::vector<double> attendus;
+        for (std::size_t j = 1; j + 1 < pm.size(); ++j) {
+            const double a = pm[j - 1].y, b = pm[j].y, c = pm[j + 1].y;
+            if (code == 48 ? a <= b && b >= c : a >= b && b <= c)
+                attendus.push_back(pm[j].x);
+        }
+        ASSERT_EQ(e.size(), attendus.size());
+        EXPECT_EQ(e.size(), 8u);
+        for (std::size_t j = 0; j < e.size(); ++j)
+            EXPECT_EQ(e[j].x, attendus[j]);
+        EXPECT_EQ(e[0].stylo, 0);
+    }
+}
+
+TEST_F(Operations, SmoothingAndLeastSquaresAgainstTheirReferences)
+{
+    // NIST StRD Norris (degree 1) and Pontius (degree 2), fitted from a mother's cache: the
+    // curve's formula gives the certified coefficients to 8 digits, its Pas the residual
+    // standard deviation.
+    const double norris[][2] = {
+        {0.1, 0.2},     {338.8, 337.4}, {118.1, 118.2}, {888.0, 884.6}, {9.2, 10.1},    {228.1, 226.5},
+        {668.5, 666.3}, {998.5, 996.3}, {449.1, 448.6}, {778.9, 777.0}, {559.2, 558.2}, {0.3, 0.4},
+        {0.1, 0.6},     {778.1, 775.5}, {668.8, 666.9}, {339.3, 338.0}, {448.9, 447.5}, {10.8, 11.6},
+        {557.7, 556.0}, {228.3, 228.1}, {998.0, 995.8}, {888.8, 887.6}, {119.6, 120.2}, {0.3, 0.3},
+        {0.6, 0.3},     {557.6, 556.8}, {339.3, 339.1}, {888.0, 887.2}, {998.5, 999.0}, {778.9, 779.0},
+        {10.2, 11.1},   {117.6, 118.3}, {228.9, 229.2}, {668.4, 669.1}, {449.2, 448.9}, {0.2, 0.5}};
+    const double pontius[] = {.11019,  .21956,  .32949,  .43899,  .54803,  .65694,  .76562,  .87487,
+                              .98292,  1.09146, 1.20001, 1.30822, 1.41599, 1.52399, 1.63194, 1.73947,
+                              1.84646, 1.95392, 2.06128, 2.16844, .11052,  .22018,  .32939,  .43886,
+                              .54798,  .65739,  .76596,  .87474,  .98300,  1.09150, 1.20004, 1.30818,
+                              1.41613, 1.52408, 1.63159, 1.73965, 1.84696, 1.95445, 2.06177, 2.16829};
+    struct Certifie {
+        int degre;
+        std::vector<double> x, y, b;
+        double ecart;
+    };
+    std::vector<Certifie> nist = {{1, {}, {}, {-0.262323073774029, 1.00211681802045}, 0.884796396144373},
+                                  {2, {}, {}, {0.673565789473684E-03, 0.732059160401003E-06, -0.316081871345029E-14},
+                                   0.205177424076185E-03}};
+    for (const auto& p : norris)
+        nist[0].x.push_back(p[1]), nist[0].y.push_back(p[0]);
+    for (int i = 0; i < 40; ++i)
+        nist[1].x.push_back(150000.0 * (i % 20 + 1)), nist[1].y.push_back(pontius[i]);
+    for (const Certifie& c : nist) {
+        auto r = derivee(*echantillons(c.x, c.y), 10, {QString::number(c.degre), "1", "0", "0", "0", "0"});
+        // Coefficients from the curve's own values at 0, u and 2u.
+        const double u = c.degre == 1 ? 1 : 1e6;
+        double f[3], x;
+        for (int k = 0; k < 3; ++k)
+            r->Evalue(k * u, x, f[k]);
+        const double b[3] = {f[0], (f[1] - f[0]) / u - (c.degre == 2 ? (f[2] - 2 * f[1] + f[0]) / (2 * u) : 0),
+                             (f[2] - 2 * f[1] + f[0]) / (2 * u * u)};
+        for (int k = 0; k <= c.degre; ++k)
+            EXPECT_NEAR(b[k], c.b[std::size_t(k)], 1e-8 * std::fabs(c.b[std::size_t(k)])) << c.degre << " b" << k;
+        EXPECT_NEAR(r->ParametresOperation[2].toDouble(), c.ecart, 1e-5 * c.ecart);
+        for (const PointCourbe& q : points(*r))
+            EXPECT_EQ(q.y, EvalueArbre(r->Expression1, q.x));
+    }
+
+    // The 17 families fitted to data of their own model give the model back over the
+    // curve's range; a line fitted to x^2 over 1001 records gives its mean 8.35.
+    struct Famille {
+        int genre;
+        const char* option;
+        const char* formule;
+        std::function<double(double)> modele;
+    };
+    const Famille familles[] = {
+        {1, "1", "1+2*x", [](double x) { return 1 + 2 * x; }},
+        {2, "0", "2*x+3*x^2", [](double x) { return 2 * x + 3 * x * x; }},
+        {5, "1", "1-x+x^5/10", [](double x) { return 1 - x + std::pow(x, 5) / 10; }},
+        {6, "2", "1+2*cos(2*x)-sin(2*x)", [](double x) { return 1 + 2 * std::cos(2 * x) - std::sin(2 * x); }},
+        {10, "0.5", "sin(2.5*x)+cos(0.5*x)", [](double x) { return std::sin(2.5 * x) + std::cos(0.5 * x); }},
+        {11, "", "2*x^1.5", [](double x) { return 2 * std::pow(x, 1.5); }},
+        {12, "", "-2*exp(0.5*x)", [](double x) { return -2 * std::exp(0.5 * x); }},
+        {13, "", "3*ln(2*x)", [](double x) { return 3 * std::log(2 * x); }},
+        {14, "2", "2*(1+0.5*exp(-x))", [](double x) { return 2 * (1 + 0.5 * std::exp(-x)); }},
+        {15, "4", "4/(1+2*exp(-x))", [](double x) { return 4 / (1 + 2 * std::exp(-x)); }},
+        {16, "3", "3*exp(-(0.5^x))", [](double x) { return 3 * std::exp(-std::pow(0.5, x)); }},
+        {17, "-1", "(2*x+1)/(x+1)", [](double x) { return (2 * x + 1) / (x + 1); }},
+        {1, "1", "x^2", [](double) { return 8.35; }},
+    };
+    for (const Famille& f : familles) {
+        const bool carre = QString(f.formule) == "x^2";
+        auto m = mere(f.formule, carre ? "-5;5;0.01" : "0.5;5;0.1");
+        auto r = derivee(*m, 10, {QString::number(f.genre), f.option, "0", "0", "0", "0"}, "0.5;5;0.25");
+        const auto p = points(*r);
+        ASSERT_EQ(p.size(), 19u) << f.formule;
+        for (const PointCourbe& q : p)
+            EXPECT_NEAR(q.y, f.modele(q.x), 1e-7 * std::max(1.0, std::fabs(q.y))) << f.formule << " at " << q.x;
+    }
+
+    // Smoothing noisy samples: every window against its own sums.
+    std::vector<double> x(1000), y(1000);
+    for (int k = 0; k < 1000; ++k)
+        x[std::size_t(k)] = 0.01 * k, y[std::size_t(k)] = std::sin(0.01 * k) + 0.1 * ((k * 7919 % 1000) / 500.0 - 1);
+    auto bruit = echantillons(x, y);
+    const auto fenetre = [&](int s, int n) { return std::vector<double>(y.begin() + s, y.begin() + s + n); };
+    const std::map<std::pair<int, int>, std::function<double(int)>> lissages = {
+        {{11, 5}, [&](int s) { auto w = fenetre(s, 5); std::sort(w.begin(), w.end()); return w[2]; }},
+        {{12, 5}, [&](int s) { auto w = fenetre(s, 5); return std::accumulate(w.begin(), w.end(), 0.0) / 5; }},
+        {{12, 4}, [&](int s) { return (y[s] / 2 + y[s + 1] + y[s + 2] + y[s + 3] + y[s + 4] / 2) / 4; }},
+        {{13, 150}, [&](int s) {
+             double mx = 0, my = 0, sxy = 0, sxx = 0;
+             for (int i = s; i < s + 150; ++i)
+                 mx += x[i] / 150, my += y[i] / 150;
+             for (int i = s; i < s + 150; ++i)
+                 sxy += (x[i] - mx) * (y[i] - my), sxx += (x[i] - mx) * (x[i] - mx);
+             return my + sxy / sxx * (x[s + 75] - mx);
+         }},
+        {{44, 1}, [&](int s) {
+             double sw = 0, swy = 0;
+             for (int i = 0; i < 1000; ++i)
+                 if (std::fabs(x[s] - x[i]) <= 0.05) {
+                     const double u = (x[s] - x[i]) / 0.05, w = std::exp(-u * u / 2 / 0.25);
+                     sw += w, swy += w * y[i];
+                 }
+             return swy / sw;
+         }},
+    };
+    for (const auto& [cle, attendu] : lissages) {
+        const auto [code, n] = cle;
+        const auto p = points(*derivee(*bruit, code, {QString::number(n), "0.05", "0.5", "0", "0", "0"}));
+        ASSERT_EQ(p.size(), std::size_t(1000 - n)) << code;
+        for (int s = 0; s < 1000 - n; ++s) {
+            EXPECT_EQ(p[std::size_t(s)].x, x[std::size_t(s + n / 2)]);
+            EXPECT_NEAR(p[std::size_t(s)].y, attendu(s), 1e-9) << code << " " << n << " at " << s;
+        }
+    }
+    // Too few records for the order: one error line, nothing drawn.
+    auto courte = derivee(*echantillons({0, 1, 2}, {0, 1, 0}), 12, {"3", "0", "0", "0", "0", "0"});
+    EXPECT_TRUE(points(*courte).empty());
+    EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère."});
+}
