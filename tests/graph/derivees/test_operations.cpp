@@ -9,6 +9,8 @@
 #include <map>
 #include <numeric>
 
+#include <QDir>
+
 #include "expression/fonction.h"
 #include "graph/courbes/GCC.h"
 #include "graph/courbes/GCDessin.h"
@@ -267,4 +269,219 @@ TEST_F(Operations, SmoothingAndLeastSquaresAgainstTheirReferences)
     auto courte = derivee(*echantillons({0, 1, 2}, {0, 1, 0}), 12, {"3", "0", "0", "0", "0", "0"});
     EXPECT_TRUE(points(*courte).empty());
     EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère."});
+}
+
+TEST_F(Operations, TangentsCurvatureEvoluteAndPedalAgainstClosedForms)
+{
+    // Each construction's points against the closed form that holds for them (a residual of
+    // 0), and against its extent.
+    struct Cas {
+        const char* genre;
+        const char* t1;
+        const char* t2;
+        int code;
+        P6 p;
+        std::function<double(double, double)> residu;   // 0 on the expected curve
+        std::size_t minimum;                             // points at least
+    };
+    const double a = 3, b = 2;   // the ellipse's half-axes
+    const Cas cas[] = {
+        // Tangent and normal to y = x^2 at 1, and the normal on a numerically flat point
+        // drawn as a vertical segment of about 2 through (1, -2).
+        {"Y", "x^2", "", 43, {"1", "0"}, [](double x, double y) { return y - (2 * x - 1); }, 81},
+        {"Y", "x^2", "", 54, {"1", "1"}, [](double x, double y) { return y - (1.5 - x / 2); }, 2},
+        {"Y", "x^3-3*x", "", 54, {"1", "1"}, [](double x, double y) { return std::fabs(x - 1) < 1e-3 && std::fabs(y + 2) > 0.99 ? 0 : 1; }, 2},
+        // The same through a parametric and an x = f(y) mother.
+        {"T", "t", "t^2", 43, {"1", "0"}, [](double x, double y) { return y - (2 * x - 1); }, 81},
+        {"X", "y^2", "", 43, {"1", "0"}, [](double x, double y) { return x - (2 * y - 1); }, 81},
+        // Osculating circle of y = x^2 at 0: radius 1/2, centre (0, 1/2); its centre alone.
+        {"Y", "x^2", "", 55, {"0"}, [](double x, double y) { return std::hypot(x, y - 0.5) - 0.5; }, 60},
+        {"Y", "x^2", "", 56, {"0"}, [](double x, double y) { return std::hypot(x, y - 0.5); }, 1},
+        // The circle of curvature of a polar circle r = 2 is the circle itself.
+        {"P", "2", "t", 55, {"0.7"}, [](double x, double y) { return std::hypot(x, y) - 2; }, 60},
+        // The evolute of the ellipse (a cos t, b sin t): (c cos^3 t / a, -c sin^3 t / b), c = a^2 - b^2.
+        {"T", "3*cos(t)", "2*sin(t)", 14, {},
+         [=](double x, double y) { return std::cbrt(a * x / (a * a - b * b)) * std::cbrt(a * x / (a * a - b * b)) +
+                                          std::cbrt(b * y / (a * a - b * b)) * std::cbrt(b * y / (a * a - b * b)) - 1; }, 81},
+        // The pedal curve of the unit circle from the pole (0.5, 0): the limacon
+        // r = 1 - 0.5 cos(theta) about the pole.
+        {"P", "1", "t", 15, {"0.5", "0"},
+         [](double x, double y) { return std::hypot(x - 0.5, y) - (1 - 0.5 * (x - 0.5) / std::max(1e-300, std::hypot(x - 0.5, y))); }, 81},
+    };
+    for (const Cas& c : cas) {
+        auto m = mere(c.t1, "-5;5;0.125", c.genre[0], c.t2);
+        auto d = derivee(*m, c.code, c.p);
+        const auto p = points(*d);
+        ASSERT_GE(p.size(), c.minimum) << c.code << " " << c.t1;
+        for (const PointCourbe& q : p)
+            EXPECT_NEAR(c.residu(q.x, q.y), 0, 1e-6) << c.code << " " << c.t1 << " at (" << q.x << ", " << q.y << ")";
+        EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << interlocuteur_.messages.join('|').toStdString();
+    }
+    auto t = derivee(*mere("x^2"), 43, {"1", "0"});
+    EXPECT_EQ(t->Libelle2, "y=2*x-1");
+
+    // The evolute of an ellipse sampled as a list: the same curve within the sampling's
+    // accuracy, and too short a list says so.
+    std::vector<double> x, y;
+    for (int k = 0; k <= 200; ++k)
+        x.push_back(a * std::cos(Pi * k / 200)), y.push_back(b * std::sin(Pi * k / 200));
+    std::reverse(x.begin(), x.end());
+    std::reverse(y.begin(), y.end());
+    auto ev = derivee(*echantillons(x, y), 14);
+    const auto e = points(*ev);
+    EXPECT_EQ(e.size() + std::size_t(lignesErreurs(*ev).size()), 194u);   // one window a record but the last 7
+    EXPECT_GT(e.size(), 180u);
+    for (const PointCourbe& q : e) {
+        // Away from the cusps, where windows of unevenly spaced samples are least accurate.
+        const double u = std::cbrt(a * q.x / 5), v = std::cbrt(b * q.y / 5);
+        if (std::fabs(q.x) < 1.4) {
+            EXPECT_NEAR(u * u + v * v, 1, 2e-3) << q.x << " " << q.y;
+        }
+    }
+    auto courte = derivee(*echantillons({0, 1, 2}, {0, 1, 4}), 14);
+    EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère"});
+}
+
+TEST_F(Operations, PointsHistogramsAndPrimitiveAgainstDirectCountsAndSums)
+{
+    // A free point at one value of the parameter, and particular points of the samples.
+    auto carre = mere("x^2");
+    const auto libre = points(*derivee(*carre, 17, {"1.5"}));
+    ASSERT_EQ(libre.size(), 1u);
+    EXPECT_EQ(QList<double>({libre[0].x, libre[0].y}), QList<double>({1.5, 2.25}));
+    const std::vector<double> x = {0, 1, 2, 3, 4, 5}, y = {3, 7, 1, 7, 2, 1};
+    auto liste = echantillons(x, y);
+    const std::map<std::pair<int, QString>, QList<double>> particuliers = {
+        {{1, "0"}, {2, 1, 5, 1}},  {{2, "0"}, {1, 7, 3, 7}},     {{3, "2.5"}, {2, 1}},  // rank: halves to even
+        {{3, "99"}, {5, 1}},       {{4, "0"}, {2.5, 21.0 / 6}},
+    };
+    for (const auto& [cle, attendu] : particuliers) {
+        auto d = std::make_shared<GCOperUnaire>('U', 42, 1, nouveauNumero());
+        d->SousType = cle.first;
+        d->CopieMere(*liste);
+        d->FixeParametres({cle.second, "0", "0", "0", "0", "0"});
+        trace(*d);
+        QList<double> xy;
+        for (const PointCourbe& q : points(*d)) {
+            xy << q.x << q.y;
+            EXPECT_EQ(q.stylo, 0);
+        }
+        EXPECT_EQ(xy, attendu) << cle.first;
+    }
+
+    // Histograms: bars of four corners over each class, as high as the count (or the
+    // frequency) over the width, against counts made here.
+    QFile bornes(QDir(dossierTravail()).filePath("bornes.txt"));
+    ASSERT_TRUE(bornes.open(QIODevice::WriteOnly));
+    bornes.write("0\r\n1\r\n3\r\n\r\n");
+    bornes.close();
+    auto h = mere("x", "-1;10;0.5");   // values -1, -0.5, ..., 10
+    struct Histo {
+        P6 p;
+        int cumul;
+        QList<double> classes;   // bounds
+        std::function<double(int, double)> hauteur;   // of the count and the width
+    };
+    const auto compte = [](double a, double b) {   // values of h in [a, b)
+        int n = 0;
+        for (int k = 0; k <= 22; ++k)
+            n += -1 + 0.5 * k >= a && -1 + 0.5 * k < b;
+        return n;
+    };
+    const Histo histos[] = {
+        {{"0", "10", "1", "0", "1", ""}, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, [](int n, double w) { return n / w; }},
+        {{"0", "9.5", "2", "1", "1", ""}, 0, {0, 2, 4, 6, 8, 10}, [](int n, double w) { return n / (20.0 * w); }},
+        {{"0", "0", "0", "0", "1", bornes.fileName()}, 0, {0, 1, 3}, [](int n, double w) { return n / w; }},
+        {{"0", "3", "1", "0", "1", ""}, 1, {0, 1, 2, 3}, [](int n, double w) { return n / w; }},
+    };
+    for (const Histo& c : histos) {
+        auto d = std::make_shared<GCOperUnaire>('U', 41, 1, nouveauNumero());
+        d->SousType = c.cumul;
+        d->CopieMere(*h);
+        d->FixeParametres(c.p);
+        trace(*d);
+        const auto p = points(*d);
+        ASSERT_EQ(p.size(), std::size_t(4 * (c.classes.size() - 1))) << c.p[2].toStdString();
+        double cumul = 0;
+        for (int j = 0; j + 1 < c.classes.size(); ++j) {
+            const double l = c.classes[j], r = c.classes[j + 1];
+            cumul = (c.cumul ? cumul : 0) + c.hauteur(compte(l, r), r - l);
+            QList<double> coins;
+            for (int i = 0; i < 4; ++i)
+                coins << p[std::size_t(4 * j + i)].x << p[std::size_t(4 * j + i)].y;
+            EXPECT_EQ(coins, QList<double>({l, 0, l, cumul, r, cumul, r, 0})) << c.p[2].toStdString() << " class " << j;
+        }
+    }
+    // Bounds that do not rise: an error line and nothing drawn.
+    ASSERT_TRUE(bornes.open(QIODevice::WriteOnly));
+    bornes.write("0\r\n3\r\n1\r\n");
+    bornes.close();
+    auto mauvaise = derivee(*h, 41, {"0", "0", "0", "0", "1", bornes.fileName()});
+    EXPECT_TRUE(points(*mauvaise).empty());
+    EXPECT_EQ(lignesErreurs(*mauvaise), QStringList{"Borne incorrecte ligne 3"});
+
+    // The discrete primitive of 2x sampled on [0, 1] through (0, 1) is 1 + x^2 (Simpson's
+    // rule is exact there); a constant 1 integrated from outside the samples.
+    auto deux = mere("2*x", "0;1;0.1");
+    for (const PointCourbe& q : points(*derivee(*deux, 53, {"0", "1"})))
+        EXPECT_NEAR(q.y, 1 + q.x * q.x, 1e-12);
+    for (const PointCourbe& q : points(*derivee(*deux, 53, {"0.55", "0"})))
+        EXPECT_NEAR(q.y, q.x * q.x - 0.3025, 1e-12);
+    auto un = mere("1", "0;1;0.1");
+    const std::map<QString, std::function<double(double)>> primitives = {
+        {"2", [](double x) { return x - 2; }}, {"-1", [](double x) { return x + 1; }}};
+    for (const auto& [x0, f] : primitives)
+        for (const PointCourbe& q : points(*derivee(*un, 53, {x0, "0"})))
+            EXPECT_NEAR(q.y, f(q.x), 1e-12) << x0.toStdString();
+    derivee(*mere("x", "0;0;1"), 53);
+    EXPECT_EQ(interlocuteur_.messages, QStringList{"Calcul Impossible : trop peu de valeurs !"});
+}
+
+TEST_F(Operations, LaplaceAndFourierTransforms)
+{
+    // The Laplace transform of e^-t sampled on [0, 30] is 1/(p + 1) over its own range.
+    auto e = mere("exp(-x)", "0;30;0.01");
+    auto l = derivee(*e, 38, {}, "0.5;5;0.05");
+    const auto pl = points(*l);
+    ASSERT_EQ(pl.size(), 91u);
+    EXPECT_EQ(pl.front().x, 0.5);
+    EXPECT_NEAR(pl.back().x, 5, 1e-11);
+    for (const PointCourbe& q : pl)
+        EXPECT_NEAR(q.y, 1 / (q.x + 1), 1e-7) << q.x;
+    EXPECT_EQ(QStringList({l->Xinf, l->Xsup, l->Pas}), QStringList({"0.5", "5", "0.05"}));
+    derivee(*e, 38, {}, "1;5;-1");
+    EXPECT_EQ(interlocuteur_.messages, QStringList{"Tracé impossible :\npas du tracé nul ou négatif !"});
+
+    // The DFT of sin(2 pi 2 x) over [-5, 5] peaks at +-2 with a modulus of 1/2, drawn by a
+    // chronicle of the curve's own data file; the other parts; a second transform of
+    // another mother writes a file of its own.
+    auto s = mere("sin(2*pi*2*x)");
+    auto c = mere("cos(2*pi*3*x)");
+    const std::map<QString, std::function<double(double)>> parties = {
+        {"1", [](double f) { return std::fabs(std::fabs(f) - 2) < 1e-9 ? 0.5 : 0; }},
+        {"3", [](double) { return 0; }},
+        {"4", [](double f) { return std::fabs(std::fabs(f) - 2) < 1e-9 ? (f > 0 ? -0.5 : 0.5) : 0; }},
+    };
+    QStringList fichiers;
+    for (const auto& [partie, attendu] : parties) {
+        auto d = derivee(*s, 34, {"-5", "5", "256", "0", "0", partie});
+        const auto p = points(*d);
+        ASSERT_EQ(p.size(), 256u);
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            EXPECT_NEAR(p[k].x, -12.8 + 0.1 * double(k), 1e-9);
+            EXPECT_NEAR(p[k].y, attendu(p[k].x), 1e-9) << partie.toStdString() << " at " << p[k].x;
+        }
+        fichiers << d->Filles.front()->Libelle1;
+    }
+    auto autre = derivee(*c, 34, {"-5", "5", "256", "1", "0", "1"});
+    fichiers << autre->Filles.front()->Libelle1;
+    const auto pa = points(*autre);
+    EXPECT_EQ(pa.size(), 512u);
+    const auto pic = std::max_element(pa.begin(), pa.end(),
+                                      [](const PointCourbe& a, const PointCourbe& b) { return a.y < b.y; });
+    EXPECT_NEAR(std::fabs(pic->x), 3, 1e-9);
+    fichiers.removeDuplicates();
+    EXPECT_EQ(fichiers.size(), 4);
+    derivee(*s, 34, {"0", "0", "256", "0", "0", "1"});
+    EXPECT_EQ(interlocuteur_.messages.last(), "Attention : Début >= Fin !");
 }
