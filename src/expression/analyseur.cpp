@@ -646,6 +646,16 @@ bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvalua
     return compileTexte(texte, racine, true, tirageAChaqueEvaluation);
 }
 
+bool CompileExprYEtat(std::string_view texte, Arbre& racine)
+{
+    ContexteCalcul& c = contexteCalcul();
+    const bool ancien = c.YEstVariable;
+    c.YEstVariable = false;
+    const bool ok = CompileExpr(texte, racine);
+    c.YEstVariable = ancien;
+    return ok;
+}
+
 bool CompileExprSansPliage(std::string_view texte, Arbre& racine)
 {
     return compileTexte(texte, racine, false, false);

@@ -87,6 +87,9 @@ bool ArbreLitEtat(const Arbre& arbre, int i);
 // tirageAChaqueEvaluation: the constant RD draws a new number at each evaluation instead
 // of once here (the value texts of personal parameters are read anew at every use).
 bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation = false);
+// The same with "Y" read as state value 0 (YEstVariable cleared for this compilation only):
+// formulas of x and y that a caller evaluates with y in VariablesEtat()[0].
+bool CompileExprYEtat(std::string_view texte, Arbre& racine);
 // The same without folding constant sub-trees (tests compare both forms).
 bool CompileExprSansPliage(std::string_view texte, Arbre& racine);
 

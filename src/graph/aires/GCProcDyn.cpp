@@ -42,12 +42,7 @@ bool tireAuHasard(const Arbre& arbre, int profondeur = 0)
 // Compiles a formula with Y read as state value 0.
 bool compileFormule(const QString& texte, Arbre& arbre)
 {
-    ContexteCalcul& c = contexteCalcul();
-    const bool ancien = c.YEstVariable;
-    c.YEstVariable = false;
-    const bool ok = CompileExpr(texte.toStdString(), arbre);
-    c.YEstVariable = ancien;
-    return ok;
+    return CompileExprYEtat(texte.toStdString(), arbre);
 }
 
 // The value of a text with the given parameter values; false when it does not compute.

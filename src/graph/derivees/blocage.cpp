@@ -8,7 +8,6 @@
 // Each step is one piece of two records, (x1, v) then (x2, v), so that the plateau is what
 // every reader of the cache draws; on screen it is drawn as any joined curve, clipped to
 // the plot, with bars (from the axis up, across and down) or markers at both ends.
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -67,7 +66,7 @@ public:
         sortie_.Point(x1, x1, v);
         sortie_.Point(x2, x2, v);
         if (courbe_.Batons && courbe_.Visible)
-            dessusBaton(x1, x2, v);
+            sortie_.Segment(x1, v, x2, v, CreeStylo(courbe_.Couleur, courbe_.Epaisseur, courbe_.Style));
     }
 
 private:
@@ -80,23 +79,6 @@ private:
         message_ = ErreurCalcul() ? QString::fromStdString(MessageErreur()) : QStringLiteral("valeur infinie ou indéterminée");
         ErreurCalcul() = 0;
         return false;
-    }
-
-    // The top of a bar, from x1 to x2 at the height v, inside the plot only.
-    void dessusBaton(double x1, double x2, double v)
-    {
-        QPainter& p = sortie_.Peintre();
-        GCRepere& repere = sortie_.Repere();
-        int l = 0, h = 0;
-        repere.GetTailleTrace(l, h);
-        int ax, ay, bx, by;
-        repere.MondeVersPixel(ax, ay, x1, v);
-        repere.MondeVersPixel(bx, by, x2, v);
-        p.save();
-        p.setClipRect(QRect(repere.GetOrigine(), QSize(l + 1, h + 1)));
-        p.setPen(CreeStylo(courbe_.Couleur, courbe_.Epaisseur, courbe_.Style));
-        p.drawLine(ax, ay, bx, by);
-        p.restore();
     }
 
     GCOperUnaire& courbe_;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include <QPainter>
+
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres_outils.h"
@@ -74,6 +76,18 @@ void SortieOperation::PointDeMere(const PointCourbe& mere, double x, double y)
     Point(mere.t, x, y);
 }
 
+void SortieOperation::Segment(double x1, double y1, double x2, double y2, const QPen& stylo)
+{
+    int l = 0, h = 0;
+    repere_.GetTailleTrace(l, h);
+    const Correspondance carte = repere_.correspondance();
+    peintre_.save();
+    peintre_.setClipRect(QRect(repere_.GetOrigine(), QSize(l + 1, h + 1)));
+    peintre_.setPen(stylo);
+    peintre_.drawLine(carte.MondeVersPixel(x1, y1), carte.MondeVersPixel(x2, y2));
+    peintre_.restore();
+}
+
 void SortieOperation::Coupure()
 {
     traceur_.FixeStylo(StyloReprise);
@@ -136,37 +150,37 @@ const RoutineOperation Routines[NbCodesOperation] = {
     TraceLissage,      // 13 Regression affine glissante
     TraceDeveloppee, // 14 Développée
     TraceDeveloppee, // 15 Podaire
-    nullptr,           // 16 Transformation quelconque
+    TraceTransformation, // 16 Transformation quelconque
     TracePointSurCourbe, // 17 Point libre sur courbe
     TraceSensInverse,  // 18 Tracé en sens inverse
-    nullptr,           // 19 Réflexion d'axe horizontal
-    nullptr,           // 20 Réflexion d'axe vertical
-    nullptr,           // 21 Réflexion d'axe oblique
-    nullptr,           // 22 Symétrie centrale
-    nullptr,           // 23 Inversion complexe
-    nullptr,           // 24 Inversion géométrique
-    nullptr,           // 25 Translation
-    nullptr,           // 26 Rotation
-    nullptr,           // 27 Homothétie
-    nullptr,           // 28 Similitude
-    nullptr,           // 29 Affinité d'axe horizontal
-    nullptr,           // 30 Affinité d'axe vertical
-    nullptr,           // 31 Affinité
-    nullptr,           // 32 Homographie
-    nullptr,           // 33 Transformation de Joukovski
+    TraceTransformation, // 19 Réflexion d'axe horizontal
+    TraceTransformation, // 20 Réflexion d'axe vertical
+    TraceTransformation, // 21 Réflexion d'axe oblique
+    TraceTransformation, // 22 Symétrie centrale
+    TraceTransformation, // 23 Inversion complexe
+    TraceTransformation, // 24 Inversion géométrique
+    TraceTransformation, // 25 Translation
+    TraceTransformation, // 26 Rotation
+    TraceTransformation, // 27 Homothétie
+    TraceTransformation, // 28 Similitude
+    TraceTransformation, // 29 Affinité d'axe horizontal
+    TraceTransformation, // 30 Affinité d'axe vertical
+    TraceTransformation, // 31 Affinité
+    TraceTransformation, // 32 Homographie
+    TraceTransformation, // 33 Transformation de Joukovski
     TraceTFD, // 34 Transformation de Fourier discrète
-    nullptr,           // 35 Projection sur un axe horizontal
-    nullptr,           // 36 Projection sur un axe oblique
-    nullptr,           // 37 Projection sur un axe vertical
+    TraceTransformation, // 35 Projection sur un axe horizontal
+    TraceTransformation, // 36 Projection sur un axe oblique
+    TraceTransformation, // 37 Projection sur un axe vertical
     TraceLaplace, // 38 Transformée de Laplace
     TracePonctuelle,   // 39 N-ième composée
-    nullptr,           // 40 Transformation complexe
+    TraceTransformation, // 40 Transformation complexe
     TraceHistogramme, // 41 Histogramme
     TracePointParticulier, // 42 Point particulier sur courbe
     TraceTangente, // 43 Tangente
     TraceLissage,      // 44 Lissage à noyau gaussien
-    nullptr,           // 45 Projection horizontale sur x=f(y)
-    nullptr,           // 46 Projection verticale sur y=f(x)
+    TraceTransformation, // 45 Projection horizontale sur x=f(y)
+    TraceTransformation, // 46 Projection verticale sur y=f(x)
     TraceEnveloppe,    // 47 Enveloppe inférieure
     TraceEnveloppe,    // 48 Enveloppe supérieure
     TracePonctuelle,   // 49 Composante en X

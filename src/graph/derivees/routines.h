@@ -68,6 +68,9 @@ public:
     // A point that could not be computed, without an error line (it still counts for the
     // warning).
     void Coupure();
+    // Draws a segment between two world points with that pen, inside the plot only (what a
+    // curve adds to its points: the tops of hold bars, projection segments).
+    void Segment(double x1, double y1, double x2, double y2, const QPen& stylo);
     std::uint8_t Stylo() const { return traceur_.Stylo(); }
     void FixeStylo(std::uint8_t stylo) { traceur_.FixeStylo(stylo); }
     TraceurCourbe& Traceur() { return traceur_; }
@@ -163,3 +166,6 @@ bool TraceHistogramme(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperatio
 // child chronicle (laplace_tfd.cpp).
 bool TraceLaplace(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sortie);
 bool TraceTFD(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sortie);
+// Codes 16, 19..33, 35..37, 40, 45, 46: the mother's records moved by a transformation of
+// the plane (transformees.cpp).
+bool TraceTransformation(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sortie);

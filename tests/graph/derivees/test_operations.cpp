@@ -5,6 +5,7 @@
 // counts and sums; the Laplace and Fourier transforms; transformations of a circle.
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <functional>
 #include <map>
 #include <numeric>
@@ -59,6 +60,9 @@ protected:
         auto d = std::make_shared<GCOperUnaire>(LettreOperation(code), code, 1, nouveauNumero());
         d->NouvelIdentifiant();
         d->CopieMere(m);
+        for (QString& texte : p)
+            if (texte.isNull())
+                texte = "0";
         d->FixeParametres(p);
         if (!bornes.isEmpty()) {
             const QStringList b = bornes.split(';');
@@ -121,6 +125,21 @@ TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
             EXPECT_NEAR(a.y, v(double(k)), 1e-12) << code;
             EXPECT_EQ(b.y, a.y);
         }
+    }
+    // Steps far outside the view change no pixel outside the plot; a mother without a
+    // formula cannot be held.
+    {
+        const QImage avant = image_;
+        derivee(*mere("10*x"), 51, {"1", "0", "0", "0", "0", "0"}, "-5;5;0.1");
+        int l = 0, hh = 0;
+        repere_->GetTailleTrace(l, hh);
+        const QRect cadre(repere_->GetOrigine(), QSize(l + 1, hh + 1));
+        for (int py = 0; py < image_.height(); ++py)
+            for (int px = 0; px < image_.width(); ++px)
+                if (!cadre.contains(px, py))
+                    ASSERT_EQ(image_.pixel(px, py), avant.pixel(px, py)) << px << "," << py;
+        derivee(*liste, 51, {"1", "0", "0", "0", "0", "0"});
+        EXPECT_EQ(interlocuteur_.messages.last(), "Tracé impossible!");
     }
     // Steps where the formula fails are not drawn: an error line each.
     auto racine = mere("sqrt(x)", "-2;2;0.1");
@@ -419,6 +438,17 @@ TEST_F(Operations, PointsHistogramsAndPrimitiveAgainstDirectCountsAndSums)
     auto mauvaise = derivee(*h, 41, {"0", "0", "0", "0", "1", bornes.fileName()});
     EXPECT_TRUE(points(*mauvaise).empty());
     EXPECT_EQ(lignesErreurs(*mauvaise), QStringList{"Borne incorrecte ligne 3"});
+    // Classes that start at the curve's own a, whatever was evaluated last; particular
+    // points of an empty mother.
+    h->FixeParametre(0, "2");
+    EvalueTexte("0");
+    contexteCalcul().ValeursParametres[0] = 7;
+    EXPECT_EQ(points(*derivee(*h, 41, {"a", "4", "1", "0", "1", ""})).front().x, 2);
+    auto vide = std::make_shared<GCOperUnaire>('U', 42, 1, nouveauNumero());
+    vide->SousType = 3;
+    vide->CopieMere(*echantillons({}, {}));
+    trace(*vide);
+    EXPECT_EQ(lignesErreurs(*vide), QStringList{"Trop peu de valeurs dans le fichier mère."});
 
     // The discrete primitive of 2x sampled on [0, 1] through (0, 1) is 1 + x^2 (Simpson's
     // rule is exact there); a constant 1 integrated from outside the samples.
@@ -484,4 +514,62 @@ TEST_F(Operations, LaplaceAndFourierTransforms)
     EXPECT_EQ(fichiers.size(), 4);
     derivee(*s, 34, {"0", "0", "256", "0", "0", "1"});
     EXPECT_EQ(interlocuteur_.messages.last(), "Attention : Début >= Fin !");
+}
+
+TEST_F(Operations, TransformationsOfACircleAgainstTheirClosedForms)
+{
+    using Z = std::complex<double>;
+    const Z i(0, 1);
+    struct Cas {
+        int code;
+        P6 p;
+        std::function<Z(Z)> image;
+    };
+    const double d = Pi / 180;
+    const Cas cas[] = {
+        {16, {"x+y", "x*y"}, [](Z z) { return Z(z.real() + z.imag(), z.real() * z.imag()); }},
+        {19, {"0.5"}, [](Z z) { return Z(z.real(), 1 - z.imag()); }},
+        {20, {"1"}, [](Z z) { return Z(2 - z.real(), z.imag()); }},
+        {21, {"1", "1"}, [&](Z z) { return i * std::conj(z - i) + i; }},   // about y = x + 1
+        {22, {"1", "2"}, [](Z z) { return Z(2, 4) - z; }},
+        {23, {"0", "1", "1", "0"}, [](Z z) { return 1.0 / z; }},
+        {24, {"0", "0", "2"}, [](Z z) { return 2.0 / std::conj(z); }},
+        {25, {"1", "-2"}, [](Z z) { return z + Z(1, -2); }},
+        {26, {"1", "0", "90"}, [&](Z z) { return 1.0 + std::polar(1.0, 90 * d) * (z - 1.0); }},
+        {27, {"1", "1", "2"}, [](Z z) { return Z(1, 1) + 2.0 * (z - Z(1, 1)); }},
+        {28, {"0", "1", "30", "1.5"}, [&](Z z) { return i + std::polar(1.5, 30 * d) * (z - i); }},
+        {29, {"1", "0", "0", "0", "3", "0"}, [](Z z) { return Z(z.real(), 3 * z.imag()); }},
+        {31, {"1", "2", "3", "4", "5", "6"}, [](Z z) { return Z(z.real() + 2 * z.imag() + 3, 4 * z.real() + 5 * z.imag() + 6); }},
+        {32, {"2", "1", "1", "3"}, [](Z z) { return (2.0 * z + 1.0) / (z + 3.0); }},
+        {33, {}, [](Z z) { return (2.0 * z + 1.0 / (2.0 * z)) / 2.0; }},   // on the circle of radius 2
+        {35, {"0.5", "0", "1"}, [](Z z) { return Z(z.real(), 0.5); }},
+        {36, {"1", "0", "0"}, [](Z z) { const double u = (z.real() + z.imag()) / 2; return Z(u, u); }},
+        {37, {"-1"}, [](Z z) { return Z(-1, z.imag()); }},
+        {40, {"z^2"}, [](Z z) { return z * z; }},
+        {40, {"exp(z)"}, [](Z z) { return std::exp(z); }},
+        {45, {"y^2", "0", "1"}, [](Z z) { return Z(z.imag() * z.imag(), z.imag()); }},
+        {46, {"x^3"}, [](Z z) { return Z(z.real(), std::pow(z.real(), 3)); }},
+    };
+    auto cercle = mere("cos(t)", "-3;3;0.125", 'T', "sin(t)");
+    auto grand = mere("2*cos(t)", "-3;3;0.125", 'T', "2*sin(t)");
+    for (const Cas& c : cas) {
+        const auto& m = c.code == 33 ? grand : cercle;
+        const auto pm = points(*m);
+        const auto pd = points(*derivee(*m, c.code, c.p));
+        ASSERT_EQ(pd.size(), pm.size()) << c.code;
+        for (std::size_t k = 0; k < pm.size(); ++k) {
+            const Z w = c.image(Z(pm[k].x, pm[k].y) / (c.code == 33 ? 2.0 : 1.0));
+            EXPECT_NEAR(std::abs(Z(pd[k].x, pd[k].y) - w), 0, 1e-12 * std::max(1.0, std::abs(w)))
+                << c.code << " " << c.p[0].toStdString() << " at t=" << pm[k].t;
+            EXPECT_EQ(pd[k].t, pm[k].t);
+        }
+    }
+    // Points without an image: an error line each, and no record that is not a number.
+    auto pole = derivee(*cercle, 24, {"1", "0", "1"});
+    EXPECT_EQ(lignesErreurs(*pole), QStringList{"variable=0 ; Inverse du pôle non défini"});
+    auto enorme = derivee(*grand, 27, {"0", "0", "1e308"});
+    EXPECT_EQ(points(*enorme).size() + std::size_t(lignesErreurs(*enorme).size()), points(*grand).size());
+    EXPECT_GT(lignesErreurs(*enorme).size(), 20);
+    derivee(*cercle, 16, {"x+y", "x+"});
+    EXPECT_EQ(interlocuteur_.messages, QStringList{"Erreur dans transformation quelconque!"});
 }
