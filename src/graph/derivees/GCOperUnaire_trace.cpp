@@ -11,7 +11,6 @@
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/derivees/routines.h"
 
-
 void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
 {
     PtrCourbe mere = MereDisponible(Mere1, *this);
