@@ -11,6 +11,7 @@
 #include "graph/aires/GCAire.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/document/GCDocument.h"
 #include "graph/document/document.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
@@ -49,31 +50,15 @@ private:
     }
 };
 
-// A new window's model, read from lines as the opener reads a document.
-struct DocumentFuzz {
+// A new window's document, read from lines as the opener reads a document.
+struct DocumentFuzz : GCDocument {
     static constexpr int Largeur = 80, Hauteur = 60;  // small: area scans cost per pixel
 
-    DocumentFuzz() { fonctions.fill(QStringLiteral("0")); }
-    ~DocumentFuzz()
-    {
-        // Names callable in formulas are given back, as closing a window does.
-        while (!dessin.Courbes.empty())
-            dessin.RetireCourbe(dessin.Courbes.front()->Numero);
-    }
-    DocumentFuzz(const DocumentFuzz&) = delete;
-    DocumentFuzz& operator=(const DocumentFuzz&) = delete;
+    DocumentFuzz() : GCDocument(1, Largeur, Hauteur) {}
 
-    ModeleDocument modele() { return {1, fenetre, repere, dessin, textes, aires, fonctions}; }
     RapportLecture lit(const QStringList& lignes, LiensEnAttente& liens)
     {
-        ModeleDocument m = modele();
+        ModeleDocument m = Modele();
         return LitLignesDocument(lignes, m, liens, etatGraphe().DossierTemp);
     }
-
-    FenetreDocument fenetre;
-    GCRepere repere{true, Largeur, Hauteur};
-    GCDessin dessin;
-    GCListTextes textes;
-    GCListAires aires{1};
-    std::array<QString, 10> fonctions;
 };

@@ -25,7 +25,7 @@ QStringList Enregistre(const QStringList& lignes)
     DocumentFuzz document;
     LiensEnAttente liens;
     document.lit(lignes, liens);
-    return EcrireFenetre(document.modele());
+    return EcrireFenetre(document.Modele());
 }
 
 // The lines around the first difference, control characters shown by their code.

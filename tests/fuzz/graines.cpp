@@ -96,8 +96,8 @@ public:
     Document()
     {
         // The curves are traced in the window's own frame: a size a window has.
-        doc_.repere.FixeTaille(300, 200);
-        doc_.dessin.Visible = true;
+        doc_.Repere.FixeTaille(300, 200);
+        doc_.Dessin.Visible = true;
     }
 
     DocumentFuzz& modele() { return doc_; }
@@ -132,7 +132,7 @@ public:
         return c;
     }
 
-    void ajoute(const PtrCourbe& c) { doc_.dessin.AjouteCourbe(c); }
+    void ajoute(const PtrCourbe& c) { doc_.Dessin.AjouteCourbe(c); }
 
     std::shared_ptr<GCAire> aire(QChar lettre, int code = 0)
     {
@@ -149,7 +149,7 @@ public:
         return a;
     }
 
-    QStringList lignes() { return EcrireFenetre(doc_.modele()); }
+    QStringList lignes() { return EcrireFenetre(doc_.Modele()); }
 
     // Traces every curve on a picture of the window's size; the point caches they leave.
     QList<QByteArray> caches()
@@ -158,10 +158,10 @@ public:
         image.fill(Qt::white);
         {
             QPainter peintre(&image);
-            doc_.dessin.Dessine(peintre, doc_.repere);
+            doc_.Dessin.Dessine(peintre, doc_.Repere);
         }
         QList<QByteArray> octets;
-        for (const PtrCourbe& c : doc_.dessin.Courbes) {
+        for (const PtrCourbe& c : doc_.Dessin.Courbes) {
             QFile f(c->NomFichier());
             if (!c->NomFichier().isEmpty() && f.open(QIODevice::ReadOnly))
                 if (const QByteArray b = f.readAll(); !b.isEmpty())
@@ -182,7 +182,7 @@ QStringList Relu(const QStringList& lignes, QStringList& problemes)
     DocumentFuzz relu;
     LiensEnAttente liens;
     problemes = relu.lit(lignes, liens).problemes;
-    return EcrireFenetre(relu.modele());
+    return EcrireFenetre(relu.Modele());
 }
 
 // Keeps a document once it reads without a problem and settles in one saving (a second
@@ -275,7 +275,7 @@ void Aires()
                                  QStringLiteral("0"), QStringLiteral("0")});
         if (!a)
             continue;
-        GCListAires& aires = d.modele().aires;
+        GCListAires& aires = d.modele().Aires;
         if (lettre != QLatin1Char('A')) {
             a->FixeMere(*mere);
             aires.Ajoute(mere);
@@ -321,8 +321,8 @@ void Complet()
 {
     const SessionFuzz session;
     Document d;
-    RemplitDocumentExemple(d.modele().modele(), etatGraphe().DossierTemp);
-    Textes(d.modele().textes);
+    RemplitDocumentExemple(d.modele().Modele(), etatGraphe().DossierTemp);
+    Textes(d.modele().Textes);
     QStringList lignes = d.lignes();
     lignes.replaceInStrings(etatGraphe().DossierTemp + QLatin1Char('/'), QStringLiteral("C:\\TP\\"));
     lignes.replaceInStrings(QRegularExpression(QStringLiteral("\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d")), Horodatage);
@@ -337,8 +337,8 @@ void Reperes()
         const SessionFuzz session;
         QImage(8, 6, QImage::Format_RGB32).save(QDir(etatGraphe().DossierTemp).filePath(QStringLiteral("fond.png")));
         Document d;
-        d.modele().fenetre.FichierImage = QStringLiteral("images\\fond.png");
-        d.modele().fenetre.EtireImage = true;
+        d.modele().Fenetre.FichierImage = QStringLiteral("images\\fond.png");
+        d.modele().Fenetre.EtireImage = true;
         d.ajoute(d.courbe(QLatin1Char('Y')));
         Garde(QStringLiteral("image"), d.lignes(), false);
     }
@@ -351,7 +351,7 @@ void Reperes()
                            Cas{"proj", EchelleProj, EchelleArith, false, false}, Cas{"polaire", EchelleArith, EchelleArith, true, true}}) {
         const SessionFuzz session;
         Document d;
-        GCRepere& r = d.modele().repere;
+        GCRepere& r = d.modele().Repere;
         const auto bornes = [](int type, const char* inf, const char* sup) { return type == EchelleLog ? std::pair("0.1", "100") : std::pair(inf, sup); };
         const auto [xinf, xsup] = bornes(cas.typeX, "-3", "3");
         const auto [yinf, ysup] = bornes(cas.typeY, "-2", "2");
@@ -373,14 +373,14 @@ void Partages()
     const PtrCourbe c = d.courbe(QLatin1Char('Y'));
     d.ajoute(c);
     const std::shared_ptr<GCAire> a = d.aire(QLatin1Char('A'));
-    d.modele().aires.Ajoute(a);
+    d.modele().Aires.Ajoute(a);
     QStringList lignes = d.lignes();
     QStringList repetees;
     GCDessin deux;
     deux.AjouteCourbe(c);
     deux.Sauve(repetees);
     deux.Courbes.clear();
-    d.modele().aires.Enregistre(repetees);
+    d.modele().Aires.Enregistre(repetees);
     for (const char* cible : {"lecture", "enregistrement"})
         EcritLignes(QLatin1String(cible), QStringLiteral("partages"), lignes + repetees);
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +18,8 @@
 #include "graph/aires/GCProcDyn.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
-#include "dialogs/pilote_saisie.h"
+#include "graph/document/GCDocument.h"
+#include "graph/document_exemple.h"
 #include "outils_fenetre.h"
 
 namespace {
@@ -448,4 +450,61 @@ TEST_F(FenetreTest, TheTitleAndSizeDialogsOfTheProgram)
     EXPECT_GE(tapee, TailleFenetreMin);
     EXPECT_LE(tapee, TailleFenetreMax);
     EXPECT_EQ(f.size(), QSize(tapee, 300));
+}
+
+// The window paints its document through the document's own routine: read from one file,
+// the document painted alone on a picture, without any widget, gives the paint box's
+// pixels, areas, curves and texts included; and its back buffer those of the back-buffer
+// drawing.
+TEST_F(FenetreTest, TheWindowShowsWhatItsDocumentPaintsAlone)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath(QStringLiteral("exemple.vrk"));
+    {
+        GCDocument exemple(1, 600, 400);
+        RemplitDocumentExemple(exemple.Modele(), dossier.path());
+        exemple.Fenetre.Maximisee = false;
+        ASSERT_TRUE(EnregistreDocument(chemin, exemple.Modele()).ok);
+    }
+    const auto lit = [&](ModeleDocument modele) {
+        LiensEnAttente liens;
+        ASSERT_TRUE(LitDocument(chemin, modele, liens).ok());
+        modele.Dessin.Visible = true;
+    };
+
+    QImage ecran, tampon;
+    {
+        TForm1 f(1);
+        lit(f.Document().Modele());
+        Peint(f);
+        ecran = f.Affichage();
+        f.DessineTampon();
+        tampon = f.Tampon();
+    }
+    ASSERT_FALSE(ecran.isNull());
+    // Background, area, frame, curves and texts: many colours.
+    QSet<QRgb> couleurs;
+    for (int y = 0; y < ecran.height(); y += 2)
+        for (int x = 0; x < ecran.width(); x += 2)
+            couleurs.insert(ecran.pixel(x, y));
+    EXPECT_GT(couleurs.size(), 5);
+
+    GCDocument seul(1, 600, 400);
+    lit(seul.Modele());
+    QImage image(ecran.size(), QImage::Format_RGB32);
+    {
+        QPainter peintre(&image);
+        seul.AiresARecalculer = true;
+        seul.Dessine(peintre, image.size());
+    }
+    EXPECT_EQ(image, ecran);
+    OptionsDessin options;
+    options.mode = OptionsDessin::Tampon;
+    options.textes = false;
+    {
+        QPainter peintre(&image);
+        seul.Dessine(peintre, image.size(), options);
+    }
+    EXPECT_EQ(image, tampon);
 }

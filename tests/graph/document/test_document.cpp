@@ -19,33 +19,20 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
-#include "graph/document_exemple.h"
-#include "outils_fenetre.h"
+#include "graph/document/GCDocument.h"
 #include "graph/document/document.h"
+#include "graph/document_exemple.h"
+#include "etat_essai.h"
+#include "interlocuteur_essai.h"
 
 // Readable failures.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
-// A window's model without the window.
-struct Modele {
-    explicit Modele(int numero = 1) : numero(numero), aires(numero) { fonctions.fill(QStringLiteral("0")); }
-    ~Modele()
-    {
-        // Names callable in formulas are given back, as closing a window does.
-        while (!dessin.Courbes.empty())
-            dessin.RetireCourbe(dessin.Courbes.front()->Numero);
-    }
-    ModeleDocument doc() { return {numero, fenetre, repere, dessin, textes, aires, fonctions}; }
-
-    int numero;
-    FenetreDocument fenetre;
-    GCRepere repere{true, 600, 400};
-    GCDessin dessin;
-    GCListTextes textes;
-    GCListAires aires;
-    std::array<QString, 10> fonctions;
+// A window's document without the window, of a 600 x 400 paint box.
+struct DocumentEssai : GCDocument {
+    explicit DocumentEssai(int numero = 1) : GCDocument(numero, 600, 400) {}
 };
 
 QByteArray Octets(const QString& chemin)
@@ -61,34 +48,33 @@ void EcritOctetsTest(const QString& chemin, const QByteArray& octets)
     f.write(octets);
 }
 
-class Documents : public FenetreTest {
+class Documents : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        FenetreTest::SetUp();
-        ASSERT_TRUE(dossier_.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(dossier_.isValid()); }
     QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
 
     // A new session: nothing of the previous model is left in the program-wide state.
     void nouvelleSession() { reinitialiseGraphe(); }
 
     // Every record kind, with values away from their defaults.
-    void remplit(Modele& m) { RemplitDocumentExemple(m.doc(), dossier_.path()); }
+    void remplit(DocumentEssai& m) { RemplitDocumentExemple(m.Modele(), dossier_.path()); }
 
     // Reads a file into a fresh model.
-    RapportLecture lit(const QString& fichier, Modele& m, LiensEnAttente& liens)
+    RapportLecture lit(const QString& fichier, DocumentEssai& m, LiensEnAttente& liens)
     {
-        ModeleDocument d = m.doc();
+        ModeleDocument d = m.Modele();
         return LitDocument(fichier, d, liens);
     }
-    RapportLecture litOctets(const QByteArray& octets, Modele& m)
+    RapportLecture litOctets(const QByteArray& octets, DocumentEssai& m)
     {
         EcritOctetsTest(chemin("essai.vrk"), octets);
         LiensEnAttente liens;
         return lit(chemin("essai.vrk"), m, liens);
     }
 
+    EtatNeuf<reinitialiseGraphe> etat_;
+    InterlocuteurEssai inter;
+    GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
     QTemporaryDir dossier_;
 };
 
@@ -98,10 +84,10 @@ TEST_F(Documents, AllerRetourDeChaqueEnregistrementOctetPourOctet)
 {
     QStringList premieres;
     {
-        Modele m;
+        DocumentEssai m;
         remplit(m);
-        premieres = EcrireFenetre(m.doc());
-        const RapportEcriture e = EnregistreDocument(chemin("a.vrk"), m.doc());
+        premieres = EcrireFenetre(m.Modele());
+        const RapportEcriture e = EnregistreDocument(chemin("a.vrk"), m.Modele());
         ASSERT_TRUE(e.ok) << e.erreur.toStdString();
         EXPECT_FALSE(e.utf8);
         EXPECT_FALSE(e.donneesManquantes);
@@ -119,41 +105,41 @@ TEST_F(Documents, AllerRetourDeChaqueEnregistrementOctetPourOctet)
     EXPECT_TRUE(octets.contains("Aire \xE9 \x9C \x80"));
 
     nouvelleSession();
-    Modele m;
+    DocumentEssai m;
     LiensEnAttente liens;
     const RapportLecture r = lit(chemin("a.vrk"), m, liens);
     EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
     EXPECT_EQ(inter.messages, QStringList());
-    EXPECT_EQ(EcrireFenetre(m.doc()), premieres);
-    ASSERT_TRUE(EnregistreDocument(chemin("b.vrk"), m.doc()).ok);
+    EXPECT_EQ(EcrireFenetre(m.Modele()), premieres);
+    ASSERT_TRUE(EnregistreDocument(chemin("b.vrk"), m.Modele()).ok);
     EXPECT_EQ(Octets(chemin("b.vrk")), octets);
 
     // What the window applies afterwards.
-    EXPECT_EQ(m.fenetre.Titre, QStringLiteral("TP 3, fonctions été"));
-    EXPECT_EQ(m.fenetre.ModeFond, 2);      // the areas' rendering
-    EXPECT_FALSE(m.dessin.Visible);        // until the opener has resolved the links
-    EXPECT_EQ(m.fonctions[3], QStringLiteral("fn1(x)+1"));
-    EXPECT_EQ(m.dessin.Nombre(), 5);
-    EXPECT_EQ(m.textes.Nombre(), 2);
-    EXPECT_EQ(m.aires.Nombre(), 1);
+    EXPECT_EQ(m.Fenetre.Titre, QStringLiteral("TP 3, fonctions été"));
+    EXPECT_EQ(m.Fenetre.ModeFond, 2);      // the areas' rendering
+    EXPECT_FALSE(m.Dessin.Visible);        // until the opener has resolved the links
+    EXPECT_EQ(m.FonctionsAux[3], QStringLiteral("fn1(x)+1"));
+    EXPECT_EQ(m.Dessin.Nombre(), 5);
+    EXPECT_EQ(m.Textes.Nombre(), 2);
+    EXPECT_EQ(m.Aires.Nombre(), 1);
     EXPECT_EQ(liens.LiensDerivees.size(), 6);
     EXPECT_EQ(parametresPersonnels().ListesLettres['K' - 'A'], std::vector<int>{0});
     EXPECT_DOUBLE_EQ(contexteCalcul().Epsilon, 3e-9);
 
     // A window with nothing in it goes round as well.
     nouvelleSession();
-    Modele vide, relu;
-    const QStringList lignesVide = EcrireFenetre(vide.doc());
-    ModeleDocument d = relu.doc();
+    DocumentEssai vide, relu;
+    const QStringList lignesVide = EcrireFenetre(vide.Modele());
+    ModeleDocument d = relu.Modele();
     EXPECT_TRUE(LitLignesDocument(lignesVide, d, liens, dossier_.path()).ok());
-    EXPECT_EQ(EcrireFenetre(relu.doc()), lignesVide);
+    EXPECT_EQ(EcrireFenetre(relu.Modele()), lignesVide);
 }
 
 TEST_F(Documents, EntetesDeFenetreParametresEtFonctionsAuxiliaires)
 {
     std::string message;
     AjouteParametrePerso(GCParamPerso("vitesse", "3"), message);
-    Modele m;
+    DocumentEssai m;
     const RapportLecture r = litOctets("VIRK 4.26\r\n"
                                        "\xA3vitesse;99;0;1;1;K;\r\n"   // known: keeps its value
                                        "\xA3libre;1;;;;;\r\n"
@@ -165,13 +151,13 @@ TEST_F(Documents, EntetesDeFenetreParametresEtFonctionsAuxiliaires)
     const GCParamPerso& libre = *parametresPersonnels().ParametresPerso[1];
     EXPECT_EQ(libre.Minimum, "-5");
     EXPECT_EQ(libre.Touche(), 0);
-    EXPECT_TRUE(m.fenetre.Maximisee);
-    m.fenetre.Gauche = 5;   // maximised: written with negative left and top all the same
-    EXPECT_TRUE(EcrireFenetre(m.doc()).contains(QStringLiteral("#Maxi;-4;-4;300;200;f;clAqua;")));
-    EXPECT_EQ(m.fenetre.CouleurFond, 0xFFFF00u);
-    EXPECT_EQ(m.fonctions[0], QStringLiteral("0"));
-    EXPECT_EQ(m.fonctions[2], QStringLiteral("2*x"));
-    EXPECT_EQ(m.fenetre.Commentaire, QStringLiteral("un"));
+    EXPECT_TRUE(m.Fenetre.Maximisee);
+    m.Fenetre.Gauche = 5;   // maximised: written with negative left and top all the same
+    EXPECT_TRUE(EcrireFenetre(m.Modele()).contains(QStringLiteral("#Maxi;-4;-4;300;200;f;clAqua;")));
+    EXPECT_EQ(m.Fenetre.CouleurFond, 0xFFFF00u);
+    EXPECT_EQ(m.FonctionsAux[0], QStringLiteral("0"));
+    EXPECT_EQ(m.FonctionsAux[2], QStringLiteral("2*x"));
+    EXPECT_EQ(m.Fenetre.Commentaire, QStringLiteral("un"));
     ASSERT_EQ(r.problemes.size(), 1);
     EXPECT_EQ(r.problemes[0], QStringLiteral("Ligne 5 : La fonction auxiliaire f0 n'a pas pu être compilée!"));
 }
@@ -180,18 +166,18 @@ TEST_F(Documents, ImageDeFondAbsenteOuTrouveeACoteDuDocument)
 {
     // Missing: reported once, kept in the document, and the reading goes on.
     const QByteArray debut = "VIRK 4.26\r\n#T;0;0;300;300;v;\r\nC:\\images\\fond.jpg;v;\r\n";
-    Modele m;
+    DocumentEssai m;
     RapportLecture r = litOctets(debut + "&Y;1 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\n"
                                          "x;;fn1;\r\n;;;;;;;;;;\r\n@A5 01/01/2026 10:00:00;a;clYellow;0;8;0;1;\r\nx>0\r\n"
                                          ";;;;;;;;;;v;\r\n",
                                  m);
-    EXPECT_EQ(m.dessin.Nombre(), 1);
-    EXPECT_EQ(m.aires.Nombre(), 1);
-    EXPECT_EQ(m.fenetre.ModeFond, 2);
-    EXPECT_TRUE(m.fenetre.ImageFond.isNull());
+    EXPECT_EQ(m.Dessin.Nombre(), 1);
+    EXPECT_EQ(m.Aires.Nombre(), 1);
+    EXPECT_EQ(m.Fenetre.ModeFond, 2);
+    EXPECT_TRUE(m.Fenetre.ImageFond.isNull());
     EXPECT_EQ(r.problemes, QStringList{QStringLiteral("Ligne 3 : Image introuvable : C:\\images\\fond.jpg")});
     EXPECT_EQ(inter.messages.size(), 1);
-    const QStringList lignes = EcrireFenetre(m.doc());
+    const QStringList lignes = EcrireFenetre(m.Modele());
     EXPECT_TRUE(lignes.contains(QStringLiteral("#T;0;0;300;300;v;")));
     EXPECT_TRUE(lignes.contains(QStringLiteral("C:\\images\\fond.jpg;v;")));
 
@@ -199,49 +185,49 @@ TEST_F(Documents, ImageDeFondAbsenteOuTrouveeACoteDuDocument)
     QImage image(8, 6, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(chemin("fond.jpg"), "PNG"));
-    Modele m2;
+    DocumentEssai m2;
     r = litOctets(debut, m2);
     EXPECT_TRUE(r.ok());
-    EXPECT_EQ(m2.fenetre.ImageFond.size(), QSize(8, 6));
-    EXPECT_TRUE(m2.fenetre.EtireImage);
-    EXPECT_EQ(m2.fenetre.ModeFond, 1);
+    EXPECT_EQ(m2.Fenetre.ImageFond.size(), QSize(8, 6));
+    EXPECT_TRUE(m2.Fenetre.EtireImage);
+    EXPECT_EQ(m2.Fenetre.ModeFond, 1);
     // A picture whose name begins as a record does: its line is still the picture line.
     ASSERT_TRUE(image.save(chemin("#fond.png"), "PNG"));
-    Modele m5;
+    DocumentEssai m5;
     EXPECT_TRUE(litOctets("VIRK 4.26\r\n#T;0;0;300;300;v;\r\n#fond.png;f;\r\n", m5).ok());
-    EXPECT_EQ(m5.fenetre.ImageFond.size(), QSize(8, 6));
+    EXPECT_EQ(m5.Fenetre.ImageFond.size(), QSize(8, 6));
 
     // A menu file stored with "\" is found under the program's folder.
     QDir(dossier_.path()).mkpath("prog/Menus");
     EcritOctetsTest(chemin("prog/Menus/perso.txt"), "x\r\n");
     etatGraphe().DossierProgramme = chemin("prog");
-    Modele m3;
+    DocumentEssai m3;
     litOctets("VIRK 4.26\r\n\\Menus\\perso.txt\r\n", m3);
-    EXPECT_EQ(m3.fenetre.FichierMenus, QStringLiteral("Menus\\perso.txt"));
-    EXPECT_EQ(m3.fenetre.CheminMenus, QDir::cleanPath(chemin("prog/Menus/perso.txt")));
+    EXPECT_EQ(m3.Fenetre.FichierMenus, QStringLiteral("Menus\\perso.txt"));
+    EXPECT_EQ(m3.Fenetre.CheminMenus, QDir::cleanPath(chemin("prog/Menus/perso.txt")));
 
     // The files of curves stored as paths of another machine, found beside the document:
     // imposed values (traced from there) and the data of a list (embedded from there); the
     // stored texts are written back as they were.
     EcritOctetsTest(chemin("valeurs.txt"), "1\r\n2\r\n");
     EcritOctetsTest(chemin("mesures.txt"), "0;1\r\n1;2\r\n");
-    Modele m4;
+    DocumentEssai m4;
     r = litOctets("VIRK 4.26\r\n&Y;1 01/01/2026 10:00:00;0;\r\nv;C:\\tp\\valeurs.txt;f;0;\r\n"
                   "v;f;clRed;0;1;0;f;t;\r\nx;;imposee;\r\n;;;;;;;;;;\r\n"
                   "&L;2 01/01/2026 10:00:00;0;2;\r\naucun\r\naucun\r\nv;f;clRed;0;1;0;f;t;\r\n"
                   "C:\\tp\\mesures.txt;;c;\r\n;;;;;;;;;;\r\n",
                   m4);
     EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
-    ASSERT_EQ(m4.dessin.Nombre(), 2);
-    auto y = std::dynamic_pointer_cast<GCY>(m4.dessin.Courbes[0]);
+    ASSERT_EQ(m4.Dessin.Nombre(), 2);
+    auto y = std::dynamic_pointer_cast<GCY>(m4.Dessin.Courbes[0]);
     ASSERT_TRUE(y);
     EXPECT_EQ(QFileInfo(y->CheminValeurs).canonicalFilePath(), QFileInfo(chemin("valeurs.txt")).canonicalFilePath());
     inter.messages.clear();
     QImage trace(600, 400, QImage::Format_RGB32);
     QPainter peintre(&trace);
-    y->Trace(peintre, m4.repere);
+    y->Trace(peintre, m4.Repere);
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
-    const QString ecrit = EcrireFenetre(m4.doc()).join('\n');
+    const QString ecrit = EcrireFenetre(m4.Modele()).join('\n');
     EXPECT_TRUE(ecrit.contains(QStringLiteral("v;C:\\tp\\valeurs.txt;f;0;"))) << ecrit.toStdString();
     EXPECT_TRUE(ecrit.contains(QStringLiteral("C:\\tp\\mesures.txt;;c;\n")));
     EXPECT_TRUE(ecrit.contains(QStringLiteral("!2;\n0;1\n1;2"))) << ecrit.toStdString();
@@ -270,7 +256,7 @@ TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
     for (const Cas& c : cas) {
         inter.messages.clear();
         nouvelleSession();
-        Modele m;
+        DocumentEssai m;
         const RapportLecture r = litOctets(c.octets, m);
         EXPECT_FALSE(r.ok());
         ASSERT_EQ(inter.messages.size(), 1) << c.attendu.toStdString();
@@ -282,7 +268,7 @@ TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
 
     // A missing file says so and changes nothing.
     inter.messages.clear();
-    Modele m;
+    DocumentEssai m;
     LiensEnAttente liens;
     EXPECT_FALSE(lit(chemin("absent.vrk"), m, liens).ouvert);
     ASSERT_EQ(inter.messages.size(), 1);
@@ -292,22 +278,22 @@ TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
     // message at most, never a crash.
     QStringList complet;
     {
-        Modele source;
+        DocumentEssai source;
         remplit(source);
-        complet = EcrireFenetre(source.doc());
+        complet = EcrireFenetre(source.Modele());
     }
     int courbes = 0;
     for (int n = 1; n < complet.size(); ++n) {
         nouvelleSession();
         inter.messages.clear();
-        Modele coupe;
+        DocumentEssai coupe;
         LiensEnAttente l;
-        ModeleDocument d = coupe.doc();
+        ModeleDocument d = coupe.Modele();
         const RapportLecture r = LitLignesDocument(complet.mid(0, n), d, l, dossier_.path());
         EXPECT_TRUE(r.ouvert);
         EXPECT_EQ(inter.messages.size(), 0) << n;  // the caller shows the report
-        EXPECT_GE(coupe.dessin.Nombre(), courbes) << n;
-        courbes = coupe.dessin.Nombre();
+        EXPECT_GE(coupe.Dessin.Nombre(), courbes) << n;
+        courbes = coupe.Dessin.Nombre();
     }
     EXPECT_EQ(courbes, 5);
 }
@@ -324,14 +310,14 @@ TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
     EcritOctetsTest(chemin("un.vrk"), "VIRK 4.26\r\n \r\n" + c + aire);
     EcritOctetsTest(chemin("deux.vrk"), "VIRK 4.26\r\n \r\n" + d + " \r\n" + c + aire + "%fin;\r\n");
     LiensEnAttente liens;
-    Modele un(1), deux(2);
+    DocumentEssai un(1), deux(2);
     EXPECT_TRUE(lit(chemin("un.vrk"), un, liens).ok());
     const RapportLecture r = lit(chemin("deux.vrk"), deux, liens);
     EXPECT_TRUE(r.ok()) << r.problemes.join('\n').toStdString();
     EXPECT_EQ(liens.LiensCourbes, QStringList{QStringLiteral("2;7 01/01/2026 10:00:00")});
     EXPECT_EQ(liens.LiensAires, QStringList{QStringLiteral("2;9 01/01/2026 10:00:00")});
-    EXPECT_EQ(deux.dessin.Nombre(), 1);
-    EXPECT_EQ(deux.fenetre.Commentaire, QStringLiteral("fin"));
+    EXPECT_EQ(deux.Dessin.Nombre(), 1);
+    EXPECT_EQ(deux.Fenetre.Commentaire, QStringLiteral("fin"));
     const QString copieD = CheminCopieTravail(QStringLiteral("autre.txt"));
     EXPECT_EQ(LitFichierTexte(copieD).lignes, QStringList{QStringLiteral("5;5")});
 
@@ -339,7 +325,7 @@ TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
     // repeating it must not find a curve that was never added).
     const QByteArray y = "&Y;%1 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\nx;;fn1;\r\n;;;;;;;;;;\r\n";
     EcritOctetsTest(chemin("trois.vrk"), QByteArray(y).replace("%1", "20") + QByteArray(y).replace("%1", "21") + aire);
-    Modele trois(3);
+    DocumentEssai trois(3);
     const RapportLecture arret = lit(chemin("trois.vrk"), trois, liens);
     EXPECT_FALSE(arret.complet);
     EXPECT_EQ(arret.ligneArret, 6);
@@ -351,19 +337,19 @@ TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
     QByteArray deuxNoms = QByteArray(y).replace("%1", "30").replace("fn1", "f") +
                           QByteArray(y).replace("%1", "31").replace("fn1", "F") + "%notes.txt;\r\n";
     EcritOctetsTest(chemin("quatre.vrk"), deuxNoms);
-    Modele quatre(4);
+    DocumentEssai quatre(4);
     EXPECT_TRUE(lit(chemin("quatre.vrk"), quatre, liens).ok());
-    EXPECT_EQ(quatre.dessin.Nombre(), 2);
-    EXPECT_EQ(quatre.fenetre.Commentaire, QStringLiteral("notes.txt"));
+    EXPECT_EQ(quatre.Dessin.Nombre(), 2);
+    EXPECT_EQ(quatre.Fenetre.Commentaire, QStringLiteral("notes.txt"));
 
     // A formula of a megabyte is read whole, with the name that follows it.
     const QByteArray formule = "x+" + QByteArray(1024 * 1024, '0');
     EcritOctetsTest(chemin("cinq.vrk"), QByteArray(y).replace("%1", "40").replace("x;;fn1;", formule + ";;long;"));
-    Modele cinq(5);
+    DocumentEssai cinq(5);
     EXPECT_TRUE(lit(chemin("cinq.vrk"), cinq, liens).ok());
-    ASSERT_EQ(cinq.dessin.Nombre(), 1);
-    EXPECT_EQ(cinq.dessin.Courbes[0]->Nom, QStringLiteral("long"));
-    EXPECT_EQ(cinq.dessin.Courbes[0]->Libelle1.size(), formule.size());
+    ASSERT_EQ(cinq.Dessin.Nombre(), 1);
+    EXPECT_EQ(cinq.Dessin.Courbes[0]->Nom, QStringLiteral("long"));
+    EXPECT_EQ(cinq.Dessin.Courbes[0]->Libelle1.size(), formule.size());
 }
 
 TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
@@ -373,31 +359,31 @@ TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
     auto doc = [&](const char* n, const char* libelle, const char* donnee) {
         return QByteArray(modele).replace("%1", n).replace("%2", libelle).replace("%3", donnee);
     };
-    Modele a, b, c;
+    DocumentEssai a, b, c;
     EXPECT_TRUE(litOctets(doc("1", "C:\\TP1\\mesures.txt", "1;1"), a).ok());
     EXPECT_TRUE(litOctets(doc("2", "C:\\TP2\\mesures.txt", "2;2"), b).ok());
     EXPECT_TRUE(litOctets(doc("3", "../../../../../../../tmp/.bashrc", "3;3"), c).ok());
     const QString copieA = CheminCopieTravail(QStringLiteral("mesures.txt"));
     EXPECT_EQ(LitFichierTexte(copieA).lignes, QStringList{"1;1"});
-    EXPECT_EQ(a.dessin.Courbes[0]->Libelle1, QStringLiteral("C:\\TP1\\mesures.txt"));
-    EXPECT_EQ(a.dessin.Courbes[0]->CopieDonnees, copieA);
+    EXPECT_EQ(a.Dessin.Courbes[0]->Libelle1, QStringLiteral("C:\\TP1\\mesures.txt"));
+    EXPECT_EQ(a.Dessin.Courbes[0]->CopieDonnees, copieA);
     // The second curve reads its own copy, keeps the path its document stores, and its
     // document carries its own data.
-    const PtrCourbe courbeB = b.dessin.Courbes[0];
+    const PtrCourbe courbeB = b.Dessin.Courbes[0];
     EXPECT_EQ(courbeB->Libelle1, QStringLiteral("C:\\TP2\\mesures.txt"));
     EXPECT_EQ(QFileInfo(courbeB->CopieDonnees).fileName(), QStringLiteral("mesures~2.txt"));
     EXPECT_EQ(FichierDonnees(*courbeB), courbeB->CopieDonnees);
     EXPECT_EQ(LitFichierTexte(courbeB->CopieDonnees).lignes, QStringList{"2;2"});
-    const QString ecritB = EcrireFenetre(b.doc()).join('\n');
+    const QString ecritB = EcrireFenetre(b.Modele()).join('\n');
     EXPECT_TRUE(ecritB.contains(QStringLiteral("C:\\TP2\\mesures.txt;;c;\n"))) << ecritB.toStdString();
     EXPECT_TRUE(ecritB.contains(QStringLiteral("!1;\n2;2")));
     // Both curves in one window (a paste): each still carries its own data.
-    Modele ensemble;
-    ensemble.dessin.AjouteCourbe(a.dessin.Courbes[0]);
-    ensemble.dessin.AjouteCourbe(courbeB);
-    const QString deux = EcrireFenetre(ensemble.doc()).join('\n');
+    DocumentEssai ensemble;
+    ensemble.Dessin.AjouteCourbe(a.Dessin.Courbes[0]);
+    ensemble.Dessin.AjouteCourbe(courbeB);
+    const QString deux = EcrireFenetre(ensemble.Modele()).join('\n');
     EXPECT_TRUE(deux.contains(QStringLiteral("!1;\n1;1")) && deux.contains(QStringLiteral("!1;\n2;2"))) << deux.toStdString();
-    ensemble.dessin.Courbes.clear();
+    ensemble.Dessin.Courbes.clear();
     EXPECT_EQ(QFileInfo(CheminCopieTravail(QStringLiteral(".bashrc"))).absolutePath(),
               QFileInfo(dossierTravail()).absoluteFilePath());
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/.bashrc")) && Octets("/tmp/.bashrc") == "3;3\r\n");
@@ -405,29 +391,29 @@ TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
     // One document: a curve of C:\TP2 written without a block after the one that carried
     // its file reads that copy, not the copy of C:\TP1 of the same name, and goes round the
     // same; a curve whose file came in no block reads nothing rather than another's copy.
-    Modele d;
+    DocumentEssai d;
     EXPECT_TRUE(litOctets(doc("4", "C:\\TP1\\mesures.txt", "4;4") + doc("5", "C:\\TP2\\mesures.txt", "5;5")
                               + doc("6", "C:\\TP2\\mesures.txt", "").replace("!1;\r\n\r\n", "")
                               + doc("7", "C:\\TP3\\mesures.txt", "").replace("!1;\r\n\r\n", ""),
                           d)
                     .ok());
-    ASSERT_EQ(d.dessin.Nombre(), 4);
-    EXPECT_EQ(LitFichierTexte(FichierDonnees(*d.dessin.Courbes[2])).lignes, QStringList{"5;5"});
-    EXPECT_EQ(FichierDonnees(*d.dessin.Courbes[3]), QString());
-    const QStringList lignesD = EcrireFenetre(d.doc());
+    ASSERT_EQ(d.Dessin.Nombre(), 4);
+    EXPECT_EQ(LitFichierTexte(FichierDonnees(*d.Dessin.Courbes[2])).lignes, QStringList{"5;5"});
+    EXPECT_EQ(FichierDonnees(*d.Dessin.Courbes[3]), QString());
+    const QStringList lignesD = EcrireFenetre(d.Modele());
     EXPECT_EQ(lignesD.count(QStringLiteral("!1;")), 2);
     nouvelleSession();
-    Modele relu;
-    ModeleDocument r = relu.doc();
+    DocumentEssai relu;
+    ModeleDocument r = relu.Modele();
     LiensEnAttente liens;
     LitLignesDocument(lignesD, r, liens, dossier_.path());
-    EXPECT_EQ(EcrireFenetre(relu.doc()), lignesD);
+    EXPECT_EQ(EcrireFenetre(relu.Modele()), lignesD);
 }
 
 TEST_F(Documents, EnregistrementQuiEchoueGardeLAncienFichier)
 {
-    Modele m;
-    m.fenetre.Titre = QStringLiteral("nouveau");
+    DocumentEssai m;
+    m.Fenetre.Titre = QStringLiteral("nouveau");
     const QString cible = chemin("cours.vrk");
     EcritOctetsTest(cible, "ancien\r\n");
 
@@ -438,7 +424,7 @@ TEST_F(Documents, EnregistrementQuiEchoueGardeLAncienFichier)
     rlimit petite = ancienne;
     petite.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &petite);
-    const RapportEcriture e = EnregistreDocument(cible, m.doc());
+    const RapportEcriture e = EnregistreDocument(cible, m.Modele());
     setrlimit(RLIMIT_FSIZE, &ancienne);
     std::signal(SIGXFSZ, signal);
 
@@ -450,7 +436,7 @@ TEST_F(Documents, EnregistrementQuiEchoueGardeLAncienFichier)
     // A folder that cannot be written (root writes anywhere: checked for other users).
     if (geteuid() != 0) {
         QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(EnregistreDocument(cible, m.doc()).ok);
+        EXPECT_FALSE(EnregistreDocument(cible, m.Modele()).ok);
         QFile::setPermissions(dossier_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(Octets(cible), QByteArray("ancien\r\n"));
     }
