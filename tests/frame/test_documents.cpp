@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <map>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,6 +23,8 @@
 #include "graph/aires/GCTrAire.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/pointscourbe.h"
+#include "graph/derivees/GCOperUnaire.h"
 #include "graph/textes/GCTexte.h"
 #include "outils_cadre.h"
 #include "graph/document/document.h"
@@ -574,4 +577,76 @@ TEST_F(Documents, PersonalTransformationsReplaceTheMenuEachTimeTheyAreLoaded)
     ASSERT_EQ(un->Dessin().Nombre(), 2);
     EXPECT_EQ(un->Dessin().Courbes[1]->Libelle1, "Opp de d");
     EXPECT_EQ(un->Dessin().Courbes[1]->Mere1, droite->Identifiant);
+}
+
+TEST_F(Documents, EveryOneCurveOperationSavedAndOpenedAgainTracesTheSamePoints)
+{
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    const PtrCourbe s = AjouteY(un, "sin(x)", "s");
+    const PtrCourbe t = CreeCourbe(QLatin1Char('T'), un->numero(), nouveauNumero());
+    t->GCCourbe::FixeLibelles("cos(t)", "sin(t)");
+    t->NouvelIdentifiant();
+    un->Dessin().AjouteCourbe(t);
+    struct Cas {
+        int code;
+        bool cercle;
+        std::array<QString, 6> p;
+        int sousType;
+    };
+    const Cas cas[] = {
+        {8, false, {"0", "3", "-5", "5", "2", "0"}, 0}, {9, false, {"1", "2", "1", "0", "0", "0"}, 0},
+        {10, false, {"3", "1", "0", "0", "0", "0"}, 0}, {11, false, {"5", "0", "0", "0", "0", "0"}, 0},
+        {13, false, {"9", "0", "0", "0", "0", "0"}, 0}, {14, true, {"0", "0", "0", "0", "0", "0"}, 0},
+        {15, true, {"0.5", "0", "0", "0", "0", "0"}, 0}, {16, true, {"x+y", "x*y", "0", "0", "0", "0"}, 0},
+        {17, false, {"1", "0", "0", "0", "0", "0"}, 0}, {26, true, {"1", "0", "60", "0", "0", "0"}, 0},
+        {33, true, {"0", "0", "0", "0", "0", "0"}, 0}, {34, false, {"-5", "5", "64", "1", "2", "1"}, 0},
+        {38, false, {"0.5", "5", "0.5", "0", "0", "0"}, 0}, {40, true, {"exp(z)", "0", "0", "0", "0", "0"}, 0},
+        {41, false, {"-1", "1", "0.25", "1", "1", ""}, 1}, {42, false, {"0", "0", "0", "0", "0", "0"}, 2},
+        {43, false, {"1", "1", "0", "0", "0", "0"}, 0}, {44, false, {"1", "0.3", "1", "0", "0", "0"}, 0},
+        {46, true, {"x^2", "0", "1", "0", "0", "0"}, 0}, {48, false, {"1", "0", "0", "0", "0", "0"}, 0},
+        {53, false, {"0", "0", "0", "0", "0", "0"}, 0}, {55, true, {"1", "0", "0", "0", "0", "0"}, 0},
+        {59, false, {"1", "0", "0", "0", "0", "0"}, 0}, {62, false, {"0.7", "0.25", "0", "0", "0", "0"}, 0},
+    };
+    QStringList derivees;
+    for (const Cas& c : cas) {
+        const PtrCourbe d = AjouteDerivee(un, (c.cercle ? t : s)->Identifiant, c.code, LettreOperation(c.code).toLatin1());
+        auto& u = dynamic_cast<GCOperUnaire&>(*d);
+        u.FixeParametres(c.p);
+        u.SousType = c.sousType;
+        u.FixeBornes(c.code == 38 ? "0.5" : "-5", c.code == 38 ? "5" : "5", c.code == 38 ? "0.5" : "0.125");
+        derivees << d->Identifiant;
+    }
+    un->PaintBox()->repaint();
+    std::map<QString, std::vector<PointCourbe>> avant;
+    for (const QString& id : derivees) {
+        avant[id] = LitFichierPoints(f.CourbeParIdentifiant(id)->NomFichier()).points;
+        EXPECT_FALSE(avant[id].empty()) << f.CourbeParIdentifiant(id)->Libelle1.toStdString();
+    }
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
+    dialogues.enregistrement = doc("operations.vrk");
+    ASSERT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("operations.vrk")};
+    g.FileOpenItemClick();
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    lue->PaintBox()->repaint();
+    for (const QString& id : derivees) {
+        const PtrCourbe d = g.CourbeParIdentifiant(id);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(LitFichierPoints(d->NomFichier()).points, avant[id]) << d->Libelle1.toStdString();
+    }
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
+
+    // The mothers deleted: the message once (the window shows a text once while its cause
+    // lasts), whatever the repaints, and nothing drawn.
+    lue->Dessin().RetireCourbe(g.CourbeParIdentifiant(s->Identifiant)->Numero);
+    lue->Dessin().RetireCourbe(g.CourbeParIdentifiant(t->Identifiant)->Numero);
+    for (int k = 0; k < 3; ++k) {
+        lue->PaintBox()->repaint();
+        TraiteEvenements();
+    }
+    EXPECT_EQ(repondeur.textes, QStringList{"Tracé impossible, mère introuvable !"});
 }
