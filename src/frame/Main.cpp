@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
@@ -100,22 +101,25 @@ QString LigneDate(const QString& prefixe)
     return prefixe + horodatage();
 }
 
+QIcon IconeSvg(const QString& chemin)
+{
+    Q_INIT_RESOURCE(virk);
+    QSvgRenderer dessin(chemin);
+    QIcon i;
+    for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap image(taille, taille);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        dessin.render(&p);
+        p.end();
+        i.addPixmap(image);
+    }
+    return i;
+}
+
 QIcon IconeVirk()
 {
-    static const QIcon icone = [] {
-        Q_INIT_RESOURCE(virk);
-        QSvgRenderer dessin(QStringLiteral(":/icones/virk.svg"));
-        QIcon i;
-        for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
-            QPixmap image(taille, taille);
-            image.fill(Qt::transparent);
-            QPainter p(&image);
-            dessin.render(&p);
-            p.end();
-            i.addPixmap(image);
-        }
-        return i;
-    }();
+    static const QIcon icone = IconeSvg(QStringLiteral(":/icones/virk.svg"));
     return icone;
 }
 
@@ -258,14 +262,7 @@ void TMainForm::construitFenetre()
     op1Bar_->hide();
     supplBar_->hide();
 
-    exitBtn_ = new QAction(QStringLiteral("Quitter"), speedPanel_);
-    exitBtn_->setObjectName(QStringLiteral("ExitBtn"));
-    exitBtn_->setToolTip(QStringLiteral("Quitter"));
-    exitBtn_->setStatusTip(QStringLiteral("Quitter"));
-    exitBtn_->setCheckable(true);
-    exitBtn_->setVisible(false);
-    speedPanel_->addAction(exitBtn_);
-    connect(exitBtn_, &QAction::triggered, this, &TMainForm::FileExitItemClick);
+    construitBarres();
 
     // Status bar: three panels, the third for hints.
     QStatusBar* barre = statusBar();
@@ -289,14 +286,14 @@ void TMainForm::construitMenus()
         connect(a, &QAction::triggered, this, gestionnaire);
         return a;
     };
-    auto commande = [this](const char* nom) { return [this, nom] { CommandeCadre(QString::fromLatin1(nom)); }; };
+    auto commande = [this](CommandeCadre c) { return [this, c] { ExecuteCommande(c); }; };
 
     menuFichier_ = new QMenu(QStringLiteral("&Fichier"), this);
     menuFichier_->setObjectName(QStringLiteral("Fichier"));
-    article(menuFichier_, "FileNewItem", QStringLiteral("&Nouveau"), commande("Nouvellefentre1Click"));
-    article(menuFichier_, "FileOpenItem", QStringLiteral("&Ouvrir"), commande("FileOpenItemClick"));
-    article(menuFichier_, "FileCloseItem", QStringLiteral("&Fermer"), commande("FileCloseItemClick"));
-    article(menuFichier_, "FileSaveItem", QStringLiteral("&Enregistrer"), commande("FileSaveItemClick"));
+    article(menuFichier_, "FileNewItem", QStringLiteral("&Nouveau"), commande(CommandeCadre::NouvelleFenetre));
+    article(menuFichier_, "FileOpenItem", QStringLiteral("&Ouvrir"), commande(CommandeCadre::Ouvrir));
+    article(menuFichier_, "FileCloseItem", QStringLiteral("&Fermer"), commande(CommandeCadre::Fermer));
+    article(menuFichier_, "FileSaveItem", QStringLiteral("&Enregistrer"), commande(CommandeCadre::Enregistrer));
     QAction* sous = menuFichier_->addAction(QStringLiteral("En&registrer sous..."));
     sous->setObjectName(QStringLiteral("FileSaveAsItem"));
     menuFichier_->addSeparator();
@@ -308,8 +305,8 @@ void TMainForm::construitMenus()
 
     menuFenetre_ = new QMenu(QStringLiteral("Fe&nêtre"), this);
     menuFenetre_->setObjectName(QStringLiteral("Fenetre"));
-    article(menuFenetre_, "Nouvellefentre1", QStringLiteral("&Nouvelle fenêtre"), commande("Nouvellefentre1Click"));
-    article(menuFenetre_, "Infos1", QStringLiteral("&Informations"), commande("Infos1Click"));
+    article(menuFenetre_, "Nouvellefentre1", QStringLiteral("&Nouvelle fenêtre"), commande(CommandeCadre::NouvelleFenetre));
+    article(menuFenetre_, "Infos1", QStringLiteral("&Informations"), commande(CommandeCadre::Informations));
 
     metMenusAJour();
 }
@@ -437,12 +434,13 @@ TForm1* TMainForm::CreeFenetre(const QString& titre)
         etat.aires.push_back(inscription.aires);
 
     connect(fenetre, &QObject::destroyed, this, &TMainForm::fenetreDetruite);
-    connect(fenetre, &TForm1::commandeCadre, this, &TMainForm::CommandeCadre);
+    connect(fenetre, &TForm1::commandeCadre, this, &TMainForm::ExecuteCommande);
     connect(fenetre, &TForm1::videAvertissements, this, &TMainForm::VideAvertissements);
     connect(fenetre, &TForm1::etatMenusChange, this, &TMainForm::UpdateMenuItems);
     connect(fenetre, &TForm1::activee, this, &TMainForm::UpdateMenuItems);
     connect(fenetre, &TForm1::journalSession, this, [this](const QStringList& lignes) { JournalSession << lignes; });
     connect(fenetre, &QWidget::windowTitleChanged, sous, &QWidget::setWindowTitle);
+    suitArticles(fenetre);
 
     sous->setWindowTitle(fenetre->titre());
     sous->adjustSize();
@@ -609,6 +607,7 @@ void TMainForm::UpdateMenuItems()
             a->setEnabled(w);
     const bool lignes = !memoAvert_->toPlainText().isEmpty();
     panel1_->setVisible(AvertissementsActifs && lignes);
+    AppliqueBarresOutils();
 }
 
 void TMainForm::ListeDesFenetres(QMenu* menu)
@@ -694,30 +693,100 @@ void TMainForm::montreMessagesEnAttente()
 // ---------------------------------------------------------------------------------------
 // Commands
 
-void TMainForm::CommandeCadre(const QString& gestionnaire)
+void TMainForm::ExecuteCommande(CommandeCadre commande)
 {
-    // The exit deletes the window whose menu asks for it: it waits until that menu has
-    // finished delivering the click.
-    if (gestionnaire == QLatin1String("FileExitItemClick"))
+    switch (commande) {
+    case CommandeCadre::Quitter:
+        // The exit deletes the window whose menu asks for it: it waits until that menu has
+        // finished delivering the click.
         QTimer::singleShot(0, this, &TMainForm::FileExitItemClick);
-    else if (gestionnaire == QLatin1String("Configuration1Click"))
-        Configuration1Click();
-    else if (gestionnaire == QLatin1String("Nouvellefentre1Click"))
-        Nouvellefentre1Click();
-    else if (gestionnaire == QLatin1String("FileOpenItemClick"))
-        FileOpenItemClick();
-    else if (gestionnaire == QLatin1String("FileSaveItemClick"))
-        FileSaveItemClick();
-    else if (gestionnaire == QLatin1String("FileCloseItemClick"))
-        FileCloseItemClick();
-    else if (gestionnaire == QLatin1String("Infos1Click"))
-        Infos1Click();
-    else if (gestionnaire == QLatin1String("Transfoperso1Click"))
-        Transfoperso1Click();
-    else if (gestionnaire == QLatin1String("Trperso1Click"))
-        Trperso1Click();
-    else
-        montreMessage(MessageNonDisponible());
+        return;
+    case CommandeCadre::Ouvrir: FileOpenItemClick(); return;
+    case CommandeCadre::Enregistrer: FileSaveItemClick(); return;
+    case CommandeCadre::Fermer: FileCloseItemClick(); return;
+    case CommandeCadre::Configuration: Configuration1Click(); return;
+    case CommandeCadre::OuvrirTransfosPerso: Transfoperso1Click(); return;
+    case CommandeCadre::EnregistrerTransfosPerso: Trperso1Click(); return;
+    case CommandeCadre::NouvelleFenetre: Nouvellefentre1Click(); return;
+    case CommandeCadre::Cascade: WindowCascadeItemClick(); return;
+    case CommandeCadre::MosaiqueHorizontale: WindowTileItemClick(); return;
+    case CommandeCadre::MosaiqueVerticale: MosaqueVerticale1Click(); return;
+    case CommandeCadre::ToutReduire: WindowMinimizeItemClick(); return;
+    case CommandeCadre::Informations: Infos1Click(); return;
+    }
+}
+
+void TMainForm::WindowCascadeItemClick()
+{
+    zoneMdi_->cascadeSubWindows();
+}
+
+void TMainForm::WindowTileItemClick()
+{
+    mosaique(true);
+}
+
+void TMainForm::MosaqueVerticale1Click()
+{
+    mosaique(false);
+}
+
+void TMainForm::mosaique(bool horizontale)
+{
+    QList<QMdiSubWindow*> fenetres;
+    for (QMdiSubWindow* s : zoneMdi_->subWindowList(QMdiArea::StackingOrder))
+        if (!s->isMinimized() && !s->isHidden())
+            fenetres.prepend(s);  // the active window first
+    const int n = int(fenetres.size());
+    if (n == 0)
+        return;
+    // Bands across the area (columns for vertical tiles, rows for horizontal ones), each of
+    // `parBande` windows, the last band taking what is left: 2 windows make two bands, 5
+    // make bands of 2 and 3.
+    const int parBande = std::max(1, int(std::sqrt(double(n))));
+    const int bandes = n / parBande;
+    const QRect zone = zoneMdi_->viewport()->rect();
+    const int travers = horizontale ? zone.height() : zone.width();
+    const int long_ = horizontale ? zone.width() : zone.height();
+    int k = 0;
+    for (int b = 0; b < bandes; ++b) {
+        const int dansBande = b == bandes - 1 ? n - k : parBande;
+        const int u0 = travers * b / bandes, u1 = travers * (b + 1) / bandes;
+        for (int r = 0; r < dansBande; ++r, ++k) {
+            const int v0 = long_ * r / dansBande, v1 = long_ * (r + 1) / dansBande;
+            QMdiSubWindow* s = fenetres[k];
+            if (s->isMaximized())
+                s->showNormal();
+            s->setGeometry(horizontale ? QRect(v0, u0, v1 - v0, u1 - u0) : QRect(u0, v0, u1 - u0, v1 - v0));
+        }
+    }
+    WindowArrangeItemClick();
+}
+
+void TMainForm::WindowArrangeItemClick()
+{
+    // Left to right along the bottom, a new row above when one is full.
+    const QRect zone = zoneMdi_->viewport()->rect();
+    int x = 0, bas = zone.height();
+    for (QMdiSubWindow* s : zoneMdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!s->isMinimized() || s->isHidden())
+            continue;
+        const QSize taille = s->size();
+        if (x > 0 && x + taille.width() > zone.width()) {
+            x = 0;
+            bas -= taille.height();
+        }
+        s->move(x, bas - taille.height());
+        x += taille.width();
+    }
+}
+
+void TMainForm::WindowMinimizeItemClick()
+{
+    const QList<QMdiSubWindow*> sous = zoneMdi_->subWindowList(QMdiArea::CreationOrder);
+    for (int i = int(sous.size()) - 1; i >= 0; --i)
+        sous[i]->showMinimized();
+    WindowArrangeItemClick();
 }
 
 bool TMainForm::Configuration1Click()
@@ -766,16 +835,12 @@ bool TMainForm::demandeFin()
 {
     ReponseQuitter = BoiteMessage(this, QMessageBox::Warning, QStringLiteral("Voulez-vous sauvegarder avant de quitter ?"),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (ReponseQuitter != QMessageBox::Yes && ReponseQuitter != QMessageBox::No) {
-        exitBtn_->setChecked(false);
+    if (ReponseQuitter != QMessageBox::Yes && ReponseQuitter != QMessageBox::No)
         return false;
-    }
     if (ReponseQuitter == QMessageBox::Yes && !fenetres().isEmpty()) {
         // Unless every document was written, nothing is closed: no work is lost.
-        if (FileSaveItemClick() != ResultatSauvegarde::Enregistre) {
-            exitBtn_->setChecked(false);
+        if (FileSaveItemClick() != ResultatSauvegarde::Enregistre)
             return false;
-        }
     }
     ecritJournaux();
     // The windows go from the last to the first, without their own close question.

@@ -31,6 +31,9 @@ class GCAire;
 class Interlocuteur;
 class BoitesSaisie;
 class TParminmax;
+enum class CommandeCadre;
+enum class BarreOutils;
+struct BoutonBarre;
 class Tparaauto;
 struct LiensEnAttente;
 
@@ -53,6 +56,8 @@ QString LigneDate(const QString& prefixe = QStringLiteral("Date : "));
 
 // The program's icon (a curve on a frame with its axes), drawn from its SVG.
 QIcon IconeVirk();
+// An icon drawn from an SVG of the program's resources, at the usual sizes.
+QIcon IconeSvg(const QString& chemin);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -167,6 +172,14 @@ public:
     QToolBar* TransfoBar() const { return transfoBar_; }
     QToolBar* Op1Bar() const { return op1Bar_; }
     QToolBar* SupplBar() const { return supplBar_; }
+    QToolBar* Barre(BarreOutils barre) const;
+    // A button of the bars by name ("OpenBtn", "sbSymH"...), null when none.
+    QAction* Bouton(const QString& nom) const;
+    // A click of that button: the item it runs, in the active window.
+    void BoutonClique(const BoutonBarre& bouton);
+    // The buttons follow the active window: shown, enabled and down as their items are
+    // (with no window, only the open button acts); also after a bar is shown or hidden.
+    void AppliqueBarresOutils();
     QLabel* PanneauEtat(int i) const { return panneaux_[i]; }
 
     // Forms created at start, hidden.
@@ -186,11 +199,22 @@ public:
     // left whole) gives Echec.
     enum class ResultatSauvegarde { Enregistre, Annule, Echec };
     virtual ResultatSauvegarde FileSaveItemClick();
-    // Runs a frame command that a graph window names (the exit once the current event
-    // has returned: it deletes the window).
-    void CommandeCadre(const QString& gestionnaire);
+    // Runs a frame command that a graph window's menu gives (the exit once the current
+    // event has returned: it deletes the window).
+    void ExecuteCommande(CommandeCadre commande);
+    // The window commands. Cascade: as the MDI area lays them out. Tiles: horizontal ones
+    // are laid one above the other, vertical ones side by side, in a grid once there are
+    // more than three; minimised windows keep their place. Arrange: the minimised windows
+    // in a row along the bottom. Minimise all: every window from the last to the first,
+    // then arranged.
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void MosaqueVerticale1Click();
+    void WindowArrangeItemClick();
+    void WindowMinimizeItemClick();
     // Panel1 follows the memo: shown when warnings are allowed and it holds a line; the
-    // Fichier items that need a window are enabled only while one is open.
+    // Fichier items that need a window are enabled only while one is open; the buttons
+    // follow the active window.
     void UpdateMenuItems();
     // Menu "&Informations": how many windows were created, the captions of the open ones
     // (last first), how many were closed.
@@ -212,7 +236,12 @@ protected:
 
 private:
     void construitFenetre();
+    // Horizontal tiles (true) or vertical ones over the windows that are not minimised.
+    void mosaique(bool horizontale);
     void construitMenus();
+    void construitBarres();
+    // The buttons follow the changes of that window's items while it is the active one.
+    void suitArticles(TForm1* fenetre);
     void determineDossiers(const OptionsCadre& options);
     void LitParametresIni();
     void appliqueParametres();
@@ -249,7 +278,6 @@ private:
     QToolBar* op1Bar_ = nullptr;
     QToolBar* supplBar_ = nullptr;
     QLabel* panneaux_[3] = {nullptr, nullptr, nullptr};
-    QAction* exitBtn_ = nullptr;
     Tparaauto* paraauto_ = nullptr;
     TParminmax* parminmax_ = nullptr;
     QMenu* menuFichier_ = nullptr;
@@ -270,6 +298,7 @@ private:
     QSet<QString> messagesOuverts_;
     bool messagesPrevus_ = false;
     bool panneauPrevu_ = false;
+    bool boutonsPrevus_ = false;
     bool rouletteOuverte_ = false;
     bool fini_ = false;
     bool ouvertureEnCours_ = false;

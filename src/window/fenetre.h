@@ -8,11 +8,7 @@
 // - create it with its number (the window's tag), put it in a QMdiSubWindow;
 // - show menus() in its menu bar while the window is the active child, and refresh its
 //   own menu items and buttons when etatMenusChange() is emitted;
-// - run the frame-side commands that commandeCadre() names ("FileOpenItemClick",
-//   "FileSaveItemClick", "FileCloseItemClick", "FileExitItemClick", "WindowCascadeItemClick",
-//   "WindowTileItemClick", "MosaqueVerticale1Click", "WindowArrangeItemClick",
-//   "WindowMinimizeItemClick", "Infos1Click", "Nouvellefentre1Click", "Configuration1Click",
-//   "Transfoperso1Click", "Trperso1Click");
+// - run the frame-side commands that commandeCadre() names (CommandeCadre);
 // - clear its warnings memo on videAvertissements();
 // - call FormActivate() when the sub-window becomes active;
 // - at exit, delete the windows directly (closing them asks the user).
@@ -72,6 +68,24 @@ const std::vector<ArticleMenu>& TableMenuPrincipal();
 
 // The message of a command that this version does not offer yet.
 QString MessageNonDisponible();
+
+// The commands of the window's menus that the frame carries out: they open, save, close or
+// arrange windows, or reach what only the frame holds.
+enum class CommandeCadre {
+    Ouvrir,                     // Fichier > Ouvrir > Fichier de Courbes
+    Enregistrer,                // Fichier > Enregistrer > Fenêtres
+    Fermer,                     // Fichier > Fermer
+    Quitter,                    // Fichier > Quitter
+    Configuration,              // Fichier > Enregistrer > Configuration
+    OuvrirTransfosPerso,        // Fichier > Ouvrir > Transfo. personnelles
+    EnregistrerTransfosPerso,   // Fichier > Enregistrer > Transfo. perso
+    NouvelleFenetre,            // Fenêtre > Nouvelle fenêtre
+    Cascade,                    // Fenêtre > Cascade
+    MosaiqueHorizontale,        // Fenêtre > Mosaïque horizontale
+    MosaiqueVerticale,          // Fenêtre > Mosaïque verticale
+    ToutReduire,                // Fenêtre > Tout réduire
+    Informations,               // Fenêtre > Informations
+};
 
 // ---------------------------------------------------------------------------------------
 // Dialogs of the window itself (colour, title, size, text viewer). The window shows them
@@ -406,8 +420,8 @@ signals:
     void etatMenusChange();
     // The frame's warnings memo is to be emptied (start of each paint, closing).
     void videAvertissements();
-    // A command that the frame carries out, by its handler's name.
-    void commandeCadre(const QString& gestionnaire);
+    // A command that the frame carries out.
+    void commandeCadre(CommandeCadre commande);
     // The window became active (the frame runs its own activation handler).
     void activee();
     // Lines for the session history (JournalSession, kept by the frame).

@@ -39,19 +39,19 @@
 // ---------------------------------------------------------------------------------------
 // Commands carried out by the frame
 
-void TForm1::Ouvrir1Click(QAction*) { emit commandeCadre(QStringLiteral("FileOpenItemClick")); }
-void TForm1::Libells2Click(QAction*) { emit commandeCadre(QStringLiteral("FileSaveItemClick")); }
-void TForm1::Fermer1Click(QAction*) { emit commandeCadre(QStringLiteral("FileCloseItemClick")); }
-void TForm1::Quitter1Click(QAction*) { emit commandeCadre(QStringLiteral("FileExitItemClick")); }
-void TForm1::Toutrduire1Click(QAction*) { emit commandeCadre(QStringLiteral("WindowMinimizeItemClick")); }
-void TForm1::Mosaqueverticale1Click(QAction*) { emit commandeCadre(QStringLiteral("MosaqueVerticale1Click")); }
-void TForm1::Mosaquehorizontale1Click(QAction*) { emit commandeCadre(QStringLiteral("WindowTileItemClick")); }
-void TForm1::Cascade1Click(QAction*) { emit commandeCadre(QStringLiteral("WindowCascadeItemClick")); }
-void TForm1::Informations1Click(QAction*) { emit commandeCadre(QStringLiteral("Infos1Click")); }
-void TForm1::Nouvellefentre1Click(QAction*) { emit commandeCadre(QStringLiteral("Nouvellefentre1Click")); }
-void TForm1::Configuration1Click(QAction*) { emit commandeCadre(QStringLiteral("Configuration1Click")); }
-void TForm1::Transfoperso1Click(QAction*) { emit commandeCadre(QStringLiteral("Transfoperso1Click")); }
-void TForm1::Trperso1Click(QAction*) { emit commandeCadre(QStringLiteral("Trperso1Click")); }
+void TForm1::Ouvrir1Click(QAction*) { emit commandeCadre(CommandeCadre::Ouvrir); }
+void TForm1::Libells2Click(QAction*) { emit commandeCadre(CommandeCadre::Enregistrer); }
+void TForm1::Fermer1Click(QAction*) { emit commandeCadre(CommandeCadre::Fermer); }
+void TForm1::Quitter1Click(QAction*) { emit commandeCadre(CommandeCadre::Quitter); }
+void TForm1::Toutrduire1Click(QAction*) { emit commandeCadre(CommandeCadre::ToutReduire); }
+void TForm1::Mosaqueverticale1Click(QAction*) { emit commandeCadre(CommandeCadre::MosaiqueVerticale); }
+void TForm1::Mosaquehorizontale1Click(QAction*) { emit commandeCadre(CommandeCadre::MosaiqueHorizontale); }
+void TForm1::Cascade1Click(QAction*) { emit commandeCadre(CommandeCadre::Cascade); }
+void TForm1::Informations1Click(QAction*) { emit commandeCadre(CommandeCadre::Informations); }
+void TForm1::Nouvellefentre1Click(QAction*) { emit commandeCadre(CommandeCadre::NouvelleFenetre); }
+void TForm1::Configuration1Click(QAction*) { emit commandeCadre(CommandeCadre::Configuration); }
+void TForm1::Transfoperso1Click(QAction*) { emit commandeCadre(CommandeCadre::OuvrirTransfosPerso); }
+void TForm1::Trperso1Click(QAction*) { emit commandeCadre(CommandeCadre::EnregistrerTransfosPerso); }
 
 void TForm1::DefinirCourbeClick(QAction* emetteur)
 {

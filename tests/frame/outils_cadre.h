@@ -14,6 +14,7 @@
 
 #include "expression/etat.h"
 #include "frame/Main.h"
+#include "frame/dialoguescadre.h"
 #include "frame/boites.h"
 #include "frame/etatcadre.h"
 #include "graph/base/etatgraphe.h"
@@ -56,6 +57,41 @@ inline void TraiteEvenements()
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
 }
+
+// The file dialogs and the window chooser, scripted (as they stand: the file dialogs
+// cancelled, every window chosen).
+class DialoguesScript : public DialoguesCadre {
+public:
+    QStringList ouverture;
+    QString enregistrement;
+    QList<int> numeros;        // windows to choose, in order; empty: all, first window first
+    bool annuleChoix = false;
+    QStringList offerts;
+
+    QString transfos, transfosEnregistrement;
+
+    QStringList choisitOuverture(QWidget*, const QString&) override { return ouverture; }
+    QString choisitTransfosOuverture(QWidget*, const QString&) override { return transfos; }
+    QString choisitTransfosEnregistrement(QWidget*, const QString&) override { return transfosEnregistrement; }
+    QString choisitEnregistrement(QWidget*, const QString&) override { return enregistrement; }
+    QStringList choisitFenetres(QWidget*, const QStringList& entrees) override
+    {
+        offerts = entrees;
+        if (annuleChoix)
+            return {};
+        QStringList r;
+        if (numeros.isEmpty()) {
+            for (auto it = entrees.crbegin(); it != entrees.crend(); ++it)
+                r << *it;
+            return r;
+        }
+        for (int n : numeros)
+            for (const QString& e : entrees)
+                if (e.startsWith(QStringLiteral("#%1:").arg(n)))
+                    r << e;
+        return r;
+    }
+};
 
 class CadreEssai : public ::testing::Test {
 protected:

@@ -265,7 +265,7 @@ TEST_F(Cadre, WarningsShowThePanelOnceALineArrives)
 
 TEST_F(Cadre, MessagesOfTheGraphObjectsGoThroughTheFrame)
 {
-    TMainForm& f = demarre();
+    demarre();
     interlocuteur().message("Tracé impossible, mère introuvable !");
     ASSERT_EQ(repondeur.textes.size(), 1);
     EXPECT_EQ(repondeur.textes.front(), "Tracé impossible, mère introuvable !");
@@ -275,11 +275,6 @@ TEST_F(Cadre, MessagesOfTheGraphObjectsGoThroughTheFrame)
 
     MontreAide(2);
     EXPECT_EQ(repondeur.textes.back(), MessageAideAbsente());
-
-    // Commands not offered yet say so, and nothing else happens.
-    f.CommandeCadre("WindowTileItemClick");
-    EXPECT_EQ(repondeur.textes.back(), MessageNonDisponible());
-    EXPECT_EQ(f.fenetres().size(), 1);
 
     // The frame's interlocutor leaves with the frame.
     Interlocuteur* i = etatGraphe().interlocuteur;

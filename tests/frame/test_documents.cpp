@@ -32,40 +32,6 @@
 
 namespace {
 
-// The file dialogs and the window chooser, scripted.
-class DialoguesScript : public DialoguesCadre {
-public:
-    QStringList ouverture;
-    QString enregistrement;
-    QList<int> numeros;        // windows to choose, in order; empty: all, first window first
-    bool annuleChoix = false;
-    QStringList offerts;
-
-    QString transfos, transfosEnregistrement;
-
-    QStringList choisitOuverture(QWidget*, const QString&) override { return ouverture; }
-    QString choisitTransfosOuverture(QWidget*, const QString&) override { return transfos; }
-    QString choisitTransfosEnregistrement(QWidget*, const QString&) override { return transfosEnregistrement; }
-    QString choisitEnregistrement(QWidget*, const QString&) override { return enregistrement; }
-    QStringList choisitFenetres(QWidget*, const QStringList& entrees) override
-    {
-        offerts = entrees;
-        if (annuleChoix)
-            return {};
-        QStringList r;
-        if (numeros.isEmpty()) {
-            for (auto it = entrees.crbegin(); it != entrees.crend(); ++it)
-                r << *it;
-            return r;
-        }
-        for (int n : numeros)
-            for (const QString& e : entrees)
-                if (e.startsWith(QStringLiteral("#%1:").arg(n)))
-                    r << e;
-        return r;
-    }
-};
-
 // A named y=f(x) curve, callable by its name, in the window.
 PtrCourbe AjouteY(TForm1* f, const QString& formule, const QString& nom)
 {

@@ -182,25 +182,25 @@ TEST_F(FenetreTest, CommandesDuCadre)
 {
     TForm1 f(1);
     QSignalSpy cadre(&f, &TForm1::commandeCadre);
-    const QList<QPair<QString, QString>> attendus = {
-        {"Ouvrir1", "FileOpenItemClick"},
-        {"Libells2", "FileSaveItemClick"},
-        {"Fermer1", "FileCloseItemClick"},
-        {"Quitter1", "FileExitItemClick"},
-        {"Nouvellefentre1", "Nouvellefentre1Click"},
-        {"Cascade1", "WindowCascadeItemClick"},
-        {"Mosaquehorizontale1", "WindowTileItemClick"},
-        {"Mosaqueverticale1", "MosaqueVerticale1Click"},
-        {"Toutrduire1", "WindowMinimizeItemClick"},
-        {"Informations1", "Infos1Click"},
-        {"Configuration1", "Configuration1Click"},
-        {"Transfoperso1", "Transfoperso1Click"},
-        {"Trperso1", "Trperso1Click"},
+    const QList<QPair<QString, CommandeCadre>> attendus = {
+        {"Ouvrir1", CommandeCadre::Ouvrir},
+        {"Libells2", CommandeCadre::Enregistrer},
+        {"Fermer1", CommandeCadre::Fermer},
+        {"Quitter1", CommandeCadre::Quitter},
+        {"Nouvellefentre1", CommandeCadre::NouvelleFenetre},
+        {"Cascade1", CommandeCadre::Cascade},
+        {"Mosaquehorizontale1", CommandeCadre::MosaiqueHorizontale},
+        {"Mosaqueverticale1", CommandeCadre::MosaiqueVerticale},
+        {"Toutrduire1", CommandeCadre::ToutReduire},
+        {"Informations1", CommandeCadre::Informations},
+        {"Configuration1", CommandeCadre::Configuration},
+        {"Transfoperso1", CommandeCadre::OuvrirTransfosPerso},
+        {"Trperso1", CommandeCadre::EnregistrerTransfosPerso},
     };
-    for (const auto& [item, gestionnaire] : attendus) {
+    for (const auto& [item, commande] : attendus) {
         f.action(item)->trigger();
         ASSERT_FALSE(cadre.isEmpty()) << item.toStdString();
-        EXPECT_EQ(cadre.takeLast().at(0).toString(), gestionnaire);
+        EXPECT_EQ(cadre.takeLast().at(0).value<CommandeCadre>(), commande) << item.toStdString();
     }
     EXPECT_TRUE(inter.messages.isEmpty());
 }
