@@ -14,8 +14,9 @@
 
 namespace {
 
-// The picture of the pattern (type -1) or of a type: a rising ramp over one period L, then
-// for types 2 and 3 its mirror image or its image by the central symmetry.
+// The picture of the pattern (type -1) or of a type, as the periodised curve draws it: a
+// rising ramp over one period L, then for type 2 a period at zero, for type 3 the opposite
+// ramp.
 QPixmap image(int type)
 {
     QPixmap p(120, 60);
@@ -28,9 +29,9 @@ QPixmap image(int type)
     for (int x0 = 10; x0 + L <= 112; x0 += type <= 0 ? L : 2 * L) {
         g.drawLine(x0, 45, x0 + L, 15);
         if (type == 1 && x0 + 2 * L <= 112)
-            g.drawLine(x0 + L, 15, x0 + 2 * L, 45);
+            g.drawLine(x0 + L, 30, x0 + 2 * L, 30);
         if (type == 2 && x0 + 2 * L <= 112)
-            g.drawLine(x0 + L, 45, x0 + 2 * L, 15);
+            g.drawLine(x0 + L, 15, x0 + 2 * L, 45);
     }
     return p;
 }
