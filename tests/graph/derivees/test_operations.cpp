@@ -514,6 +514,21 @@ TEST_F(Operations, LaplaceAndFourierTransforms)
     EXPECT_EQ(fichiers.size(), 4);
     derivee(*s, 34, {"0", "0", "256", "0", "0", "1"});
     EXPECT_EQ(interlocuteur_.messages.last(), "Attention : Début >= Fin !");
+
+    // The chronicle that draws a transform reads any data file of that form: blank lines
+    // skipped, a bad line breaks the curve.
+    QFile dta(QDir(dossierTravail()).filePath("mesures.dta"));
+    ASSERT_TRUE(dta.open(QIODevice::WriteOnly));
+    dta.write("\r\n3\r\n5\r\n\r\nx+\r\n4\r\n");
+    dta.close();
+    auto chronique = CreeCourbe('C', 1, nouveauNumero());
+    chronique->FixeLibelles(dta.fileName(), {});
+    trace(*chronique);
+    QList<double> xy;
+    for (const PointCourbe& q : points(*chronique))
+        xy << q.x << q.y << q.stylo;
+    EXPECT_EQ(xy, QList<double>({0, 3, 0, 0.1, 5, 1, 3 * 0.1, 4, 3}));
+    EXPECT_EQ(lignesErreurs(*chronique), QStringList{"chaîne rencontrée: x+"});
 }
 
 TEST_F(Operations, TransformationsOfACircleAgainstTheirClosedForms)
