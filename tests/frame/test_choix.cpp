@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "dialogs/pilote_saisie.h"
+#include "dialogs/procdyn.h"
 #include "dialogs/saisieY.h"
+#include "graph/aires/GCProcDyn.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "outils_cadre.h"
@@ -94,4 +96,39 @@ TEST_F(Choix, ExistingLabelsComeFromEveryWindowTheLastFirst)
     fiche.Libellexistant1Click();
     EXPECT_EQ(fiche.Edlib1->text(), QStringLiteral("2*x^2"));
     EXPECT_EQ(repondeur.compte(QStringLiteral("Aucune courbe disponible !")), 1);
+}
+
+// The process choosers of the dynamic-process dialog: the Julia and Mandelbrot sets, then
+// the recurrence systems, of every window, the last window first; the entry chosen gives
+// its two formulas. None to offer: the message, and the fields as they were.
+TEST_F(Choix, ProcessesComeFromEveryWindowTheLastFirst)
+{
+    TMainForm& f = demarre();
+    TForm1* un = f.fenetres().front();
+    TForm1* deux = f.CreeFenetre(QString());
+    ++f.CompteurFenetres;
+    TsaisPrDyn fiche;
+    fiche.CourbeN1Click();
+    fiche.AireJouM1Click();
+    EXPECT_EQ(repondeur.compte(QStringLiteral("Aucun processus disponible !")), 2);
+    EXPECT_EQ(fiche.edLib1->text(), QString());
+
+    for (auto [fenetre, lettre, x] : {std::tuple{un, 'J', "x^2-y^2+a0"}, std::tuple{deux, 'M', "x^3"}}) {
+        auto a = std::make_shared<GCProcDyn>(nouveauNumero(), QLatin1Char(lettre), fenetre->numero());
+        a->FixeContraintes({QString::fromLatin1(x), QStringLiteral("2*x*y")});
+        fenetre->Aires().Ajoute(a);
+    }
+    PtrCourbe n = CreeCourbe(QLatin1Char('N'), 1, nouveauNumero(), 4);
+    n->FixeLibelles(QStringLiteral("x/2"), QStringLiteral("y+1"));
+    un->Dessin().AjouteCourbe(n);
+    choisit(1);
+    fiche.AireJouM1Click();
+    EXPECT_EQ(titre, QStringLiteral("Choix d'un processus"));
+    ASSERT_EQ(offertes.size(), 2);
+    EXPECT_TRUE(offertes[0].startsWith(QStringLiteral("2;")) && offertes[1].startsWith(QStringLiteral("1;")));
+    EXPECT_EQ(fiche.edLib1->text() + '|' + fiche.edLib2->text(), QStringLiteral("x^2-y^2+a0|2*x*y"));
+    choisit(0);
+    fiche.CourbeN1Click();
+    EXPECT_EQ(offertes.size(), 1);
+    EXPECT_EQ(fiche.edLib1->text() + '|' + fiche.edLib2->text(), QStringLiteral("x/2|y+1"));
 }
