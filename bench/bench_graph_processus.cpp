@@ -76,14 +76,4 @@ BENCHMARK(JuliaTournee)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()-
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    // No display needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include "principal_qt.h"
