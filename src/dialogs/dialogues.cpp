@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "dialogs/AireSais.h"
+#include "dialogs/SaisDist.h"
 #include "dialogs/dialtext.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/gestambi.h"
@@ -30,6 +31,8 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/courbes/genres.h"
+#include "graph/courbes/genres_outils.h"
+#include "expression/formatage.h"
 
 namespace {
 
@@ -404,6 +407,51 @@ bool ModifieOperUnaire(GCOperUnaire& c, bool nouvelle, QWidget* parent)
     return true;
 }
 
+bool ModifieOperBinaire(GCOperBinaire& c, bool nouvelle, QWidget* parent)
+{
+    const int code = c.Operation;
+    const bool distance = code >= 12 && code <= 14;
+    TsaisieY f(parent);
+    PrepareSaisieY(f, c, nouvelle);
+    f.setWindowTitle(QStringLiteral("Opérations sur deux courbes"));
+    f.lib1->setText(c.Libelle1);
+    montre({f.Edlib1, f.CBalea, f.Label1, f.Label2, f.Edxmin, f.Label3, f.Edxmax, f.Label4, f.Edpas}, false);
+    f.RBparauto->setEnabled(false);
+    const bool parametres = code == 5 || code == 9 || code == 10 || code == 11 || code == 15 || distance;
+    (parametres ? f.RBparmanu : f.RBaucun)->setChecked(true);
+    f.RBparmanu->setEnabled(parametres);
+    if (f.exec() != QDialog::Accepted)
+        return false;
+    if (nouvelle)
+        c.NouvelIdentifiant();
+    c.Nom = f.EdNomCrb->text();
+    c.FixeAleatoire(false);
+    litAspect(f, c);
+    if (!f.RBparmanu->isChecked())
+        return true;
+    if (distance)
+        return SaisieDistancesCourbe(c, &f);
+    std::array<QString, 3> p = c.ParametresOperation;
+    if (!SaisieParamOperBinaire(code, p, &f))
+        return false;
+    c.FixeParametres(p);
+    return true;
+}
+
+bool SaisieDistancesCourbe(GCOperBinaire& c, QWidget* parent)
+{
+    QString debut = c.Xinf, fin = c.Xsup;
+    bool normalise = c.ParametresOperation[0].trimmed() != QLatin1String("0");
+    if (!SaisieDistances(debut, fin, normalise, parent))
+        return false;
+    double a = 0, b = 0;
+    genres::evalue(debut, a);
+    genres::evalue(fin, b);
+    c.FixeBornes(debut, fin, QString::fromStdString(ReelVersTexte(b - a)));
+    c.ParametresOperation[0] = normalise ? QStringLiteral("1") : QStringLiteral("0");
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------
 
 bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
@@ -414,6 +462,8 @@ bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
         return ModifieCourbeSaisieL(courbe, nouvelle, parentDialogue());
     if (auto* u = dynamic_cast<GCOperUnaire*>(&courbe))
         return ModifieOperUnaire(*u, nouvelle, parentDialogue());
+    if (auto* o = dynamic_cast<GCOperBinaire*>(&courbe))
+        return ModifieOperBinaire(*o, nouvelle, parentDialogue());
     if (auto* y = dynamic_cast<GCY*>(&courbe); y && GenreDefiniParSaisieY(courbe.TypeCourbe))
         return ModifieCourbeSaisieY(*y, nouvelle, parentDialogue());
     interlocuteur().message(MessageDefinitionIndisponible(courbe.TypeCourbe));

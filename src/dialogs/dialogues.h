@@ -9,6 +9,7 @@
 
 #include "graph/base/etatgraphe.h"
 
+class GCOperBinaire;
 class GCOperUnaire;
 class GCY;
 class QWidget;
@@ -43,6 +44,15 @@ bool ModifieCourbeSaisieY(GCY& courbe, bool nouvelle, QWidget* parent = nullptr)
 // gives the curve its two texts from the mother's name. True when every dialog opened was
 // confirmed; what the first one set stays when a later one is cancelled.
 bool ModifieOperUnaire(GCOperUnaire& courbe, bool nouvelle, QWidget* parent = nullptr);
+
+// The edit dialog of a curve derived from two mothers: the curve definition form with the
+// caption "Opérations sur deux courbes", then, when "manuels" is chosen, the parameter dialog
+// of the operation, or for the distances "Distances entre 2 courbes". True when every dialog
+// opened was confirmed; what the first one set stays when a later one is cancelled.
+bool ModifieOperBinaire(GCOperBinaire& courbe, bool nouvelle, QWidget* parent = nullptr);
+// "Distances entre 2 courbes" on a distance curve: on OK its bounds, its step (the span) and
+// p1 ("1" normalised, "0" not).
+bool SaisieDistancesCourbe(GCOperBinaire& courbe, QWidget* parent = nullptr);
 
 // The two halves of the above, for tests that drive the form without running it.
 void PrepareSaisieY(TsaisieY& fiche, GCY& courbe, bool nouvelle);

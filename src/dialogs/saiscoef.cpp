@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/fiches.h"
 #include "dialogs/periodiz.h"
@@ -13,6 +14,7 @@
 #include "expression/fonction.h"
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/derivees/GCOperBinaire.h"
 #include "graph/document/document.h"
 
 namespace {
@@ -319,4 +321,69 @@ bool SaisieParamOper(int code, QString& prefixe, QString& resume, std::array<QSt
     if (confirme && !nom.isEmpty())
         AjouteTransfoPerso(nom, p, code);
     return confirme;
+}
+
+namespace {
+
+// The form with the check of an operation on two curves after the syntax.
+class SaisieBinaire : public TSaisCoeff {
+public:
+    SaisieBinaire(int code, QWidget* parent) : TSaisCoeff(parent), code_(code) {}
+    void accept() override
+    {
+        std::array<QString, 3> p;
+        for (std::size_t k = 0; k < 3; ++k)
+            p[k] = Coefs[k]->isVisibleTo(this) ? Coefs[k]->text() : QStringLiteral("0");
+        const QString refus = RefusParametresBinaires(code_, p);
+        if (!refus.isEmpty()) {
+            interlocuteur().message(refus);
+            return;
+        }
+        TSaisCoeff::accept();
+    }
+
+private:
+    int code_;
+};
+
+}  // namespace
+
+bool SaisieParamOperBinaire(int code, std::array<QString, 3>& p, QWidget* parent)
+{
+    struct Saisie2 {
+        int code;
+        const char* titre;
+        std::array<const char*, 3> libelles;
+    };
+    static const Saisie2 saisies[] = {
+        {5, "Convolution",
+         {"Borne inférieure d'intégration", "Borne supérieure d'intégration", "Nombre de pas d'intégration 0<n<32767"}},
+        {9, "Fusion", {"Nb. de valeurs retenues pour la 1ère courbe", "Nb. de valeurs retenues pour la 2ème courbe"}},
+        {10, "TFD réciproque", {"Première valeur temporelle."}},
+        {11, "Intersection", {"Nb. de sous-intervalles pour la dichotomie", "Précision en x", "Précision en y"}},
+        {15, "Association pt à pt", {"Flèche: 0=non,1=avant,2=arriere,3=bidir."}},
+    };
+    const auto s = std::find_if(std::begin(saisies), std::end(saisies), [code](const Saisie2& s) { return s.code == code; });
+    if (s == std::end(saisies))
+        return true;
+    SaisieBinaire f(code, parent);
+    f.setWindowTitle(QString::fromUtf8(s->titre));
+    for (std::size_t k = 0; k < 6; ++k) {
+        const bool montre = k < 3 && s->libelles[k];
+        f.Labels[k]->setVisible(montre);
+        f.Coefs[k]->setVisible(montre);
+        if (montre) {
+            f.Labels[k]->setText(QString::fromUtf8(s->libelles[k]));
+            f.Coefs[k]->setText(p[k]);
+        }
+    }
+    f.CBsvg->hide();
+    f.adjustSize();
+    f.resize(std::max(f.width(), 460), f.height());
+    if (f.exec() != QDialog::Accepted)
+        return false;
+    for (std::size_t k = 0; k < 3; ++k)
+        if (s->libelles[k])
+            p[k] = f.Coefs[k]->text();
+    return true;
 }

@@ -42,3 +42,9 @@ public:
 // a name (only on OK) joins the personal transformations.
 bool SaisieParamOper(int code, QString& prefixe, QString& resume, std::array<QString, 6>& p,
                      QWidget* parent = nullptr);
+
+// The parameter dialog of an operation on two curves (codes 5, 9, 10, 11 and 15; the other
+// codes take none and give true at once): p1..p3 in, and out on OK. The texts are checked on
+// OK, their syntax and then what the code asks of them (RefusParametresBinaires): a refusal
+// keeps the form open with its message; cancel leaves them as they were.
+bool SaisieParamOperBinaire(int code, std::array<QString, 3>& p, QWidget* parent = nullptr);

@@ -403,6 +403,20 @@ public:
     // An item of the personal-transformation menu: the transformation of the group that
     // begins at line k.
     void TransfoPersoDesignee(int k, QAction* article = nullptr);
+    // Actions > Opérations sur 2 courbes and Transformées > TFD réciproque: the two mothers
+    // (any kind, or two chronicles for the inverse transform) and the operation chosen in
+    // "Définition des opérations binaires", the samplings made alike on request, the
+    // operation's parameters asked, then the curve made in the window chosen for it. True
+    // when a curve was made.
+    void Oprationssur2courbes1Click(QAction* = nullptr);
+    void TFDrciproque1Click(QAction* = nullptr);
+    bool OperBinaire(bool inverse);
+    // Transformées > Transfo. de Fourier (TFD): a curve of the window, its sampling, and one
+    // new window for each part of its spectrum chosen.
+    void TFDClick(QAction* = nullptr);
+    // Repère > Ajuste les ordonnées: the y range fitted to the visible curves' points, with
+    // one graduation step of margin each side.
+    void AjustYClick(QAction* = nullptr);
     // Courbes > Points sur courbe > Points particuliers.
     void Pointsparticuliers1Click(QAction* = nullptr);
     // Any item whose command this version does not offer yet (its check mark stays as it

@@ -116,7 +116,7 @@ const std::vector<ArticleMenu> table = {
     {3, "BlocageMaxi1", "Blocage Ma&xi", nullptr, G(OperUnaireClick), 60},
     {3, "BlocageMdian1", "Blocage &Médian", nullptr, G(OperUnaireClick), 61},
     {3, "BlocageQuelconque1", "Blocage &Quelconque", nullptr, G(OperUnaireClick), 62},
-    {1, "Oprationssur2courbes1", "Opérations sur &2 courbes", nullptr, ND},
+    {1, "Oprationssur2courbes1", "Opérations sur &2 courbes", nullptr, G(Oprationssur2courbes1Click)},
     {1, "Drive1", "&Dérivée", nullptr, ND},
     {1, "Primitive1", "&Primitive", nullptr, ND, 0, true},
     {1, "Approximations1", "&Régressions", nullptr, ND},
@@ -156,8 +156,8 @@ const std::vector<ArticleMenu> table = {
     {2, "tfcomp", "Transformation &complexe", nullptr, G(OperUnaireClick), 40},
     {2, "Tfqcq", "Transformation &quelconque", nullptr, G(OperUnaireClick), 16},
     {2, "TransfodeLaplace1", "Transfo. de &Laplace", nullptr, G(OperUnaireClick), 38},
-    {2, "TFD", "Transfo. de &Fourier (TFD)", nullptr, ND},
-    {2, "TFDrciproque1", "TFD &réciproque", nullptr, ND},
+    {2, "TFD", "Transfo. de &Fourier (TFD)", nullptr, G(TFDClick)},
+    {2, "TFDrciproque1", "TFD &réciproque", nullptr, G(TFDrciproque1Click)},
     {1, "Paramtres1", "&Variation des paramètres", "Ctrl+P", ND},
 
     // ----------------------------------------------------------------- Aires
@@ -201,7 +201,7 @@ const std::vector<ArticleMenu> table = {
     // ----------------------------------------------------------------- Repère and zoom
     {0, "Repre2", "Re&père", nullptr, nullptr},
     {1, "Repre1", "Modifie le &repère", nullptr, ND},
-    {1, "AjustY", "&Ajuste les ordonnées", nullptr, ND},
+    {1, "AjustY", "&Ajuste les ordonnées", nullptr, G(AjustYClick)},
     {1, "Origine1", "&Déplace l'origine", nullptr, ND},
     {1, "Units2", "Modifie les &unités", nullptr, ND},
     {0, "Zoom1", "&Zoom", nullptr, nullptr},

@@ -24,6 +24,7 @@
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
+#include "graph/derivees/GCOperBinaire.h"
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/textes/GCTexte.h"
 #include "outils_cadre.h"
@@ -184,6 +185,33 @@ TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
     for (TForm1* w : g.fenetres())
         EXPECT_TRUE(w->Dessin().Visible);
     EXPECT_EQ(fenetre(1)->Dessin().Nombre(), 0);
+}
+
+TEST_F(Documents, ACurveOfTwoMothersFromOtherWindowsTracesTheSameOnceReopened)
+{
+    TMainForm& f = demarreVisible(options());
+    const PtrCourbe a = AjouteY(f.fenetres().front(), "x^2", "a");
+    const PtrCourbe b = AjouteY(f.Nouvellefentre1Click(), "sin(x)", "b");
+    TForm1* trois = f.Nouvellefentre1Click();
+    auto o = std::make_shared<GCOperBinaire>(3, trois->numero(), nouveauNumero());
+    o->NouvelIdentifiant();
+    o->Libelle(*a, *b);
+    trois->Dessin().AjouteCourbe(o);
+    trois->PaintBox()->repaint();
+    const auto avant = LitFichierPoints(o->FichierPoints).points;
+    ASSERT_EQ(avant.size(), 80u);   // no point at x = 0
+    dialogues.enregistrement = doc("paire.vrk");
+    EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+
+    // Opened again in a new run.
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("paire.rkv")};
+    g.FileOpenItemClick();
+    const PtrCourbe r = g.CourbeParIdentifiant(o->Identifiant);
+    ASSERT_TRUE(r);
+    fenetre(r->NumeroFenetre)->PaintBox()->repaint();
+    EXPECT_EQ(LitFichierPoints(r->FichierPoints).points, avant);
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
 }
 
 TEST_F(Documents, AMissingMotherIsReportedAndNothingElseIsLost)

@@ -8,9 +8,12 @@
 #include <QColor>
 #include <QStringList>
 #include <deque>
+#include <memory>
+#include <vector>
 
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
+#include "window/designation.h"
 #include "window/fenetre.h"
 #include "etat_essai.h"
 #include "interlocuteur_essai.h"
@@ -86,4 +89,15 @@ protected:
     GardeValeur<Interlocuteur*> gardeInter_{etatGraphe().interlocuteur, &inter};
     DialoguesScriptes dialogues;
     GardeValeur<DialoguesFenetre*> gardeDialogues_{etatFenetres().dialogues, &dialogues};
+};
+
+// The same, for commands that make new windows: each is kept here, numbered from 10.
+class FenetresNouvellesTest : public FenetreTest {
+protected:
+    GardeValeur<CreateurFenetre> gardeCreateur_{etatFenetres().createurFenetre, [this] {
+        nouvelles.push_back(std::make_unique<TForm1>(10 + int(nouvelles.size())));
+        return nouvelles.back().get();
+    }};
+
+    std::vector<std::unique_ptr<TForm1>> nouvelles;
 };

@@ -17,15 +17,7 @@
 
 namespace {
 
-class DesignationTest : public FenetreTest {
-protected:
-    GardeValeur<CreateurFenetre> gardeCreateur_{etatFenetres().createurFenetre, [this] {
-        nouvelles.push_back(std::make_unique<TForm1>(10 + int(nouvelles.size())));
-        return nouvelles.back().get();
-    }};
-
-    std::vector<std::unique_ptr<TForm1>> nouvelles;
-};
+class DesignationTest : public FenetresNouvellesTest {};
 
 bool Appelable(const QString& nom)
 {

@@ -194,6 +194,8 @@ public:
     void SignaleErreursCalcul(bool erreurs);
     // Text that changes whenever the definition does (kind, texts, parameters, bounds...).
     virtual QString SignatureDefinition() const;
+    // The ten parameter texts evaluated into ValeursParametres.
+    void EvalueParametres() const;
 
     // --- fields, in declaration order (after those of GCBase: Nom, Visible, Selectionne,
     // HorsIndex, Couleur, Style, Epaisseur)
@@ -226,8 +228,6 @@ protected:
     void LignesJournal(QStringList& lignes) const;
     // The refusal of kinds whose tracing is not available yet.
     void TraceIndisponible();
-    // The ten parameter texts evaluated into ValeursParametres.
-    void EvalueParametres() const;
     // The record's line of the mothers' identifiers (nombre: 1 or 2), and its reading.
     void EcritMeres(QStringList& lignes, int nombre) const;
     bool LitMeres(LecteurEnregistrement& lu, int nombre);

@@ -1,0 +1,183 @@
+// The operations on two curves and the inverse transform from the Actions menu, driven
+// through "Définition des opérations binaires" and the dialogs it leads to; the y fit.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+#include "dialogs/coefech.h"
+#include "dialogs/pilote_saisie.h"
+#include "graph/courbes/GCC.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/courbes/pointscourbe.h"
+#include "graph/derivees/GCOperBinaire.h"
+#include "graph/repere/GCRepere.h"
+#include "outils_fenetre.h"
+#include "window/designation.h"
+
+namespace {
+
+class OperationsBinaires : public FenetresNouvellesTest {
+protected:
+    PtrCourbe courbe(TForm1& f, QChar genre, const QString& t1, const QString& t2 = {})
+    {
+        PtrCourbe c = CreeCourbe(genre, f.numero(), nouveauNumero());
+        if (auto* y = dynamic_cast<GCY*>(c.get())) {
+            EXPECT_TRUE(y->FixeLibelles(t1, t2));
+            y->MemoriseLibelle();
+        }
+        c->NouvelIdentifiant();
+        f.Dessin().AjouteCourbe(c);
+        return c;
+    }
+    // Chooses the rows of both lists and the operation button, the result window, then runs
+    // the next dialog (when given) and confirms.
+    void choisit(int l1, int l2, const char* bouton, int destination = 0,
+                 std::function<void(QWidget*)> suite = nullptr)
+    {
+        QuandModal([=](QWidget* w) {
+            CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), l1);
+            CliqueLigne(Enfant<QListWidget>(w, "ListBox2"), l2);
+            if (QString(bouton) == "DistL2")
+                Clique(Enfant<QToolButton>(w, "Dist"));
+            else if (*bouton)
+                Clique(Enfant<QToolButton>(w, bouton));
+            Enfant<QComboBox>(w, "ComboBox3")->setCurrentIndex(destination);
+            if (suite)
+                QuandModal(suite, w);
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+    }
+};
+
+// Types the texts in the parameter dialog and confirms, then cancels it when still open.
+std::function<void(QWidget*)> Parametres(QStringList textes)
+{
+    return [=](QWidget* s) {
+        for (int k = 0; k < textes.size(); ++k)
+            Tape(Enfant<QLineEdit>(s, QByteArray("Coef" + QByteArray::number(k + 1)).constData()), textes[k]);
+        Clique(Enfant<QPushButton>(s, "ButOK"));
+        if (s->isVisible())
+            Clique(Enfant<QPushButton>(s, "ButAnnul"));
+    };
+}
+
+}  // namespace
+
+TEST_F(OperationsBinaires, TheDialogMakesTheCurveOfTheOperationChosenOrSaysWhyNot)
+{
+    TForm1 f(1);
+    auto a = courbe(f, 'Y', "x^2"), b = courbe(f, 'Y', "2"), t = courbe(f, 'T', "cos(t)", "sin(t)");
+    struct Cas {
+        int l1, l2;
+        const char* bouton;
+        std::function<void(QWidget*)> suite;
+        int code;   // -1: no curve
+        const char* message;
+    };
+    const Cas cas[] = {
+        {0, 1, "SBplus", nullptr, 0, nullptr},
+        {0, 1, "SBInter", Parametres({"10", "0.001", "1"}), 11, nullptr},
+        {0, 1, "SBfus", Parametres({"0", "0"}), -1, "Nombre de valeurs négatif! Opération impossible."},
+        {0, 1, "SBfus", Parametres({"2", "1"}), 9, nullptr},
+        {2, 1, "SBconv", nullptr, -1, "Type Y obligatoire pour la 1ère courbe désignée"},
+        {0, 2, "SBInter", nullptr, -1, "Type Y obligatoire pour la 2ème courbe désignée"},
+        {0, 0, "SBInter", nullptr, -1, "Mères identiques! Opération sans objet."},
+        {0, 1, "DistL2", [](QWidget* d) { Tape(Enfant<QLineEdit>(d, "edDeb"), "-1"); Clique(Enfant<QPushButton>(d, "ButOK")); }, 13, nullptr},
+    };
+    for (const Cas& c : cas) {
+        inter.messages.clear();
+        const int avant = f.Dessin().Nombre();
+        choisit(c.l1, c.l2, c.bouton, 0, c.suite);
+        f.action(QStringLiteral("Oprationssur2courbes1"))->trigger();
+        EXPECT_EQ(inter.messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList()) << c.bouton;
+        ASSERT_EQ(f.Dessin().Nombre(), avant + (c.code >= 0)) << c.bouton;
+        if (c.code < 0)
+            continue;
+        auto o = std::dynamic_pointer_cast<GCOperBinaire>(f.Dessin().Courbes.back());
+        ASSERT_TRUE(o);
+        EXPECT_EQ(o->Operation, c.code);
+        EXPECT_EQ(QStringList({o->Mere1, o->Mere2}), QStringList({a->Identifiant, b->Identifiant}));
+        EXPECT_EQ(o->Libelle1, LibelleOperationBinaire(c.code, a->Nom, b->Nom));
+        EXPECT_EQ(designation().PressePapierCourbes, (std::vector<PtrCourbe>{a, b}));
+    }
+    const auto& l = f.Dessin().Courbes;
+    auto inter2 = std::dynamic_pointer_cast<GCOperBinaire>(l[l.size() - 3]);
+    auto dist = std::dynamic_pointer_cast<GCOperBinaire>(l.back());
+    EXPECT_EQ(inter2->ParametresOperation, (std::array<QString, 3>{"10", "0.001", "1"}));
+    EXPECT_FALSE(inter2->Joint);
+    EXPECT_EQ(QStringList({dist->Xinf, dist->Xsup, dist->Pas, dist->ParametresOperation[0]}),
+              QStringList({"-1", "5", "6", "1"}));
+    EXPECT_EQ(dist->Epaisseur, 3);
+
+    // A result in a new window; mothers of other steps first made alike on request.
+    inter.reponses = {true};
+    auto c = courbe(f, 'Y', "x");
+    dynamic_cast<GCY&>(*c).Pas = "0.5";
+    choisit(0, int(l.size()) - 1, "SBmoins", 1, [](QWidget* h) {
+        Clique(Enfant<QPushButton>(h, "Pas12"));
+        Clique(Enfant<QPushButton>(h, "ButOK"));
+    });
+    f.action(QStringLiteral("Oprationssur2courbes1"))->trigger();
+    EXPECT_EQ(inter.questions.last(), "Premières valeurs et/ou Pas différents ! Voulez-vous modifier ces paramètres ?");
+    EXPECT_EQ(dynamic_cast<GCY&>(*c).Pas, "0.125");
+    ASSERT_EQ(nouvelles.size(), 1u);
+    ASSERT_EQ(nouvelles[0]->Dessin().Nombre(), 1);
+    Peint(*nouvelles[0]);
+    const auto p = LitFichierPoints(nouvelles[0]->Dessin().Courbes[0]->FichierPoints).points;
+    ASSERT_EQ(p.size(), 81u);
+    EXPECT_DOUBLE_EQ(p[3].y, p[3].x * p[3].x - p[3].x);
+
+    // The inverse transform offers chronicles only.
+    auto re = courbe(f, 'C', "re.dta");
+    QuandModal([](QWidget* w) {
+        EXPECT_EQ(Enfant<QListWidget>(w, "ListBox1")->count(), 1);
+        EXPECT_FALSE(Enfant<QToolButton>(w, "SBplus")->isVisibleTo(w));
+        Clique(Enfant<QPushButton>(w, "ButAnnul"));
+    });
+    f.action(QStringLiteral("TFDrciproque1"))->trigger();
+    Q_UNUSED(t);
+    Q_UNUSED(re);
+}
+
+TEST_F(OperationsBinaires, TheYRangeFitsTheCurvesWithOneStepOfMargin)
+{
+    TForm1 f(1);
+    courbe(f, 'Y', "x^2/10");   // 0 .. 2.5
+    Peint(f);
+    f.action(QStringLiteral("AjustY"))->trigger();
+    EXPECT_EQ(QList<double>({f.Repere().AxeY.Min, f.Repere().AxeY.Max}), QList<double>({-1, 3.5}));
+    EXPECT_EQ(f.Repere().AxeY.Debut, "0");
+    EXPECT_EQ(QList<double>({f.Repere().AxeX.Min, f.Repere().AxeX.Max}), QList<double>({-5, 5}));
+}
+
+TEST_F(OperationsBinaires, TheSamplingOfTheTransformIsCheckedBeforeAnyWindowIsMade)
+{
+    const char* const cas[][4] = {{"2*", "5", "1", "Valeur Xdébut=2* incorrecte."}, {"-5", "", "1", "Valeur Xfin= incorrecte."},
+                                  {"5", "-5", "1", "Début > Fin"}, {"0", "0", "1", "Début >= Fin"},
+                                  {"-5", "5", "0", "Choisir au moins une courbe à visualiser !"}, {"-5", "5", "1", ""}};
+    for (const auto& c : cas) {
+        inter.messages.clear();
+        QString fe;
+        QuandModal([&](QWidget* d) {
+            Tape(Enfant<QLineEdit>(d, "EdDeb"), c[0]);
+            Tape(Enfant<QLineEdit>(d, "EdFin"), c[1]);
+            Enfant<QCheckBox>(d, "CBmodule")->setChecked(*c[2] == '1');
+            fe = Enfant<QLabel>(d, "LabFe")->text() + Enfant<QLabel>(d, "LabDf")->text();
+            Clique(Enfant<QPushButton>(d, "ButOK"));
+            if (d->isVisible())
+                Clique(Enfant<QPushButton>(d, "ButAnnul"));
+        });
+        EchantillonnageTFD e;
+        EXPECT_EQ(SaisieEchantillonnageTFD(e), !*c[3]) << c[3];
+        EXPECT_EQ(inter.messages, *c[3] ? QStringList{QString::fromUtf8(c[3])} : QStringList()) << c[3];
+        if (!*c[3])
+            EXPECT_EQ(fe, "Fe = 25.6 Hzdf =0.1 Hz");
+    }
+}
