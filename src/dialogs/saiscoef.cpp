@@ -245,9 +245,6 @@ void TSaisCoeff::CBsvgClick()
 void TSaisCoeff::ButOKClick()
 {
     // Texts may name x, y and z (the formulas of the transformations).
-    ContexteCalcul& ctx = contexteCalcul();
-    const bool y = ctx.YEstVariable;
-    ctx.YEstVariable = true;
     bool ok = true;
     for (int k = 0; k < 6 && ok; ++k) {
         QLineEdit* e = Coefs[std::size_t(k)];
@@ -258,7 +255,6 @@ void TSaisCoeff::ButOKClick()
             ok = false;
         }
     }
-    ctx.YEstVariable = y;
     if (ok && CBsvg->isChecked() && Edsvg->text().trimmed().isEmpty()) {
         interlocuteur().message(QStringLiteral("Vous devez donner un nom à la transformation."));
         Edsvg->setFocus();

@@ -29,8 +29,10 @@ constexpr int ProfondeurAnalyseMax = 1000;
 namespace {
 
 // Brings a text to the parser's byte form: upper case a-z, the language's signs as the
-// single bytes of the old code page, whether they arrive in UTF-8 or in Windows-1252.
-std::string formeInterne(std::string_view texte)
+// single bytes of the old code page, whether they arrive in UTF-8 or in Windows-1252. With
+// origines, each byte of the result gets the offset in the text of the character it comes
+// from (and one more entry: the text's length).
+std::string formeInterne(std::string_view texte, std::vector<int>* origines = nullptr)
 {
     // Valid UTF-8 with non-ASCII characters is decoded; anything else is taken as
     // Windows-1252 bytes.
@@ -54,18 +56,29 @@ std::string formeInterne(std::string_view texte)
     }
     std::string r;
     r.reserve(texte.size());
+    if (origines)
+        origines->clear();
+    const auto origine = [&](std::size_t i) {
+        if (origines)
+            origines->resize(r.size(), static_cast<int>(i));
+    };
     if (ascii || !utf8) {
         for (char c : texte)
             r += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        if (origines)
+            for (std::size_t i = 0; i <= r.size(); ++i)
+                origines->push_back(static_cast<int>(i));
         return r;
     }
     for (std::size_t i = 0; i < texte.size();) {
         const unsigned char c = static_cast<unsigned char>(texte[i]);
         if (c < 0x80) {
             r += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+            origine(i);
             ++i;
             continue;
         }
+        const std::size_t debut = i;
         const int suite = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
         char32_t cp = c & (0x3F >> suite);
         for (int k = 1; k <= suite; ++k)
@@ -86,7 +99,10 @@ std::string formeInterne(std::string_view texte)
                     r += hex[(cp >> d) & 0xF];
             }
         }
+        origine(debut);
     }
+    if (origines)
+        origines->push_back(static_cast<int>(texte.size()));
     return r;
 }
 
@@ -98,8 +114,8 @@ struct NoeudTemp {
 
 class Analyseur {
 public:
-    Analyseur(std::string texte, bool tirageAChaqueEvaluation)
-        : s_(std::move(texte)), tirageAChaqueEvaluation_(tirageAChaqueEvaluation)
+    Analyseur(std::string texte, const OptionsCompilation& options, ResultatCompilation& resultat)
+        : s_(std::move(texte)), options_(options), resultat_(resultat)
     {
         // Matching brackets, once for the whole text.
         paire_.assign(s_.size(), -1);
@@ -129,6 +145,15 @@ public:
 private:
     unsigned char c(int i) const { return static_cast<unsigned char>(s_[i]); }
 
+    // Notes why and where the text fails (the last failure met is the one kept: a split
+    // of two arguments tried again at the next comma forgets the earlier one), and fails.
+    bool echoue(FauteCompilation faute, int position)
+    {
+        resultat_.faute = faute;
+        resultat_.position = position;
+        return false;
+    }
+
     int nouveau()
     {
         noeuds_.push_back({});
@@ -137,15 +162,17 @@ private:
 
     // Rightmost operator c1 or c2 outside brackets in [deb, fin): its position, -1 when
     // there is none, -2 when a ")" has no "(" inside the range (the text then fails).
-    int chercheOperateur(int deb, int fin, char c1, char c2) const
+    int chercheOperateur(int deb, int fin, char c1, char c2)
     {
         const bool signes = c1 == '-' || c1 == '+';
         for (int p = fin - 1; p >= deb; --p) {
             const char ch = s_[p];
             if (ch == ')') {
                 const int m = paire_[p];
-                if (m < deb)
+                if (m < deb) {
+                    echoue(FauteCompilation::Parenthese, p);
                     return -2;
+                }
                 p = m;
                 continue;
             }
@@ -193,7 +220,7 @@ private:
 
     void noteUtilise(const std::string& nom)
     {
-        auto& liste = contexteCalcul().NomsUtilises;
+        auto& liste = resultat_.nomsUtilises;
         for (const auto& n : liste)
             if (n == nom)
                 return;
@@ -228,7 +255,7 @@ private:
     bool analyse(int deb, int fin, int noeud, int niveau, int profondeur)
     {
         if (profondeur > ProfondeurAnalyseMax)
-            return false;
+            return echoue(FauteCompilation::Profondeur, deb);
         // Right operands of the splits, parsed once the leftmost operand has been: the
         // chain is walked in a loop, not by recursion.
         struct Attente {
@@ -248,7 +275,7 @@ private:
             const int L = fin - deb;
             // 1. Empty text.
             if (L <= 0)
-                return false;
+                return echoue(FauteCompilation::Vide, deb);
             // 2, 3. Additive then multiplicative split at the rightmost operator.
             bool decoupe = false;
             for (int etape = 0; etape < 2; ++etape) {
@@ -278,7 +305,7 @@ private:
                     continue;
                 const int ouvrante = deb + static_cast<int>(std::strlen(NomsBinaires[code]));
                 if (paire_[ouvrante] != fin - 1)
-                    return false;
+                    return echoue(FauteCompilation::Parenthese, ouvrante);
                 return deuxArguments(ouvrante + 1, fin - 1, noeud, code, profondeur);
             }
             // 5. Leading sign.
@@ -306,7 +333,7 @@ private:
             // 7. Brackets: the whole text is one group.
             if (s_[deb] == '(') {
                 if (paire_[deb] != fin - 1)
-                    return false;
+                    return echoue(FauteCompilation::Parenthese, deb);
                 ++deb;
                 --fin;
                 niveau = 0;
@@ -361,6 +388,7 @@ private:
     bool deuxArguments(int deb, int fin, int noeud, int code, int profondeur)
     {
         const std::size_t taille = noeuds_.size();
+        bool virgule = false;
         for (int p = deb; p < fin; ++p) {
             if (s_[p] == '(' && paire_[p] > p && paire_[p] < fin) {
                 p = paire_[p];
@@ -368,6 +396,7 @@ private:
             }
             if (s_[p] != ',')
                 continue;
+            virgule = true;
             noeuds_.resize(taille);
             noeuds_[noeud] = {};
             int g, d;
@@ -375,7 +404,7 @@ private:
             if (analyse(deb, p, g, 0, profondeur + 1) && analyse(p + 1, fin, d, 0, profondeur + 1))
                 return true;
         }
-        return false;
+        return virgule ? false : echoue(FauteCompilation::Arguments, deb);
     }
 
     // Steps 11 to 14: names, variables, letters, constants.
@@ -400,7 +429,7 @@ private:
         }
         const unsigned char c0 = c(deb);
         // 12. The variable.
-        if (L == 1 && (c0 == 'X' || c0 == 'T' || c0 == 'Z' || (c0 == 'Y' && ctx.YEstVariable))) {
+        if (L == 1 && (c0 == 'X' || c0 == 'T' || c0 == 'Z' || (c0 == 'Y' && options_.YEstVariable))) {
             n.Genre = NoeudVariable;
             n.Table = 0;
             n.Indice = -1;
@@ -422,10 +451,10 @@ private:
             } else if (s_[deb + 1] == '\'') {
                 for (int i = deb + 1; i < fin; ++i)
                     if (s_[i] != '\'')
-                        return false;
+                        return echoue(FauteCompilation::Symbole, i);
                 indice = L - 1;
                 if (indice > 9)
-                    return false;
+                    return echoue(FauteCompilation::Indice, deb);
                 lu = true;
             } else {
                 int i = deb + 1;
@@ -444,8 +473,8 @@ private:
                             v = v * 10 + (c(k) - '0');
                     }
                     if (chiffres) {
-                        if (negatif || v > 9)
-                            return false;  // only the ten entries of the tables exist
+                        if (negatif || v > 9)  // only the ten entries of the tables exist
+                            return echoue(FauteCompilation::Indice, deb);
                         indice = static_cast<int>(v);
                         lu = true;
                     }
@@ -466,7 +495,7 @@ private:
             return true;
         }
         if (egal(deb, fin, "RD")) {
-            if (tirageAChaqueEvaluation_) {
+            if (options_.tirageAChaqueEvaluation) {
                 // RND(1), which folding leaves alone, so that each evaluation draws.
                 const int un = fixeUnaire(noeud, NoeudUnaire, URND);
                 noeuds_[un].n.Valeur = 1;
@@ -480,7 +509,7 @@ private:
             n.Imaginaire = 1;
             return true;
         }
-        return litNombre(deb, fin, n.Valeur);
+        return litNombre(deb, fin, n.Valeur) || echoue(FauteCompilation::Symbole, deb);
     }
 
     // digits [. digits] [E [sign] digits], with leading blanks; "4.", ".5", "4.E-6".
@@ -621,44 +650,49 @@ private:
     }
 
     std::string s_;
-    bool tirageAChaqueEvaluation_ = false;
+    const OptionsCompilation& options_;
+    ResultatCompilation& resultat_;
     std::vector<int> paire_;
     std::vector<NoeudTemp> noeuds_;
 };
 
 }  // namespace
 
-namespace {
-bool compileTexte(std::string_view texte, Arbre& racine, bool plie, bool tirageAChaqueEvaluation)
+ResultatCompilation CompileExpr(std::string_view texte, Arbre& racine, const OptionsCompilation& options)
 {
+    ResultatCompilation resultat;
     racine.libere();
-    Analyseur analyseur(formeInterne(texte), tirageAChaqueEvaluation);
-    if (!analyseur.compile(racine, plie)) {
+    std::vector<int> origines;
+    Analyseur analyseur(formeInterne(texte, &origines), options, resultat);
+    resultat.ok = analyseur.compile(racine, options.pliage);
+    if (!resultat.ok) {
         racine.libere();
-        return false;
+        if (resultat.position >= 0 && resultat.position < static_cast<int>(origines.size()))
+            resultat.position = origines[std::size_t(resultat.position)];
+    } else {
+        resultat.faute = FauteCompilation::Aucune;
+        resultat.position = -1;
     }
-    return true;
+    return resultat;
 }
-}  // namespace
 
 bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation)
 {
-    return compileTexte(texte, racine, true, tirageAChaqueEvaluation);
+    OptionsCompilation options;
+    options.tirageAChaqueEvaluation = tirageAChaqueEvaluation;
+    return CompileExpr(texte, racine, options).ok;
 }
 
 bool CompileExprYEtat(std::string_view texte, Arbre& racine)
 {
-    ContexteCalcul& c = contexteCalcul();
-    const bool ancien = c.YEstVariable;
-    c.YEstVariable = false;
-    const bool ok = CompileExpr(texte, racine);
-    c.YEstVariable = ancien;
-    return ok;
+    return CompileExpr(texte, racine, CompilationYEtat).ok;
 }
 
 bool CompileExprSansPliage(std::string_view texte, Arbre& racine)
 {
-    return compileTexte(texte, racine, false, false);
+    OptionsCompilation options;
+    options.pliage = false;
+    return CompileExpr(texte, racine, options).ok;
 }
 
 double EvalueTexte(std::string_view texte)

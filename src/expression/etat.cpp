@@ -151,7 +151,7 @@ bool definitFonctionAuxiliaire(int i, const std::string& texte)
     if (texte.empty())
         return true;
     auto arbre = std::make_shared<Arbre>();
-    if (!CompileExpr(texte, *arbre))
+    if (!CompileExprYEtat(texte, *arbre))
         return false;
     slot = std::move(arbre);
     return true;

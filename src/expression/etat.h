@@ -109,15 +109,12 @@ struct ContexteCalcul {
     int SousIntervallesDicho = 50;
 
     std::array<double, NbParametres> ValeursParametres{};
-    bool YEstVariable = true;
     std::array<std::shared_ptr<Arbre>, NbFonctionsAux> FonctionsAuxiliaires;
     std::vector<FonctionNommee> fonctionsNommees;
     std::vector<ParametrePersoCalcul> parametresPerso;
     // The personal parameters themselves (names, value texts, ranges, keys); see
     // expression/paramperso.h, whose functions keep them and the slots above in step.
     ParametresPersonnels Personnels;
-    // Parameter letters and personal-parameter names met by the parser, once each.
-    std::vector<std::string> NomsUtilises;
 };
 
 ContexteCalcul& contexteCalcul();
@@ -141,8 +138,8 @@ int chercheParametrePerso(const std::string& nomMajuscule);  // -1 when absent
 // Compiles again the value texts of the personal parameters (after any change of names).
 void recompileParametresPerso();
 
-// Auxiliary functions F0..F9: compiles the text into slot i (empty text: no function).
-// Returns false on a syntax error (the slot is then empty).
+// Auxiliary functions F0..F9: compiles the text into slot i (empty text: no function), "Y"
+// read as state value 0. Returns false on a syntax error (the slot is then empty).
 bool definitFonctionAuxiliaire(int i, const std::string& texte);
 
 // The uniform generator in [0, 1), one per thread, seeded from the clock.

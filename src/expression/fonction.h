@@ -82,15 +82,55 @@ void ProgrammeArbre(Arbre& arbre);
 bool ArbreLitX(const Arbre& arbre);
 bool ArbreLitEtat(const Arbre& arbre, int i);
 
-// Compiles a text into a tree. Returns false on a syntax error (the tree is then empty).
-// Names are matched in upper case. The text may be UTF-8 or Windows-1252.
-// tirageAChaqueEvaluation: the constant RD draws a new number at each evaluation instead
-// of once here (the value texts of personal parameters are read anew at every use).
+// How a text is compiled. Compiling reads the program-wide context (curves callable by
+// name, personal parameters) and writes nothing of it.
+struct OptionsCompilation {
+    // "Y" reads the variable (YEstVariable), or state value 0 (false): the formulas of
+    // equations, sequences, implicit curves, areas and F0..F9, which their caller evaluates
+    // with y in VariablesEtat()[0].
+    bool YEstVariable = true;
+    // The constant RD draws a new number at each evaluation instead of once at compile
+    // time (the value texts of personal parameters are read anew at every use).
+    bool tirageAChaqueEvaluation = false;
+    // Constant sub-trees folded (tests compare both forms).
+    bool pliage = true;
+};
+// The options of the formulas that read "Y" as state value 0.
+inline constexpr OptionsCompilation CompilationYEtat{false, false, true};
+
+// Why a text does not compile. The user is only ever told the program's French messages;
+// these are for tests and for putting the cursor where the text fails.
+enum class FauteCompilation : std::uint8_t {
+    Aucune,
+    Vide,        // an empty text or operand ("", "2+", "()")
+    Parenthese,  // a bracket without its pair, or a group that does not end the text it opens
+    Arguments,   // a two-argument function without the comma between its arguments
+    Symbole,     // a name, letter or number that the language does not read ("2x", "1.2.3")
+    Indice,      // a parameter or state index other than 0..9 ("Y12", "A-1")
+    Profondeur,  // nested too deeply
+};
+
+struct ResultatCompilation {
+    bool ok = false;
+    FauteCompilation faute = FauteCompilation::Aucune;
+    // Where the text fails: the offset, in the text given, of the first byte of the
+    // character concerned (for an empty operand, where it should begin); -1 when it
+    // compiles.
+    int position = -1;
+    // The parameter letters (A, B, ... P) and personal-parameter names that the formula
+    // uses, once each, in the order met.
+    std::vector<std::string> nomsUtilises;
+    explicit operator bool() const { return ok; }
+};
+
+// Compiles a text into a tree (empty when the text does not compile). Names are matched in
+// upper case. The text may be UTF-8 or Windows-1252.
+ResultatCompilation CompileExpr(std::string_view texte, Arbre& racine, const OptionsCompilation& options);
+// The same with the default options, or RD drawn at each evaluation; false on a syntax error.
 bool CompileExpr(std::string_view texte, Arbre& racine, bool tirageAChaqueEvaluation = false);
-// The same with "Y" read as state value 0 (YEstVariable cleared for this compilation only):
-// formulas of x and y that a caller evaluates with y in VariablesEtat()[0].
+// The same with "Y" read as state value 0.
 bool CompileExprYEtat(std::string_view texte, Arbre& racine);
-// The same without folding constant sub-trees (tests compare both forms).
+// The same without folding constant sub-trees.
 bool CompileExprSansPliage(std::string_view texte, Arbre& racine);
 
 // Value of a tree at x. Sets ErreurCalcul() to 0 or 1; a failure returns 0.

@@ -75,9 +75,6 @@ bool atteint(const Arbre& arbre, int cible, std::vector<char>& vus)
 // Checks that the value compiles and does not refer back to the slot (when slot >= 0).
 bool valeurCorrecte(const std::string& valeur, int slot)
 {
-    // Compiling records the names met: keep the list as it was.
-    auto& utilises = contexteCalcul().NomsUtilises;
-    const auto sauvegarde = utilises;
     Arbre arbre;
     std::string_view texte = valeur;
     while (!texte.empty() && (texte.front() == ' ' || texte.front() == '\t'))
@@ -85,7 +82,6 @@ bool valeurCorrecte(const std::string& valeur, int slot)
     while (!texte.empty() && (texte.back() == ' ' || texte.back() == '\t'))
         texte.remove_suffix(1);
     const bool compile = CompileExpr(texte, arbre);
-    utilises = sauvegarde;
     if (!compile)
         return false;
     if (slot < 0)

@@ -92,6 +92,53 @@ TEST_F(Expression, SyntaxErrorsThatDocumentsRelyOn)
     EXPECT_TRUE(a.vide());
 }
 
+std::string Repete(const std::string& motif, int n)
+{
+    std::string r;
+    for (int i = 0; i < n; ++i)
+        r += motif;
+    return r;
+}
+
+// The reason and place of a failure, for the tests and the cursor (the user only ever sees
+// the program's own messages): the offset is in the text as given, UTF-8 included.
+TEST_F(Expression, AFailedTextSaysWhyAndWhere)
+{
+    using F = FauteCompilation;
+    const struct {
+        std::string texte;
+        FauteCompilation faute;
+        int position;
+    } cas[] = {
+        {"", F::Vide, 0},
+        {"2*(x+", F::Parenthese, 2},
+        {"sin(x)+3)", F::Parenthese, 8},
+        {"x*()", F::Vide, 3},
+        {"max(x)", F::Arguments, 4},
+        {"max(x,)", F::Vide, 6},
+        {"3+2x", F::Symbole, 2},
+        {"1.2.3", F::Symbole, 0},
+        {"y12*2", F::Indice, 0},
+        {"a'x", F::Symbole, 2},
+        {"\xCF\x80+\xCF\x80q", F::Symbole, 3},  // the "\xCF\x80q" after two bytes of the first pi
+        {Repete("1+(", 1100) + "1" + std::string(1100, ')'), F::Profondeur, 3 * 1001 - 1},
+    };
+    for (const auto& c : cas) {
+        Arbre a;
+        const ResultatCompilation r = CompileExpr(c.texte, a, OptionsCompilation{});
+        const std::string court = c.texte.substr(0, 20);
+        EXPECT_FALSE(r) << court;
+        EXPECT_EQ(r.faute, c.faute) << court;
+        EXPECT_EQ(r.position, c.position) << court;
+        EXPECT_TRUE(a.vide()) << court;
+    }
+    Arbre a;
+    const ResultatCompilation bon = CompileExpr("max(2,x)", a, OptionsCompilation{});
+    EXPECT_TRUE(bon);
+    EXPECT_EQ(bon.faute, F::Aucune);
+    EXPECT_EQ(bon.position, -1);
+}
+
 TEST_F(Expression, LettersVariablesAndState)
 {
     auto& ctx = contexteCalcul();
@@ -113,9 +160,12 @@ TEST_F(Expression, LettersVariablesAndState)
     EXPECT_DOUBLE_EQ(val("R"), 100);
     EXPECT_DOUBLE_EQ(val("Y''"), 102);
     EXPECT_DOUBLE_EQ(val("Y3"), 103);
-    ctx.YEstVariable = false;
-    EXPECT_DOUBLE_EQ(val("Y", 7), 100);
-    ctx.YEstVariable = true;
+    {
+        Arbre y;
+        ASSERT_TRUE(CompileExpr("Y", y, CompilationYEtat));
+        EXPECT_DOUBLE_EQ(EvalueArbre(y, 7), 100);
+    }
+    EXPECT_DOUBLE_EQ(val("Y", 7), 7);  // that compilation changed nothing for the next one
     EXPECT_DOUBLE_EQ(val("PI"), Pi);
     // Parameter values are read at each evaluation.
     Arbre a;
@@ -129,9 +179,9 @@ TEST_F(Expression, LettersVariablesAndState)
     EXPECT_LT(rd, 1);
     EXPECT_EQ(EvalueArbre(a, 5), rd);
     // Letters used are recorded once each.
-    ctx.NomsUtilises.clear();
-    ASSERT_TRUE(CompileExpr("a*x+a+b2", a));
-    EXPECT_EQ(ctx.NomsUtilises, (std::vector<std::string>{"A", "B"}));
+    const ResultatCompilation r = CompileExpr("a*x+a+b2", a, OptionsCompilation{});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r.nomsUtilises, (std::vector<std::string>{"A", "B"}));
 }
 
 TEST_F(Expression, TwoArgumentFunctions)

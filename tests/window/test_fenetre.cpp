@@ -151,7 +151,12 @@ TEST_F(FenetreTest, FonctionsAuxiliairesCompileesAChaquePeinture)
     // Redrawn through its back buffer, a window uses its own functions.
     f1.DessineTampon(0);
     EXPECT_DOUBLE_EQ(EvalueArbre(a, 0), 9);
-    EXPECT_TRUE(contexteCalcul().YEstVariable);
+    // F0..F9 read Y as state value 0; what compiles after reads it as the variable.
+    f1.FonctionsAux()[1] = QStringLiteral("y");
+    f1.DessineTampon(0);
+    VariablesEtat()[0] = 100;
+    ASSERT_TRUE(CompileExpr("F1(3)+y", a));
+    EXPECT_DOUBLE_EQ(EvalueArbre(a, 7), 107);
 }
 
 TEST_F(FenetreTest, RedimensionnementSansReentree)

@@ -23,16 +23,6 @@ constexpr double Pi = 3.14159265358979323846;
 // The largest bitmap an area may take (pixels): far above any window or printed page.
 constexpr qint64 PixelsMaxBitmap = 120'000'000;
 
-// Y read as state value 0 while a relation compiles.
-class YCommeEtat {
-public:
-    YCommeEtat() : ancien_(contexteCalcul().YEstVariable) { contexteCalcul().YEstVariable = false; }
-    ~YCommeEtat() { contexteCalcul().YEstVariable = ancien_; }
-
-private:
-    bool ancien_;
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -118,13 +108,10 @@ bool AnalyseInequations(const QStringList& lignes, ListeIneq& liste)
         }
         const std::string gauche = ligne.left(p).toStdString();
         const std::string droite = ligne.mid(p + 1 + modificateur).toStdString();
+        // Y read as state value 0.
         Arbre ag, ad;
-        bool compile;
-        {
-            YCommeEtat y;
-            compile = CompileExpr(gauche, ag);
-            compile = CompileExpr(droite, ad) && compile;
-        }
+        bool compile = CompileExprYEtat(gauche, ag);
+        compile = CompileExprYEtat(droite, ad) && compile;
         if (compile) {
             rel->FixeExpressions(std::move(ag), std::move(ad));
             liste.push_back(std::move(rel));

@@ -252,11 +252,14 @@ public:
     // compiles both texts again.
     void Copie(const GCBase& source) override;
 
-    // Stores both texts, sets YEstVariable (false for kinds E, H, I, J, N), compiles text 1,
-    // and text 2 when not empty and text 1 compiled. True when every non-empty text compiled.
+    // Stores both texts, compiles text 1, and text 2 when not empty and text 1 compiled.
+    // True when every non-empty text compiled.
     bool FixeLibelles(const QString& texte1, const QString& texte2);
-    // Stores and compiles text 1 only (same YEstVariable rule).
+    // Stores and compiles text 1 only.
     bool CompileLibelle1(const QString& texte);
+    // How the curve's texts compile: "Y" is the state value 0 for kinds E, H, I, J, N, the
+    // variable for the others.
+    OptionsCompilation OptionsTextes() const;
     // A copy of compiled text 1 or 2.
     Arbre Expression(int i) const { return i == 2 ? Expression2 : Expression1; }
 

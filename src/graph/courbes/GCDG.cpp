@@ -64,7 +64,6 @@ void GCDG::Trace(QPainter& peintre, GCRepere& repere)
         formule = mere->Libelle1;
     }
     EvalueParametres();
-    contexteCalcul().YEstVariable = true;
     if (!CompileExpr(formule.toStdString(), Expression1)) {
         SignaleRefus(!Mere1.isEmpty() && !mere ? MereIntrouvable : QStringLiteral("Pb de libellé !"));
         return;

@@ -92,22 +92,22 @@ void GCRelNum::Copie(const GCBase& source)
     FixeLibelles(Libelle1, Libelle2);
 }
 
-namespace {
-void fixeYEstVariable(QChar genre)
+OptionsCompilation GCRelNum::OptionsTextes() const
 {
-    contexteCalcul().YEstVariable = !GenreParmi(genre, "EHIJN");
+    OptionsCompilation options;
+    options.YEstVariable = !GenreParmi(TypeCourbe, "EHIJN");
+    return options;
 }
-}  // namespace
 
 bool GCRelNum::FixeLibelles(const QString& texte1, const QString& texte2)
 {
     GCCourbe::FixeLibelles(texte1, texte2);
-    fixeYEstVariable(TypeCourbe);
-    bool ok = CompileExpr(texte1.toStdString(), Expression1) || texte1.trimmed().isEmpty();
+    const OptionsCompilation options = OptionsTextes();
+    bool ok = CompileExpr(texte1.toStdString(), Expression1, options) || texte1.trimmed().isEmpty();
     if (texte2.isEmpty()) {
         Expression2.libere();
     } else if (ok) {
-        ok = CompileExpr(texte2.toStdString(), Expression2) || texte2.trimmed().isEmpty();
+        ok = CompileExpr(texte2.toStdString(), Expression2, options) || texte2.trimmed().isEmpty();
     } else {
         Expression2.libere();
     }
@@ -117,8 +117,7 @@ bool GCRelNum::FixeLibelles(const QString& texte1, const QString& texte2)
 bool GCRelNum::CompileLibelle1(const QString& texte)
 {
     Libelle1 = texte;
-    fixeYEstVariable(TypeCourbe);
-    return CompileExpr(texte.toStdString(), Expression1) || texte.trimmed().isEmpty();
+    return CompileExpr(texte.toStdString(), Expression1, OptionsTextes()) || texte.trimmed().isEmpty();
 }
 
 QString GCRelNum::TexteEtiquette() const
@@ -598,7 +597,6 @@ QStringList GCY::ResoutParametre(double a, double b) const
     else
         texte = QStringLiteral("(") + Libelle1 + QStringLiteral(")-(") + ta + QStringLiteral(")");
     Arbre arbre;
-    contexteCalcul().YEstVariable = true;
     if (!CompileExpr(texte.toStdString(), arbre))
         return resultat;
     double xinf, xsup;

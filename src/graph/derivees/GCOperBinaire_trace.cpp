@@ -23,18 +23,6 @@ const QString CalculsImpossibles = QStringLiteral("Calculs impossibles !");
 
 using Points = std::vector<PointCourbe>;
 
-// Y read as state value 0 while compiling, as the convolution needs; given back after.
-class YCommeEtat {
-public:
-    YCommeEtat() : ancien_(contexteCalcul().YEstVariable) { contexteCalcul().YEstVariable = false; }
-    ~YCommeEtat() { contexteCalcul().YEstVariable = ancien_; }
-    YCommeEtat(const YCommeEtat&) = delete;
-    YCommeEtat& operator=(const YCommeEtat&) = delete;
-
-private:
-    bool ancien_;
-};
-
 // The first abscissa and the step of a sampled curve: the start and step of a chronicle,
 // Bézier or B-spline curve, the bounds of a curve of one parameter. False for the kinds
 // that have neither (lists, sequences, plates) or when they do not evaluate.
@@ -388,13 +376,9 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
 void GCOperBinaire::TraceConvolution(const GCCourbe& mere1, const GCCourbe& mere2, QPainter& peintre, GCRepere& repere)
 {
     // f1 * f2 (t) = integral of f1(x) f2(t - x) dx, through the mothers' names, y read as t.
-    bool compile;
-    {
-        const YCommeEtat y;
-        compile = CompileExpr((mere1.Nom + QStringLiteral("(x)*") + mere2.Nom + QStringLiteral("(y-x)")).toStdString(),
-                              Expression1);
-    }
-    if (!compile) {
+    // Y read as state value 0, as the convolution needs.
+    if (!CompileExprYEtat((mere1.Nom + QStringLiteral("(x)*") + mere2.Nom + QStringLiteral("(y-x)")).toStdString(),
+                          Expression1)) {
         SignaleRefus(QStringLiteral("Impossible de dessiner la convolée!"));
         return;
     }

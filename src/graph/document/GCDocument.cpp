@@ -21,14 +21,11 @@ GCDocument::~GCDocument()
 
 void GCDocument::CompileFonctionsAux() const
 {
-    ContexteCalcul& contexte = contexteCalcul();
-    contexte.YEstVariable = false;
     for (int i = 0; i < NbFonctionsAux; ++i) {
         const QString& texte = FonctionsAux[std::size_t(i)];
         if (!definitFonctionAuxiliaire(i, texte.trimmed().toStdString()))
             interlocuteur().message(QStringLiteral("La fonction auxiliaire f%1 n'a pas pu être compilée!").arg(i));
     }
-    contexte.YEstVariable = true;
 }
 
 bool GCDocument::Dessine(QPainter& peintre, QSize taille, const OptionsDessin& options)

@@ -406,13 +406,9 @@ void LecteurDocument::litFonctionAux(const QString& ligne, int n)
 
 void LecteurDocument::finitFonctionsAux()
 {
-    ContexteCalcul& calcul = contexteCalcul();
     for (const auto& [i, f] : fonctions_) {
-        const bool yVariable = calcul.YEstVariable;
-        calcul.YEstVariable = false;
         Arbre arbre;
-        const bool ok = CompileExpr(f.texte.toStdString(), arbre);
-        calcul.YEstVariable = yVariable;
+        const bool ok = CompileExprYEtat(f.texte.toStdString(), arbre);
         ErreurCalcul() = 0;
         if (ok)
             m_.FonctionsAux[std::size_t(i)] = f.texte;

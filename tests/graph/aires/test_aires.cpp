@@ -60,8 +60,11 @@ TEST_F(Aires, AnalyseOperateursNegationEtOrdreDeRecherche)
     // x<!y is the set where x >= y.
     EXPECT_TRUE(l[0]->Verifie(2, 2, 0.01, 0.01));
     EXPECT_FALSE(l[0]->Verifie(1, 2, 0.01, 0.01));
-    // Y read as state value 0 while compiling; the flag is restored afterwards.
-    EXPECT_TRUE(contexteCalcul().YEstVariable);
+    // Y read as state value 0 in the relations, and as the variable by what compiles next.
+    Arbre y;
+    ASSERT_TRUE(CompileExpr("y", y));
+    VariablesEtat()[0] = 100;
+    EXPECT_DOUBLE_EQ(EvalueArbre(y, 7), 7);
     EXPECT_TRUE(l[2]->Verifie(1, 3, 0, 0));
     EXPECT_FALSE(l[2]->Verifie(2, 3, 0, 0));
     EXPECT_TRUE(interlocuteur_.messages.isEmpty());

@@ -299,14 +299,17 @@ TEST_F(Courbe, LibellesCompilesEtYEstVariable)
     EXPECT_FALSE(t.FixeLibelles("cos(", "sin(t)"));
     EXPECT_TRUE(t.Expression2.vide());  // not compiled after a failed text 1
     EXPECT_FALSE(t.FixeLibelles("t", "sin("));
-    EXPECT_TRUE(contexteCalcul().YEstVariable);
+    // Kinds E, H, I, J, N read Y as state value 0, the others as the variable, whichever
+    // kind compiled last.
+    VariablesEtat()[0] = 100;
     GCN n('N', 1, 2, 1);
-    n.FixeLibelles("n", "x+1");
-    EXPECT_FALSE(contexteCalcul().YEstVariable);
+    n.FixeLibelles("y", "x+1");
+    EXPECT_DOUBLE_EQ(EvalueArbre(n.Expression(1), 3), 100);
     GCY y('Y', 1, 3);
-    EXPECT_TRUE(y.CompileLibelle1("2*x"));
-    EXPECT_TRUE(contexteCalcul().YEstVariable);
-    EXPECT_DOUBLE_EQ(EvalueArbre(y.Expression(1), 3), 6);
+    EXPECT_TRUE(y.CompileLibelle1("2*x+y"));
+    EXPECT_DOUBLE_EQ(EvalueArbre(y.Expression(1), 3), 9);
+    EXPECT_TRUE(n.CompileLibelle1("y+1"));
+    EXPECT_DOUBLE_EQ(EvalueArbre(n.Expression(1), 3), 101);
 }
 
 TEST_F(Courbe, LibellesAffiches)
