@@ -25,6 +25,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QCheckBox>
 #include <algorithm>
 #include <cmath>
 
@@ -33,6 +34,7 @@
 #include "dialogs/fiches.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paraauto.h"
+#include "dialogs/saisbar.h"
 #include "frame/Parminmax.h"
 #include "frame/boites.h"
 #include "graph/aires/GCAire.h"
@@ -331,6 +333,10 @@ void TMainForm::determineDossiers(const OptionsCadre& options)
     QString erreurPalette;
     if (!InstallePaletteParDefaut(&erreurPalette))
         messagesDemarrage_ << erreurPalette;
+    // The default menu file, which the settings name.
+    QString erreurMenus;
+    if (!InstalleMenusParDefaut(&erreurMenus))
+        messagesDemarrage_ << erreurMenus;
 
     QString temp = options.dossierTemp;
     if (temp.isEmpty())
@@ -610,6 +616,26 @@ void TMainForm::UpdateMenuItems()
     AppliqueBarresOutils();
 }
 
+void TMainForm::Barresdoutils1Click()
+{
+    TBarOutils dialogue(this);
+    dialogue.CBstand->setChecked(!speedPanel_->isHidden());
+    dialogue.CBope1->setChecked(!op1Bar_->isHidden());
+    dialogue.CBtransfo->setChecked(!transfoBar_->isHidden());
+    dialogue.CBsupp->setChecked(!supplBar_->isHidden());
+    dialogue.CBAvert->setChecked(AvertissementsActifs);
+    dialogue.CBetat->setChecked(!statusBar()->isHidden());
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    AvertissementsActifs = dialogue.CBAvert->isChecked();
+    speedPanel_->setVisible(dialogue.CBstand->isChecked());
+    op1Bar_->setVisible(dialogue.CBope1->isChecked());
+    transfoBar_->setVisible(dialogue.CBtransfo->isChecked());
+    supplBar_->setVisible(dialogue.CBsupp->isChecked());
+    statusBar()->setVisible(dialogue.CBetat->isChecked());
+    UpdateMenuItems();
+}
+
 void TMainForm::ListeDesFenetres(QMenu* menu)
 {
     for (QAction* a : menu->actions())
@@ -713,6 +739,7 @@ void TMainForm::ExecuteCommande(CommandeCadre commande)
     case CommandeCadre::MosaiqueVerticale: MosaqueVerticale1Click(); return;
     case CommandeCadre::ToutReduire: WindowMinimizeItemClick(); return;
     case CommandeCadre::Informations: Infos1Click(); return;
+    case CommandeCadre::BarresOutils: Barresdoutils1Click(); return;
     }
 }
 
@@ -808,6 +835,8 @@ bool TMainForm::Configuration1Click()
     p.TransfoGeom = !transfoBar_->isHidden();
     p.TransfoSupp = !supplBar_->isHidden();
     p.BarreEtat = !statusBar()->isHidden();
+    // The active window's menu file comes back at the next start.
+    p.FichierMenus = fenetre->CheminMenus.isEmpty() ? fenetre->FichierMenus : NomFichierMenusStocke(fenetre->CheminMenus);
     p.TitreFenetre = fenetre->titre();
     p.CouleurFenetre = DeQColor(fenetre->couleurFond());
     const QSize taille = fenetre->tailleDessin();

@@ -181,6 +181,9 @@ public:
     // (with no window, only the open button acts); also after a bar is shown or hidden.
     void AppliqueBarresOutils();
     QLabel* PanneauEtat(int i) const { return panneaux_[i]; }
+    // Options > Barres d'outils: "Barres d'outils" preset from the bars, the warnings panel
+    // and the status bar as they are; OK applies the six boxes.
+    void Barresdoutils1Click();
 
     // Forms created at start, hidden.
     Tparaauto* paraauto() const { return paraauto_; }

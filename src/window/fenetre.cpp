@@ -278,6 +278,12 @@ TForm1::TForm1(int numero, QWidget* parent)
     labelInfo_->hide();
 
     construitMenus();
+    // The program's menu file (the settings' one); the default one may be missing, the
+    // built-in menus being the default.
+    if (const QString chemin = CheminFichierMenusProgramme(FichierMenus); !chemin.isEmpty())
+        ChargerMenus(chemin);
+    else if (FichierMenus.trimmed().compare(ReglagesFenetres().FichierMenus, Qt::CaseInsensitive) != 0)
+        interlocuteur().message(MessageMenusIntrouvables(FichierMenus));
 
     fixeTitre(reglages.TitreFenetre);
     fixeTailleClient(largeur, hauteur);
@@ -322,24 +328,29 @@ void TForm1::construitMenus()
         const auto noteOuverture = [this](QMenu* menu) {
             connect(menu, &QMenu::aboutToShow, this, [this, menu] { EnregClick(menu->title()); });
         };
+        articlesMenu_.push_back({true, libelle});
         if (article.profondeur == 0) {
             auto* menu = new QMenu(libelle);
             menu->setObjectName(nom);
             menu->menuAction()->setObjectName(nom);
             menus_.append(menu);
             actions_.append(menu->menuAction());
+            actionsTable_.push_back(menu->menuAction());
             pile.push_back(menu);
             noteOuverture(menu);
             continue;
         }
-        if (pile.empty() || pile.back() == nullptr)
+        if (pile.empty() || pile.back() == nullptr) {
+            actionsTable_.push_back(nullptr);
             continue;
+        }
         QMenu* parent = pile.back();
         if (sousMenu) {
             QMenu* menu = parent->addMenu(libelle);
             menu->setObjectName(nom);
             menu->menuAction()->setObjectName(nom);
             actions_.append(menu->menuAction());
+            actionsTable_.push_back(menu->menuAction());
             pile.push_back(menu);
             if (nom == QLatin1String("Ouvrir") || nom == QLatin1String("Enregistrer"))
                 noteOuverture(menu);
@@ -368,7 +379,10 @@ void TForm1::construitMenus()
             (this->*g)(action);
         });
         actions_.append(action);
+        actionsTable_.push_back(action);
     }
+    etatsCommandes_.assign(actionsTable_.size(), true);
+    appliqueMenus();
 
     // Pop-up menu of the window.
     optionFenetre_ = new QMenu();

@@ -30,6 +30,7 @@
 #include "graph/base/GCclasse_base.h"
 #include "graph/document/GCDocument.h"
 #include "graph/document/document.h"
+#include "graph/fichiers/fichiermenus.h"
 #include "window/designation.h"
 
 class QAction;
@@ -68,6 +69,11 @@ const std::vector<ArticleMenu>& TableMenuPrincipal();
 
 // The message of a command that this version does not offer yet.
 QString MessageNonDisponible();
+// "Fichier " + nom + " introuvable, remplacé par defaut.txt": a menu file that is not there.
+QString MessageMenusIntrouvables(const QString& nom);
+// Writes the built-in menus as the Menus folder's "defaut.txt" when that file is missing;
+// false with the French reason when it cannot be written.
+bool InstalleMenusParDefaut(QString* erreur = nullptr);
 
 // The commands of the window's menus that the frame carries out: they open, save, close or
 // arrange windows, or reach what only the frame holds.
@@ -85,6 +91,7 @@ enum class CommandeCadre {
     MosaiqueVerticale,          // Fenêtre > Mosaïque verticale
     ToutReduire,                // Fenêtre > Tout réduire
     Informations,               // Fenêtre > Informations
+    BarresOutils,               // Options > Barres d'outils
 };
 
 // ---------------------------------------------------------------------------------------
@@ -228,6 +235,38 @@ public:
     // in formulas, and the frame's warnings are cleared. The window's closeEvent goes
     // through it.
     bool confirmeFermeture();
+
+    // --- menu customisation
+    // Each row of TableMenuPrincipal() (same index) keeps its own mark ("+" shown, "-"
+    // hidden) and caption, as the last menu file or the customisation dialog gave them
+    // ("+" and the table's caption at start). The menus and the frame's tool bars are made
+    // from them:
+    //  - an item is shown when its mark is "+";
+    //  - it is enabled when its mark is "+", its parent is enabled and the command's own
+    //    state (FixeEtatCommande) allows it;
+    //  - Options, Options > Menus and Options > Menus > Charger, the way back to the default
+    //    menus, are always shown and enabled, whatever their marks.
+    // The actions of the items show these states (the frame's buttons follow them: a button
+    // only while its item and every menu above it are shown).
+    const std::vector<ArticleMenuPerso>& ArticlesMenu() const { return articlesMenu_; }
+    // The command's own state (an Edit command with nothing to cut...), on top of its mark.
+    void FixeEtatCommande(const QString& nom, bool actif);
+    // The menu file's lines of the menus as they stand.
+    QStringList LignesMenus() const;
+    // Loads a menu file (a path of this machine): the marks and captions it gives, then the
+    // menus and the frame's buttons follow. A missing file ("Fichier ... introuvable,
+    // remplacé par defaut.txt"), a file that cannot be read or is not a menu file is
+    // reported and changes nothing. True when loaded (CheminMenus is then that file).
+    bool ChargerMenus(const QString& chemin);
+    // Writes the menus as they stand (each item's own mark); a failure is reported.
+    bool SauverMenus(const QString& chemin);
+    // Options > Menus > Charger, Sauver, Personnaliser: the file chosen becomes the menu
+    // file of this window and of the windows made next; Personnaliser writes the Menus
+    // folder's "perso.txt" and loads it. Options > Barres d'outils: the frame's bars.
+    void Charger1Click(QAction* = nullptr);
+    void Sauver2Click(QAction* = nullptr);
+    void Personnaliser1Click(QAction* = nullptr);
+    void Barresdoutils1Click(QAction* = nullptr);
 
     // --- the document (graph/document/GCDocument.h): what the window shows and its file
     // holds; the window paints it through GCDocument::Dessine.
@@ -475,6 +514,13 @@ private:
     QLabel* labelInfo_ = nullptr;
     QList<QMenu*> menus_;
     QList<QAction*> actions_;
+    // Menu customisation: per row of the table, its action, mark and caption, the command's
+    // own state, and what appliqueMenus() made of them.
+    std::vector<QAction*> actionsTable_;
+    std::vector<ArticleMenuPerso> articlesMenu_;
+    std::vector<bool> etatsCommandes_;
+    void appliqueMenus();
+    int indiceArticle(const QString& nom) const;
     QMenu* optionFenetre_ = nullptr;
     QMenu* optionTrace_ = nullptr;
     QMenu* optionAire_ = nullptr;

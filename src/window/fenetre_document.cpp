@@ -99,9 +99,19 @@ RapportLecture TForm1::LitDocument(const QString& chemin, LiensEnAttente& liens)
 {
     // What the document does not say stays as the new window has it.
     remplitDocument();
+    const QString fichierMenus = FichierMenus, cheminMenus = CheminMenus;
     ModeleDocument modele = document_->Modele();
     const RapportLecture r = ::LitDocument(chemin, modele, liens);
     if (r.ouvert) {
+        // The menu file that the document names, when it is found where documents may name
+        // one; a name not found here is kept as stored (written back unchanged), a refused
+        // one leaves the window its own.
+        const QString trouve = CheminMenus;
+        CheminMenus = cheminMenus;
+        if (FichierMenus.trimmed().isEmpty())
+            FichierMenus = fichierMenus;
+        if (!trouve.isEmpty() && trouve != cheminMenus)
+            ChargerMenus(trouve);
         appliqueDocument();
         DossierDocument = QFileInfo(chemin).absolutePath();
     }

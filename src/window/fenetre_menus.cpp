@@ -212,10 +212,10 @@ const std::vector<ArticleMenu> table = {
     {0, "Options1", "&Options", nullptr, nullptr},
     {1, "Dcimales1", "&Paramètres", nullptr, ND},
     {1, "Menus1", "&Menus", nullptr, nullptr},
-    {2, "Charger1", "&Charger", nullptr, ND},
-    {2, "Sauver2", "&Sauver", nullptr, ND},
-    {2, "Personnaliser1", "&Personnaliser", nullptr, ND},
-    {1, "Barresdoutils1", "&Barres d'outils", nullptr, ND},
+    {2, "Charger1", "&Charger", nullptr, G(Charger1Click)},
+    {2, "Sauver2", "&Sauver", nullptr, G(Sauver2Click)},
+    {2, "Personnaliser1", "&Personnaliser", nullptr, G(Personnaliser1Click)},
+    {1, "Barresdoutils1", "&Barres d'outils", nullptr, G(Barresdoutils1Click)},
 
     // ----------------------------------------------------------------- Fenêtre
     {0, "Fentre1", "Fe&nêtre", nullptr, nullptr},

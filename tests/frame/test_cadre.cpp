@@ -150,9 +150,10 @@ TEST_F(Cadre, SettingsShapeTheFrameAndNewWindows)
     // The warnings panel waits for a line, whatever the file says.
     EXPECT_TRUE(f.Panel1()->isHidden());
     EXPECT_TRUE(f.AvertissementsActifs);
-    // "1 " is reported once the frame runs.
-    ASSERT_EQ(repondeur.textes.size(), 1);
-    EXPECT_TRUE(repondeur.textes.front().contains("BarreEtat"));
+    // "1 " is reported once the frame runs, and the menu file that is not there.
+    ASSERT_EQ(repondeur.textes.size(), 2);
+    EXPECT_EQ(repondeur.textes.filter("BarreEtat").size(), 1);
+    EXPECT_EQ(repondeur.textes.count("Fichier Menus\\perso.txt introuvable, remplacé par defaut.txt"), 1);
 }
 
 TEST_F(Cadre, EmptyOrMalformedSettingsStartOnDefaultsWithOneMessage)

@@ -14,10 +14,14 @@
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QCheckBox>
+#include <QRegularExpression>
+#include <QToolBar>
 
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/GCRepere.h"
 #include "outils_cadre.h"
 #include "window/fenetre.h"
@@ -242,4 +246,50 @@ TEST_F(Usage, AClosedWindowRemovesTheCachesOfItsOwnCurves)
     TraiteEvenements();
     EXPECT_FALSE(QFileInfo::exists(partagee->CheminFichier(".pts")));
     EXPECT_TRUE(QFileInfo(etatGraphe().DossierTravail).isDir());
+}
+
+// A menu file chosen in Options > Menus > Charger hides its items and the buttons tied to
+// them (a button goes with any menu above its item); the bars chosen in "Barres d'outils";
+// both come back at the next start once the configuration is saved.
+TEST_F(Usage, MenusAndBarsFollowTheCustomisationAndComeBackAfterTheConfiguration)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* un = f.fenetres().front();
+    ASSERT_TRUE(QFileInfo(programme.filePath("Menus/defaut.txt")).isFile());
+    // Actions > Régressions.
+    QAction* bouton = f.Bouton("sbReg");
+    ASSERT_TRUE(bouton);
+    EXPECT_TRUE(bouton->isVisible() && bouton->isEnabled());
+
+    QStringList lignes = un->LignesMenus();
+    lignes.replaceInStrings(QRegularExpression("^\\+&Actions$"), "-&Actions");
+    ASSERT_TRUE(EcritFichierTexte(programme.filePath("Menus/eleves.txt"), lignes).ok);
+    BoitesScriptees boites;
+    boites.fichier = programme.filePath("Menus/eleves.txt");
+    {
+        const GardeValeur<BoitesSaisie*> garde(etatSaisie().boites, &boites);
+        un->action("Charger1")->trigger();
+    }
+    EXPECT_FALSE(un->action("Actions1")->isVisible());
+    EXPECT_TRUE(un->action("Approximations1")->isVisible());
+    TraiteEvenements();
+    EXPECT_FALSE(bouton->isVisible());
+
+    QuandModal([](QWidget* w) {
+        Enfant<QCheckBox>(w, "CBstand")->setChecked(false);
+        Enfant<QCheckBox>(w, "CBope1")->setChecked(true);
+        Enfant<QPushButton>(w, "ButOK")->click();
+    });
+    un->action("Barresdoutils1")->trigger();
+    EXPECT_TRUE(f.SpeedPanel()->isHidden());
+    EXPECT_FALSE(f.Op1Bar()->isHidden());
+    ASSERT_TRUE(f.Configuration1Click());
+
+    cadre.reset();
+    TMainForm& g = demarreVisible();
+    EXPECT_EQ(g.parametres().FichierMenus, "Menus\\eleves.txt");
+    EXPECT_FALSE(g.fenetres().front()->action("Actions1")->isVisible());
+    EXPECT_TRUE(g.SpeedPanel()->isHidden());
+    EXPECT_FALSE(g.Op1Bar()->isHidden());
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('|').toStdString();
 }

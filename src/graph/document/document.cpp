@@ -19,6 +19,7 @@
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichierstravail.h"
+#include "graph/fichiers/fichiermenus.h"
 #include "graph/fichiers/fichiertexte.h"
 
 namespace {
@@ -514,10 +515,14 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
         case '\\': {
             FenetreDocument& f = m_.Fenetre;
             f.FichierMenus = ligne.mid(1);
-            f.CheminMenus = f.FichierMenus.trimmed().isEmpty()
-                                ? QString()
-                                : TrouveFichierStocke(f.FichierMenus, dossier_, {etatGraphe().DossierProgramme});
-            if (!f.FichierMenus.trimmed().isEmpty() && f.CheminMenus.isEmpty())
+            // Only from the program's Menus folder or the document's own folder.
+            QString refus;
+            f.CheminMenus = TrouveFichierMenus(f.FichierMenus, dossier_, &refus);
+            if (!refus.isEmpty()) {
+                probleme(n, refus);
+                f.FichierMenus.clear();
+            }
+            else if (!f.FichierMenus.trimmed().isEmpty() && f.CheminMenus.isEmpty())
                 interlocuteur().avertit(QStringLiteral("Fichier de menus « %1 » introuvable : les menus ne changent pas.")
                                             .arg(f.FichierMenus));
             ++reconnus_;

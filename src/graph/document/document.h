@@ -48,8 +48,9 @@ struct FenetreDocument {
     QImage ImageFond;
     QString Commentaire;           // written cut of its line breaks; read up to its first ";"
     // Written: the current menu customisation file. Read: the path the document names
-    // (empty when none), as stored, and CheminMenus the existing file it resolves to
-    // (empty when none is found).
+    // (empty when none, or when it is refused as lying outside the program's Menus folder
+    // and the document's folder), as stored, and CheminMenus the existing file it resolves
+    // to (empty when none is found).
     QString FichierMenus;
     QString CheminMenus;
 };

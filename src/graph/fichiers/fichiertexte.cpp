@@ -259,6 +259,17 @@ LectureTexte LitFichierTexte(const QString& chemin, qint64 tailleMax, int longue
     return lecture;
 }
 
+LectureTexte LitFichierTexteOrdinaire(const QString& chemin, qint64 tailleMax)
+{
+    const QFileInfo info(chemin);
+    if (info.exists() && !info.isDir() && !info.isFile()) {
+        LectureTexte lecture;
+        lecture.erreur = QStringLiteral("Impossible de lire %1 : ce n'est pas un fichier ordinaire.").arg(chemin);
+        return lecture;
+    }
+    return LitFichierTexte(chemin, tailleMax);
+}
+
 QString SourceLignes::suivante()
 {
     if (suivante_ >= lignes_.size()) {

@@ -78,6 +78,11 @@ LectureTexte LignesDeOctets(const QByteArray& octets, int longueurMaxLigne = Lon
 LectureTexte LitFichierTexte(const QString& chemin, qint64 tailleMax = TailleMaxTexte,
                              int longueurMaxLigne = LongueurMaxLigne);
 
+// A file that the program reads because a document, a setting or a dialog names it (menu
+// file, auxiliary functions, comments): only a regular file (a device, a FIFO or a folder
+// could block the opening or never end) of at most tailleMax bytes, read as above.
+LectureTexte LitFichierTexteOrdinaire(const QString& chemin, qint64 tailleMax);
+
 // Hands out the lines of a file one at a time, never past the end: readers of counted
 // blocks ("!n;" followed by n lines) ask until fin() and stop there.
 class SourceLignes {
