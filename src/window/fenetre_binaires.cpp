@@ -112,6 +112,16 @@ bool BornesResultat(GCOperBinaire& o, const GCCourbe& c1, const GCCourbe& c2)
     return true;
 }
 
+// The smallest of 1, 2, 5 times a power of ten that is at least v (v > 0).
+double PasRond(double v)
+{
+    const double p = std::pow(10.0, std::floor(std::log10(v)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * p >= v * (1 - 1e-12))
+            return m * p;
+    return 10 * p;
+}
+
 void Repeint(TForm1* f)
 {
     if (f && f->PaintBox())
@@ -280,20 +290,15 @@ void TForm1::TFDClick(QAction*)
         f->fixeTitre(QString::number(f->numero()) + QStringLiteral(" : TFD - ") + QString::fromUtf8(partie.titre));
         f->FonctionsAux() = auxiliaires;
         f->Dessin().AjouteCourbe(c);
-        // x over [-F, F] graduated from 0, y over the part's usual range; both axes shown,
-        // no unit vectors; then the y range fitted to what was drawn.
+        // x over [-F, F], graduated on both sides of 0 by a round step of at least df; y over
+        // the part's usual range; both axes shown, no unit vectors; then the y range fitted
+        // to what was drawn.
         GCRepere& r = f->Repere();
-        const auto bornes = [&](const QString& pasX) {
-            r.FixeBornes(texteExact(-F), texteExact(F), EchelleArith, QStringLiteral("0"), QStringLiteral("0"), pasX,
-                         QString::fromUtf8(partie.minY), QString::fromUtf8(partie.maxY), EchelleArith,
-                         QStringLiteral("0"), QStringLiteral("0"), QString::fromUtf8(partie.pasY));
-        };
-        // The x step: df, or the frame's own graduation of that range when df would crowd it.
-        bornes(texteExact(df));
-        double pasY = 0, pasX = 0;
-        int ppx = 0, ppy = 0;
-        r.CalculeGraduation(ppx, ppy, pasY, pasX);
-        bornes(texteExact(std::max(pasX, df)));
+        const double pasX = PasRond(std::max(2 * F / 14, df));
+        r.FixeBornes(texteExact(-F), texteExact(F), EchelleArith, texteExact(std::ceil(-F / pasX) * pasX),
+                     QStringLiteral("0"), texteExact(pasX), QString::fromUtf8(partie.minY),
+                     QString::fromUtf8(partie.maxY), EchelleArith, QString::fromUtf8(partie.minY),
+                     QStringLiteral("0"), QString::fromUtf8(partie.pasY));
         bool gx = false, gy = false, ax = false, ay = false;
         r.GetVisibilites(ax, ay, gx, gy);
         r.SetVisibilites(true, true, gx, gy);
@@ -310,7 +315,9 @@ void TForm1::AjustYClick(QAction*)
     r.GetBornesEtPas(x, y);
     const bool log = y.type == EchelleLog;
     double ymin = 0, ymax = 0;
-    if (!dessin_->BornesY(ymin, ymax, log))
+    // A range within the rounding of the computations (a part of a spectrum that is 0 but
+    // for rounding) would only magnify that rounding: the frame stays as it is.
+    if (!dessin_->BornesY(ymin, ymax, log) || !(ymax - ymin > contexteCalcul().Epsilon))
         return;
     r.FixeBornes(x.xinf, x.xsup, x.type, x.debut, x.pas2nd, x.pas1er, texteExact(ymin), texteExact(ymax), y.type,
                  y.debut, y.pas2nd, y.pas1er);

@@ -17,6 +17,7 @@
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/derivees/GCOperBinaire.h"
+#include "graph/derivees/GCOperUnaire.h"
 #include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
 #include "window/designation.h"
@@ -179,5 +180,42 @@ TEST_F(OperationsBinaires, TheSamplingOfTheTransformIsCheckedBeforeAnyWindowIsMa
         EXPECT_EQ(inter.messages, *c[3] ? QStringList{QString::fromUtf8(c[3])} : QStringList()) << c[3];
         if (!*c[3])
             EXPECT_EQ(fe, "Fe = 25.6 Hzdf =0.1 Hz");
+    }
+}
+
+TEST_F(OperationsBinaires, TheTransformOfASampledSinePeaksAtItsFrequencyInOneNewWindowPerPart)
+{
+    struct Premier : ChoixTrace {
+        bool choisit(const QString&, const QStringList& entrees, QString& choix) override
+        {
+            choix = entrees.value(0);
+            return true;
+        }
+    } premier;
+    GardeValeur<ChoixTrace*> garde(etatGraphe().choixTrace, &premier);
+    TForm1 f(1);
+    courbe(f, 'Y', "sin(2*pi*3*x)");
+    QuandModal([](QWidget* d) {
+        for (const char* c : {"CBphase", "CBreel", "CBimag"})
+            Enfant<QCheckBox>(d, c)->setChecked(true);
+        Clique(Enfant<QPushButton>(d, "ButOK"));
+    });
+    f.action(QStringLiteral("TFD"))->trigger();
+    ASSERT_EQ(nouvelles.size(), 4u);
+    for (int k = 0; k < 4; ++k) {
+        TForm1& w = *nouvelles[std::size_t(k)];
+        EXPECT_EQ(QList<double>({w.Repere().AxeX.Min, w.Repere().AxeX.Max}), QList<double>({-12.8, 12.8}));
+        auto c = std::dynamic_pointer_cast<GCOperUnaire>(w.Dessin().Courbes.at(0));
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->ParametresOperation, (std::array<QString, 6>{"-5", "5", "256", "0", "0", QString::number(k + 1)}));
+        Peint(w);
+        const auto p = LitFichierPoints(c->FichierPoints).points;
+        ASSERT_EQ(p.size(), 256u);
+        // Module 1/2 at +-3 Hz, imaginary part -1/2 at +3 and 1/2 at -3, nothing elsewhere.
+        for (const PointCourbe& q : p) {
+            const double pic = std::fabs(std::fabs(q.x) - 3) < 1e-9 ? 0.5 : 0;
+            if (k == 0 || k == 3)
+                EXPECT_NEAR(q.y, k == 0 ? pic : q.x > 0 ? -pic : pic, 1e-9) << k << " " << q.x;
+        }
     }
 }
