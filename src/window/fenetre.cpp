@@ -3,43 +3,34 @@
 #include "window/fenetre_interne.h"
 
 #include <QAction>
-#include <QHash>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFile>
-#include <QFormLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QPointer>
 #include <QResizeEvent>
-#include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTime>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 
 #include "dialogs/dialtit.h"
+#include "dialogs/editform.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
+#include "dialogs/formatfen.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/fichiers/ini.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
-#include "graph/base/etatgraphe.h"
-#include "graph/fichiers/ini.h"
 
 // ---------------------------------------------------------------------------------------
 // Qt's own window dialogs
@@ -67,50 +58,12 @@ public:
 
     bool saisitTaille(QWidget* parent, int& largeur, int& hauteur) override
     {
-        QDialog dialogue(parent);
-        dialogue.setObjectName(QStringLiteral("TFormatfen"));
-        dialogue.setWindowTitle(QStringLiteral("Taille de la fenêtre de tracé"));
-        auto* formulaire = new QFormLayout(&dialogue);
-        auto* l = new QSpinBox(&dialogue);
-        l->setObjectName(QStringLiteral("EdLargeur"));
-        l->setRange(TailleFenetreMin, TailleFenetreMax);
-        l->setValue(largeur);
-        auto* h = new QSpinBox(&dialogue);
-        h->setObjectName(QStringLiteral("EdHauteur"));
-        h->setRange(TailleFenetreMin, TailleFenetreMax);
-        h->setValue(hauteur);
-        formulaire->addRow(QStringLiteral("Largeur :"), l);
-        formulaire->addRow(QStringLiteral("Hauteur :"), h);
-        auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogue);
-        boutons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Confirmer"));
-        boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Annuler"));
-        QObject::connect(boutons, &QDialogButtonBox::accepted, &dialogue, &QDialog::accept);
-        QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
-        formulaire->addRow(boutons);
-        if (dialogue.exec() != QDialog::Accepted)
-            return false;
-        largeur = l->value();
-        hauteur = h->value();
-        return true;
+        return SaisitTailleFenetre(parent, largeur, hauteur, TailleFenetreMin, TailleFenetreMax);
     }
 
     void montreTexte(QWidget* parent, const QString& titre, const QStringList& lignes) override
     {
-        QDialog dialogue(parent);
-        dialogue.setObjectName(QStringLiteral("TEditForm"));
-        dialogue.setWindowTitle(titre);
-        auto* disposition = new QVBoxLayout(&dialogue);
-        auto* memo = new QPlainTextEdit(&dialogue);
-        memo->setObjectName(QStringLiteral("Editor"));
-        memo->setPlainText(lignes.join(QLatin1Char('\n')));
-        memo->setReadOnly(true);
-        memo->document()->setModified(false);
-        disposition->addWidget(memo);
-        auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, &dialogue);
-        QObject::connect(boutons, &QDialogButtonBox::rejected, &dialogue, &QDialog::reject);
-        disposition->addWidget(boutons);
-        dialogue.resize(520, 400);
-        dialogue.exec();
+        MontreTexte(parent, titre, lignes);
     }
 };
 

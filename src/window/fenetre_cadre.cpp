@@ -5,36 +5,18 @@
 
 #include <QAction>
 #include <QHash>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QPointer>
-#include <QResizeEvent>
-#include <QSpinBox>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/fichiers/ini.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
-#include "graph/base/etatgraphe.h"
-#include "graph/fichiers/ini.h"
 
 // ---------------------------------------------------------------------------------------
 // Commands carried out by the frame

@@ -12,12 +12,12 @@
 #include "expression/etat.h"
 #include "expression/formatage.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
-#include "graph/repere/GCRepere.h"
-#include "graph/base/etatgraphe.h"
-#include "window/fenetre.h"
 #include "graph/courbes/genres.h"
+#include "graph/repere/GCRepere.h"
+#include "window/fenetre.h"
 
 namespace {
 

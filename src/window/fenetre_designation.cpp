@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <algorithm>
-#include <QWidget>
 
 #include "dialogs/cachvisu.h"
 #include "dialogs/selcourb.h"

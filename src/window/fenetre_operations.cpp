@@ -4,7 +4,6 @@
 // parameters, and makes one derived curve per mother in the destination window.
 #include <QAction>
 #include <QFileInfo>
-#include <QWidget>
 
 #include "dialogs/AvertRep.h"
 #include "dialogs/coeffPP.h"

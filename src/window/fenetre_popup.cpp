@@ -4,25 +4,7 @@
 #include "window/fenetre_interne.h"
 
 #include <QAction>
-#include <QHash>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QPointer>
-#include <QResizeEvent>
-#include <QSpinBox>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialogs/dialtit.h"
@@ -30,13 +12,13 @@
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/genres.h"
+#include "graph/fichiers/ini.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
-#include "graph/base/etatgraphe.h"
-#include "graph/fichiers/ini.h"
-#include "graph/courbes/genres.h"
 
 // ---------------------------------------------------------------------------------------
 // Pop-up menu of the window

@@ -1,7 +1,6 @@
 // The Textes menu of the graph window: a text placed by a click, texts modified and deleted
 // through the text chooser.
 #include <QAction>
-#include <QWidget>
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/selcourb.h"
