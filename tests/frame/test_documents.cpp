@@ -582,25 +582,21 @@ TEST_F(Documents, EveryOneCurveOperationSavedAndOpenedAgainTracesTheSamePoints)
     t->GCCourbe::FixeLibelles("cos(t)", "sin(t)");
     t->NouvelIdentifiant();
     un->Dessin().AjouteCourbe(t);
-    struct Cas {
-        int code;
-        bool cercle;
-        std::array<QString, 6> p;
-        int sousType;
-    };
+    // Code, on the circle (else the sine), p1..p6, sub-kind.
+    struct Cas { int code; bool cercle; std::array<QString, 6> p; int sousType = 0; };
     const Cas cas[] = {
-        {8, false, {"0", "3", "-5", "5", "2", "0"}, 0}, {9, false, {"1", "2", "1", "0", "0", "0"}, 0},
-        {10, false, {"3", "1", "0", "0", "0", "0"}, 0}, {11, false, {"5", "0", "0", "0", "0", "0"}, 0},
-        {13, false, {"9", "0", "0", "0", "0", "0"}, 0}, {14, true, {"0", "0", "0", "0", "0", "0"}, 0},
-        {15, true, {"0.5", "0", "0", "0", "0", "0"}, 0}, {16, true, {"x+y", "x*y", "0", "0", "0", "0"}, 0},
-        {17, false, {"1", "0", "0", "0", "0", "0"}, 0}, {26, true, {"1", "0", "60", "0", "0", "0"}, 0},
-        {33, true, {"0", "0", "0", "0", "0", "0"}, 0}, {34, false, {"-5", "5", "64", "1", "2", "1"}, 0},
-        {38, false, {"0.5", "5", "0.5", "0", "0", "0"}, 0}, {40, true, {"exp(z)", "0", "0", "0", "0", "0"}, 0},
+        {8, false, {"0", "3", "-5", "5", "2", "0"}}, {9, false, {"1", "2", "1", "0", "0", "0"}},
+        {10, false, {"3", "1", "0", "0", "0", "0"}}, {11, false, {"5", "0", "0", "0", "0", "0"}},
+        {13, false, {"9", "0", "0", "0", "0", "0"}}, {14, true, {"0", "0", "0", "0", "0", "0"}},
+        {15, true, {"0.5", "0", "0", "0", "0", "0"}}, {16, true, {"x+y", "x*y", "0", "0", "0", "0"}},
+        {17, false, {"1", "0", "0", "0", "0", "0"}}, {26, true, {"1", "0", "60", "0", "0", "0"}},
+        {33, true, {"0", "0", "0", "0", "0", "0"}}, {34, false, {"-5", "5", "64", "1", "2", "1"}},
+        {38, false, {"0.5", "5", "0.5", "0", "0", "0"}}, {40, true, {"exp(z)", "0", "0", "0", "0", "0"}},
         {41, false, {"-1", "1", "0.25", "1", "1", ""}, 1}, {42, false, {"0", "0", "0", "0", "0", "0"}, 2},
-        {43, false, {"1", "1", "0", "0", "0", "0"}, 0}, {44, false, {"1", "0.3", "1", "0", "0", "0"}, 0},
-        {46, true, {"x^2", "0", "1", "0", "0", "0"}, 0}, {48, false, {"1", "0", "0", "0", "0", "0"}, 0},
-        {53, false, {"0", "0", "0", "0", "0", "0"}, 0}, {55, true, {"1", "0", "0", "0", "0", "0"}, 0},
-        {59, false, {"1", "0", "0", "0", "0", "0"}, 0}, {62, false, {"0.7", "0.25", "0", "0", "0", "0"}, 0},
+        {43, false, {"1", "1", "0", "0", "0", "0"}}, {44, false, {"1", "0.3", "1", "0", "0", "0"}},
+        {46, true, {"x^2", "0", "1", "0", "0", "0"}}, {48, false, {"1", "0", "0", "0", "0", "0"}},
+        {53, false, {"0", "0", "0", "0", "0", "0"}}, {55, true, {"1", "0", "0", "0", "0", "0"}},
+        {59, false, {"1", "0", "0", "0", "0", "0"}}, {62, false, {"0.7", "0.25", "0", "0", "0", "0"}},
     };
     QStringList derivees;
     for (const Cas& c : cas) {
@@ -608,15 +604,13 @@ TEST_F(Documents, EveryOneCurveOperationSavedAndOpenedAgainTracesTheSamePoints)
         auto& u = dynamic_cast<GCOperUnaire&>(*d);
         u.FixeParametres(c.p);
         u.SousType = c.sousType;
-        u.FixeBornes(c.code == 38 ? "0.5" : "-5", c.code == 38 ? "5" : "5", c.code == 38 ? "0.5" : "0.125");
+        u.FixeBornes(c.code == 38 ? "0.5" : "-5", "5", c.code == 38 ? "0.5" : "0.125");
         derivees << d->Identifiant;
     }
     un->PaintBox()->repaint();
     std::map<QString, std::vector<PointCourbe>> avant;
-    for (const QString& id : derivees) {
-        avant[id] = LitFichierPoints(f.CourbeParIdentifiant(id)->NomFichier()).points;
-        EXPECT_FALSE(avant[id].empty()) << f.CourbeParIdentifiant(id)->Libelle1.toStdString();
-    }
+    for (const QString& id : derivees)
+        EXPECT_FALSE((avant[id] = LitFichierPoints(f.CourbeParIdentifiant(id)->NomFichier()).points).empty()) << id.toStdString();
     EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
     dialogues.enregistrement = doc("operations.vrk");
     ASSERT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);

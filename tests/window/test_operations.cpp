@@ -190,59 +190,32 @@ TEST_F(OperationsTest, EveryOperationOfTheActionsMenuDrawsItsCurve)
     f.Repere().SetNorme(true);   // no warning before the angle-keeping transformations
     courbe(f, 'Y', "sin(x)", "", "s");
     courbe(f, 'T', "cos(t)", "sin(t)", "t");
-    struct Cas {
-        const char* article;
-        int ligne;   // 0 the sine, 1 the circle
-        QStringList coefs;
-    };
+    struct Cas { const char* article; int ligne; QStringList coefs; };   // line 0 the sine, 1 the circle
     const Cas cas[] = {
-        {"Priodiser1", 0, {"0", "3", "-5", "5"}}, {"Dcimation1", 0, {"1", "2", "1"}},
-        {"EnveloppeInfrieure1", 0, {}},          {"EnveloppeSuprieure1", 0, {}},
-        {"BlocageRetard1", 0, {"1"}},            {"BlocageAvance1", 0, {"1"}},
-        {"BlocageMini1", 0, {"1"}},              {"BlocageMoyenne1", 0, {"1"}},
-        {"BlocageMaxi1", 0, {"1"}},              {"BlocageMdian1", 0, {"1"}},
-        {"BlocageQuelconque1", 0, {"1", "0.3"}}, {"Gauche1", 0, {"5"}},
-        {"Centre1", 0, {"4"}},                   {"Droite1", 0, {"7"}},
-        {"Gauss", 0, {"0", "0.5", "1"}},         {"Dveloppes1", 1, {}},
-        {"Podaires1", 1, {"0.5", "0"}},          {"SymH", 1, {"1"}},
-        {"symV", 1, {"1"}},                      {"SymOb", 1, {"1", "1"}},
-        {"SymCtr", 1, {"1", "1"}},               {"Translation1", 1, {"1", "1"}},
-        {"Rotation1", 1, {"0", "1", "45"}},      {"Homothtie1", 1, {"0", "0", "2"}},
-        {"Similitude1", 1, {"0", "0", "30", "2"}}, {"AffinitdaxeOx1", 1, {"2"}},
-        {"AffinitdaxeOy1", 1, {"2"}},            {"Transfoaffine1", 1, {"1", "2", "0", "0", "1", "0"}},
-        {"Homographie1", 1, {"1", "2", "1", "3"}}, {"Complexe1", 1, {}},
-        {"Gomtrique1", 1, {"0", "0", "2"}},      {"Projsurunaxehorizontal1", 1, {"0.5", "0", "1"}},
-        {"Projsurunaxeoblique1", 1, {"1", "0", "1"}}, {"Projsurunaxevertical1", 1, {"0.5", "0", "1"}},
-        {"Projhorizontal1", 1, {"y^2", "0", "1"}}, {"Projvertical1", 1, {"x^2", "0", "1"}},
-        {"TransfodeJoukowski1", 1, {}},          {"tfcomp", 1, {"z^2"}},
-        {"Tfqcq", 1, {"x+y", "x-y"}},            {"TransfodeLaplace1", 0, {"0.5", "5", "0.1"}},
+        {"Dcimation1", 0, {"1", "2", "1"}}, {"EnveloppeInfrieure1", 0, {}}, {"EnveloppeSuprieure1", 0, {}},
+        {"BlocageRetard1", 0, {"1"}}, {"BlocageAvance1", 0, {"1"}}, {"BlocageMini1", 0, {"1"}},
+        {"BlocageMoyenne1", 0, {"1"}}, {"BlocageMaxi1", 0, {"1"}}, {"BlocageMdian1", 0, {"1"}},
+        {"BlocageQuelconque1", 0, {"1", "0.3"}}, {"Gauche1", 0, {"5"}}, {"Centre1", 0, {"4"}},
+        {"Droite1", 0, {"7"}}, {"Gauss", 0, {"0", "0.5", "1"}}, {"Dveloppes1", 1, {}},
+        {"Podaires1", 1, {"0.5", "0"}}, {"SymH", 1, {"1"}}, {"symV", 1, {"1"}}, {"SymOb", 1, {"1", "1"}},
+        {"SymCtr", 1, {"1", "1"}}, {"Translation1", 1, {"1", "1"}}, {"Rotation1", 1, {"0", "1", "45"}},
+        {"Homothtie1", 1, {"0", "0", "2"}}, {"Similitude1", 1, {"0", "0", "30", "2"}}, {"AffinitdaxeOx1", 1, {"2"}},
+        {"AffinitdaxeOy1", 1, {"2"}}, {"Transfoaffine1", 1, {"1", "2", "0", "0", "1", "0"}},
+        {"Homographie1", 1, {"1", "2", "1", "3"}}, {"Complexe1", 1, {}}, {"Gomtrique1", 1, {"0", "0", "2"}},
+        {"Projsurunaxehorizontal1", 1, {"0.5", "0", "1"}}, {"Projsurunaxeoblique1", 1, {"1", "0", "1"}},
+        {"Projsurunaxevertical1", 1, {"0.5", "0", "1"}}, {"Projhorizontal1", 1, {"y^2", "0", "1"}},
+        {"Projvertical1", 1, {"x^2", "0", "1"}}, {"TransfodeJoukowski1", 1, {}}, {"tfcomp", 1, {"z^2"}},
+        {"Tfqcq", 1, {"x+y", "x-y"}}, {"TransfodeLaplace1", 0, {"0.5", "5", "0.1"}},
     };
     for (const Cas& c : cas) {
         inter.messages.clear();
         const int avant = f.Dessin().Nombre();
-        if (QString(c.article) == "Priodiser1") {
-            // The parameter dialog, then the pattern's.
-            QuandModal([=](QWidget* w) {
-                auto* liste = Enfant<QListWidget>(w, "ListBox1");
-                QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
-                QuandModal([=](QWidget* s) {
-                    for (int k = 0; k < c.coefs.size(); ++k)
-                        Tape(Enfant<QLineEdit>(s, QByteArray("Coef" + QByteArray::number(k + 1)).constData()), c.coefs[k]);
-                    QuandModal([](QWidget* t) { Clique(Enfant<QPushButton>(t, "ButOK")); }, s);
-                    Clique(Enfant<QPushButton>(s, "ButOK"));
-                }, w);
-                Clique(Enfant<QPushButton>(w, "ButOK"));
-            });
-        } else {
-            designe({c.ligne}, c.coefs, false);
-        }
+        designe({c.ligne}, c.coefs);
         f.action(QString::fromLatin1(c.article))->trigger();
         traiteEvenements();
-        EXPECT_TRUE(inter.messages.isEmpty()) << c.article << ": " << inter.messages.join('|').toStdString();
         ASSERT_EQ(f.Dessin().Nombre(), avant + 1) << c.article;
         Peint(f);
-        const auto& d = f.Dessin().Courbes.back();
-        EXPECT_GE(LitFichierPoints(d->FichierPoints).points.size(), 2u) << c.article;
+        EXPECT_GE(LitFichierPoints(f.Dessin().Courbes.back()->FichierPoints).points.size(), 2u) << c.article;
         EXPECT_TRUE(inter.messages.isEmpty()) << c.article << ": " << inter.messages.join('|').toStdString();
     }
 }
