@@ -115,19 +115,16 @@ TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
     }
     // Steps far outside the view change no pixel outside the plot; a mother without a
     // formula cannot be held.
-    {
-        const QImage avant = image_;
-        derivee(*mere("10*x"), 51, {"1"}, "-5;5;0.1");
-        int l = 0, hh = 0;
-        repere_->GetTailleTrace(l, hh);
-        const QRect cadre(repere_->GetOrigine(), QSize(l + 1, hh + 1));
-        for (int py = 0; py < image_.height(); ++py)
-            for (int px = 0; px < image_.width(); ++px)
-                if (!cadre.contains(px, py))
-                    ASSERT_EQ(image_.pixel(px, py), avant.pixel(px, py)) << px << "," << py;
-        derivee(*liste, 51, {"1"});
-        EXPECT_EQ(interlocuteur_.messages.last(), "Tracé impossible!");
-    }
+    const QImage avant = image_;
+    derivee(*mere("10*x"), 51, {"1"}, "-5;5;0.1");
+    int l = 0, hh = 0;
+    repere_->GetTailleTrace(l, hh);
+    for (int py = 0; py < image_.height(); ++py)
+        for (int px = 0; px < image_.width(); ++px)
+            if (!QRect(repere_->GetOrigine(), QSize(l + 1, hh + 1)).contains(px, py))
+                ASSERT_EQ(image_.pixel(px, py), avant.pixel(px, py)) << px << "," << py;
+    derivee(*liste, 51, {"1"});
+    EXPECT_EQ(interlocuteur_.messages.last(), "Tracé impossible!");
     // Steps where the formula fails are not drawn: an error line each.
     auto r = derivee(*mere("sqrt(x)", "-2;2;0.1"), 51, {"0.5"}, "-2;2;0.1");
     EXPECT_EQ(QList<double>({points(*r).front().x, double(points(*r).size()), double(lignesErreurs(*r).size())}),
@@ -307,9 +304,8 @@ TEST_F(Operations, TangentsCurvatureEvoluteAndPedalAgainstClosedForms)
     for (int k = 0; k <= 200; ++k)
         x.push_back(a * std::cos(Pi * k / 200)), y.push_back(b * std::sin(Pi * k / 200));
     auto ev = derivee(*echantillons({x.rbegin(), x.rend()}, {y.rbegin(), y.rend()}), 14);
-    const auto e = points(*ev);
-    EXPECT_EQ(e.size() + std::size_t(lignesErreurs(*ev).size()), 194u);   // one window a record but the last 7
-    EXPECT_GT(e.size(), 180u);
+    const auto e = points(*ev);   // one window a record but the last 7, a few failing at the ends
+    EXPECT_EQ(QList<int>({int(e.size() + lignesErreurs(*ev).size()), e.size() > 180}), QList<int>({194, 1}));
     for (const PointCourbe& q : e)   // away from the cusps, where uneven windows are least accurate
         if (const double u = std::cbrt(a * q.x / 5), v = std::cbrt(b * q.y / 5); std::fabs(q.x) < 1.4)
             EXPECT_NEAR(u * u + v * v, 1, 2e-3) << q.x << " " << q.y;
@@ -472,8 +468,8 @@ TEST_F(Operations, TransformationsOfACircleAgainstTheirClosedForms)
         {16, {"x+y", "x*y"}, [](Z z) { return Z(z.real() + z.imag(), z.real() * z.imag()); }},
         {19, {"0.5"}, [](Z z) { return Z(z.real(), 1 - z.imag()); }},
         {20, {"1"}, [](Z z) { return Z(2 - z.real(), z.imag()); }},
-        {21, {"1", "1"}, [&](Z z) { return i * std::conj(z - i) + i; }},   // about y = x + 1
         {22, {"1", "2"}, [](Z z) { return Z(2, 4) - z; }},
+        {21, {"1", "1"}, [&](Z z) { return i * std::conj(z - i) + i; }},   // about y = x + 1
         {23, {"0", "1", "1", "0"}, [](Z z) { return 1.0 / z; }},
         {24, {"0", "0", "2"}, [](Z z) { return 2.0 / std::conj(z); }},
         {25, {"1", "-2"}, [](Z z) { return z + Z(1, -2); }},
@@ -484,8 +480,8 @@ TEST_F(Operations, TransformationsOfACircleAgainstTheirClosedForms)
         {31, {"1", "2", "3", "4", "5", "6"}, [](Z z) { return Z(z.real() + 2 * z.imag() + 3, 4 * z.real() + 5 * z.imag() + 6); }},
         {32, {"2", "1", "1", "3"}, [](Z z) { return (2.0 * z + 1.0) / (z + 3.0); }},
         {33, {}, [](Z z) { return (2.0 * z + 1.0 / (2.0 * z)) / 2.0; }},   // on the circle of radius 2
-        {35, {"0.5", "0", "1"}, [](Z z) { return Z(z.real(), 0.5); }},
         {36, {"1", "0", "0"}, [](Z z) { const double u = (z.real() + z.imag()) / 2; return Z(u, u); }},
+        {35, {"0.5", "0", "1"}, [](Z z) { return Z(z.real(), 0.5); }},
         {37, {"-1"}, [](Z z) { return Z(-1, z.imag()); }},
         {40, {"z^2"}, [](Z z) { return z * z; }},
         {40, {"exp(z)"}, [](Z z) { return std::exp(z); }},
