@@ -7,7 +7,8 @@
 //    operation code that changes its record), its mothers before it; one for every area
 //    kind; one holding every other record kind; frames of every scale; shared records;
 //  - the area and text records alone, the point caches of the traced curves, personal
-//    transformations, formulas calling every function and operator of the language;
+//    transformations, palettes, formulas calling every function and operator of the
+//    language;
 //  - the words of the document format and of the formula language.
 // Every document is read back before it is kept: one that does not read without a problem,
 // or that does not give the same lines when written again, is a fault of a writer or of a
@@ -30,6 +31,7 @@
 #include "graph/aires/GCTrAire.h"
 #include "graph/courbes/genres.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "graph/fichiers/palette.h"
 
 namespace {
 
@@ -397,6 +399,15 @@ void Transfos()
     EcritLignes(QStringLiteral("transfos"), QStringLiteral("transfos"), lignes);
 }
 
+// The default palette of the sets, and a periodic one, as the program writes them.
+void Palettes()
+{
+    Palette periodique = PaletteParDefaut();
+    RendPeriodique(periodique, 16);
+    EcritLignes(QStringLiteral("palette"), QStringLiteral("defaut"), LignesDePalette(PaletteParDefaut()));
+    EcritLignes(QStringLiteral("palette"), QStringLiteral("periodique"), LignesDePalette(periodique));
+}
+
 // ---------------------------------------------------------------------------------------
 // Formulas
 
@@ -506,6 +517,7 @@ int main(int argc, char** argv)
     Reperes();
     Partages();
     Transfos();
+    Palettes();
     Formules();
     Dictionnaires();
     delete application;
