@@ -1,4 +1,5 @@
 #include "dialogs/dialogues.h"
+#include "dialogs/dialrep.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -489,6 +490,11 @@ bool DialoguesVirk::modifieTexte(GCTexte& texte, bool)
 bool DialoguesVirk::dialogueParametres(std::array<QString, 10>& parametres)
 {
     return DialogueParametres(parametres, parentDialogue());
+}
+
+bool DialoguesVirk::modifieRepere(GCRepere& repere, int page)
+{
+    return ModifieRepereDialogue(repere, page, parentDialogue());
 }
 
 void installeDialogues()

@@ -21,6 +21,7 @@ public:
     bool modifieAire(GCAire& aire, bool nouvelle) override;
     bool modifieTexte(GCTexte& texte, bool nouveau) override;
     bool dialogueParametres(std::array<QString, 10>& parametres) override;
+    bool modifieRepere(GCRepere& repere, int page) override;
 };
 
 // Makes these dialogs the ones the graph objects open (etatGraphe().dialogues), with the

@@ -445,6 +445,10 @@ TForm1* TMainForm::CreeFenetre(const QString& titre)
     connect(fenetre, &TForm1::etatMenusChange, this, &TMainForm::UpdateMenuItems);
     connect(fenetre, &TForm1::activee, this, &TMainForm::UpdateMenuItems);
     connect(fenetre, &TForm1::journalSession, this, [this](const QStringList& lignes) { JournalSession << lignes; });
+    connect(fenetre, &TForm1::coordonneesSouris, this, [this](const QString& pixel, const QString& monde) {
+        panneaux_[0]->setText(pixel);
+        panneaux_[1]->setText(monde);
+    });
     connect(fenetre, &QWidget::windowTitleChanged, sous, &QWidget::setWindowTitle);
     suitArticles(fenetre);
 

@@ -135,55 +135,63 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override
     {
         const QPoint p = evenement->position().toPoint();
-        fenetre_.XClic = p.x();
-        fenetre_.YClic = p.y();
-        CodeObjetSouris() = fenetre_.Repere().ObjetSousPixel(p.x(), p.y());
-        if (evenement->button() == Qt::RightButton) {
-            const QPoint ecran = mapToGlobal(p) + QPoint(2, 2);
-            if (CodeObjetSouris() > 0)
-                fenetre_.OptionTrace()->popup(ecran);
-            else if (CodeObjetSouris() == 0 && fenetre_.choisitAireCliquee(p))
-                fenetre_.OptionAire()->popup(ecran);
-            else if (CodeObjetSouris() == 0)
-                fenetre_.Optionfenetre()->popup(ecran);
-        }
+        fenetre_.PaintBoxMouseDown(evenement->button(), evenement->modifiers(), p.x(), p.y());
     }
 
     void mouseReleaseEvent(QMouseEvent* evenement) override
     {
         // The click first: the left button, released inside the paint box, not the release
-        // that ends a double click.
-        const bool clic = evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint())
-                          && !finDoubleClic_;
+        // that ends a double click. Then the release.
+        const QPoint p = evenement->position().toPoint();
+        const bool clic = evenement->button() == Qt::LeftButton && rect().contains(p) && !finDoubleClic_;
         finDoubleClic_ = false;
+        QPointer<BoiteDessin> vivante(this);
         if (clic)
             fenetre_.PaintBoxClick();
+        if (vivante)
+            fenetre_.PaintBoxMouseUp(evenement->button(), p.x(), p.y());
     }
 
     void mouseMoveEvent(QMouseEvent* evenement) override
     {
         const QPoint p = evenement->position().toPoint();
-        const QString conseil = fenetre_.ConseilSous(p.x(), p.y());
-        if (conseil == dernierConseil_)
-            return;
-        dernierConseil_ = conseil;
-        // As every hint: up to the frame, which writes it in its status bar.
-        QStatusTipEvent tip(conseil);
-        QApplication::sendEvent(this, &tip);
+        fenetre_.PaintBoxMouseMove(evenement->buttons(), p.x(), p.y());
     }
 
     void mouseDoubleClickEvent(QMouseEvent* evenement) override
     {
+        // The second press of a double click: the press, then the double click.
         finDoubleClic_ = true;
         const QPoint p = evenement->position().toPoint();
-        CodeObjetSouris() = fenetre_.Repere().ObjetSousPixel(p.x(), p.y());
-        fenetre_.PaintBoxDblClick(nullptr);
+        fenetre_.PaintBoxMouseDown(evenement->button(), evenement->modifiers(), p.x(), p.y());
+        if (evenement->button() == Qt::LeftButton)
+            fenetre_.PaintBoxDblClick(nullptr);
     }
 
 private:
     TForm1& fenetre_;
     bool finDoubleClic_ = false;
-    QString dernierConseil_;
+};
+
+// The small drag image of what is selected for transport.
+class BoiteTransport : public QWidget {
+public:
+    explicit BoiteTransport(TForm1& fenetre) : QWidget(&fenetre), fenetre_(fenetre)
+    {
+        setObjectName(QStringLiteral("Transport"));
+        setFixedSize(50, 50);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter peintre(this);
+        fenetre_.peintTransport(peintre);
+    }
+
+private:
+    TForm1& fenetre_;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -222,10 +230,7 @@ TForm1::TForm1(int numero, QWidget* parent)
         repere_->LitIni(*reglages.Ini);
 
     paintBox_ = new BoiteDessin(*this);
-    transport_ = new QWidget(this);
-    transport_->setObjectName(QStringLiteral("Transport"));
-    transport_->setFixedSize(50, 50);
-    transport_->hide();
+    transport_ = new BoiteTransport(*this);
     labelInfo_ = new QLabel(QStringLiteral("ce point"), this);
     labelInfo_->setObjectName(QStringLiteral("LabelInfo"));
     labelInfo_->hide();

@@ -140,6 +140,15 @@ struct ReglagesFenetres {
     const FichierIni* Ini = nullptr;
 };
 
+// What the mouse shares across windows: one drag at a time, the point being edited, and
+// what is selected for transport to another window (the small drag image of each window).
+struct EtatSouris {
+    bool DeplacementEnCours = false;  // a drag or a point edit is in progress
+    bool PointTrouve = false;         // in point edit, a point of the curve is under the mouse
+    int IndicePointDeplace = -1;      // line of the point being edited (from 1), -1 none
+    bool RepereSelectionne = false;   // the frame is selected for transport
+    std::vector<std::shared_ptr<GCCourbe>> CourbesSelectionnees;
+};
 // What the graph windows share: the window layer's one state, put back to its defaults by
 // reinitialiseFenetres() after reinitialiseSaisie().
 struct EtatFenetres {
@@ -152,6 +161,7 @@ struct EtatFenetres {
     int CodeObjetSouris = 0;
     // The designation of the last command that asked for one (window/designation.h).
     Designation designation;
+    EtatSouris souris;
     // Seams, kept by the reset: the window dialogs in place (none: Qt's own; tests put
     // scripted ones here), and the maker of new windows (the frame's new-window command).
     DialoguesFenetre* dialogues = nullptr;
@@ -165,6 +175,9 @@ void reinitialiseFenetres();
 inline ReglagesFenetres& reglagesFenetres() { return etatFenetres().Reglages; }
 inline std::weak_ptr<GCCourbe>& CourbeCourante() { return etatFenetres().CourbeCourante; }
 inline int& CodeObjetSouris() { return etatFenetres().CodeObjetSouris; }
+inline EtatSouris& etatSouris() { return etatFenetres().souris; }
+// The curve leaves the transport selection (a curve taken out of its window).
+void DeselectionneCourbe(const GCCourbe* courbe);
 
 // The same for areas, by their kind (A, J, M, T); null for another kind.
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre);
@@ -417,9 +430,57 @@ public:
     void Ecrire1Click(QAction* = nullptr);
     void Modifier2Click(QAction* = nullptr);
     void Supprimer2Click(QAction* = nullptr);
+    // --- the mouse (fenetre_souris.cpp): the paint box's press, move, release and click,
+    // at paint-box pixels, by the mouse mode.
+    void PaintBoxMouseDown(Qt::MouseButton bouton, Qt::KeyboardModifiers touches, int x, int y);
+    void PaintBoxMouseMove(Qt::MouseButtons boutons, int x, int y);
+    void PaintBoxMouseUp(Qt::MouseButton bouton, int x, int y);
     // A click of the paint box (the left button pressed and released there), at the press
-    // point XClic, YClic: what it does follows the mouse mode.
+    // point XClic, YClic: what it does follows the mouse mode. It runs before the release.
     void PaintBoxClick();
+    // Several objects under the pixel: the user picks one in "Choix d'un tracé" (axes,
+    // origin and curves; the unit vectors are not offered). Its code, or 0 on cancel.
+    int LeveAmbiguite(int px, int py);
+    // The Saisie graphique commands: each toggles its input mode; leaving it makes a list
+    // curve of the points entered (kind L, its points in a file of the working folder).
+    void Pointparpoint1Click(QAction* = nullptr);
+    void Lignebrise1Click(QAction* = nullptr);
+    void Mainleve1Click(QAction* = nullptr);
+    // Infos > Coordonnées (the cross-hair), Infos > Distances (the next drag measures).
+    void Coordonnes1Click(QAction* = nullptr);
+    void Distance1Click(QAction* = nullptr);
+    // Actions > Primitive and Infos > Tangentes et plus...: a curve chosen, then each click
+    // makes a primitive (or a trajectory of a system) through the point clicked, or the
+    // tangent and its kin at its abscissa; the same command again ends the mode.
+    void Primitive1Click(QAction* = nullptr);
+    void Tangentes1Click(QAction* = nullptr);
+    // The constructions through a point, on the curve of the mode; true when a curve was
+    // made (and added to this window).
+    bool PrimitiveParPoint(double x, double y);
+    bool CourbeIntegraleParPoint(double x, double y);
+    bool TangenteParPoint(const QString& abscisse, int code);
+    // The lines of the points entered with the mouse ("x;y", "/" ending a stroke).
+    QStringList LignesSaisie;
+
+    // --- view and zoom (fenetre_vue.cpp)
+    // Repère > Modifie le repère: the frame dialog.
+    void Repre1Click(QAction* = nullptr);
+    // Reduce or enlarge the view about its centre by the zoom factor.
+    void ZoomCentre(bool reduire);
+    // Zoom > Automatique: a factor and a centre, then a zoom into a new window.
+    void Automatique1Click(QAction* = nullptr);
+    // Zoom > Manuel: the next press draws a zoom rectangle (toggle).
+    void Loupe1Click(QAction* = nullptr);
+    // A new window showing the rectangle (world units): the frame copied, the curves
+    // cloned under new numbers with their ranges fitted, derived curves and plates kept on
+    // the mothers of this window. The new window (null when none could be made).
+    TForm1* ZoomNouvelleFenetre(double x1, double y1, double x2, double y2);
+    // The orthonormal switch.
+    void NormeRepere();
+    // The Aide menu: this version has no help file.
+    void Rubriquesdaide1Click(QAction* = nullptr);
+    void fnStdClick(QAction* = nullptr);
+    void fnStd2Click(QAction* = nullptr);
     // The status-bar hint of what lies under the pixel of the paint box (origin, an axis,
     // a unit vector, a curve with its kind and texts), empty over nothing.
     QString ConseilSous(int px, int py) const;
@@ -479,6 +540,9 @@ signals:
     void activee();
     // Lines for the session history (JournalSession, kept by the frame).
     void journalSession(const QStringList& lignes);
+    // The mouse over the paint box: its pixel "(x;y)" and its world point, for the first
+    // two panels of the frame's status bar.
+    void coordonneesSouris(const QString& pixel, const QString& monde);
 
 protected:
     void resizeEvent(QResizeEvent* evenement) override;
@@ -487,6 +551,7 @@ protected:
 
 private:
     friend class BoiteDessin;
+    friend class BoiteTransport;
     void construitMenus();
     // The window's own attributes (title, geometry) put into its document before writing,
     // and the document's applied to the window after reading.
@@ -501,6 +566,40 @@ private:
     void signaleEtatMenusDiffere();
     // The curve of the last mouse press (CodeObjetSouris), or null.
     std::shared_ptr<GCCourbe> courbeDuCode() const;
+
+    // --- the mouse
+    // What is drawn over the last rendering while the mouse moves: the rubber line of a
+    // distance or a polyline segment, the zoom rectangle, the cross-hair, and the points
+    // entered so far. montreSurcouche() repaints it without rendering the window again.
+    void montreSurcouche();
+    void dessineSurcouche(QPainter& peintre);
+    void montreConseil(const QString& texte);
+    void clicRepos();
+    void clicPointEdite();
+    void chercheAuPointEdite(int X, int Y);
+    void choisitPointEdite(int X, int Y);
+    void deplacePointEdite(double x, double y);
+    // A new text at that world point, through its dialog.
+    void PlaceTexte(double x, double y);
+    // The input mode of that command toggled (6, 8 or 10); leaving it makes the curve.
+    void basculeSaisie(ModeSourisFenetre mode, const char* article);
+    void termineSaisie();
+    // Modes 12 and 13 toggled from their command.
+    void basculeModeCourbe(ModeSourisFenetre mode, const char* article, const QString& lettres);
+    // The curve of the window's mode (point edit, primitive, tangent), looked up again by
+    // its identifier; null (and the mode left) when it is gone.
+    std::shared_ptr<GCCourbe> courbeDuMode();
+    void montreTransport(QPoint point);
+    void peintTransport(QPainter& peintre);
+    // The check mark of a checkable item as it was before its own trigger flipped it.
+    bool etaitCoche(QAction* emetteur, const char* nom) const;
+    void fixeCoche(const char* nom, bool coche);
+    QPoint pointPrecedent_, pointSouris_;
+    bool surcoucheSeule_ = false;   // the next paint shows the rendering and the overlay only
+    QString cibleSouris_;           // identifier of the curve of modes 1, 12 and 13
+    QString sauvegardePoints_;      // copy of the edited list's file (mode 1)
+    QStringList choixPoints_;       // the points under the mouse in point edit: "line\\text"
+    ModeSourisFenetre modeSaisie_ = SourisRepos;  // the input mode that is on (6, 8, 10)
 
     int numero_;
     // Parts of the document under the names the window's commands use.

@@ -29,6 +29,11 @@ int BorneTaille(int v);
 void InscritFenetre(TForm1* fenetre);
 void DesinscritFenetre(TForm1* fenetre);
 
+class GCRepere;
+// True when the four bounds make a usable window for the frame's scale kinds: finite, each
+// minimum below its maximum by more than rounding, positive on a logarithmic axis.
+bool BornesUtilisables(const GCRepere& repere, double xmin, double xmax, double ymin, double ymax);
+
 inline constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
 
 // Messages raised while the window renders: message boxes wait in the window's queue and

@@ -72,9 +72,9 @@ const std::vector<ArticleMenu> table = {
     {2, "XCartsienneenX1", "&X : Cartésienne x=f(y)", nullptr, G(DefinirCourbeClick)},
     {2, "YCartsienneeny1", "&Y : Cartésienne y=f(x)", nullptr, G(DefinirCourbeClick)},
     {1, "Saisiegraphique1", "&Saisie graphique", nullptr, nullptr},
-    {2, "Pointparpoint1", "&Point par point", nullptr, ND, 0, true},
-    {2, "Lignebrise1", "&Ligne brisée", nullptr, ND, 0, true},
-    {2, "Mainleve1", "&Main levée", nullptr, ND, 0, true},
+    {2, "Pointparpoint1", "&Point par point", nullptr, G(Pointparpoint1Click), 0, true},
+    {2, "Lignebrise1", "&Ligne brisée", nullptr, G(Lignebrise1Click), 0, true},
+    {2, "Mainleve1", "&Main levée", nullptr, G(Mainleve1Click), 0, true},
     {1, "Modifier1", "&Modifier", nullptr, ND},
     {1, "Dupliquer", "D&upliquer", nullptr, G(DupliquerClick)},
     {1, "Cacher1", "&Cacher / Montrer", nullptr, G(Cacher1Click)},
@@ -118,7 +118,7 @@ const std::vector<ArticleMenu> table = {
     {3, "BlocageQuelconque1", "Blocage &Quelconque", nullptr, G(OperUnaireClick), 62},
     {1, "Oprationssur2courbes1", "Opérations sur &2 courbes", nullptr, G(Oprationssur2courbes1Click)},
     {1, "Drive1", "&Dérivée", nullptr, ND},
-    {1, "Primitive1", "&Primitive", nullptr, ND, 0, true},
+    {1, "Primitive1", "&Primitive", nullptr, G(Primitive1Click), 0, true},
     {1, "Approximations1", "&Régressions", nullptr, ND},
     {1, "Lissages1", "&Lissages", nullptr, nullptr},
     {2, "Gauche1", "&Médianes mobiles centrées", nullptr, G(OperUnaireClick), 11},
@@ -187,26 +187,26 @@ const std::vector<ArticleMenu> table = {
 
     // ----------------------------------------------------------------- Infos
     {0, "Infos2", "&Infos", nullptr, nullptr},
-    {1, "Coordonnes1", "&Coordonnées", nullptr, ND},
-    {1, "Distance1", "&Distances", nullptr, ND, 0, true},
+    {1, "Coordonnes1", "&Coordonnées", nullptr, G(Coordonnes1Click)},
+    {1, "Distance1", "&Distances", nullptr, G(Distance1Click), 0, true},
     {1, "Libells1", "&Libellés", nullptr, ND},
     {1, "Erreurs1", "&Erreurs", nullptr, ND},
     {1, "Units1", "&Unités", nullptr, ND},
     {1, "Aires1", "&Aires", nullptr, G(Aires1Click)},
     {1, "Echantillons1", "&Tableaux de valeurs", nullptr, ND},
-    {1, "Tangentes1", "Tan&gentes et plus...", nullptr, ND, 0, true},
+    {1, "Tangentes1", "Tan&gentes et plus...", nullptr, G(Tangentes1Click), 0, true},
     {1, "Commentaires1", "C&ommentaires", nullptr, G(Commentaires1Click)},
     {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, ND},
 
     // ----------------------------------------------------------------- Repère and zoom
     {0, "Repre2", "Re&père", nullptr, nullptr},
-    {1, "Repre1", "Modifie le &repère", nullptr, ND},
+    {1, "Repre1", "Modifie le &repère", nullptr, G(Repre1Click)},
     {1, "AjustY", "&Ajuste les ordonnées", nullptr, G(AjustYClick)},
     {1, "Origine1", "&Déplace l'origine", nullptr, ND},
     {1, "Units2", "Modifie les &unités", nullptr, ND},
     {0, "Zoom1", "&Zoom", nullptr, nullptr},
-    {1, "Automatique1", "&Automatique", nullptr, ND},
-    {1, "Manuel1", "&Manuel", nullptr, ND, 0, true},
+    {1, "Automatique1", "&Automatique", nullptr, G(Automatique1Click)},
+    {1, "Manuel1", "&Manuel", nullptr, G(Loupe1Click), 0, true},
 
     // ----------------------------------------------------------------- Options
     {0, "Options1", "&Options", nullptr, nullptr},
@@ -228,9 +228,9 @@ const std::vector<ArticleMenu> table = {
 
     // ----------------------------------------------------------------- Aide
     {0, "Aide1", "Ai&de", nullptr, nullptr},
-    {1, "Rubriquesdaide1", "&Rubriques d'aide", nullptr, ND},
-    {1, "fnStd", "Fonctions prédéfinies d'&une variable", nullptr, ND},
-    {1, "fnStd2", "Fonctions prédéfinies de &deux variables", nullptr, ND},
+    {1, "Rubriquesdaide1", "&Rubriques d'aide", nullptr, G(Rubriquesdaide1Click)},
+    {1, "fnStd", "Fonctions prédéfinies d'&une variable", nullptr, G(fnStdClick)},
+    {1, "fnStd2", "Fonctions prédéfinies de &deux variables", nullptr, G(fnStd2Click)},
     {1, "Site", "&Site VIRK", nullptr, ND},
     {1, "Apropos1", "&A propos", nullptr, ND},
 };

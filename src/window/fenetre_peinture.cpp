@@ -127,11 +127,14 @@ void TForm1::PaintBoxPaint(QPainter& peintre)
 void TForm1::peintBoite(QPainter& peintre, const QRect& zone)
 {
     const QSize taille = paintBox_->size();
-    if (enPeinture_ || (afficheTampon_ && affichage_.size() == taille)) {
-        // A paint asked while the window renders, or a rendering just made through the back
-        // buffer (DessineTampon): show what is there.
+    const bool surcoucheSeule = surcoucheSeule_;
+    surcoucheSeule_ = false;
+    if (enPeinture_ || ((afficheTampon_ || surcoucheSeule) && affichage_.size() == taille)) {
+        // A paint asked while the window renders, a rendering just made through the back
+        // buffer (DessineTampon), or only the mouse's overlay moved: show what is there.
         afficheTampon_ = false;
         peintre.drawImage(zone, affichage_, zone);
+        dessineSurcouche(peintre);
         return;
     }
     enPeinture_ = true;
@@ -147,6 +150,7 @@ void TForm1::peintBoite(QPainter& peintre, const QRect& zone)
     }
     ++peintures_;
     peintre.drawImage(zone, affichage_, zone);
+    dessineSurcouche(peintre);
     enPeinture_ = false;
     signaleEtatMenusDiffere();
 }

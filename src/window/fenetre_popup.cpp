@@ -59,13 +59,25 @@ std::shared_ptr<GCCourbe> TForm1::courbeDuCode() const
     return CodeObjetSouris() > 0 ? dessin_->CourbeDuNumero(CodeObjetSouris()) : nullptr;
 }
 
-void TForm1::PaintBoxDblClick(QAction*)
+void TForm1::PaintBoxDblClick(QAction* emetteur)
 {
-    // A curve: its own edit dialog. The frame's axes are the mouse's business.
-    if (PtrCourbe courbe = courbeDuCode()) {
+    // An axis: the frame dialog on its tab; a curve: its own edit dialog.
+    if (!emetteur && CodeObjetSouris() == CodeAmbigu)
+        CodeObjetSouris() = LeveAmbiguite(XClic, YClic);
+    const int code = CodeObjetSouris();
+    if (!emetteur && (code == CodeAxeX || code == CodeAxeY)) {
+        if (QAction* article = action(QStringLiteral("Repre1")))
+            JournalMenu(article, QStringLiteral("  "));
+        if (repere_->Modifie(code == CodeAxeX ? 1 : 2))
+            AiresARecalculer = true;
+    } else if (PtrCourbe courbe = courbeDuCode()) {
+        if (!emetteur)
+            if (QAction* article = action(QStringLiteral("Modifier1")))
+                JournalMenu(article, QStringLiteral("  "));
         CourbeCourante() = courbe;
         courbe->Modifie(false);
         courbe->Selectionne = false;
+        DeselectionneCourbe(courbe.get());
         oublieMessages();
     }
     paintBox_->update();

@@ -60,16 +60,9 @@ void TForm1::Ecrire1Click(QAction*)
     paintBox_->setCursor(Qt::IBeamCursor);
 }
 
-void TForm1::PaintBoxClick()
+void TForm1::PlaceTexte(double x, double y)
 {
-    if (ModeSouris != SourisTexte)
-        return;
-    // The text stands at the world point clicked, unless its dialog anchors it in pixels.
-    double x = 0, y = 0;
-    repere_->PixelVersMonde(XClic, YClic, x, y);
     auto texte = std::make_unique<GCTexte>(++CompteurTextes(), Nombre(x), Nombre(y), true, etatGraphe().FonteDefaut);
-    ModeSouris = SourisRepos;
-    paintBox_->unsetCursor();
     ContexteFenetre contexte(*this);
     if (texte->Modifie(true)) {
         textes_->AjouteTexte(std::move(texte));

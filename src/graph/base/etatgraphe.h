@@ -28,6 +28,7 @@ class GCTexte;
 class GCIneq;
 class ChoixTrace;
 class SourceMacros;
+class GCRepere;
 
 // What only a higher layer can do for the graph objects (show a message, add a line to the
 // warnings memo). The frame installs its own; tests install a scripted one.
@@ -55,6 +56,9 @@ public:
     virtual bool modifieTexte(GCTexte& texte, bool nouveau) = 0;
     // The grid of the ten parameter texts a0..a9; true on OK (the texts are then changed).
     virtual bool dialogueParametres(std::array<QString, 10>& parametres) = 0;
+    // The frame dialog on that tab (0 options, 1 x axis, 2 y axis, 3 colours, 4 horizontal
+    // grid, 5 vertical grid); true when confirmed (the frame is then changed).
+    virtual bool modifieRepere(GCRepere& repere, int page) { return false; }
 };
 
 // Follows a long computation (an area scan) from the thread that started it: asked every few

@@ -194,7 +194,8 @@ public:
     void SignaleErreursCalcul(bool erreurs);
     // Text that changes whenever the definition does (kind, texts, parameters, bounds...).
     virtual QString SignatureDefinition() const;
-    // The ten parameter texts evaluated into ValeursParametres.
+    // The ten parameter texts evaluated into ValeursParametres (0 for a text that does not
+    // evaluate); the error flag is left clear.
     void EvalueParametres() const;
 
     // --- fields, in declaration order (after those of GCBase: Nom, Visible, Selectionne,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <tuple>
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
@@ -249,6 +250,20 @@ void GCRepere::FixeBornes(const QString& xinf, const QString& xsup, int typeX, c
     AxeX.FixeBornes(xinf, xsup, typeX, debutX, pas2ndX, pas1erX);
     AxeY.FixeBornes(yinf, ysup, typeY, debutY, pas2ndY, pas1erY);
     AppliqueFacteur();
+}
+
+bool GCRepere::Modifie(int page)
+{
+    const auto etat = [this] {
+        return std::tuple(Norme, Polaire, AxeX.TypeEchelle, AxeY.TypeEchelle, AxeX.Xinf, AxeX.Xsup, AxeY.Xinf,
+                          AxeY.Xsup, HauteurOeil, DistanceOeil, Horizon, AxeX.Lateral, AxeY.Lateral, AxeX.Decalage,
+                          AxeY.Decalage, AxeX.Graduation, AxeY.Graduation);
+    };
+    const auto avant = etat();
+    Dialogues* dialogues = etatGraphe().dialogues;
+    const bool confirme = dialogues && dialogues->modifieRepere(*this, page);
+    FixeTaille(LargeurTotale, HauteurTotale);
+    return confirme && etat() != avant;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -162,6 +162,12 @@ public:
     int CodeBord(double x1, double y1, double x2, double y2) const;
     void PointSurBord(double& x, double& y, double x1, double y1, double x2, double y2) const;
 
+    // --- the frame dialog (through etatGraphe().dialogues) on that tab, then the plot laid
+    // out again. True when the dialog was confirmed and changed what the areas depend on:
+    // the orthonormal or polar switch, a scale kind, a bound text, the eye, a lateral
+    // position, an offset or a graduation switch.
+    bool Modifie(int page = 0);
+
     // --- settings and document lines
     // Sections "Repère", "Axe Vertical", "Axe Horizontal", "Gr. Verticale" and
     // "Gr. Horizontale" of the settings file. A key that is missing or cannot be read keeps

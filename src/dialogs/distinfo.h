@@ -1,0 +1,30 @@
+// "Informations distances": two points A and B, the coordinates of the vector AB, the slope
+// of the line (AB) and the distance AB, computed again at each change of a coordinate.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Tinfodist : public QDialog {
+    Q_OBJECT
+
+public:
+    Tinfodist(double xa, double ya, double xb, double yb, QWidget* parent = nullptr);
+
+    // dx, dy, the slope and the distance from the four fields ("n.c." where a field does
+    // not give a number).
+    void Calcule();
+
+    QLineEdit *EdXA, *EdYA, *EdXB, *EdYB;
+    QLabel *LabDx, *LabDy, *LabPente, *LabDist;
+    QPushButton* ButOK;
+};
+
+// The slope dy/dx as the form writes it: "+infini", "-infini" or "+indéterminé" when dx is 0.
+QString TextePente(double dx, double dy);
+
+// Shows the form for the two points (modal).
+void MontreDistances(double xa, double ya, double xb, double yb, QWidget* parent = nullptr);

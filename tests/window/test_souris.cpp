@@ -1,0 +1,354 @@
+// The mouse on a shown window (QTest events on its paint box) and the view commands: the
+// status-bar coordinates, dragging the axes and the unit vectors, the zooms into a new
+// window, the graphic input, the constructions through a clicked point.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "dialogs/dialogues.h"
+#include "dialogs/distinfo.h"
+#include "expression/formatage.h"
+#include "dialogs/pilote_saisie.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/courbes/genres.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/repere/GCRepere.h"
+#include "objets_fenetre.h"
+#include "outils_fenetre.h"
+#include "window/designation.h"
+
+namespace {
+
+// Picks the entry that begins with the text asked for (the first one when none is asked).
+class ChoixScripte : public ChoixTrace {
+public:
+    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
+    {
+        for (const QString& e : entrees)
+            if (e.contains(voulu)) {
+                choix = e;
+                return true;
+            }
+        return false;
+    }
+    QString voulu;
+};
+
+class SourisTest : public FenetreTest {
+protected:
+    void SetUp() override
+    {
+        reglagesFenetres().LargeurFenetre = 600;
+        reglagesFenetres().HauteurFenetre = 400;
+        f = std::make_unique<TForm1>(1);
+        Peint(*f);
+    }
+    void TearDown() override
+    {
+        f.reset();
+        nouvelles.clear();
+    }
+    QPoint px(double x, double y) const { return f->Repere().MondeVersPixel(x, y); }
+    // A left drag on the paint box from a to b, in a few moves.
+    void glisse(QPoint a, QPoint b, Qt::KeyboardModifiers touches = {})
+    {
+        QWidget* boite = f->PaintBox();
+        QTest::mousePress(boite, Qt::LeftButton, touches, a);
+        for (int i = 1; i <= 4; ++i)
+            QTest::mouseMove(boite, a + (b - a) * i / 4);
+        QTest::mouseRelease(boite, Qt::LeftButton, touches, b);
+        Peint(*f);
+    }
+    std::array<double, 4> bornes(TForm1& g) const
+    {
+        std::array<double, 4> b;
+        g.Repere().GetBornes(b[0], b[1], b[3], b[2]);
+        return b;
+    }
+
+    DialoguesDuProgramme dialoguesProgramme_;
+    ChoixScripte choix;
+    GardeValeur<ChoixTrace*> gardeChoix_{etatGraphe().choixTrace, &choix};
+    GardeValeur<CreateurFenetre> gardeCreateur_{etatFenetres().createurFenetre, [this] {
+        nouvelles.push_back(std::make_unique<TForm1>(10 + int(nouvelles.size())));
+        return nouvelles.back().get();
+    }};
+    std::vector<std::unique_ptr<TForm1>> nouvelles;
+    std::unique_ptr<TForm1> f;
+};
+
+// ---------------------------------------------------------------------------------------
+
+TEST_F(SourisTest, LaBarreDEtatLitLePixelEtLePointDuMondeDeChaqueRepere)
+{
+    QSignalSpy coordonnees(f.get(), &TForm1::coordonneesSouris);
+    struct Cas {
+        int typeX, typeY;
+        bool polaire;
+    } cas[] = {{EchelleArith, EchelleArith, false}, {EchelleLog, EchelleLog, false}, {EchelleArith, EchelleProj, false},
+               {EchelleArith, EchelleArith, true}};
+    for (const Cas& c : cas) {
+        GCRepere& r = f->Repere();
+        r.FixeBornes("0.1", "100", c.typeX, "0.1", "0", "1", "0.1", "100", c.typeY, "0.1", "0", "1");
+        r.Polaire = c.polaire;
+        Peint(*f);
+        const QPoint p(300 + c.typeX, 200 + c.typeY + c.polaire);
+        QTest::mouseMove(f->PaintBox(), p);
+        double x, y;
+        r.PixelVersMonde(p.x(), p.y(), x, y);
+        ASSERT_FALSE(coordonnees.isEmpty());
+        const QList<QVariant> dernier = coordonnees.takeLast();
+        EXPECT_EQ(dernier[0].toString(), QStringLiteral("(%1;%2)").arg(p.x()).arg(p.y()));
+        EXPECT_EQ(dernier[1].toString(), c.polaire ? QString::asprintf("(%10.5g ; %10.5g°)", std::hypot(x, y),
+                                                                       std::atan2(y, x) * 180 / M_PI)
+                                                   : QString::asprintf("(%10.5g ; %10.5g)", x, y));
+    }
+}
+
+TEST_F(SourisTest, GlisserLesAxesEtLesVecteursUnitairesDeplaceLeRepere)
+{
+    // Shift and the x axis: the plane follows the mouse; the areas are computed again once
+    // the drag ends.
+    const auto avant = bornes(*f);
+    const QPoint de = px(-2, 0), a = de + QPoint(60, -40);
+    double x0, y0, x1, y1;
+    f->Repere().PixelVersMonde(de.x(), de.y(), x0, y0);
+    f->Repere().PixelVersMonde(a.x(), a.y(), x1, y1);
+    glisse(de, a, Qt::ShiftModifier);
+    const auto apres = bornes(*f);
+    EXPECT_NEAR(apres[0] - avant[0], x0 - x1, 1e-9);
+    EXPECT_NEAR(apres[1] - apres[0], 10, 1e-9);
+    EXPECT_NEAR(apres[2] - avant[2], y0 - y1, 1e-9);
+    EXPECT_EQ(f->ModeSouris, SourisRepos);
+    EXPECT_TRUE(f->AiresARecalculer);
+
+    // The unit vector OI dragged onto the y axis and on to x = 0.5: the axis scales only
+    // where both positions are positive, never to an empty or turned-over range.
+    f->Repere().FixeFenetre(-5, 5, -5, 5);
+    Peint(*f);
+    QWidget* boite = f->PaintBox();
+    const QPoint i = px(1, 0), o = px(0, 0), demi = px(0.5, 0);
+    double xi, xd, y;
+    f->Repere().PixelVersMonde(i.x(), i.y(), xi, y);
+    f->Repere().PixelVersMonde(demi.x(), i.y(), xd, y);
+    QTest::mousePress(boite, Qt::LeftButton, {}, i);
+    EXPECT_EQ(f->ModeSouris, SourisVecteurI);
+    QTest::mouseMove(boite, QPoint(o.x(), i.y()));
+    QTest::mouseMove(boite, QPoint(demi.x(), i.y()));
+    QTest::mouseRelease(boite, Qt::LeftButton, {}, QPoint(demi.x(), i.y()));
+    EXPECT_NEAR(bornes(*f)[0], -5 * xi / xd, 1e-9);
+    EXPECT_NEAR(bornes(*f)[1], 5 * xi / xd, 1e-9);
+
+    // A logarithmic axis moves by a ratio.
+    f->Repere().FixeBornes("1", "100", EchelleLog, "1", "0", "1", "-5", "5", EchelleArith, "-5", "0", "1");
+    Peint(*f);
+    glisse(px(3, 0), px(3, 0) + QPoint(150, 0), Qt::ShiftModifier);
+    EXPECT_GT(bornes(*f)[0], 0);
+    EXPECT_NEAR(bornes(*f)[1] / bornes(*f)[0], 100, 1e-9);
+}
+
+TEST_F(SourisTest, LesZoomsOuvrentUneFenetreSurLeRectangleAvecLesCourbesClonees)
+{
+    auto mere = AjouteCourbeY(*f, QStringLiteral("x^2-2"));
+    mere->FixeBornes(QStringLiteral("-4"), QStringLiteral("4"), QStringLiteral("0.01"));
+    auto derivee = std::make_shared<GCOperUnaire>(QLatin1Char('U'), 0, 1, nouveauNumero());
+    derivee->NouvelIdentifiant();
+    derivee->CopieMere(*mere);
+    f->Dessin().AjouteCourbe(derivee);
+    Peint(*f);
+
+    // A Shift-click without a drag zooms nothing and leaves no rectangle.
+    glisse(px(1, 1), px(1, 1), Qt::ShiftModifier);
+    EXPECT_TRUE(nouvelles.empty());
+    EXPECT_EQ(f->ModeSouris, SourisRepos);
+
+    const QPoint a = px(1, -1), b = px(2, 1);
+    glisse(a, b, Qt::ShiftModifier);
+    ASSERT_EQ(nouvelles.size(), 1u);
+    TForm1& z = *nouvelles[0];
+    double x1, y1, x2, y2;
+    f->Repere().PixelVersMonde(a.x(), a.y(), x1, y1);
+    f->Repere().PixelVersMonde(b.x(), b.y(), x2, y2);
+    EXPECT_EQ(bornes(z), (std::array<double, 4>{x1, x2, y1, y2}));
+    ASSERT_EQ(z.Dessin().Nombre(), 2);
+    auto clone = std::dynamic_pointer_cast<GCY>(z.Dessin().Courbes[0]);
+    ASSERT_TRUE(clone);
+    EXPECT_NE(clone->Numero, mere->Numero);
+    EXPECT_EQ(clone->Xinf, QString::fromStdString(ReelExact(x1)));
+    EXPECT_NEAR(clone->Pas.toDouble(), 0.01 * (x2 - x1) / 8, 1e-12);
+    EXPECT_EQ(z.Dessin().Courbes[1]->Mere1, mere->Identifiant);
+
+    // Automatic zooms by a factor about a centre; the refusals open nothing.
+    struct Cas {
+        const char *k, *xo, *yo;
+        std::array<double, 4> attendu;
+        const char* message;
+    } cas[] = {{"10", "1", "2", {0.5, 1.5, 1.5, 2.5}, nullptr},
+               {"0.1", "0", "0", {-50, 50, -50, 50}, nullptr},
+               {"0", "0", "0", {}, "facteur nul ou négatif interdit !"},
+               {"ln(0)", "0", "0", {}, "facteur nul ou négatif interdit !"},
+               {"1e-320", "0", "0", {}, "Zoom impossible : ce facteur ou ce centre ne donne pas une fenêtre utilisable."}};
+    for (const Cas& c : cas) {
+        const size_t n = nouvelles.size();
+        inter.messages.clear();
+        QuandModal([&c](QWidget* w) {
+            Tape(Enfant<QLineEdit>(w, "EdCoef"), QString::fromLatin1(c.k));
+            Tape(Enfant<QLineEdit>(w, "EdXo"), QString::fromLatin1(c.xo));
+            Tape(Enfant<QLineEdit>(w, "EdYo"), QString::fromLatin1(c.yo));
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+        f->Repere().FixeFenetre(-5, 5, -5, 5);
+        f->action(QStringLiteral("Automatique1"))->trigger();
+        if (c.message) {
+            EXPECT_EQ(nouvelles.size(), n) << c.k;
+            EXPECT_EQ(inter.messages, QStringList{QString::fromUtf8(c.message)}) << c.k;
+        } else {
+            ASSERT_EQ(nouvelles.size(), n + 1) << c.k;
+            const auto z = bornes(*nouvelles.back());
+            for (int i = 0; i < 4; ++i)
+                EXPECT_NEAR(z[i], c.attendu[i], 1e-12) << c.k;
+        }
+    }
+}
+
+TEST_F(SourisTest, ReduireEtAgrandirGardentDesBornesUtilisables)
+{
+    GCRepere& r = f->Repere();
+    contexteCalcul().FacteurZoomAuto = 1.2;
+    f->ZoomCentre(false);
+    f->ZoomCentre(true);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(bornes(*f)[i], (std::array<double, 4>{-5, 5, -5, 5})[i], 1e-12);
+    // On a logarithmic axis the geometric centre stays.
+    r.FixeBornes("1", "100", EchelleLog, "1", "0", "1", "-5", "5", EchelleArith, "-5", "0", "1");
+    contexteCalcul().FacteurZoomAuto = 10;
+    f->ZoomCentre(false);
+    EXPECT_NEAR(bornes(*f)[0], std::sqrt(10), 1e-12);
+    EXPECT_NEAR(bornes(*f)[1], 10 * std::sqrt(10), 1e-12);
+    // Enlarging again and again never empties the range; a factor of 0 does nothing.
+    r.FixeBornes("0", "2", EchelleArith, "0", "0", "1", "-5", "5", EchelleArith, "-5", "0", "1");
+    contexteCalcul().FacteurZoomAuto = 1.2;
+    for (int i = 0; i < 400; ++i)
+        f->ZoomCentre(false);
+    EXPECT_LT(bornes(*f)[0], bornes(*f)[1]);
+    EXPECT_TRUE(r.Valide());
+    const auto avant = bornes(*f);
+    contexteCalcul().FacteurZoomAuto = 0;
+    f->ZoomCentre(true);
+    EXPECT_EQ(bornes(*f), avant);
+}
+
+TEST_F(SourisTest, LaSaisieGraphiqueFaitDesListesQuiSEnregistrentEtSeRelisent)
+{
+    // Three points one by one, then the freehand mode, which first ends the first input.
+    f->action(QStringLiteral("Pointparpoint1"))->trigger();
+    for (double x : {1.0, 2.0, 3.0})
+        QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(x, x / 2));
+    f->action(QStringLiteral("Mainleve1"))->trigger();
+    EXPECT_FALSE(f->action(QStringLiteral("Pointparpoint1"))->isChecked());
+    ASSERT_EQ(f->Dessin().Nombre(), 1);
+    glisse(px(-1, -1), px(-3, 1));
+    f->action(QStringLiteral("Mainleve1"))->trigger();
+    ASSERT_EQ(f->Dessin().Nombre(), 2);
+    const auto points = [](const GCCourbe& c) {
+        QStringList l = LitFichierTexte(FichierDonnees(c)).lignes;
+        l.removeAll(QStringLiteral("/"));
+        return l;
+    };
+    const QStringList un = points(*f->Dessin().Courbes[0]), deux = points(*f->Dessin().Courbes[1]);
+    EXPECT_EQ(un.size(), 3);
+    EXPECT_EQ(deux.size(), 6);
+    EXPECT_NE(f->Dessin().Courbes[0]->Libelle1, f->Dessin().Courbes[1]->Libelle1);
+    for (const auto& c : f->Dessin().Courbes)
+        EXPECT_EQ(c->TypeCourbe, QLatin1Char('L'));
+
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("saisie.vrk"));
+    ASSERT_TRUE(f->EnregistreFenetre(chemin).ok);
+    TForm1 relue(2);
+    LiensEnAttente liens;
+    ASSERT_TRUE(relue.LitDocument(chemin, liens).ok());
+    ASSERT_EQ(relue.Dessin().Nombre(), 2);
+    EXPECT_EQ(points(*relue.Dessin().Courbes[0]), un);
+    EXPECT_EQ(points(*relue.Dessin().Courbes[1]), deux);
+}
+
+TEST_F(SourisTest, DoubleClicSurUnAxeDistancesEtRepereNorme)
+{
+    // The x axis: the frame dialog on its tab; what OK changes is drawn.
+    const QImage avant = f->Affichage();
+    QuandModal([](QWidget* w) {
+        EXPECT_EQ(Enfant<QTabWidget>(w, "PageControl1")->currentIndex(), 1);
+        Tape(Enfant<QLineEdit>(w, "Edxmax"), QStringLiteral("10"));
+        Clique(Enfant<QPushButton>(w, "BtrepOK"));
+    });
+    QTest::mouseDClick(f->PaintBox(), Qt::LeftButton, {}, px(3, 0));
+    Peint(*f);
+    EXPECT_EQ(bornes(*f)[1], 10);
+    EXPECT_NE(f->Affichage(), avant);
+
+    // Distances: from the press to the release.
+    f->action(QStringLiteral("Distance1"))->trigger();
+    QuandModal([](QWidget* w) {
+        EXPECT_EQ(Enfant<QLabel>(w, "LabDist")->text().toDouble(), 5);
+        EXPECT_EQ(Enfant<QLabel>(w, "LabPente")->text(), QStringLiteral("1.33333"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    f->Repere().FixeFenetre(-6, 6, -6, 6);
+    Peint(*f);
+    glisse(px(0, 0), px(3, 4));
+    EXPECT_FALSE(f->action(QStringLiteral("Distance1"))->isChecked());
+    EXPECT_EQ(TextePente(0, 0), QStringLiteral("+indéterminé"));
+
+    // The orthonormal switch: refused in a polar or projective frame.
+    f->NormeRepere();
+    EXPECT_TRUE(f->Repere().EstNorme());
+    f->Repere().Polaire = true;
+    f->NormeRepere();
+    f->Repere().Polaire = false;
+    f->Repere().AxeY.TypeEchelle = EchelleProj;
+    f->NormeRepere();
+    EXPECT_TRUE(f->Repere().EstNorme());
+    EXPECT_EQ(inter.messages, (QStringList{QStringLiteral("Repère obligatoirement normé!"),
+                                          QStringLiteral("Repère projectif : normalisation inutile.")}));
+}
+
+TEST_F(SourisTest, UnClicFaitLaPrimitiveEtLesTangentesDeLaCourbeDuMode)
+{
+    auto a = AjouteCourbeY(*f, QStringLiteral("p*x^2"));
+    a->FixeParametre(9, QStringLiteral("2"));
+    auto b = AjouteCourbeY(*f, QStringLiteral("x"));
+    Peint(*f);
+    // The primitive mode keeps its curve, whatever becomes current elsewhere.
+    choix.voulu = QStringLiteral(";%1\\").arg(a->Numero);
+    f->action(QStringLiteral("Primitive1"))->trigger();
+    CourbeCourante() = b;
+    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(1, 1));
+    ASSERT_EQ(f->Dessin().Nombre(), 3);
+    EXPECT_EQ(f->Dessin().Courbes[2]->Libelle1, QStringLiteral("Primitive de ") + a->Nom);
+    EXPECT_EQ(f->Dessin().Courbes[2]->Mere1, a->Identifiant);
+    f->action(QStringLiteral("Primitive1"))->trigger();
+    EXPECT_EQ(f->ModeSouris, SourisRepos);
+
+    // Tangents at the abscissa clicked keep the mother's p.
+    f->action(QStringLiteral("Tangentes1"))->trigger();
+    QuandModal([](QWidget* w) {
+        Clique(Enfant<QCheckBox>(w, "cbTg"));
+        Clique(Enfant<QCheckBox>(w, "cbCentre"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(1, 1));
+    ASSERT_EQ(f->Dessin().Nombre(), 5);
+    for (int k : {3, 4}) {
+        auto t = std::dynamic_pointer_cast<GCOperUnaire>(f->Dessin().Courbes[std::size_t(k)]);
+        ASSERT_TRUE(t);
+        EXPECT_EQ(t->Operation, k == 3 ? 43 : 56);
+        EXPECT_EQ(t->Parametre(9), QStringLiteral("2"));
+        EXPECT_NEAR(t->ParametresOperation[0].toDouble(), 1, 0.02);
+    }
+}
+
+}  // namespace
