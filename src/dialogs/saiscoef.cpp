@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -374,8 +375,8 @@ bool SaisieParamOperBinaire(int code, std::array<QString, 3>& p, QWidget* parent
         }
     }
     f.CBsvg->hide();
-    f.adjustSize();
-    f.resize(std::max(f.width(), 460), f.height());
+    f.layout()->activate();
+    f.resize(std::max(f.width(), 460), f.minimumSizeHint().height());
     if (f.exec() != QDialog::Accepted)
         return false;
     for (std::size_t k = 0; k < 3; ++k)
