@@ -180,9 +180,12 @@ void TMainForm::BoutonClique(const BoutonBarre& bouton)
         break;
     case ActionBouton::Reduire:
     case ActionBouton::Agrandir:
+        if (fenetre)
+            fenetre->ZoomCentre(bouton.action == ActionBouton::Reduire);
+        break;
     case ActionBouton::Norme:
         if (fenetre)
-            montreMessage(MessageNonDisponible());
+            fenetre->NormeRepere();
         break;
     case ActionBouton::Ouvrir:
         if (!fenetre) {

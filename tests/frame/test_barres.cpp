@@ -83,10 +83,23 @@ TEST_F(Barres, EveryButtonRunsItsItemInTheCurrentWindow)
         ASSERT_TRUE(f.Bouton(b.nom)->isVisible() && f.Bouton(b.nom)->isEnabled()) << b.nom;
         QSignalSpy ici(un->action(b.article), &QAction::triggered);
         QSignalSpy la(deux->action(b.article), &QAction::triggered);
+        const auto largeur = [](TForm1* w) {
+            double x1, x2, y1, y2;
+            w->Repere().GetBornes(x1, x2, y1, y2);
+            return x2 - x1;
+        };
+        const double avant = largeur(un), autre = largeur(deux);
+        const bool norme = un->Repere().EstNorme();
         clique(b.nom);
         const bool article = b.action == ActionBouton::Article || b.action == ActionBouton::Ouvrir;
         EXPECT_EQ(ici.count(), article ? 1 : 0) << b.nom;
         EXPECT_EQ(la.count(), 0) << b.nom;
+        // The zoom buttons widen or narrow the current window's view by the zoom factor;
+        // the orthonormal switch turns its frame over.
+        const double facteur = b.action == ActionBouton::Reduire ? 1.2 : b.action == ActionBouton::Agrandir ? 1 / 1.2 : 1;
+        EXPECT_NEAR(largeur(un), avant * facteur, 1e-9) << b.nom;
+        EXPECT_EQ(largeur(deux), autre) << b.nom;
+        EXPECT_EQ(un->Repere().EstNorme(), norme != (b.action == ActionBouton::Norme)) << b.nom;
         ASSERT_EQ(f.fenetres().size(), 2) << b.nom;
     }
 }
