@@ -12,11 +12,16 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QWidget>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
 
 #include "expression/fonction.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "dialogs/dialtit.h"
 
 TCouleur& CouleurFiche()
 {
@@ -148,7 +153,7 @@ QMenu* MenuFonctionsUsuelles(QMenu* parent, const std::function<void(int)>& inse
 
 bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale)
 {
-    const LectureTexte lu = LitFichierTexte(chemin);
+    const LectureTexte lu = LitFichierTexteOrdinaire(chemin, TailleMaxTexte);
     if (!lu.ok) {
         if (signale)
             interlocuteur().message(lu.erreur);
@@ -158,4 +163,43 @@ bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale)
     memo->moveCursor(QTextCursor::Start);
     memo->document()->setModified(false);
     return true;
+}
+
+int DemandeOuiNonAnnuler(QWidget* parent, const QString& texte)
+{
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), texte,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    boite.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    boite.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    boite.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    boite.setDefaultButton(QMessageBox::Yes);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    const int r = boite.exec();
+    return r == QMessageBox::Yes || r == QMessageBox::No ? r : int(QMessageBox::Cancel);
+}
+
+bool ImprimeLignes(QPrinter& imprimante, const QString& titre, const QStringList& lignes)
+{
+    QTextDocument document;
+    QFont police(QStringLiteral("Courier New"));
+    police.setStyleHint(QFont::TypeWriter);
+    police.setPointSize(10);
+    document.setDefaultFont(police);
+    document.setPlainText((QStringList{titre, QString()} + lignes).join(QLatin1Char('\n')));
+    // QTextDocument lays the text out page by page over the printer's page.
+    document.print(&imprimante);
+    return imprimante.printerState() != QPrinter::Error;
+}
+
+void ImprimeTexte(QWidget* parent, const QStringList& lignes)
+{
+    QString titre;
+    if (!SaisitTitre(parent, QStringLiteral("Insérer un titre au document"), QStringLiteral("Titre ?"), titre))
+        titre.clear();
+    QPrinter imprimante(QPrinter::HighResolution);
+    QPrintDialog dialogue(&imprimante, parent);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    if (!ImprimeLignes(imprimante, titre, lignes))
+        interlocuteur().message(QStringLiteral("Impression impossible."));
 }

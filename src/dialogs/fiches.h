@@ -19,6 +19,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QWidget;
+class QPrinter;
 
 // The colour of the frame and of every dialog ([Couleurs] CouleurFiche of the settings
 // file; the frame sets it at start).
@@ -69,3 +70,15 @@ QMenu* MenuFonctionsUsuelles(QMenu* parent, const std::function<void(int)>& inse
 // The lines of a text file shown in a memo, caret at the start, the memo marked unmodified.
 // False when the file cannot be read (the memo is left; with signale, the message is shown).
 bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale);
+
+// A question with "&Oui", "&Non" and "Annuler" (the close box answers Annuler): the
+// QMessageBox::StandardButton pressed.
+int DemandeOuiNonAnnuler(QWidget* parent, const QString& texte);
+
+// Prints lines of text: the title, an empty line, then the lines, at the printer's
+// resolution, starting a new page whenever the next line would cross the bottom. False when
+// the printer cannot be used.
+bool ImprimeLignes(QPrinter& imprimante, const QString& titre, const QStringList& lignes);
+// The title asked ("Insérer un titre au document", "Titre ?"; cancelled: no title), then
+// the print dialog, then ImprimeLignes; a printer that cannot be used is reported.
+void ImprimeTexte(QWidget* parent, const QStringList& lignes);

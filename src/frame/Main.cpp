@@ -35,6 +35,7 @@
 #include "dialogs/gestambi.h"
 #include "dialogs/paraauto.h"
 #include "dialogs/saisbar.h"
+#include "dialogs/editform.h"
 #include "frame/Parminmax.h"
 #include "frame/boites.h"
 #include "graph/aires/GCAire.h"
@@ -744,6 +745,9 @@ void TMainForm::ExecuteCommande(CommandeCadre commande)
     case CommandeCadre::ToutReduire: WindowMinimizeItemClick(); return;
     case CommandeCadre::Informations: Infos1Click(); return;
     case CommandeCadre::BarresOutils: Barresdoutils1Click(); return;
+    case CommandeCadre::HistoriqueSession:
+        dialoguesFenetre().montreTexte(fenetreActive(), SansNom(), JournalSession);
+        return;
     }
 }
 

@@ -63,7 +63,12 @@ public:
 
     void montreTexte(QWidget* parent, const QString& titre, const QStringList& lignes) override
     {
-        MontreTexte(parent, titre, lignes);
+        MontreTexte(parent, titre, lignes, false);
+    }
+
+    void montreTexteFixe(QWidget* parent, const QString& titre, const QStringList& lignes) override
+    {
+        MontreTexte(parent, titre, lignes, true);
     }
 };
 

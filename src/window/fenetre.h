@@ -91,6 +91,7 @@ enum class CommandeCadre {
     MosaiqueVerticale,          // Fenêtre > Mosaïque verticale
     ToutReduire,                // Fenêtre > Tout réduire
     Informations,               // Fenêtre > Informations
+    HistoriqueSession,          // Edition > Historiques > Items menu
     BarresOutils,               // Options > Barres d'outils
 };
 
@@ -114,8 +115,14 @@ public:
                                     const std::function<QString(const QString&)>& refus);
     // Window size dialog (client width and height); true and both changed on OK.
     virtual bool saisitTaille(QWidget* parent, int& largeur, int& hauteur) = 0;
-    // Read-only text viewer, modal.
+    // The text editor "Editeur" on lines that belong to no file yet (titre "SansNom.txt"),
+    // modal: the text can be changed and saved under a name.
     virtual void montreTexte(QWidget* parent, const QString& titre, const QStringList& lignes) = 0;
+    // The same as a viewer only (the text cannot be changed nor saved).
+    virtual void montreTexteFixe(QWidget* parent, const QString& titre, const QStringList& lignes)
+    {
+        montreTexte(parent, titre, lignes);
+    }
 };
 
 // The window dialogs in place (etatFenetres().dialogues), else Qt's own.
@@ -487,6 +494,23 @@ public:
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);
+    // Fichier > Commentaires: the comments file in the editor (a new text "SansNom.txt"
+    // when there is none); the window's comment becomes the file the editor saved under,
+    // if it saved under one, and nothing is written otherwise.
+    void CommentClick(QAction* = nullptr);
+    // The information viewers: Edition > Historiques > Courbes (the curve log) and Items
+    // menu (the session history, kept by the frame), Infos > Libellés (the descriptions of
+    // the window's curves), Erreurs (the error lines of a chosen curve), Unités (what one
+    // graduation step and one pixel are worth on each axis; per decade on a logarithmic
+    // axis), Paramètres/Touches (the keys that drive personal parameters).
+    void Courbes2Click(QAction* = nullptr);
+    void Session1Click(QAction* = nullptr);
+    void Libells1Click(QAction* = nullptr);
+    void Erreurs1Click(QAction* = nullptr);
+    void Units1Click(QAction* = nullptr);
+    void Paramtrestouches1Click(QAction* = nullptr);
+    // The lines of Infos > Unités for the window's frame.
+    QStringList LignesUnites() const;
     // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:
     // the item's tag is the operation code. The oblique symmetry, the rotation and the
     // similitude first warn when the frame is not orthonormal. A code whose computation this

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QWidget>
 
+#include "dialogs/editform.h"
 #include "dialogs/gestambi.h"
 #include "graph/aires/GCAire.h"
 #include "window/designation.h"
@@ -83,7 +84,7 @@ void TForm1::Aires1Click(QAction*)
 {
     QStringList lignes;
     aires_->DecritTout(lignes);
-    dialoguesFenetre().montreTexte(this, QStringLiteral("Editeur"), lignes);
+    dialoguesFenetre().montreTexte(this, SansNom(), lignes);
 }
 
 bool TForm1::choisitAireCliquee(QPoint point)

@@ -118,19 +118,3 @@ RapportLecture TForm1::LitDocument(const QString& chemin, LiensEnAttente& liens)
     return r;
 }
 
-void TForm1::Commentaires1Click(QAction*)
-{
-    if (Commentaire.trimmed().isEmpty()) {
-        interlocuteur().message(QStringLiteral("Pas de commentaires ni questions pour cette fenêtre !"));
-        return;
-    }
-    const QString programme = etatGraphe().DossierProgramme;
-    const QString chemin =
-        TrouveFichierStocke(Commentaire, DossierDocument.isEmpty() ? programme : DossierDocument, {programme});
-    const LectureTexte lu = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
-    if (!lu.ok) {
-        interlocuteur().message(QStringLiteral("Adresse incorrecte pour le fichier de commentaires."));
-        return;
-    }
-    dialoguesFenetre().montreTexte(this, QStringLiteral("Commentaires et/ou questions"), lu.lignes);
-}

@@ -27,7 +27,7 @@ const std::vector<ArticleMenu> table = {
     {1, "Chargerimages1", "Charger &image", nullptr, ND},
     {1, "Ajusterimage1", "&Ajuster image", nullptr, ND},
     {1, "Supprimerimage1", "&Supprimer image", nullptr, ND},
-    {1, "Comment", "Co&mmentaires", nullptr, ND},
+    {1, "Comment", "Co&mmentaires", nullptr, G(CommentClick)},
     {1, "Imprimer1", "Im&primer", nullptr, ND},
     {1, "Fermer1", "F&ermer", nullptr, G(Fermer1Click)},
     {1, "Quitter1", "&Quitter", nullptr, G(Quitter1Click)},
@@ -39,8 +39,8 @@ const std::vector<ArticleMenu> table = {
     {1, "Coller1", "C&oller", "Ctrl+V", ND},
     {1, "Pressepapiers1", "&Presse-papiers", nullptr, ND},
     {1, "Historiques1", "&Historiques", nullptr, nullptr},
-    {2, "Courbes2", "&Courbes", nullptr, ND},
-    {2, "Session1", "&Items menu", nullptr, ND},
+    {2, "Courbes2", "&Courbes", nullptr, G(Courbes2Click)},
+    {2, "Session1", "&Items menu", nullptr, G(Session1Click)},
 
     // ----------------------------------------------------------------- Courbes
     {0, "Courbes1", "&Courbes", nullptr, nullptr},
@@ -189,14 +189,14 @@ const std::vector<ArticleMenu> table = {
     {0, "Infos2", "&Infos", nullptr, nullptr},
     {1, "Coordonnes1", "&Coordonnées", nullptr, G(Coordonnes1Click)},
     {1, "Distance1", "&Distances", nullptr, G(Distance1Click), 0, true},
-    {1, "Libells1", "&Libellés", nullptr, ND},
-    {1, "Erreurs1", "&Erreurs", nullptr, ND},
-    {1, "Units1", "&Unités", nullptr, ND},
+    {1, "Libells1", "&Libellés", nullptr, G(Libells1Click)},
+    {1, "Erreurs1", "&Erreurs", nullptr, G(Erreurs1Click)},
+    {1, "Units1", "&Unités", nullptr, G(Units1Click)},
     {1, "Aires1", "&Aires", nullptr, G(Aires1Click)},
     {1, "Echantillons1", "&Tableaux de valeurs", nullptr, ND},
     {1, "Tangentes1", "Tan&gentes et plus...", nullptr, G(Tangentes1Click), 0, true},
     {1, "Commentaires1", "C&ommentaires", nullptr, G(Commentaires1Click)},
-    {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, ND},
+    {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, G(Paramtrestouches1Click)},
 
     // ----------------------------------------------------------------- Repère and zoom
     {0, "Repre2", "Re&père", nullptr, nullptr},

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "dialogs/editform.h"
 #include "dialogs/dialtit.h"
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
@@ -150,7 +151,7 @@ void TForm1::InfoscrbClick(QAction*)
     CourbeCourante() = courbe;
     QStringList lignes;
     courbe->Decrit(lignes);
-    dialoguesFenetre().montreTexte(this, QStringLiteral("Editeur"), lignes);
+    dialoguesFenetre().montreTexte(this, SansNom(), lignes);
 }
 
 void TForm1::chgnomClick(QAction*)

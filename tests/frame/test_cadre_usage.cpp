@@ -147,7 +147,7 @@ TEST_F(Usage, TheCommentOfAnOpenedDocumentIsShownOnce)
     QString titre, texte;
     QuandModal([&](QWidget* w) {
         titre = w->windowTitle();
-        texte = Enfant<QPlainTextEdit>(w, "Editor")->toPlainText();
+        texte = Enfant<QPlainTextEdit>(w, "Qmemo")->toPlainText();
         static_cast<QDialog*>(w)->reject();
     });
     f.OuvreFichiers({docs.filePath("cours.vrk")});
