@@ -67,6 +67,10 @@ void TForm1::PaintBoxDblClick(QAction* emetteur)
         CodeObjetSouris() = LeveAmbiguite(XClic, YClic);
     const int code = CodeObjetSouris();
     if (!emetteur && (code == CodeAxeX || code == CodeAxeY)) {
+        // The first click of the double click selected the frame for transport, or let it
+        // go: as it was before.
+        etatSouris().RepereSelectionne = !etatSouris().RepereSelectionne;
+        montreTransport(QPoint(XClic, YClic));
         if (QAction* article = action(QStringLiteral("Repre1")))
             JournalMenu(article, QStringLiteral("  "));
         if (repere_->Modifie(code == CodeAxeX ? 1 : 2))

@@ -150,8 +150,13 @@ void DeselectionneCourbe(const GCCourbe* courbe)
 {
     auto& liste = etatSouris().CourbesSelectionnees;
     std::erase_if(liste, [courbe](const PtrCourbe& c) { return c.get() == courbe; });
+    const bool vide = liste.empty() && !etatSouris().RepereSelectionne;
     for (TForm1* f : FenetresOuvertes())
-        f->findChild<QWidget*>(QStringLiteral("Transport"))->update();
+        if (QWidget* transport = f->findChild<QWidget*>(QStringLiteral("Transport"))) {
+            if (vide)
+                transport->hide();
+            transport->update();
+        }
 }
 
 // ---------------------------------------------------------------------------------------
