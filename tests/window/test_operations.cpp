@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
+#include "dialogs/dialogues.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/aires/GCAire.h"
 #include "graph/aires/GCTrAire.h"
@@ -31,8 +33,10 @@ protected:
         return c;
     }
     // Designates the rows of the window's curves, then fills the parameter dialog (when
-    // texts are given) and confirms it, or cancels it.
-    void designe(std::vector<int> lignes, QStringList coefs = {}, bool annule = false, QString nom = {})
+    // texts are given) and confirms it, or cancels it; ensuite: what to do with the dialog
+    // that opens next.
+    void designe(std::vector<int> lignes, QStringList coefs = {}, bool annule = false, QString nom = {},
+                 std::function<void(QWidget*)> ensuite = {})
     {
         QuandModal([=](QWidget* w) {
             for (int l : lignes) {
@@ -50,6 +54,8 @@ protected:
                             Enfant<QCheckBox>(s, "CBsvg")->setChecked(true);
                             Tape(Enfant<QLineEdit>(s, "Edsvg"), nom);
                         }
+                        if (ensuite)
+                            QuandModal(ensuite, s);
                         Clique(Enfant<QPushButton>(s, annule ? "ButAnnul" : "ButOK"));
                     },
                     w);
@@ -62,6 +68,7 @@ protected:
 
 TEST_F(OperationsTest, EachDesignatedMotherGetsItsDerivedCurveOrTheReasonWhyNot)
 {
+    installeDialogues();   // a curve's own dialog is the real one
     TForm1 f(1);
     auto s = courbe(f, 'Y', "sin(x)", "", "s");
     courbe(f, 'T', "cos(t)", "sin(t)", "t");
@@ -86,11 +93,18 @@ TEST_F(OperationsTest, EachDesignatedMotherGetsItsDerivedCurveOrTheReasonWhyNot)
          "Type = T: opération non définie pour ce type de courbe!"},
         {"composee", {0}, {"0"}, false, -1, 0, "", "", "n doit être un entier strictement positif !"},
         {"Puissance1", {0}, {}, true, -1, 0, "", "", "Opération annulée !"},
+        // A hold without a period opens the new curve's own dialog, here cancelled.
+        {"BlocageRetard1", {0}, {"0"}, false, -1, 0, "", "", "Opération annulée !"},
     };
     for (const Cas& c : cas) {
         inter.messages.clear();
         const int avant = f.Dessin().Nombre();
-        designe(c.lignes, c.coefs, c.annule);
+        const auto annuleEdition = [](QWidget* w) {
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+        };
+        designe(c.lignes, c.coefs, c.annule, {},
+                QByteArray(c.article) == "BlocageRetard1" ? annuleEdition : std::function<void(QWidget*)>());
         f.action(QString::fromLatin1(c.article))->trigger();
         traiteEvenements();
         EXPECT_EQ(inter.messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList()) << c.article;
@@ -153,6 +167,8 @@ TEST_F(OperationsTest, APersonalTransformationIsKeptOnlyWhenConfirmedAndReplaysO
     EXPECT_EQ(etatGraphe().ListeAuxiliaire,
               QStringList({"E1", "0.5", "-0.5", "0", "0", "0", "0", "6", "C0", "0", "0", "0", "0", "0", "0", "39"}));
     EXPECT_EQ(avis, 2);
+    etatGraphe().ListeAuxiliaire << QStringList({"T", "-5", "5", "256", "0", "0", "1", "34"})
+                                 << QStringList({"B0", "0", "0", "0", "0", "0", "0", "51"});
 
     // Replayed: a Q curve named after the transformation, or the refusal of the mother.
     struct Cas {
@@ -164,6 +180,9 @@ TEST_F(OperationsTest, APersonalTransformationIsKeptOnlyWhenConfirmedAndReplaysO
     const Cas cas[] = {
         {0, 2, "E1 de c", nullptr},
         {8, 2, nullptr, "n doit être un entier strictement positif !"},
+        // Operations that make a child or need a period of their own are not replayed.
+        {16, 0, nullptr, "Type = Y: opération non définie pour ce type de courbe!"},
+        {24, 0, nullptr, "Type = Y: opération non définie pour ce type de courbe!"},
         {0, 1, "E1 de t", nullptr},
     };
     for (const Cas& c : cas) {

@@ -121,8 +121,9 @@ TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
     repere_->GetTailleTrace(l, hh);
     for (int py = 0; py < image_.height(); ++py)
         for (int px = 0; px < image_.width(); ++px)
-            if (!QRect(repere_->GetOrigine(), QSize(l + 1, hh + 1)).contains(px, py))
+            if (!QRect(repere_->GetOrigine(), QSize(l + 1, hh + 1)).contains(px, py)) {
                 ASSERT_EQ(image_.pixel(px, py), avant.pixel(px, py)) << px << "," << py;
+            }
     derivee(*liste, 51, {"1"});
     EXPECT_EQ(interlocuteur_.messages.last(), "Tracé impossible!");
     // Steps where the formula fails are not drawn: an error line each.
@@ -195,7 +196,12 @@ TEST_F(Operations, SmoothingAndLeastSquaresAgainstTheirReferences)
         {1, "1", "1+2*x", [](double x) { return 1 + 2 * x; }},
         {2, "0", "2*x+3*x^2", [](double x) { return 2 * x + 3 * x * x; }},
         {5, "1", "1-x+x^5/10", [](double x) { return 1 - x + std::pow(x, 5) / 10; }},
+        {3, "1", "1+x-x^3/4", [](double x) { return 1 + x - x * x * x / 4; }},
+        {4, "0", "x^4/20-x", [](double x) { return std::pow(x, 4) / 20 - x; }},
         {6, "2", "1+2*cos(2*x)-sin(2*x)", [](double x) { return 1 + 2 * std::cos(2 * x) - std::sin(2 * x); }},
+        {7, "1", "1+cos(x)+sin(2*x)", [](double x) { return 1 + std::cos(x) + std::sin(2 * x); }},
+        {8, "0.5", "cos(1.5*x)-2", [](double x) { return std::cos(1.5 * x) - 2; }},
+        {9, "1", "sin(4*x)+0.5*cos(x)", [](double x) { return std::sin(4 * x) + 0.5 * std::cos(x); }},
         {10, "0.5", "sin(2.5*x)+cos(0.5*x)", [](double x) { return std::sin(2.5 * x) + std::cos(0.5 * x); }},
         {11, "", "2*x^1.5", [](double x) { return 2 * std::pow(x, 1.5); }},
         {12, "", "-2*exp(0.5*x)", [](double x) { return -2 * std::exp(0.5 * x); }},
@@ -307,8 +313,9 @@ TEST_F(Operations, TangentsCurvatureEvoluteAndPedalAgainstClosedForms)
     const auto e = points(*ev);   // one window a record but the last 7, a few failing at the ends
     EXPECT_EQ(QList<int>({int(e.size() + lignesErreurs(*ev).size()), e.size() > 180}), QList<int>({194, 1}));
     for (const PointCourbe& q : e)   // away from the cusps, where uneven windows are least accurate
-        if (const double u = std::cbrt(a * q.x / 5), v = std::cbrt(b * q.y / 5); std::fabs(q.x) < 1.4)
+        if (const double u = std::cbrt(a * q.x / 5), v = std::cbrt(b * q.y / 5); std::fabs(q.x) < 1.4) {
             EXPECT_NEAR(u * u + v * v, 1, 2e-3) << q.x << " " << q.y;
+        }
     auto courte = derivee(*echantillons({0, 1, 2}, {0, 1, 4}), 14);
     EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère"});
 }
