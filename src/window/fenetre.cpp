@@ -465,10 +465,13 @@ bool TForm1::confirmeFermeture()
                              + QStringLiteral("Etes-vous sûr(e) de vouloir fermer cette fenêtre ?");
     if (!interlocuteur().demandeOuiNon(question))
         return false;
-    // The curves of this window that no other window lists are no longer callable by name.
+    // The curves of this window that no other window lists are no longer callable by name,
+    // nor selected for transport.
     for (const PtrCourbe& c : dessin_->Courbes)
-        if (c && !ListeeAilleurs(c.get(), dessin_))
+        if (c && !ListeeAilleurs(c.get(), dessin_)) {
             RetireNomPropre(*c);
+            DeselectionneCourbe(c.get());
+        }
     emit videAvertissements();
     return true;
 }

@@ -264,6 +264,9 @@ bool RetireCourbeFenetre(TForm1& fenetre, int numero)
         return false;
     if (CourbeCourante().lock() == courbe)
         CourbeCourante().reset();
+    // A curve no window shows any more cannot stay selected for transport.
+    if (!ListeeAilleurs(courbe.get(), &fenetre.Dessin()))
+        DeselectionneCourbe(courbe.get());
     return true;
 }
 

@@ -359,6 +359,17 @@ TEST_F(SourisTest, UnClicFaitLaPrimitiveEtLesTangentesDeLaCourbeDuMode)
         EXPECT_EQ(t->Parametre(9), QStringLiteral("2"));
         EXPECT_NEAR(t->ParametresOperation[0].toDouble(), 1, 0.02);
     }
+
+    // A curve clicked is selected for transport until it leaves the window.
+    f->action(QStringLiteral("Tangentes1"))->trigger();
+    Peint(*f);
+    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(3, 3));
+    QWidget* transport = f->findChild<QWidget*>(QStringLiteral("Transport"));
+    EXPECT_EQ(etatSouris().CourbesSelectionnees, std::vector<PtrCourbe>{b});
+    EXPECT_TRUE(transport->isVisible());
+    ASSERT_TRUE(RetireCourbeFenetre(*f, b->Numero));
+    EXPECT_TRUE(etatSouris().CourbesSelectionnees.empty());
+    EXPECT_FALSE(transport->isVisible());
 }
 
 }  // namespace
