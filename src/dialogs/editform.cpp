@@ -23,8 +23,7 @@ TEditForm::TEditForm(QWidget* parent) : QDialog(parent)
     Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* haut = new QHBoxLayout;
     const auto bouton = [&](const char* nom, const char* texte) {
-        auto* b = Nomme(new QPushButton(QString::fromUtf8(texte), this), nom);
-        b->setAutoDefault(false);
+        auto* b = BoutonNomme(this, nom, texte);
         haut->addWidget(b);
         return b;
     };

@@ -81,6 +81,13 @@ void AjouteChoisis(const QListWidget* disponibles, QListWidget* choisis, bool to
     }
 }
 
+QPushButton* BoutonNomme(QWidget* parent, const char* nom, const char* texte)
+{
+    auto* b = Nomme(new QPushButton(QString::fromUtf8(texte), parent), nom);
+    b->setAutoDefault(false);
+    return b;
+}
+
 QHBoxLayout* BoutonsFiche(QDialog* fiche, QPushButton*& ok, QPushButton*& annul, std::initializer_list<QWidget*> aGauche)
 {
     auto* rangee = new QHBoxLayout;

@@ -50,6 +50,9 @@ W* Nomme(W* controle, const char* nom)
     return controle;
 }
 
+// A named push button that Enter does not press (its form keeps its own default button).
+QPushButton* BoutonNomme(QWidget* parent, const char* nom, const char* texte);
+
 // The row at the foot of a form: the widgets given on the left, then "&Confirmer" (ButOK,
 // the default button, which runs the form's accept) and "&Annuler" (ButAnnul, which rejects
 // it).

@@ -157,7 +157,8 @@ int VerifieNomParametre(const std::string& nom)
     const std::string m = majuscules(nom);
     if (m.size() == 1 && ((m[0] >= 'A' && m[0] <= 'P') || m[0] == 'R' || m[0] == 'T' || m[0] == 'X' || m[0] == 'Y' || m[0] == 'Z'))
         return 1;
-    static const std::string lettres = "ABCDGHKLMP";
+    // The parameter letters and the state values N, R and Y, followed by "'" or a digit.
+    static const std::string lettres = "ABCDGHKLMPNRY";
     if (m.size() >= 2 && lettres.find(m[0]) != std::string::npos && (m[1] == '\'' || (m[1] >= '0' && m[1] <= '9')))
         return 1;
     if (m == "PI" || m == "RD")

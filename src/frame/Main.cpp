@@ -745,6 +745,12 @@ void TMainForm::ExecuteCommande(CommandeCadre commande)
     case CommandeCadre::ToutReduire: WindowMinimizeItemClick(); return;
     case CommandeCadre::Informations: Infos1Click(); return;
     case CommandeCadre::BarresOutils: Barresdoutils1Click(); return;
+    case CommandeCadre::RedessineFenetres:
+        for (TForm1* f : fenetres()) {
+            f->oublieMessages();
+            f->DessineTampon();
+        }
+        return;
     case CommandeCadre::HistoriqueSession:
         dialoguesFenetre().montreTexte(fenetreActive(), SansNom(), JournalSession);
         return;

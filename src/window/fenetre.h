@@ -93,6 +93,7 @@ enum class CommandeCadre {
     Informations,               // Fenêtre > Informations
     HistoriqueSession,          // Edition > Historiques > Items menu
     BarresOutils,               // Options > Barres d'outils
+    RedessineFenetres,          // every window drawn again (parameters or F0..F9 changed)
 };
 
 // ---------------------------------------------------------------------------------------
@@ -509,6 +510,11 @@ public:
     void Erreurs1Click(QAction* = nullptr);
     void Units1Click(QAction* = nullptr);
     void Paramtrestouches1Click(QAction* = nullptr);
+    // Courbes > Fonctions auxiliaires: F0..F9 of the window in their dialog, taken only when
+    // confirmed. Courbes > Paramètres personnels: their dialog. Every window is then drawn
+    // again.
+    void Fonctionsauxiliaires1Click(QAction* = nullptr);
+    void Paramtrespersonnels1Click(QAction* = nullptr);
     // The lines of Infos > Unités for the window's frame.
     QStringList LignesUnites() const;
     // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:

@@ -83,8 +83,8 @@ const std::vector<ArticleMenu> table = {
     {2, "Affilier1", "Point &quelconque", nullptr, ND},
     {2, "Pointsparticuliers1", "Points &particuliers", nullptr, G(Pointsparticuliers1Click)},
     {1, "GenererChronik", "&Transfert en chronique", nullptr, ND},
-    {1, "Fonctionsauxiliaires1", "&Fonctions auxiliaires", nullptr, ND},
-    {1, "Paramtrespersonnels1", "Paramètres p&ersonnels", nullptr, ND},
+    {1, "Fonctionsauxiliaires1", "&Fonctions auxiliaires", nullptr, G(Fonctionsauxiliaires1Click)},
+    {1, "Paramtrespersonnels1", "Paramètres p&ersonnels", nullptr, G(Paramtrespersonnels1Click)},
     {1, "Ecouter1", "&Ecouter", nullptr, ND},
 
     // ----------------------------------------------------------------- Actions

@@ -1,0 +1,24 @@
+// Courbes > Fonctions auxiliaires and Paramètres personnels.
+#include <QAction>
+
+#include "dialogs/fnauxi.h"
+#include "dialogs/parperso.h"
+#include "window/fenetre.h"
+
+void TForm1::Fonctionsauxiliaires1Click(QAction*)
+{
+    TFnauxi fiche(FonctionsAux(), this);
+    if (fiche.exec() != QDialog::Accepted)
+        return;
+    FonctionsAux() = fiche.textes();
+    oublieMessages();
+    CompileFonctionsAux();
+    emit commandeCadre(CommandeCadre::RedessineFenetres);
+}
+
+void TForm1::Paramtrespersonnels1Click(QAction*)
+{
+    Tparperso fiche(this);
+    fiche.exec();
+    emit commandeCadre(CommandeCadre::RedessineFenetres);
+}
