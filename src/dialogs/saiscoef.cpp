@@ -265,6 +265,17 @@ void TSaisCoeff::ButOKClick()
         accept();
 }
 
+namespace {
+
+// The form as tall as the fields it shows (the hidden rows take no room), 460 wide at least.
+void AjusteHauteur(TSaisCoeff& f)
+{
+    f.layout()->activate();
+    f.resize(std::max(f.width(), 460), f.minimumSizeHint().height());
+}
+
+}  // namespace
+
 bool SaisieParamOper(int code, QString& prefixe, QString& resume, std::array<QString, 6>& p, QWidget* parent)
 {
     const Saisie* s = saisieDuCode(code);
@@ -289,7 +300,7 @@ bool SaisieParamOper(int code, QString& prefixe, QString& resume, std::array<QSt
             f.Coefs[e]->show();
         }
         f.CBsvg->setVisible(!s->sansSauvegarde);
-        f.adjustSize();
+        AjusteHauteur(f);
         confirme = f.exec() == QDialog::Accepted;
         if (confirme) {
             for (const Champ& c : s->champs)
@@ -375,8 +386,7 @@ bool SaisieParamOperBinaire(int code, std::array<QString, 3>& p, QWidget* parent
         }
     }
     f.CBsvg->hide();
-    f.layout()->activate();
-    f.resize(std::max(f.width(), 460), f.minimumSizeHint().height());
+    AjusteHauteur(f);
     if (f.exec() != QDialog::Accepted)
         return false;
     for (std::size_t k = 0; k < 3; ++k)
