@@ -1,20 +1,27 @@
 // Tracing speed: points of y=f(x) traced per second into a QImage with the point cache
-// written, the curve part of a repaint (a 600 x 400 frame with ten ordinary curves), and a
-// differential equation of order 2 integrated over 10^4 steps.
+// written, the curve part of a repaint (a 600 x 400 frame with ten ordinary curves), a
+// differential equation of order 2 integrated over 10^4 steps, and the curves of data files
+// and plates.
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
+#include "graph/courbes/GCA.h"
+#include "graph/courbes/GCC.h"
 #include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/courbes/GCE.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 
 namespace {
 
@@ -145,6 +152,43 @@ void BM_EquationOrdre2(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_EquationOrdre2)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// What a repaint costs for the curves of data files: range(0) 0: a list of 1000 points
+// read from its file; 1: a polygonal plate over a 81-point curve, with the copy of its
+// window-sized bitmap; 2: a Bézier curve of 20 control points with 1000 samples.
+void BM_DonneesEtPlaque(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    GCRepere repere(true, 600, 400);
+    QImage image(620, 420, QImage::Format_RGB32);
+    GCDessin dessin;
+    auto mere = creeCourbe(QStringLiteral("sin(x)*3"), 1, RVB(0, 0, 255), true);
+    mere->NouvelIdentifiant();
+    dessin.AjouteCourbe(mere);
+    QStringList lignes;
+    for (int i = 0; i < 1000; ++i)
+        lignes << QStringLiteral("%1;%2").arg(-5 + i * 0.01).arg(std::sin(i * 0.01) * 4);
+    const QString chemin = QDir(dossierTravail()).filePath(QStringLiteral("liste.txt"));
+    QStringList controle;
+    for (int i = 0; i < 1000; i += 50)
+        controle << lignes[i];
+    EcritFichierTexte(chemin, state.range(0) == 2 ? controle : lignes);
+    PtrCourbe c = CreeCourbe(QLatin1Char("LAB"[state.range(0)]), 1, 2);
+    c->Libelle1 = chemin;
+    if (auto* a = dynamic_cast<GCA*>(c.get()))
+        a->FixeMere(*mere);
+    if (auto* b = dynamic_cast<GCC*>(c.get()))
+        b->PasC = QStringLiteral("0.001");
+    dessin.AjouteCourbe(c);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        for (const PtrCourbe& k : dessin.Courbes)
+            k->Trace(peintre, repere);
+    }
+}
+BENCHMARK(BM_DonneesEtPlaque)->ArgName("genre")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -16,18 +16,7 @@
 #include "dialogs/fiches.h"
 #include "dialogs/paramanu.h"
 #include "graph/aires/GCAire.h"
-
-namespace {
-
-Qt::BrushStyle StyleQt(int style)
-{
-    static const Qt::BrushStyle styles[NbStylesRemplissage] = {
-        Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
-        Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-    return style >= 0 && style < NbStylesRemplissage ? styles[style] : Qt::SolidPattern;
-}
-
-}  // namespace
+#include "graph/base/GCaides.h"
 
 ApercuRemplissage::ApercuRemplissage(QWidget* parent) : QWidget(parent)
 {
@@ -46,8 +35,43 @@ void ApercuRemplissage::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     p.setPen(Qt::black);
-    p.setBrush(QBrush(couleur_, StyleQt(style_)));
+    p.setBrush(QBrush(couleur_, StyleBrosse(style_)));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+ChampsRemplissage AjouteChampsRemplissage(QWidget* fiche, QFormLayout* champs, int mode, const QColor& couleur,
+                                          int style)
+{
+    ChampsRemplissage c;
+    c.CBSuper = Nomme(new QComboBox(fiche), "CBSuper");
+    for (int m = 0; m < NbModesCopie; ++m)
+        c.CBSuper->addItem(NomModeCopie(m));
+    c.CBSuper->setCurrentIndex(std::clamp(mode, 0, NbModesCopie - 1));
+    c.CBSuper->setToolTip(QStringLiteral("Mode de superposition"));
+    c.CBSuper->setStatusTip(QStringLiteral("Mode de superposition des aires"));
+    champs->addRow(QStringLiteral("Superposition :"), c.CBSuper);
+    c.CBStyle = Nomme(new QComboBox(fiche), "CBStyle");
+    for (int s = 0; s < NbStylesRemplissage; ++s)
+        c.CBStyle->addItem(NomStyleRemplissage(s));
+    c.CBStyle->setCurrentIndex(std::clamp(style, 0, NbStylesRemplissage - 1));
+    champs->addRow(QStringLiteral("Style :"), c.CBStyle);
+    auto* rangee = new QHBoxLayout;
+    c.Shape1 = Nomme(new ApercuRemplissage(fiche), "Shape1");
+    c.Shape1->fixe(couleur, c.CBStyle->currentIndex());
+    c.BtCoul = Nomme(new QPushButton(QStringLiteral("C&ouleur"), fiche), "BtCoul");
+    rangee->addWidget(c.Shape1);
+    rangee->addWidget(c.BtCoul);
+    rangee->addStretch();
+    champs->addRow(QString(), rangee);
+    ApercuRemplissage* apercu = c.Shape1;
+    QObject::connect(c.CBStyle, &QComboBox::currentIndexChanged, fiche,
+                     [apercu](int i) { apercu->fixe(apercu->couleur(), std::max(0, i)); });
+    QObject::connect(c.BtCoul, &QPushButton::clicked, fiche, [fiche, apercu] {
+        QColor choisie = apercu->couleur();
+        if (boitesSaisie().choisitCouleur(fiche, choisie))
+            apercu->fixe(choisie, apercu->style());
+    });
+    return c;
 }
 
 TSaisAire::TSaisAire(GCAire& aire, bool nouvelle, QWidget* parent)
@@ -69,26 +93,12 @@ TSaisAire::TSaisAire(GCAire& aire, bool nouvelle, QWidget* parent)
     champs->addRow(LabCoord, CBCoord);
     LabCoord->setVisible(inequations);
     CBCoord->setVisible(inequations);
-    CBSuper = Nomme(new QComboBox(this), "CBSuper");
-    for (int m = 0; m < NbModesCopie; ++m)
-        CBSuper->addItem(NomModeCopie(m));
-    CBSuper->setCurrentIndex(std::clamp(aire.ModeCopie(), 0, NbModesCopie - 1));
-    CBSuper->setToolTip(QStringLiteral("Mode de superposition"));
-    champs->addRow(QStringLiteral("Superposition :"), CBSuper);
-    CBStyle = Nomme(new QComboBox(this), "CBStyle");
-    for (int s = 0; s < NbStylesRemplissage; ++s)
-        CBStyle->addItem(NomStyleRemplissage(s));
-    CBStyle->setCurrentIndex(std::clamp(aire.StyleRemplissage(), 0, NbStylesRemplissage - 1));
-    champs->addRow(QStringLiteral("Style :"), CBStyle);
-    auto* remplissage = new QHBoxLayout;
-    Shape1 = new ApercuRemplissage(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->fixe(VersQColor(aire.Couleur()), aire.StyleRemplissage());
-    BtCoul = Nomme(new QPushButton(QStringLiteral("C&ouleur"), this), "BtCoul");
-    remplissage->addWidget(Shape1);
-    remplissage->addWidget(BtCoul);
-    remplissage->addStretch();
-    champs->addRow(QString(), remplissage);
+    const ChampsRemplissage remplissage =
+        AjouteChampsRemplissage(this, champs, aire.ModeCopie(), VersQColor(aire.Couleur()), aire.StyleRemplissage());
+    CBSuper = remplissage.CBSuper;
+    CBStyle = remplissage.CBStyle;
+    Shape1 = remplissage.Shape1;
+    BtCoul = remplissage.BtCoul;
     colonne->addLayout(champs);
 
     LstCtrnt = Nomme(new QPlainTextEdit(this), "LstCtrnt");
@@ -115,9 +125,6 @@ TSaisAire::TSaisAire(GCAire& aire, bool nouvelle, QWidget* parent)
 
     colonne->addLayout(BoutonsFiche(this, ButOK, ButAnnul));
 
-    connect(BtCoul, &QPushButton::clicked, this, &TSaisAire::BtCoulClick);
-    connect(CBStyle, &QComboBox::currentIndexChanged, this,
-            [this](int i) { Shape1->fixe(Shape1->couleur(), std::max(0, i)); });
     resize(420, 460);
 }
 
@@ -132,9 +139,7 @@ QStringList TSaisAire::contraintes() const
 
 void TSaisAire::BtCoulClick()
 {
-    QColor couleur = Shape1->couleur();
-    if (boitesSaisie().choisitCouleur(this, couleur))
-        Shape1->fixe(couleur, Shape1->style());
+    BtCoul->click();
 }
 
 void TSaisAire::accept()

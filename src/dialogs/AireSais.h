@@ -10,6 +10,7 @@
 
 class GCAire;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +33,18 @@ private:
     QColor couleur_ = Qt::yellow;
     int style_ = 0;
 };
+
+// The fill fields that the area and plate forms share: "Superposition :" (the copy modes),
+// "Style :" (the brush styles), then the preview and its "C&ouleur" button, added as rows of
+// the form and wired: the style chosen and the colour picked show in the preview.
+struct ChampsRemplissage {
+    QComboBox* CBSuper;
+    QComboBox* CBStyle;
+    ApercuRemplissage* Shape1;
+    QPushButton* BtCoul;
+};
+ChampsRemplissage AjouteChampsRemplissage(QWidget* fiche, QFormLayout* champs, int mode, const QColor& couleur,
+                                          int style);
 
 class TSaisAire : public QDialog {
     Q_OBJECT

@@ -459,7 +459,7 @@ bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
 {
     if (auto* i = dynamic_cast<GCI*>(&courbe))
         return ModifieCourbeSaisieI(*i, nouvelle, parentDialogue());
-    if (courbe.TypeCourbe == QLatin1Char('L'))
+    if (courbe.TypeCourbe == QLatin1Char('L') || dynamic_cast<GCC*>(&courbe))
         return ModifieCourbeSaisieL(courbe, nouvelle, parentDialogue());
     if (auto* u = dynamic_cast<GCOperUnaire*>(&courbe))
         return ModifieOperUnaire(*u, nouvelle, parentDialogue());

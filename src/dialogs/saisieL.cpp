@@ -24,6 +24,7 @@
 #include "dialogs/fiches.h"
 #include "dialogs/paramanu.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCC.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/fichiers/fichierstravail.h"
@@ -107,7 +108,8 @@ TSaisieL::TSaisieL(QWidget* parent) : QDialog(parent)
     gauche->addWidget(new QLabel(QStringLiteral("Nom du fichier de points :"), this), 0, 0, 1, 2);
     gauche->addWidget(Nomfic, 1, 0);
     gauche->addWidget(BtEdit, 1, 1);
-    gauche->addWidget(new QLabel(QStringLiteral("Coordonnées des points :"), this), 2, 0, 1, 2);
+    LabelMemo = Nomme(new QLabel(QStringLiteral("Coordonnées des points :"), this), "LabelMemo");
+    gauche->addWidget(LabelMemo, 2, 0, 1, 2);
     gauche->addWidget(Memo1, 3, 0, 1, 2);
     auto* debutPas = new QHBoxLayout;
     debutPas->addWidget(LabelDebut);
@@ -228,8 +230,7 @@ void TSaisieL::NomficChange()
 
 void TSaisieL::BtEditClick()
 {
-    const QString chemin = boitesSaisie().choisitFichier(this, QStringLiteral("Fichier de points"), dossier_,
-                                                          QStringLiteral("fichiers texte (*.txt *.TXT);;tous (*)"));
+    const QString chemin = boitesSaisie().choisitFichier(this, QStringLiteral("Fichier de points"), dossier_, filtreFichiers);
     if (chemin.isEmpty())
         return;
     const QFileInfo info(chemin);
@@ -313,6 +314,26 @@ void PrepareSaisieL(TSaisieL& f, const GCCourbe& c, bool nouvelle)
     e.PiloteX = c.Pilotage.value(0, QStringLiteral("aucun"));
     e.PiloteY = c.Pilotage.value(1, QStringLiteral("aucun"));
     f.montreDebutPas(false);
+    // The curves of control points and the chronicles: the same form, under their captions,
+    // with their step (and the chronicle's first abscissa).
+    if (const auto* g = dynamic_cast<const GCC*>(&c)) {
+        const QChar genre = g->TypeCourbe;
+        f.montreDebutPas(true);
+        f.Edebut->setText(g->Debut);
+        f.EdPas->setText(g->PasC);
+        if (genre == QLatin1Char('C')) {
+            f.setWindowTitle(QStringLiteral("Chronique"));
+            f.filtreFichiers = QStringLiteral("fichiers de données (*.dta *.DTA);;fichiers texte (*.txt *.TXT);;tous (*)");
+            f.LabelMemo->setText(QStringLiteral("Ordonnées des points :"));
+            f.CBbaton->setText(QStringLiteral("Tracé en bâtons"));
+        } else {
+            f.LabelDebut->hide();
+            f.Edebut->hide();
+            f.setWindowTitle(genre == QLatin1Char('B') ? QStringLiteral("Courbe de Bézier") : QStringLiteral("Courbe Spline"));
+            if (genre == QLatin1Char('B'))
+                f.LabelPas->setText(QStringLiteral("Pas (0<p<1) :"));
+        }
+    }
     if (nouvelle) {
         VideParametresManuels();
         f.RBparauto->setChecked(true);
@@ -354,6 +375,8 @@ void LitSaisieL(TSaisieL& f, GCCourbe& c, bool nouvelle)
     c.Batons = f.CBbaton->isChecked();
     c.Marqueur.CopiePoint(e.PointEdite);
     c.Pilotage = {e.PiloteX, e.PiloteY};
+    if (auto* g = dynamic_cast<GCC*>(&c))
+        g->FixeDebutPas(f.Edebut->text().trimmed(), f.EdPas->text().trimmed());
     e.DossierPoints = f.dossier();
     e.ChoixParametresManuels = f.RBparmanu->isChecked();
     e.ChoixParametresAuto = f.RBparauto->isChecked();

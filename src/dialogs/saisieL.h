@@ -1,6 +1,7 @@
 // "Liste (nuage) de points": the definition dialog of a list of points kept in a text file,
-// one point per line, edited in the form's memo; and the picker of a point label's
-// position.
+// one point per line, edited in the form's memo, which also defines the Bézier and B-spline
+// curves of such a file and the chronicles (one ordinate per line) under their own
+// captions; and the picker of a point label's position.
 #pragma once
 
 #include <QDialog>
@@ -52,7 +53,8 @@ public:
     // --- components
     QLineEdit* Nomfic;          // "Nom du fichier de points :"
     QPushButton* BtEdit;        // "&Editer"
-    QPlainTextEdit* Memo1;      // "Coordonnées des points :"
+    QLabel* LabelMemo;          // "Coordonnées des points :" ("Ordonnées des points :")
+    QPlainTextEdit* Memo1;
     QLabel* LabelDebut;         // "1ère abscisse :"
     QLineEdit* Edebut;
     QLabel* LabelPas;           // "Pas :"
@@ -71,6 +73,8 @@ public:
     QPushButton* ButOK;
     QPushButton* ButAnnul;
     QMenu* popup;               // "inserer", "ajouter"
+    // The kinds of file "&Editer" offers (a chronicle's data files first).
+    QString filtreFichiers = QStringLiteral("fichiers texte (*.txt *.TXT);;tous (*)");
 
 protected:
     // The close query with the OK result: the file needs a name that begins with a letter
@@ -95,9 +99,10 @@ public:
 // "bg", "g" for 0 to 7; empty for any other.
 QString CodePositionEtiquette(int numero);
 
-// The edit operation of a list of points: fills the form from the curve (a new one in the
-// points folder, else the folder, name and lines of its file), runs it and, on OK, stores
-// the file's path and the drawing settings in the curve. The memo is written to the file
+// The edit operation of a list of points (or of a Bézier, B-spline or chronicle curve, with
+// its step and first abscissa): fills the form from the curve (a new one in the points
+// folder, else the folder, name and lines of its file), runs it and, on OK, stores the
+// file's path and the drawing settings in the curve. The memo is written to the file
 // by the form before it closes.
 bool ModifieCourbeSaisieL(GCCourbe& courbe, bool nouvelle, QWidget* parent = nullptr);
 void PrepareSaisieL(TSaisieL& fiche, const GCCourbe& courbe, bool nouvelle);

@@ -116,3 +116,6 @@ void VoirCacherTextes(TForm1& fenetre);
 // too, unless another window still lists it), and stops being the current curve. False when
 // the window lists no such curve.
 bool RetireCourbeFenetre(TForm1& fenetre, int numero);
+// Every curve of the last designation leaves the window of its entry; those windows are
+// repainted and the designated list emptied.
+void RetireCourbesDesignees();

@@ -1,6 +1,6 @@
 // The graph window: one document of the program, shown as one child of the frame's MDI
-// area. It owns the document's frame (GCRepere), its curves (GCDessin), texts
-// (GCListTextes), areas (GCListAires), polygonal plates (GCListPlaq) and its ten auxiliary
+// area. It owns the document's frame (GCRepere), its curves (GCDessin, which holds its
+// polygonal plates too), texts (GCListTextes), areas (GCListAires) and its ten auxiliary
 // functions F0..F9, paints them through an off-screen buffer, and carries the window's main
 // menu, its two pop-up menus and its close procedure.
 //
@@ -41,7 +41,6 @@ class GCRepere;
 class GCDessin;
 class GCListTextes;
 class GCListAires;
-class GCListPlaq;
 class GCCourbe;
 class GCAire;
 class TForm1;
@@ -297,7 +296,6 @@ public:
     GCRepere& Repere() { return document_->Repere; }
     GCListTextes& Textes() { return document_->Textes; }
     GCListAires& Aires() { return document_->Aires; }
-    GCListPlaq& Plaques() { return document_->Plaques; }
     std::array<QString, 10>& FonctionsAux() { return document_->FonctionsAux; }
     const std::array<QString, 10>& FonctionsAux() const { return document_->FonctionsAux; }
 
@@ -430,6 +428,9 @@ public:
     void Dfinir2Click(QAction* = nullptr);
     void Modifier3Click(QAction* emetteur = nullptr);
     void Supprimer3Click(QAction* = nullptr);
+    void Plaquepolygonale1Click(QAction* emetteur = nullptr);
+    void Plaquepolygonale2Click(QAction* = nullptr);
+    void Plaquepolygonale3Click(QAction* = nullptr);
     void Aires1Click(QAction* = nullptr);
     void Changecoul1Click(QAction* = nullptr);
     void Calcaire1Click(QAction* = nullptr);

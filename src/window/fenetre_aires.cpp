@@ -1,10 +1,14 @@
 // The Aires menu of the graph window: inequation areas defined, modified and deleted, the
-// area report, and the area pop-up menu.
+// polygonal plates made on designated curves, modified and deleted, the area report, and the
+// area pop-up menu.
 #include <QAction>
 #include <QWidget>
 
 #include "dialogs/editform.h"
 #include "dialogs/gestambi.h"
+#include "dialogs/saisPlq.h"
+#include "graph/courbes/GCA.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/aires/GCAire.h"
 #include "window/designation.h"
 #include "window/fenetre.h"
@@ -80,9 +84,80 @@ void TForm1::Supprimer3Click(QAction*)
     d.RegionsDesignees = false;
 }
 
+// ---------------------------------------------------------------------------------------
+// Polygonal plates
+
+void TForm1::Plaquepolygonale1Click(QAction* emetteur)
+{
+    // The item's tag: closed on the first point (0), on the x axis (1), on the origin (2).
+    const int fermeture = emetteur ? std::clamp(emetteur->data().toInt(), 0, 2) : 0;
+    if (!DesignerCourbes(*this, QStringLiteral("Plaque polygonale"), QStringLiteral("Désigner les courbes"),
+                         QString::fromLatin1(LettresCourbes), false, true))
+        return;
+    Designation& d = designation();
+    TForm1* cible = d.FenetreDestination ? d.FenetreDestination.data() : this;
+    for (const PtrCourbe& mere : d.PressePapierCourbes) {
+        auto plaque = std::dynamic_pointer_cast<GCA>(CreeCourbe(QLatin1Char('A'), cible->numero(), nouveauNumero(), fermeture));
+        plaque->FixeMere(*mere);
+        cible->Dessin().AjouteCourbe(plaque);
+        plaque->Journalise();
+    }
+    d.PressePapierCourbes.clear();
+    if (QWidget* boite = cible->PaintBox())
+        boite->update();
+}
+
+namespace {
+
+// The plates of the last designation.
+std::vector<GCA*> PlaquesDesignees()
+{
+    std::vector<GCA*> plaques;
+    for (const PtrCourbe& c : designation().PressePapierCourbes)
+        if (auto* p = dynamic_cast<GCA*>(c.get()))
+            plaques.push_back(p);
+    return plaques;
+}
+
+void RepeintDesignees()
+{
+    for (const QPointer<TForm1>& f : std::as_const(designation().FenetresDesignees))
+        if (f && f->PaintBox())
+            f->PaintBox()->update();
+}
+
+}  // namespace
+
+void TForm1::Plaquepolygonale2Click(QAction*)
+{
+    if (!DesignerCourbes(*this, QStringLiteral("Modifier"), QStringLiteral("Désigner les plaques à modifier"),
+                         QStringLiteral("A"), false, false))
+        return;
+    ModifiePlaques(PlaquesDesignees(), this);
+    designation().PressePapierCourbes.clear();
+    RepeintDesignees();
+}
+
+void TForm1::Plaquepolygonale3Click(QAction*)
+{
+    if (!DesignerCourbes(*this, QStringLiteral("Supprimer"), QStringLiteral("Désigner les plaques à supprimer"),
+                         QStringLiteral("A"), false, false))
+        return;
+    if (PlaquesDesignees().empty() ||
+        !interlocuteur().demandeOuiNon(QStringLiteral("Etes-vous sûr de vouloir supprimer cette(ces) plaque(s) ?")))
+        return;
+    RetireCourbesDesignees();
+}
+
 void TForm1::Aires1Click(QAction*)
 {
     QStringList lignes;
+    // The plates first, then the areas.
+    for (const PtrCourbe& c : dessin_->Courbes)
+        if (c && c->TypeCourbe == QLatin1Char('A')) {
+            lignes << QStringLiteral(" ");
+            c->Decrit(lignes);
+        }
     aires_->DecritTout(lignes);
     dialoguesFenetre().montreTexte(this, SansNom(), lignes);
 }

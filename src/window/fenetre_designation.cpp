@@ -279,6 +279,12 @@ void TForm1::Supprimer1Click(QAction*)
     if (d.PressePapierCourbes.empty()
         || !interlocuteur().demandeOuiNon(QStringLiteral("Etes-vous sûr de vouloir supprimer ce(s) tracé(s) ?")))
         return;
+    RetireCourbesDesignees();
+}
+
+void RetireCourbesDesignees()
+{
+    Designation& d = designation();
     // Each curve leaves the window of its entry (the curves themselves are in entry order).
     for (const QString& entree : std::as_const(d.ListeChoix)) {
         TForm1* f = nullptr;
@@ -289,6 +295,7 @@ void TForm1::Supprimer1Click(QAction*)
     }
     for (const QPointer<TForm1>& f : std::as_const(d.FenetresDesignees))
         Repeint(f);
+    // Nothing keeps naming them.
     d.PressePapierCourbes.clear();
 }
 

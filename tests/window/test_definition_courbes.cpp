@@ -176,7 +176,7 @@ TEST_F(DefinitionCourbesTest, AnnulerNeCreeRienEtRendLeNumero)
     EXPECT_LT(chercheFonction(majuscules("fn" + std::to_string(compteur))), 0);
 
     // A kind whose dialog is not there yet creates nothing either.
-    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('W')), 0);
+    EXPECT_EQ(DefinitCourbe(f, QLatin1Char('N'), 1), 0);
     EXPECT_EQ(f.Dessin().Nombre(), 0);
     ASSERT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));

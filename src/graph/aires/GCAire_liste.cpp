@@ -104,15 +104,8 @@ namespace {
 
 Qt::BrushStyle styleQt(int style)
 {
-    switch (style) {
-    case 2: return Qt::HorPattern;
-    case 3: return Qt::VerPattern;
-    case 4: return Qt::FDiagPattern;
-    case 5: return Qt::BDiagPattern;
-    case 6: return Qt::CrossPattern;
-    case 7: return Qt::DiagCrossPattern;
-    default: return Qt::SolidPattern;  // 0 solid, 1 clear: the area colour itself
-    }
+    // An area's clear style is its colour itself: the bitmap already holds its shape.
+    return style == 1 ? Qt::SolidPattern : StyleBrosse(style);
 }
 
 }  // namespace

@@ -140,6 +140,20 @@ void CopieAvecMode(QPainter& peintre, QPoint position, const QImage& source, int
     peintre.setCompositionMode(ancienne);
 }
 
+Qt::BrushStyle StyleBrosse(int style)
+{
+    switch (style) {
+    case 1: return Qt::NoBrush;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::FDiagPattern;
+    case 5: return Qt::BDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::SolidPattern;
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Polygon area
 

@@ -59,6 +59,11 @@ void CopieAvecMode(QImage& destination, QPoint position, const QImage& source, i
 void CopieAvecMode(QPainter& peintre, QPoint position, const QImage& source, int mode,
                    const QBrush& motif = QBrush(Qt::black), const QColor& fond = Qt::white);
 
+// The brush of a fill style of areas and plates, in the order of their dialogs' list: 0 solid,
+// 1 clear (no brush), 2 horizontal, 3 vertical, 4 forward and 5 backward diagonal hatches,
+// 6 cross, 7 diagonal cross; any other style solid.
+Qt::BrushStyle StyleBrosse(int style);
+
 // ---------------------------------------------------------------------------------------
 // Area of the polygon of points[0..n] (n + 1 points; the last usually repeats the first):
 // the signed sum of the fan triangles from the first point, its absolute value at the end,

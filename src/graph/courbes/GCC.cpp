@@ -13,8 +13,8 @@
 #include "graph/courbes/enregistrement.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres_outils.h"
+#include "graph/courbes/lignespoints.h"
 #include "graph/courbes/tracepoint.h"
-#include "graph/fichiers/fichiertexte.h"
 
 using namespace genres;
 
@@ -32,12 +32,61 @@ void GCC::Copie(const GCBase& source)
     }
 }
 
+namespace {
+
+// Most control-point operations of one Bézier trace (about half a second of work): the
+// number of samples goes down as the square of the number of control points goes up.
+constexpr double TravailBezierMax = 5e8;
+
+// The Bézier point of parameter t (de Casteljau), in the working array w.
+QPointF casteljau(const std::vector<QPointF>& p, std::vector<QPointF>& w, double t)
+{
+    w = p;
+    const std::size_t n = w.size();
+    for (std::size_t r = 1; r < n; ++r)
+        for (std::size_t i = 0; i + r < n; ++i)
+            w[i] = (1 - t) * w[i] + t * w[i + 1];
+    return w.front();
+}
+
+// The point of parameter t of the cubic B-spline of N >= 4 control points on the clamped
+// uniform knots 0, 0, 0, 0, 1, ..., N - 4, N - 3, N - 3, N - 3, N - 3 (de Boor), for t in
+// [0, N - 3).
+QPointF deBoor(const std::vector<QPointF>& p, double t)
+{
+    const long long n = static_cast<long long>(p.size());
+    const auto u = [n](long long i) { return double(std::clamp<long long>(i - 3, 0, n - 3)); };
+    const long long k = std::min<long long>(static_cast<long long>(t) + 3, n - 1);
+    QPointF d[4];
+    for (int j = 0; j < 4; ++j)
+        d[j] = p[std::size_t(k - 3 + j)];
+    for (int r = 1; r <= 3; ++r)
+        for (int j = 0; j <= 3 - r; ++j) {
+            const long long i = k + j;
+            const double den = u(i + 1) - u(i - 3 + r);
+            if (den != 0)
+                d[j] = ((t - u(i - 3 + r)) * d[j + 1] + (u(i + 1) - t) * d[j]) / den;
+        }
+    return d[0];
+}
+
+}  // namespace
+
 void GCC::Trace(QPainter& peintre, GCRepere& repere)
 {
-    if (TypeCourbe.toUpper() == QLatin1Char('C'))
-        TraceChronique(peintre, repere);
+    EvalueParametres();
+    double pas = 0;
+    if (!evalue(PasC, pas) || !(pas > 0)) {
+        SignaleRefus(QStringLiteral("Pas=") + PasC + QStringLiteral(":le pas de calcul doit être >0"));
+        return;
+    }
+    QStringList lignes;
+    if (!LignesDonnees(peintre, repere, lignes))
+        return;
+    if (TypeCourbe == QLatin1Char('C'))
+        TraceChronique(peintre, repere, lignes, pas);
     else
-        TraceIndisponible();
+        TracePointsDeControle(peintre, repere, lignes, pas);
 }
 
 std::vector<ValeurChronique> ValeursChronique(const QStringList& lignes)
@@ -48,9 +97,11 @@ std::vector<ValeurChronique> ValeursChronique(const QStringList& lignes)
         if (texte.isEmpty())
             continue;
         ValeurChronique v;
-        // A plain number reads without the parser, to the same value.
-        v.y = texte.toDouble(&v.ok);
-        v.ok = (v.ok && std::isfinite(v.y)) || genres::evalue(texte, v.y);
+        // A plain number reads without the parser, to the same value; "," stands for ".".
+        QString point = texte;
+        point.replace(QLatin1Char(','), QLatin1Char('.'));
+        v.y = point.toDouble(&v.ok);
+        v.ok = (v.ok && std::isfinite(v.y)) || genres::evalue(point, v.y);
         if (!v.ok)
             v.ligne = ligne;
         valeurs.push_back(v);
@@ -67,27 +118,17 @@ QStringList LignesChronique(const std::vector<double>& valeurs)
     return lignes;
 }
 
-void GCC::TraceChronique(QPainter& peintre, GCRepere& repere)
+void GCC::TraceChronique(QPainter& peintre, GCRepere& repere, const QStringList& lignes, double pas)
 {
-    EvalueParametres();
-    double debut = 0, pas = 0;
-    if (!evalue(PasC, pas) || !(pas > 0)) {
-        SignaleRefus(QStringLiteral("Pas=") + PasC + QStringLiteral(":") + QStringLiteral("le pas de calcul doit être >0"));
-        return;
-    }
+    double debut = 0;
     if (!evalue(Debut, debut)) {
         SignaleRefus(QStringLiteral("Début=") + Debut + QStringLiteral(" : valeur incorrecte"));
         return;
     }
-    const QString chemin = FichierDonnees(*this);
-    const LectureTexte lecture = chemin.isEmpty() ? LectureTexte() : LitFichierTexte(chemin);
-    if (!lecture.ok) {
-        SignaleRefus(chemin.isEmpty() ? QStringLiteral("Fichier introuvable : ") + Libelle1 : lecture.erreur);
-        return;
-    }
-    const std::vector<ValeurChronique> valeurs = ValeursChronique(lecture.lignes);
+    const std::vector<ValeurChronique> valeurs = ValeursChronique(lignes);
     TraceurCourbe traceur(*this, peintre, repere);
     traceur.Reserve((long long)valeurs.size());
+    traceur.FixeStylo(StyloLeve);
     for (std::size_t k = 0; k < valeurs.size(); ++k) {
         if (valeurs[k].ok)
             traceur.Point(double(k), debut + double(k) * pas, valeurs[k].y);
@@ -96,6 +137,49 @@ void GCC::TraceChronique(QPainter& peintre, GCRepere& repere)
     }
     traceur.Termine();
     SignaleErreursCalcul(traceur.ErreursRencontrees());
+}
+
+void GCC::TracePointsDeControle(QPainter& peintre, GCRepere& repere, const QStringList& lignes, double pas)
+{
+    const std::vector<QPointF> p = PointsDeControle(lignes, Batons);
+    if (p.empty()) {
+        RefusDonnees(peintre, repere, QStringLiteral("Le fichier désigné n'est pas un fichier de points"));
+        return;
+    }
+    const bool bezier = TypeCourbe == QLatin1Char('B');
+    const double n = double(p.size());
+    // The parameter runs over [0, 1] (Bézier) or [0, N - 3] (B-spline); with fewer than four
+    // control points a B-spline is its first and last points.
+    const double fin = p.size() == 1 ? 0 : bezier ? 1 : std::max(0.0, n - 3);
+    const bool interieur = bezier ? p.size() > 2 : p.size() >= 4;
+    const double maxi = bezier ? std::floor(TravailBezierMax / (n * n / 2)) : double(MaxPointsTrace);
+    TraceurCourbe traceur(*this, peintre, repere);
+    traceur.FixeStylo(StyloLeve);
+    traceur.Point(0, p.front().x(), p.front().y());
+    std::vector<QPointF> travail;
+    double t = 0;
+    bool arrete = false;
+    long long nombre = 0;
+    while (t + pas < fin) {
+        if (t + pas == t || double(nombre) >= std::min(maxi, double(MaxPointsTrace))) {
+            arrete = true;
+            break;
+        }
+        t += pas;
+        ++nombre;
+        QPointF q;
+        if (!interieur)  // two Bézier control points: the segment between them
+            q = (1 - t) * p.front() + t * p.back();
+        else
+            q = bezier ? casteljau(p, travail, t) : deBoor(p, t);
+        traceur.Point(t, q.x(), q.y());
+    }
+    if (!arrete && p.size() > 1)
+        traceur.Point(fin, p.back().x(), p.back().y());
+    traceur.Termine();
+    if (arrete)
+        interlocuteur().avertit(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : pas de calcul trop petit (Pas=") +
+                                PasC + QStringLiteral("), le tracé a été arrêté avant la fin."));
 }
 
 namespace {

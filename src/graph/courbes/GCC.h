@@ -16,6 +16,9 @@ std::vector<ValeurChronique> ValeursChronique(const QStringList& lignes);
 // The lines of a chronicle's data file that give back exactly these values.
 QStringList LignesChronique(const std::vector<double>& valeurs);
 
+// B: the Bézier curve of the control points of a points file; W: their cubic B-spline on
+// clamped uniform knots; C: a chronicle, one ordinate per line of a data file at a regular
+// step from a first abscissa.
 class GCC : public GCCourbe {
 public:
     GCC(QChar genre, int fenetre, int numero);
@@ -32,9 +35,12 @@ public:
     bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) override;
     bool LitQueue(LecteurEnregistrement& lu, bool jetable) override;
     bool AvecFichierDonnees() const override { return true; }
-    // Kind C: the values of its data file at Debut, Debut + PasC, ...
-    void TraceChronique(QPainter& peintre, GCRepere& repere);
 
     QString Debut = QStringLiteral("0");   // C: abscissa of the first ordinate
     QString PasC = QStringLiteral("0.1");  // C: abscissa step; B, W: parameter step
+
+private:
+    // Kind C: the values of its data file at Debut, Debut + PasC, ...
+    void TraceChronique(QPainter& peintre, GCRepere& repere, const QStringList& lignes, double pas);
+    void TracePointsDeControle(QPainter& peintre, GCRepere& repere, const QStringList& lignes, double pas);
 };

@@ -296,11 +296,6 @@ bool GCCourbe::Modifie(bool nouvelle)
     return true;
 }
 
-void GCCourbe::Trace(QPainter&, GCRepere&)
-{
-    TraceIndisponible();
-}
-
 void GCCourbe::TraceIndisponible()
 {
     QString nom = NomTypeCourbe(TypeCourbe, SousType);

@@ -98,8 +98,9 @@ public:
     // 1: opens the kind's definition dialog (through etatGraphe().dialogues); true when the
     // user confirmed; a new curve then gets its identifier. False when no dialog is installed.
     virtual bool Modifie(bool nouvelle);
-    // 2: computes, draws and caches the curve. Kinds whose tracing is not available say so
-    // (once per curve and definition) and draw nothing.
+    // 2: computes, draws and caches the curve; for kind L, the points of its file with their
+    // arrows and labels. Kinds whose tracing is not available say so (once per curve and
+    // definition) and draw nothing.
     virtual void Trace(QPainter& peintre, GCRepere& repere);
     // 3: the description lines (appended).
     virtual void Decrit(QStringList& lignes) const;
@@ -137,6 +138,20 @@ public:
     // The kinds that read a data file (B, C, L, W), which the document carries in a "!"
     // block after their record.
     virtual bool AvecFichierDonnees() const;
+
+    // --- kind L: what dragging a point with the mouse needs
+    // The points of the file whose pixel lies within 3 pixels of (mx, my) (strictly inside
+    // the 7 x 7 square), one entry each: the line's number in the file (every line counts,
+    // empty ones too, from 1) + "\" + the whole line as it stands.
+    QStringList PointsProches(const GCRepere& repere, int mx, int my) const;
+    // Rewrites the data file with its line n (from 1) replaced by the text; every other line
+    // is kept byte for byte, with its own line end. False (the file untouched) with the
+    // French reason when the file cannot be read or written or has no such line.
+    bool RemplaceLignePoint(int n, const QString& texte, QString* erreur = nullptr);
+    // The point of line n moved to the world point (x, y): its coordinates rewritten in the
+    // shortest form that reads back the same (r and the angle in degrees in polar
+    // coordinates), its arrow prefix and label kept.
+    bool DeplacePointListe(int n, double x, double y, QString* erreur = nullptr);
 
     // --- accessors
     QString Parametre(int i) const;                       // a<i>, i 0..9 ("" outside)
@@ -234,6 +249,10 @@ protected:
     bool LitMeres(LecteurEnregistrement& lu, int nombre);
     // The name read from a record: "fn" + number when it is empty.
     void FixeNomLu(const QString& nom);
+    // A data file that cannot be read: the refusal, and empty side files.
+    void RefusDonnees(QPainter& peintre, GCRepere& repere, const QString& raison);
+    // The lines of the data file (B, C, L, W); false after RefusDonnees when it cannot be read.
+    bool LignesDonnees(QPainter& peintre, GCRepere& repere, QStringList& lignes);
 
 private:
     QString signatureAvertie_;   // the definition the refusals below were shown for

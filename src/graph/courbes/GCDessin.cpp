@@ -10,6 +10,7 @@
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCA.h"
 #include "graph/courbes/pointscourbe.h"
 
 namespace {
@@ -66,7 +67,10 @@ void GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
         }
         enCours.erase(c.get());
         tracees.insert(c.get());
-        c->Trace(peintre, repere);
+        if (auto* plaque = dynamic_cast<GCA*>(c.get()))
+            plaque->TracePlaque(peintre, repere, CouleurFond);
+        else
+            c->Trace(peintre, repere);
     };
     // A copy of the list: a trace never changes it, but the holders stay alive meanwhile.
     const std::vector<PtrCourbe> liste = Courbes;

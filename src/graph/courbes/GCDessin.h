@@ -43,7 +43,8 @@ public:
     // When Visible: the frame (grids, axes, graduation), then every curve's Trace in list
     // order. A curve whose mother stands in this list is traced after its mother in the same
     // pass (each curve once), so that it never shows its mother's previous state. Nothing of
-    // the curves is drawn when the frame is not valid.
+    // the curves is drawn when the frame is not valid. Plates are copied onto what is drawn
+    // before them by their raster operations, on CouleurFond.
     void Dessine(QPainter& peintre, GCRepere& repere);
 
     void AjouteCourbe(PtrCourbe courbe);
@@ -91,6 +92,8 @@ public:
     int Nombre() const { return int(Courbes.size()); }
 
     int NumeroFenetre = 1;
+    // The window's background colour: the polygonal plates fill their bitmaps with it.
+    TCouleur CouleurFond = 0xFFFFFF;
     bool Visible = true;
     std::vector<PtrCourbe> Courbes;
 };

@@ -12,6 +12,7 @@
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/enregistrement.h"
 #include "graph/courbes/genres_outils.h"
+#include "graph/courbes/tracepoint.h"
 
 using namespace genres;
 
@@ -55,9 +56,87 @@ void GCN::Conditions(QString& iterations, QString& xo, QString& yo) const
     yo = TexteYo;
 }
 
-void GCN::Trace(QPainter&, GCRepere&)
+namespace {
+
+// An integer field of a sequence (visible iterations): its value rounded, within 0..10^7;
+// 0 when it does not evaluate.
+long long entier(const QString& texte)
 {
-    TraceIndisponible();
+    return static_cast<long long>(std::nearbyint(std::clamp(evalue(texte), 0.0, 1e7)));
+}
+
+}  // namespace
+
+void GCN::Trace(QPainter& peintre, GCRepere& repere)
+{
+    // Sub-kind 0 keeps the bounds of a child curve and draws nothing itself.
+    if (SousType < 1 || SousType > 6)
+        return;
+    EvalueParametres();
+    if (!FixeLibelles(Libelle1, Libelle2)) {
+        SignaleRefus(QStringLiteral("Pb de libellé !"));
+        return;
+    }
+    const int st = SousType;
+    const long long premier = entier(DebutVisible), dernier = entier(FinVisible);
+    double A = evalue(TexteXo), B = evalue(TexteYo);
+    double* etat = VariablesEtat();
+    TraceurCourbe traceur(*this, peintre, repere);
+    if (!TexteEtiquette().isEmpty())
+        traceur.DesactiveLots();
+    traceur.FixeStylo(StyloLeve);
+    // Term k drawn with (a, b): (a, b), or (k, a) for the sequence Xn, (k, b) for Yn.
+    const auto dessine = [&](long long k, double a, double b) {
+        const double x = st >= 5 ? double(k) : a, y = st == 5 ? a : b;
+        PointEtiquete(traceur, peintre, repere, double(k), x, y);
+    };
+    const auto calcule = [&](const Arbre& arbre, double x, double& v) {
+        ErreurCalcul() = 0;
+        v = EvalueArbre(arbre, x);
+        return !ErreurCalcul() && std::isfinite(v);
+    };
+
+    bool ok = true;
+    if (st <= 2) {
+        A = std::trunc(A);
+        if (st == 1) {
+            etat[1] = A;
+            ok = calcule(Expression2, A, B);
+        }
+        if (!ok)
+            traceur.Echec(A, QString::fromStdString(MessageErreur()));
+        else if (A >= double(premier))
+            dessine(premier, A, B);
+    } else if (st <= 4 || premier <= 0) {
+        // The systems' sequences Xn and Yn start at rank 0, like the others; the points and
+        // the staircase at the first visible rank.
+        dessine(st >= 5 ? 0 : premier, A, B);
+    }
+    for (long long k = 1; k <= dernier; ++k) {
+        double a = 0, b = 0;
+        if (st <= 2) {
+            a = A + 1;
+            etat[1] = a;
+            ok = calcule(Expression2, B, b);
+        } else {
+            etat[0] = B;
+            etat[1] = double(k);
+            ok = calcule(Expression1, A, a) && calcule(Expression2, A, b);
+        }
+        if (!ok) {
+            // A failed term breaks the line; the recurrences cannot go on from it.
+            traceur.Echec(double(k), QString::fromStdString(MessageErreur()));
+            if (st >= 2)
+                break;
+        } else if (k >= premier) {
+            dessine(k, a, b);
+        }
+        A = a;
+        B = b;
+    }
+    ErreurCalcul() = 0;
+    traceur.Termine();
+    SignaleErreursCalcul(traceur.ErreursRencontrees());
 }
 
 namespace {

@@ -36,6 +36,7 @@ bool GCDocument::Dessine(QPainter& peintre, QSize taille, const OptionsDessin& o
     Repere.FixeTaille(taille.width(), taille.height());
     bool interrompu = false;
     dessineFond(peintre, taille, options, interrompu);
+    Dessin.CouleurFond = Fenetre.CouleurFond;
     Dessin.Dessine(peintre, Repere);
     if (options.textes)
         Textes.Dessine(Repere, peintre);
@@ -123,5 +124,4 @@ void GCDocument::dessineFond(QPainter& peintre, QSize taille, const OptionsDessi
         for (const auto& a : Aires.Aires)
             interrompu = interrompu || (a->Visible() && a->Interrompu());
     }
-    Plaques.Trace(peintre, Repere);
 }

@@ -1,7 +1,7 @@
-// One graph window's document as a value below the widgets: its frame, curves, areas,
-// texts, polygonal plates, auxiliary functions F0..F9 and the window attributes that its
-// file keeps (background colour, picture or areas, comment, menu file, title, geometry);
-// and the one routine that paints the whole picture.
+// One graph window's document as a value below the widgets: its frame, curves (polygonal
+// plates among them), areas, texts, auxiliary functions F0..F9 and the window attributes
+// that its file keeps (background colour, picture or areas, comment, menu file, title,
+// geometry); and the one routine that paints the whole picture.
 //
 // Dessine is the entry point for every picture of a document. The graph window paints its
 // paint box and its back buffer through it; picture export (JPEG, BMP, WMF, clipboard),
@@ -42,7 +42,7 @@ struct OptionsDessin {
     // paint, computed again when AiresARecalculer is set and composed again from the areas'
     // bitmaps when the size changed.
     // Tampon: as the back buffer is drawn (parameter keys and variation, dragging): the
-    // colour and, in mode 1, the picture; every area computed again; the plates; never the
+    // colour and, in mode 1, the picture; every area computed again; never the
     // layer of the last paint.
     enum Mode { Fenetre, Tampon };
     Mode mode = Fenetre;
@@ -65,10 +65,10 @@ public:
     int Numero() const { return Numero_; }
 
     // Paints the whole picture on a device of that size: the background (colour, picture or
-    // areas), the plates (back buffer), the frame and the curves, then the texts. The frame
-    // is sized to it and its hit index emptied first. True when an area computation was
-    // stopped before its end (etatGraphe().suivi said so): the caller may run it again with
-    // CalculeAires.
+    // areas), the frame and the curves (the plates in their place, on the window colour),
+    // then the texts. The frame is sized to it and its hit index emptied first. True when an
+    // area computation was stopped before its end (etatGraphe().suivi said so): the caller
+    // may run it again with CalculeAires.
     bool Dessine(QPainter& peintre, QSize taille, const OptionsDessin& options = {});
     // Computes every visible area on the frame into the background layer at that size;
     // true when a computation was stopped before its end.
@@ -88,7 +88,6 @@ public:
     GCDessin Dessin;
     GCListTextes Textes;
     GCListAires Aires;
-    GCListPlaq Plaques;
     std::array<QString, 10> FonctionsAux;   // "0" when unused
     // The next paint in background mode 1 or 2 computes the areas again (after a change of
     // areas, frame, size or colour).

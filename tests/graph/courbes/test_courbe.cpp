@@ -272,7 +272,7 @@ TEST_F(Courbe, GenresSansTraceLeDisentUneFois)
     trace(*c);
     trace(*c);
     ASSERT_EQ(interlocuteur_.messages.size(), 1);
-    EXPECT_TRUE(interlocuteur_.messages.front().contains(QStringLiteral("Courbe de Bézier")));
+    EXPECT_TRUE(interlocuteur_.messages.front().contains(QStringLiteral("introuvable : mesures.txt")));
     EXPECT_EQ(interlocuteur_.avertissements.size(), 2);  // the memo's line at each trace
     EXPECT_EQ(image_, imageBlanche(620, 420));
 
