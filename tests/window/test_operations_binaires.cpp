@@ -218,4 +218,27 @@ TEST_F(OperationsBinaires, TheTransformOfASampledSinePeaksAtItsFrequencyInOneNew
                 EXPECT_NEAR(q.y, k == 0 ? pic : q.x > 0 ? -pic : pic, 1e-9) << k << " " << q.x;
         }
     }
+
+    // 1024 points, Hanning's window and zero filling reach the curve: twice the points at
+    // half the step, the peak still at 3 Hz, lowered by the window's mean of 1/2 and again
+    // by half since the transform divides by every point, zeros included.
+    QuandModal([](QWidget* d) {
+        Enfant<QComboBox>(d, "CBnpts")->setCurrentText("1024");
+        Enfant<QComboBox>(d, "CBfenetre")->setCurrentIndex(2);
+        Enfant<QCheckBox>(d, "CBzero")->setChecked(true);
+        Clique(Enfant<QPushButton>(d, "ButOK"));
+    });
+    f.action(QStringLiteral("TFD"))->trigger();
+    ASSERT_EQ(nouvelles.size(), 5u);
+    TForm1& w = *nouvelles.back();
+    EXPECT_EQ(QList<double>({w.Repere().AxeX.Min, w.Repere().AxeX.Max}), QList<double>({-51.2, 51.2}));
+    auto c = std::dynamic_pointer_cast<GCOperUnaire>(w.Dessin().Courbes.at(0));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->ParametresOperation, (std::array<QString, 6>{"-5", "5", "1024", "1", "2", "1"}));
+    Peint(w);
+    const auto p = LitFichierPoints(c->FichierPoints).points;
+    ASSERT_EQ(p.size(), 2048u);
+    const auto pic = std::max_element(p.begin(), p.end(), [](auto& a, auto& b) { return a.y < b.y; });
+    EXPECT_NEAR(std::fabs(pic->x), 3, 1e-9);
+    EXPECT_NEAR(pic->y, 0.125, 1e-3);
 }

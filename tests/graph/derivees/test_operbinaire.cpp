@@ -237,6 +237,11 @@ TEST_F(OperBinaire, FusionTransformIntersectionDistancesAndConvolution)
     for (const PointCourbe& q : pc)
         EXPECT_NEAR(q.y, std::sqrt(M_PI / 2) * std::exp(-q.x * q.x / 2), 1e-9) << q.x;
     EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << interlocuteur_.messages.join('|').toStdString();
+
+    // A distance to a mother without a single point has nothing to measure.
+    auto vide = operation(13, *cache('L', {}), *g);
+    trace(*vide);
+    EXPECT_EQ(interlocuteur_.messages, QStringList{"Calculs impossibles !"});
 }
 
 TEST_F(OperBinaire, ParametersAndMothersAreCheckedBeforeAnythingIsDrawn)
