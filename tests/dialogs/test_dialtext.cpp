@@ -47,7 +47,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DialTexteTest, TheMacroBuilderWritesItsMacrosAndTheObjectsChosen)
+TEST_F(DialTexteTest, LeConstructeurDeMacrosEcritSesMacrosEtLesObjetsChoisis)
 {
     GCTexte texte(1, QStringLiteral("0"), QStringLiteral("0"), true, Police());
     texte.CourbeLib = QStringLiteral("gardée");
@@ -99,7 +99,7 @@ TEST_F(DialTexteTest, TheMacroBuilderWritesItsMacrosAndTheObjectsChosen)
     EXPECT_EQ(g.LabErreur->text(), QStringLiteral("erreur de syntaxe"));
 }
 
-TEST_F(DialTexteTest, APositionThatCannotBeReadKeepsTheFormOpen)
+TEST_F(DialTexteTest, UnePositionIllisibleGardeLaFicheOuverte)
 {
     GCTexte texte(1, QStringLiteral("1"), QStringLiteral("2"), true, Police());
     const auto essai = [&](const QString& x, bool pixels) {
@@ -139,7 +139,7 @@ TEST_F(DialTexteTest, APositionThatCannotBeReadKeepsTheFormOpen)
     EXPECT_EQ(f.EdX->text().toDouble(), 0);
 }
 
-TEST_F(DialTexteTest, TheLegendButtonEditsTheCurvesOwnLabel)
+TEST_F(DialTexteTest, LeBoutonLegendeModifieLEtiquetteDeLaCourbe)
 {
     auto c = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
     c->Libelle1 = QStringLiteral("x");

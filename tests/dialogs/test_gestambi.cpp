@@ -6,7 +6,7 @@
 #include "dialogs/gestambi.h"
 #include "pilote_saisie.h"
 
-TEST(Tambigu, AClickShowsTheEntryAndConfirmGivesIt)
+TEST(Tambigu, UnClicMontreLEntreeEtConfirmerLaDonne)
 {
     const QStringList entrees{QStringLiteral("1;3\\Y : x^2; ;f"), QStringLiteral("1;4\\Y : sin(x); ;g"),
                               QStringLiteral("1;5\\P : t; t;h")};

@@ -37,7 +37,7 @@ QLineEdit* Coef(QWidget* w, int k)
 
 }  // namespace
 
-TEST_F(OperationsDialogues, EachCodeAsksItsOwnFieldsAndGivesItsCaptions)
+TEST_F(OperationsDialogues, ChaqueCodeDemandeSesChampsEtDonneSesLibelles)
 {
     struct Cas {
         int code;
@@ -111,7 +111,7 @@ TEST_F(OperationsDialogues, EachCodeAsksItsOwnFieldsAndGivesItsCaptions)
     EXPECT_EQ(etatGraphe().ListeAuxiliaire, QStringList({"Per", "-1", "0", "0", "0", "2", "0", "8"}));
 }
 
-TEST_F(OperationsDialogues, HistogramParticularPointsAndFrameWarning)
+TEST_F(OperationsDialogues, HistogrammePointsParticuliersEtAvertissementDuRepere)
 {
     // Variable widths: the bounds typed are written to the file named, p3 "0", p6 its path.
     QTemporaryDir dossier;
@@ -156,7 +156,7 @@ TEST_F(OperationsDialogues, HistogramParticularPointsAndFrameWarning)
     }
 }
 
-TEST_F(OperationsDialogues, EditingADerivedCurveSetsItsLookThenItsParameters)
+TEST_F(OperationsDialogues, ModifierUneCourbeDeriveeFixeSonAspectPuisSesParametres)
 {
     GCDessin dessin;
     auto mere = std::make_shared<GCY>(QLatin1Char('Y'), 1, 1);

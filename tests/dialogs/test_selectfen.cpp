@@ -17,7 +17,7 @@ void CliqueEntree(QListWidget* liste, int ligne, Qt::KeyboardModifiers touches =
 
 }  // namespace
 
-TEST(Selectfen, TheSecondListKeepsTheOrderOfChoosing)
+TEST(Selectfen, LaSecondeListeGardeLOrdreDuChoix)
 {
     const QStringList entrees = {"#3: Fenêtre 3", "#2: Suites", "#1: Fenêtre 1"};
     Tselectfen fiche(entrees);

@@ -39,7 +39,7 @@ void transforme(std::vector<double>& re, std::vector<double>& im, bool inverse)
     FFT(exposant, n, inverse, cosinus.data(), sinus.data(), im.data(), re.data());
 }
 
-TEST(FFT, Sizes)
+TEST(FFT, Tailles)
 {
     int e = -1, s = -1;
     FFTTaille(1, e, s);
@@ -60,7 +60,7 @@ TEST(FFT, Sizes)
     EXPECT_EQ(e, 1);
 }
 
-TEST(FFT, TwiddleTables)
+TEST(FFT, TablesDesFacteursDeRotation)
 {
     std::vector<double> s, c;
     FFTFacteurs(2, s, c);  // one entry: nothing written past it
@@ -77,14 +77,14 @@ TEST(FFT, TwiddleTables)
     }
 }
 
-TEST(FFT, BitReversal)
+TEST(FFT, InversionDesBits)
 {
     std::vector<double> re = {0, 1, 2, 3, 4, 5, 6, 7}, im(8, 0);
     FFTPermute(8, re.data(), im.data());
     EXPECT_EQ(re, (std::vector<double>{0, 4, 2, 6, 1, 5, 3, 7}));
 }
 
-TEST(FFT, ConstantAndPureSine)
+TEST(FFT, ConstanteEtSinusPur)
 {
     std::vector<double> re(8, 1.0), im(8, 0.0);
     transforme(re, im, false);
@@ -107,7 +107,7 @@ TEST(FFT, ConstantAndPureSine)
     }
 }
 
-TEST(FFT, AgreesWithTheDirectSumAndKeepsParseval)
+TEST(FFT, CommeLaSommeDirecteEtSelonParseval)
 {
     std::mt19937 gen(42);
     std::uniform_real_distribution<double> loi(-1, 1);
@@ -140,7 +140,7 @@ TEST(FFT, AgreesWithTheDirectSumAndKeepsParseval)
     }
 }
 
-TEST(FFT, LargerThanTheCurveLimit)
+TEST(FFT, AuDelaDeLaLimiteDesCourbes)
 {
     // The routine itself accepts any power of two (the limit belongs to the curve
     // operation).

@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(Regression, ExamplesWithTheirTexts)
+TEST_F(Regression, ExemplesAvecLeursTextes)
 {
     EXPECT_EQ(ajuste(1, {0, 1, 2}, {1, 3, 5}).texte, "1+2*x");
     EXPECT_EQ(ajuste(1, {1, 2}, {2, 4}, "0").texte, "2*x");
@@ -56,7 +56,7 @@ TEST_F(Regression, ExamplesWithTheirTexts)
     EXPECT_NEAR(formule(puissance, 3), 1, 1e-12);
 }
 
-TEST_F(Regression, StatusAndMessages)
+TEST_F(Regression, EtatEtMessages)
 {
     Resultat r = ajuste(11, {0, 1, 2}, {1, 2, 3});
     EXPECT_EQ(r.statut, 4);
@@ -93,7 +93,7 @@ TEST_F(Regression, StatusAndMessages)
 
 // Exact data of every kind: the fitted formula reproduces the model, at the data and
 // between them.
-TEST_F(Regression, RecoversExactDataOfEveryKind)
+TEST_F(Regression, RetrouveLesDonneesExactesDeChaqueGenre)
 {
     struct Cas {
         int genre;
@@ -152,7 +152,7 @@ TEST_F(Regression, RecoversExactDataOfEveryKind)
     }
 }
 
-TEST_F(Regression, NoisyDataWithinTolerance)
+TEST_F(Regression, DonneesBruiteesDansLaTolerance)
 {
     // A parabola with a deterministic noise of ±0.01.
     std::vector<double> x, y;
@@ -178,7 +178,7 @@ TEST_F(Regression, NoisyDataWithinTolerance)
     EXPECT_NEAR(formule(r.texte, 1), 5 * std::exp(-0.7), 0.02);
 }
 
-TEST_F(Regression, ResidualDeviation)
+TEST_F(Regression, EcartResiduel)
 {
     // Three points, a line: one degree of freedom.
     const Resultat r = ajuste(1, {0, 1, 2}, {0, 1, 0});
@@ -190,7 +190,7 @@ TEST_F(Regression, ResidualDeviation)
 
 // Coefficients are written so that they read back to the same doubles: a quadratic fit of
 // yearly data stays on the least-squares curve.
-TEST_F(Regression, YearlyDataKeepFullPrecision)
+TEST_F(Regression, DonneesAnnuellesEnPleinePrecision)
 {
     std::vector<double> x, y;
     const double valeurs[] = {60, 60.4, 60.9, 61.1, 61.8, 62.0, 62.6, 63.1, 63.2, 63.7, 64};
@@ -241,7 +241,7 @@ TEST_F(Regression, YearlyDataKeepFullPrecision)
         EXPECT_NEAR(formule(c.texte, v), formule(reference.texte, v - 1000), 1e-9);
 }
 
-TEST_F(Regression, SignOfCWhenTheConstantIsNegative)
+TEST_F(Regression, SigneDeCQuandLaConstanteEstNegative)
 {
     // A = -1, y = -(1 + e^x): c = 1, b = 1.
     std::vector<double> x, y;
@@ -265,7 +265,7 @@ TEST_F(Regression, SignOfCWhenTheConstantIsNegative)
         EXPECT_NEAR(formule(r.texte, t), -2 * (1 + 0.5 * std::exp(0.3 * t)), 1e-9);
 }
 
-TEST_F(Regression, ImpossibleFitsAreRefused)
+TEST_F(Regression, AjustementsImpossiblesRefuses)
 {
     // Kind 13 on constant data: q = 0.
     EXPECT_EQ(ajuste(13, {1, 2, 3}, {2, 2, 2}).statut, 4);
@@ -292,7 +292,7 @@ TEST_F(Regression, ImpossibleFitsAreRefused)
     EXPECT_EQ(ajuste(12, {1000, 1001}, {1e300, 1e-300}).statut, 4);
 }
 
-TEST_F(Regression, OptionTextsStayOneFactor)
+TEST_F(Regression, TextesDOptionUnSeulFacteur)
 {
     std::vector<double> x, y;
     for (int i = 0; i < 10; ++i) {
@@ -329,7 +329,7 @@ TEST_F(Regression, OptionTextsStayOneFactor)
     EXPECT_EQ(r.texte.substr(0, 10), "SQRT(4)*(1") << r.texte;
 }
 
-TEST_F(Regression, SmallScalesAreNotSingular)
+TEST_F(Regression, PetitesEchellesNonSingulieres)
 {
     // A line through (0,0), (1e-6,1), (2e-6,2).
     const Resultat r = ajuste(1, {0, 1e-6, 2e-6}, {0, 1, 2});

@@ -57,7 +57,7 @@ void surLaConique(const Equation& e, DroiteConique d)
     }
 }
 
-TEST(Conique, TheTableOfCases)
+TEST(Conique, LaTableDesCas)
 {
     ElementsConique r = AnalyseConique(1, 0, 1, 0, 0, -1);
     EXPECT_EQ(r.Genre, ConiqueCercle);
@@ -100,7 +100,7 @@ TEST(Conique, TheTableOfCases)
     EXPECT_EQ(AnalyseConique(0, 0, 0, 0, 0, 5).Genre, ConiqueVide);
 }
 
-TEST(Conique, ParabolaWithTheSquareInY)
+TEST(Conique, ParaboleAvecLeCarreEnY)
 {
     // x - y² = 0: A = 0 and C < 0.
     const ElementsConique r = AnalyseConique(0, 0, -1, 1, 0, 0);
@@ -111,7 +111,7 @@ TEST(Conique, ParabolaWithTheSquareInY)
     EXPECT_FALSE(std::isnan(r.Centre.x));
 }
 
-TEST(Conique, DecimalCoefficientsAreClassifiedRight)
+TEST(Conique, CoefficientsDecimauxBienClasses)
 {
     EXPECT_EQ(AnalyseConique(1, 2.2, 1.21, 1, 0, 0).Genre, ConiqueParabole);
     EXPECT_EQ(AnalyseConique(1, 2.8, 1.96, 1, 0, 0).Genre, ConiqueParabole);
@@ -136,7 +136,7 @@ TEST(Conique, DecimalCoefficientsAreClassifiedRight)
 }
 
 // Conics turned and moved away from the origin: the elements come back.
-TEST(Conique, BuiltFromKnownGeometry)
+TEST(Conique, ConstruitesDUneGeometrieConnue)
 {
     const double x0 = 1.5, y0 = -2, theta = Pi / 6;
     const double c = std::cos(theta), s = std::sin(theta);
@@ -247,7 +247,7 @@ TEST(Conique, BuiltFromKnownGeometry)
     surLaConique(droite, r.Droite1);
 }
 
-TEST(Conique, NeverANumberThatIsNot)
+TEST(Conique, JamaisUnNombreQuiNEnEstPas)
 {
     // A sweep of decimal coefficients: every output is finite.
     const double valeurs[] = {-2.2, -1, -0.3, 0, 0.1, 1, 1.21, 2.2};

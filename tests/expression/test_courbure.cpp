@@ -36,7 +36,7 @@ void fenetre(F f, G g, double t0, double pas, std::array<double, 11>& X, std::ar
     }
 }
 
-TEST_F(Courbure, CircleParametricAndPolar)
+TEST_F(Courbure, CercleParametriqueEtPolaire)
 {
     const Arbre x = arbre("COS(T)"), y = arbre("SIN(T)"), r = arbre("1"), th = arbre("T");
     for (double t : {0.0, 0.7, 2.0, -2.5}) {
@@ -66,7 +66,7 @@ TEST_F(Courbure, CircleParametricAndPolar)
     EXPECT_NEAR(cy, 0, 1e-6);
 }
 
-TEST_F(Courbure, ParabolaAtItsVertex)
+TEST_F(Courbure, ParaboleASonSommet)
 {
     // y = x²: radius 1/2, centre (0, 1/2); at x = 1: R = (1 + 4)^(3/2)/2.
     const Arbre x = arbre("T"), y = arbre("T^2");
@@ -84,7 +84,7 @@ TEST_F(Courbure, ParabolaAtItsVertex)
     EXPECT_EQ(cy, 7);
 }
 
-TEST_F(Courbure, StraightLinesAndFailures)
+TEST_F(Courbure, DroitesEtEchecs)
 {
     const Arbre x = arbre("T"), y = arbre("2*T+1");
     double angle = 0, cx = 0, cy = 0;
@@ -105,7 +105,7 @@ TEST_F(Courbure, StraightLinesAndFailures)
     EXPECT_EQ(ErreurCalcul(), 1);
 }
 
-TEST_F(Courbure, PedalPoints)
+TEST_F(Courbure, PointsDeLaPodaire)
 {
     double px = 9, py = 9;
     // The line y = 1 from the pole (0, 0): horizontal tangent, foot (0, 1).
@@ -146,7 +146,7 @@ TEST_F(Courbure, PedalPoints)
     EXPECT_EQ(MessageErreur(), "Podaire incalculable");
 }
 
-TEST_F(Courbure, FromSamples)
+TEST_F(Courbure, DesEchantillons)
 {
     std::array<double, 11> X{}, Y{};
     double cx = 9, cy = 9, px = 9, py = 9;

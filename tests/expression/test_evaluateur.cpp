@@ -48,7 +48,7 @@ std::vector<Resultat> parPoints(const Arbre& arbre, const std::vector<double>& x
     return r;
 }
 
-TEST(Evaluateur, PointBlockFoldedAndUnfoldedEvaluationsAgree)
+TEST(Evaluateur, EvaluationsPointParBlocRepliesEtDeplieesConcordent)
 {
     EtatNeuf<reinitialiseCalcul> etat;
     contexteCalcul().ValeursParametres[0] = 2;   // a

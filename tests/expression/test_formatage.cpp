@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(Formatage, DisplayForm)
+TEST_F(Formatage, FormeAffichee)
 {
     EXPECT_EQ(ReelVersTexte(0), "0");
     EXPECT_EQ(ReelVersTexte(-0.0), "0");
@@ -60,7 +60,7 @@ TEST_F(Formatage, DisplayForm)
 
 // What is displayed reads back to the displayed precision; the exact form reads back
 // to the same double, bit for bit.
-TEST_F(Formatage, RoundTrips)
+TEST_F(Formatage, AllersRetours)
 {
     std::mt19937_64 g(7);
     std::uniform_real_distribution<double> mantisse(-10, 10);
@@ -98,7 +98,7 @@ TEST_F(Formatage, RoundTrips)
     EXPECT_EQ(ErreurCalcul(), 1);
 }
 
-TEST_F(Formatage, Shortening)
+TEST_F(Formatage, Raccourcissement)
 {
     EXPECT_EQ(AbregeDecimal("3.14000"), "3.14");
     EXPECT_EQ(AbregeDecimal("2,00"), "2");
@@ -109,7 +109,7 @@ TEST_F(Formatage, Shortening)
     EXPECT_EQ(AbregeScientifique("10E5"), "10E5");
 }
 
-TEST_F(Formatage, AxisStyles)
+TEST_F(Formatage, StylesDesAxes)
 {
     EXPECT_EQ(FormateReel(1, 1234567.5), "1 234 567.5");
     EXPECT_EQ(FormateReel(1, -1234), "-1 234");
@@ -142,7 +142,7 @@ TEST_F(Formatage, AxisStyles)
     }
 }
 
-TEST_F(Formatage, TextReplacement)
+TEST_F(Formatage, RemplacementDeTexte)
 {
     EXPECT_EQ(RemplaceTexte("ab", "x", "abab"), "xx");
     EXPECT_EQ(RemplaceTexte("a", "aa", "a"), "aa");
@@ -166,7 +166,7 @@ TEST_F(Formatage, TextReplacement)
     EXPECT_EQ(nom("a", "√a+véa"), "√2+véa");
 }
 
-TEST_F(Formatage, ParameterValuesInFormulaTexts)
+TEST_F(Formatage, ValeursDesParametresDansLesTextesDeFormules)
 {
     std::string t = "y=a*x+abs(x)+pi*rd";
     ParametresVersTexte(valeurs("-2"), t);

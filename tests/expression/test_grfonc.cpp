@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(Analyse, Derivatives)
+TEST_F(Analyse, Derivees)
 {
     const Arbre cube = f("x^3");
     EXPECT_NEAR(DeriveeNumerique(cube, 1, 0.01, 1), 3, 1e-9);
@@ -68,7 +68,7 @@ TEST_F(Analyse, Derivatives)
     EXPECT_TRUE((DeriveeNumerique(f("ent(x)"), 5, 1e-70, 0), ErreurCalcul() == 1));
 }
 
-TEST_F(Analyse, DerivativesOfSamples)
+TEST_F(Analyse, DeriveesDEchantillons)
 {
     std::array<double, 11> X{}, Y{};
     // Evenly spaced samples of exp: every order, orders 3 to 5 on the mean step.
@@ -93,7 +93,7 @@ TEST_F(Analyse, DerivativesOfSamples)
     EXPECT_TRUE((DeriveeEchantillons(X, Y, 1), ErreurCalcul() == 1));
 }
 
-TEST_F(Analyse, Integrals)
+TEST_F(Analyse, Integrales)
 {
     double erreur = -1;
     EXPECT_NEAR(IntegreArbre(f("x^2"), erreur, 0, 3, 1e-11), 9, 1e-12);
@@ -126,7 +126,7 @@ TEST_F(Analyse, Integrals)
     EXPECT_TRUE((IntegreArbreSimple(f("ln(x)"), 10, -1, 1), ErreurCalcul() == 1));
 }
 
-TEST_F(Analyse, IntegralsOfSamples)
+TEST_F(Analyse, IntegralesDEchantillons)
 {
     std::vector<double> X = {1, 3}, Y = {2, 4};
     EXPECT_DOUBLE_EQ(IntegreTable(X, Y, 1), 6);  // a trapezoid
@@ -145,7 +145,7 @@ TEST_F(Analyse, IntegralsOfSamples)
     EXPECT_TRUE((IntegreTable(X, Y, 2), ErreurCalcul() == 1));
 }
 
-TEST_F(Analyse, Roots)
+TEST_F(Analyse, Racines)
 {
     // The two roots of x^2-1, exactly, once each; an exact zero at a grid point once.
     EXPECT_EQ(racines("x^2-1", 50, -5, 5), (std::vector<double>{-1, 1}));
@@ -179,7 +179,7 @@ TEST_F(Analyse, Roots)
     EXPECT_FALSE(RacinesDichotomieReglages(f("x^2-4"), liste));
 }
 
-TEST_F(Analyse, RootSearchEndsOnEveryInput)
+TEST_F(Analyse, RechercheDeRacinesFinitSurToutesEntrees)
 {
     // Precision 0 or below in x: the bisection stops at neighbouring doubles.
     auto r = racines("x^2-2", 50, -5, 5, 0);

@@ -52,7 +52,7 @@ protected:
     static std::string valeur(int i) { return parametresPersonnels().ParametresPerso[i]->Valeur(); }
 };
 
-TEST_F(ParamPerso, CreationNamesAndValues)
+TEST_F(ParamPerso, CreationNomsEtValeurs)
 {
     const GCParamPerso p("vitesse", "3");
     EXPECT_EQ(p.Increment, "0.1");
@@ -91,7 +91,7 @@ TEST_F(ParamPerso, CreationNamesAndValues)
     EXPECT_DOUBLE_EQ(val(a, 100), 108);
 }
 
-TEST_F(ParamPerso, BadValuesAndSelfReference)
+TEST_F(ParamPerso, MauvaisesValeursEtAutoReference)
 {
     const int u1 = ajoute("u1", "1");
     ajoute("u2", "u1+1");
@@ -117,7 +117,7 @@ TEST_F(ParamPerso, BadValuesAndSelfReference)
     EXPECT_EQ(ErreurCalcul(), 1);
 }
 
-TEST_F(ParamPerso, RemovedOrRenamedParametersFailFormulas)
+TEST_F(ParamPerso, ParametresRetiresOuRenommesFontEchouerLesFormules)
 {
     ajoute("alpha", "2");
     const int beta = ajoute("beta", "3");
@@ -151,7 +151,7 @@ TEST_F(ParamPerso, RemovedOrRenamedParametersFailFormulas)
     EXPECT_DOUBLE_EQ(val(b, 1), 7);
 }
 
-TEST_F(ParamPerso, KeyLetters)
+TEST_F(ParamPerso, LettresCles)
 {
     const int u = ajoute("u", "0.1");
     const int v = ajoute("v", "2*u");
@@ -197,7 +197,7 @@ TEST_F(ParamPerso, KeyLetters)
 
 // A value that draws a random number draws anew at each use, whatever it is folded
 // into; a formula's own RD stays one number.
-TEST_F(ParamPerso, DrawingValuesDrawAtEachUse)
+TEST_F(ParamPerso, ValeursTireesAChaqueUsage)
 {
     ajoute("omega", "RD");
     ajoute("tirage", "2*RD-1");

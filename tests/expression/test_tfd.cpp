@@ -83,7 +83,7 @@ protected:
     }
 };
 
-TEST_F(TFD, KindsThatCannotBeTransformed)
+TEST_F(TFD, GenresQuiNeSeTransformentPas)
 {
     for (char g : {'P', 'B', 'G', 'H', 'I', 'L', 'N', 'T', 'W', 'X', 'A'}) {
         CourbeFormule c("X", g);
@@ -91,7 +91,7 @@ TEST_F(TFD, KindsThatCannotBeTransformed)
     }
 }
 
-TEST_F(TFD, SizeChecksBeforeSampling)
+TEST_F(TFD, TaillesVerifieesAvantLEchantillonnage)
 {
     const std::string message =
         "Nombre de points incorrect : N doit être une puissance de 2 de 2 à 8192 (4096 avec les zéros) !";
@@ -119,7 +119,7 @@ TEST_F(TFD, SizeChecksBeforeSampling)
     EXPECT_EQ(re.size(), 4u);
 }
 
-TEST_F(TFD, ZeroFillingDoublesTheCountAndHalvesTheStep)
+TEST_F(TFD, RemplissageDeZerosDoubleLeNombreEtDiviseLePasParDeux)
 {
     CourbeFormule c("SIN(X)");
     std::vector<double> re, im;
@@ -151,7 +151,7 @@ TEST_F(TFD, ZeroFillingDoublesTheCountAndHalvesTheStep)
     EXPECT_FALSE(ZerosAjoutes(""));
 }
 
-TEST_F(TFD, ConstantPeaksAtTheCentre)
+TEST_F(TFD, ConstanteCulmineAuCentre)
 {
     CourbeFormule c("1");
     std::vector<double> re, im;
@@ -166,7 +166,7 @@ TEST_F(TFD, ConstantPeaksAtTheCentre)
     EXPECT_DOUBLE_EQ(f0, -4);
 }
 
-TEST_F(TFD, SinePeaksAtItsFrequency)
+TEST_F(TFD, SinusCulmineASaFrequence)
 {
     // 3 Hz over [0, 2): bins of 0.5 Hz, peaks at -3 and +3.
     CourbeFormule c("SIN(2*PI*3*X)");
@@ -182,7 +182,7 @@ TEST_F(TFD, SinePeaksAtItsFrequency)
     }
 }
 
-TEST_F(TFD, Windows)
+TEST_F(TFD, Fenetres)
 {
     CourbeFormule c("1");
     std::vector<double> re, im;
@@ -209,7 +209,7 @@ TEST_F(TFD, Windows)
     EXPECT_STREQ(NomsFenetresTFD[5], "Blackman-Harris");
 }
 
-TEST_F(TFD, BoundsAndFailingSamplesAreRefused)
+TEST_F(TFD, BornesEtEchantillonsEnEchecRefuses)
 {
     CourbeFormule inverse("1/X");
     refus(inverse, reglages("-5", "5", "256"), "Valeur incalculable en x = 0 : division par 0 !");
@@ -234,7 +234,7 @@ std::vector<PointTFD> chronique(double frequence, int nombre = 320, double perio
     return p;
 }
 
-TEST_F(TFD, CachedCurveFrequencyAxisFollowsTheRecordsTaken)
+TEST_F(TFD, AxeDesFrequencesDUneCourbeEnCacheSelonLesEnregistrementsPris)
 {
     // N = 256 of 320 records: the samples span 8 s, not 10; the 2 Hz sine peaks at ±2 Hz.
     CourbePoints c(chronique(2));
@@ -260,7 +260,7 @@ TEST_F(TFD, CachedCurveFrequencyAxisFollowsTheRecordsTaken)
     EXPECT_DOUBLE_EQ(pas, 1.0 / (128 * 2.0 / 32));
 }
 
-TEST_F(TFD, CachedCurveSamplingStartsAtDebut)
+TEST_F(TFD, EchantillonnageDUneCourbeEnCacheCommenceADebut)
 {
     std::vector<PointTFD> p(40);
     for (int i = 0; i < 40; ++i)
@@ -282,7 +282,7 @@ TEST_F(TFD, CachedCurveSamplingStartsAtDebut)
     EXPECT_DOUBLE_EQ(pas, 1.0 / 32);
 }
 
-TEST_F(TFD, CachedCurveRefusals)
+TEST_F(TFD, RefusDUneCourbeEnCache)
 {
     CourbePoints peu(chronique(2, 100));
     refus(peu, reglages("0", "10", "128"), "Nombre d'échantillons trop grand!");

@@ -55,7 +55,7 @@ protected:
 // Each button, clicked once, triggers its own item in the frame's current window, never in
 // another one, while the focus is elsewhere; the homography's does nothing and the exit
 // button stays hidden. The dialogs the commands open are cancelled.
-TEST_F(Barres, EveryButtonRunsItsItemInTheCurrentWindow)
+TEST_F(Barres, ChaqueBoutonLanceSonArticleDansLaFenetreCourante)
 {
     TMainForm& f = demarreAvecBarres();
     TForm1* un = f.fenetres().front();
@@ -107,7 +107,7 @@ TEST_F(Barres, EveryButtonRunsItsItemInTheCurrentWindow)
 // Buttons follow their items in the active window: a hidden menu hides the buttons of all
 // under it, even items still marked shown; a disabled item disables its button; a checked
 // one keeps it down. With no window, only the open button acts.
-TEST_F(Barres, ButtonsFollowTheItemsOfTheActiveWindow)
+TEST_F(Barres, BoutonsSuiventLesArticlesDeLaFenetreActive)
 {
     TMainForm& f = demarreAvecBarres();
     TForm1* un = f.fenetres().front();
@@ -147,7 +147,7 @@ TEST_F(Barres, ButtonsFollowTheItemsOfTheActiveWindow)
 // The Fenêtre commands from a window's menu: vertical tiles side by side, horizontal ones
 // one above the other, the current window first (five windows: bands of two and three);
 // cascade; minimise all, the windows lined up along the bottom in creation order.
-TEST_F(Barres, WindowCommandsPlaceTheWindows)
+TEST_F(Barres, CommandesFenetrePlacentLesFenetres)
 {
     TMainForm& f = demarreAvecBarres();
     const auto sous = [&f] { return f.zoneMdi()->subWindowList(QMdiArea::CreationOrder); };

@@ -70,7 +70,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Cadre, WithoutSettingsTheFirstWindowTakesTheDefaults)
+TEST_F(Cadre, SansReglagesLaPremiereFenetrePrendLesDefauts)
 {
     TMainForm& f = demarre();
     f.show();
@@ -113,7 +113,7 @@ TEST_F(Cadre, WithoutSettingsTheFirstWindowTakesTheDefaults)
     EXPECT_EQ(etatGraphe().dessins.front(), &fenetre->Dessin());
 }
 
-TEST_F(Cadre, ATemporaryFolderThatCannotBeMadeIsReportedAtStart)
+TEST_F(Cadre, DossierTemporaireImpossibleSignaleAuDemarrage)
 {
     EcritOctetsEssai(cheminTemp("fichier"), "x");
     OptionsCadre o = options();
@@ -125,7 +125,7 @@ TEST_F(Cadre, ATemporaryFolderThatCannotBeMadeIsReportedAtStart)
     EXPECT_EQ(cadre->fenetres().size(), 1);
 }
 
-TEST_F(Cadre, SettingsShapeTheFrameAndNewWindows)
+TEST_F(Cadre, ReglagesFaconnentLeCadreEtLesNouvellesFenetres)
 {
     EcritOctetsEssai(cheminIni(), "[Menus]\r\nmenu=Menus\\perso.txt\r\n[Couleurs]\r\nCouleurFiche=$00FF0000\r\n"
                                   "[Barres d'outils]\r\nAvertissement=1\r\nStandard=0\r\nOp\xE9Sur1crb=1\r\n"
@@ -156,7 +156,7 @@ TEST_F(Cadre, SettingsShapeTheFrameAndNewWindows)
     EXPECT_EQ(repondeur.textes.count("Fichier Menus\\perso.txt introuvable, remplacé par defaut.txt"), 1);
 }
 
-TEST_F(Cadre, EmptyOrMalformedSettingsStartOnDefaultsWithOneMessage)
+TEST_F(Cadre, ReglagesVidesOuMalFormesDemarrentSurLesDefautsAvecUnMessage)
 {
     EcritOctetsEssai(cheminIni(), "");
     {
@@ -185,7 +185,7 @@ TEST_F(Cadre, EmptyOrMalformedSettingsStartOnDefaultsWithOneMessage)
     }
 }
 
-TEST_F(Cadre, ConfigurationWrittenFromAWindowShapesTheNextStart)
+TEST_F(Cadre, ConfigurationEcriteDepuisUneFenetreFaconneLeDemarrageSuivant)
 {
     {
         TMainForm& f = demarre();
@@ -224,7 +224,7 @@ TEST_F(Cadre, ConfigurationWrittenFromAWindowShapesTheNextStart)
     EXPECT_FALSE(f.SpeedPanel()->isHidden());
 }
 
-TEST_F(Cadre, AConfigurationThatCannotBeWrittenIsReported)
+TEST_F(Cadre, ConfigurationImpossibleAEcrireSignalee)
 {
     TMainForm& f = demarre();
     ASSERT_TRUE(QDir().mkpath(cheminIni()));  // a folder where the file goes
@@ -234,7 +234,7 @@ TEST_F(Cadre, AConfigurationThatCannotBeWrittenIsReported)
     EXPECT_TRUE(repondeur.textes.back().startsWith("Impossible d'enregistrer")) << repondeur.textes.back().toStdString();
 }
 
-TEST_F(Cadre, WarningsShowThePanelOnceALineArrives)
+TEST_F(Cadre, AvertissementsMontrentLePanneauDesQuUneLigneArrive)
 {
     // The frame stays hidden: no paint empties the memo meanwhile.
     TMainForm& f = demarre();
@@ -264,7 +264,7 @@ TEST_F(Cadre, WarningsShowThePanelOnceALineArrives)
     EXPECT_TRUE(f.Panel1()->isHidden());
 }
 
-TEST_F(Cadre, MessagesOfTheGraphObjectsGoThroughTheFrame)
+TEST_F(Cadre, MessagesDesObjetsGraphiquesPassentParLeCadre)
 {
     demarre();
     interlocuteur().message("Tracé impossible, mère introuvable !");
@@ -283,7 +283,7 @@ TEST_F(Cadre, MessagesOfTheGraphObjectsGoThroughTheFrame)
     EXPECT_NE(etatGraphe().interlocuteur, i);
 }
 
-TEST_F(Cadre, WindowsAreNumberedAndTheMenuBarFollowsTheActiveOne)
+TEST_F(Cadre, FenetresNumeroteesEtBarreDeMenusDeLaFenetreActive)
 {
     TMainForm& f = demarre();
     f.show();
@@ -326,7 +326,7 @@ TEST_F(Cadre, WindowsAreNumberedAndTheMenuBarFollowsTheActiveOne)
     EXPECT_TRUE(etatGraphe().dessins.empty());
 }
 
-TEST_F(Cadre, CancellingTheExitLeavesEverythingInPlace)
+TEST_F(Cadre, AnnulerLaSortieLaisseToutEnPlace)
 {
     TMainForm& f = demarre();
     f.show();
@@ -341,7 +341,7 @@ TEST_F(Cadre, CancellingTheExitLeavesEverythingInPlace)
     EXPECT_TRUE(QFileInfo::exists(QDir(etatGraphe().DossierTravail).filePath("f1crb1.pts")));
 }
 
-TEST_F(Cadre, AnsweringNoWritesTheSessionFilesAndCleansOnlyThisRunsFolder)
+TEST_F(Cadre, RepondreNonEcritLesFichiersDeSessionEtNeVideQueLeDossierDeCetteSession)
 {
     TMainForm& f = demarre();
     f.show();
@@ -372,7 +372,7 @@ TEST_F(Cadre, AnsweringNoWritesTheSessionFilesAndCleansOnlyThisRunsFolder)
                     .hasMatch());
 }
 
-TEST_F(Cadre, AnsweringYesQuitsOnlyOnceEverythingIsSaved)
+TEST_F(Cadre, RepondreOuiQuitteSeulementUneFoisToutEnregistre)
 {
     CadreSauvegarde& f = demarreSauvegarde();
     f.show();
@@ -404,7 +404,7 @@ TEST_F(Cadre, AnsweringYesQuitsOnlyOnceEverythingIsSaved)
 
 // The graph window's own "Quitter" deletes that window's menu: the exit must wait until
 // the menu has finished delivering the click (a fault that the sanitizers catch).
-TEST_F(Cadre, QuittingFromAGraphWindowsMenuEndsCleanly)
+TEST_F(Cadre, QuitterDepuisLeMenuDUneFenetreGraphiqueFinitProprement)
 {
     TMainForm& f = demarre();
     f.show();
@@ -426,7 +426,7 @@ TEST_F(Cadre, QuittingFromAGraphWindowsMenuEndsCleanly)
     EXPECT_TRUE(OctetsDe(cheminTemp("Session.txt")).contains("\r\n  &Quitter\r\n"));
 }
 
-TEST_F(Cadre, YesWithNoWindowOpenQuitsWithoutSaving)
+TEST_F(Cadre, OuiSansFenetreOuverteQuitteSansEnregistrer)
 {
     CadreSauvegarde& f = demarreSauvegarde();
     for (QMdiSubWindow* s : f.zoneMdi()->subWindowList())
@@ -437,7 +437,7 @@ TEST_F(Cadre, YesWithNoWindowOpenQuitsWithoutSaving)
     EXPECT_TRUE(QFileInfo::exists(cheminTemp("Session.txt")));
 }
 
-TEST_F(Cadre, TheWheelOverTheFrameAloneSaysSo)
+TEST_F(Cadre, LaMoletteSurLeCadreSeulLeDit)
 {
     TMainForm& f = demarre();
     f.resize(1000, 800);
@@ -457,7 +457,7 @@ TEST_F(Cadre, TheWheelOverTheFrameAloneSaysSo)
     EXPECT_EQ(repondeur.compte("On s'amuse !!!"), 1);
 }
 
-TEST_F(Cadre, HintsGoToTheThirdPanelAndDialogsTakeTheFrameColour)
+TEST_F(Cadre, AidesDansLeTroisiemePanneauEtDialoguesALaCouleurDuCadre)
 {
     EcritOctetsEssai(cheminIni(), "[Couleurs]\r\nCouleurFiche=clAqua\r\n");
     TMainForm& f = demarre();
@@ -471,7 +471,7 @@ TEST_F(Cadre, HintsGoToTheThirdPanelAndDialogsTakeTheFrameColour)
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::cyan));
 }
 
-TEST_F(Cadre, CurvesAndAreasAreFoundAcrossWindows)
+TEST_F(Cadre, CourbesEtAiresTrouveesDUneFenetreALAutre)
 {
     TMainForm& f = demarre();
     TForm1* un = f.fenetres().front();

@@ -54,7 +54,7 @@ protected:
 
 // Each paint empties the memo and traces every curve again: the curve that cannot be
 // computed everywhere says so after every paint, not only the first.
-TEST_F(Usage, TheWarningsOfADefinedCurveStayShownAfterEveryPaint)
+TEST_F(Usage, AvertissementsDUneCourbeDefinieRestentAffichesApresChaquePeinture)
 {
     TMainForm& f = demarreVisible();
     TForm1* un = f.fenetres().front();
@@ -79,7 +79,7 @@ TEST_F(Usage, TheWarningsOfADefinedCurveStayShownAfterEveryPaint)
 // With no window, the Fichier items that need one are disabled and Informations still
 // counts; the active window's Fenêtre menu lists the open windows and brings the chosen
 // one forward.
-TEST_F(Usage, WindowCommandsWithAndWithoutWindows)
+TEST_F(Usage, CommandesFenetreAvecEtSansFenetres)
 {
     TMainForm& f = demarreVisible();
     TForm1* deux = f.Nouvellefentre1Click();
@@ -129,7 +129,7 @@ TEST_F(Usage, WindowCommandsWithAndWithoutWindows)
 
 // The comments file that a document names is shown once, when the document is opened; the
 // command says why when there is none.
-TEST_F(Usage, TheCommentOfAnOpenedDocumentIsShownOnce)
+TEST_F(Usage, CommentaireDUnDocumentOuvertMontreUneFois)
 {
     TMainForm& f = demarreVisible();
     TForm1* un = f.fenetres().front();
@@ -161,7 +161,7 @@ TEST_F(Usage, TheCommentOfAnOpenedDocumentIsShownOnce)
 
 // The status bar's hint panel: the place of a menu item under the mouse, and what lies
 // under the mouse in a window (origin, axes, a curve with its texts).
-TEST_F(Usage, TheStatusBarShowsHints)
+TEST_F(Usage, BarreDEtatMontreLesAides)
 {
     TMainForm& f = demarreVisible();
     TForm1* un = f.fenetres().front();
@@ -198,7 +198,7 @@ TEST_F(Usage, TheStatusBarShowsHints)
 
 // The program's own icon on the frame and on every graph window: a red curve on a white
 // frame.
-TEST_F(Usage, TheFrameAndItsWindowsShowTheProgramsIcon)
+TEST_F(Usage, CadreEtFenetresMontrentLIconeDuProgramme)
 {
     TMainForm& f = demarreVisible();
     f.Nouvellefentre1Click();
@@ -219,7 +219,7 @@ TEST_F(Usage, TheFrameAndItsWindowsShowTheProgramsIcon)
 }
 
 // A closed window takes with it the point caches of its curves that no other window shows.
-TEST_F(Usage, AClosedWindowRemovesTheCachesOfItsOwnCurves)
+TEST_F(Usage, FenetreFermeeRetireLesCachesDeSesCourbes)
 {
     TMainForm& f = demarreVisible();
     TForm1* un = f.fenetres().front();
@@ -251,7 +251,7 @@ TEST_F(Usage, AClosedWindowRemovesTheCachesOfItsOwnCurves)
 // A menu file chosen in Options > Menus > Charger hides its items and the buttons tied to
 // them (a button goes with any menu above its item); the bars chosen in "Barres d'outils";
 // both come back at the next start once the configuration is saved.
-TEST_F(Usage, MenusAndBarsFollowTheCustomisationAndComeBackAfterTheConfiguration)
+TEST_F(Usage, MenusEtBarresSuiventLaPersonnalisationEtReviennentApresLaConfiguration)
 {
     TMainForm& f = demarreVisible();
     TForm1* un = f.fenetres().front();

@@ -50,7 +50,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Choix, DuplicateFromTheMenuPicksTheCurveInTheRealChooser)
+TEST_F(Choix, DupliquerDuMenuChoisitLaCourbeDansLeVraiSelecteur)
 {
     TMainForm& f = demarre();
     TForm1* un = f.fenetres().front();
@@ -72,7 +72,7 @@ TEST_F(Choix, DuplicateFromTheMenuPicksTheCurveInTheRealChooser)
     EXPECT_EQ(repondeur.compte(QStringLiteral("Non disponible : aucune courbe (des types requis) tracée!")), 1);
 }
 
-TEST_F(Choix, ExistingLabelsComeFromEveryWindowTheLastFirst)
+TEST_F(Choix, EtiquettesExistantesDeToutesLesFenetresLaDerniereDAbord)
 {
     TMainForm& f = demarre();
     TForm1* un = f.fenetres().front();
@@ -101,7 +101,7 @@ TEST_F(Choix, ExistingLabelsComeFromEveryWindowTheLastFirst)
 // The process choosers of the dynamic-process dialog: the Julia and Mandelbrot sets, then
 // the recurrence systems, of every window, the last window first; the entry chosen gives
 // its two formulas. None to offer: the message, and the fields as they were.
-TEST_F(Choix, ProcessesComeFromEveryWindowTheLastFirst)
+TEST_F(Choix, ProcessusDeToutesLesFenetresLeDernierDAbord)
 {
     TMainForm& f = demarre();
     TForm1* un = f.fenetres().front();

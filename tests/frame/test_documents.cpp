@@ -115,7 +115,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
+TEST_F(Documents, FenetresLieesEnregistreesAvecLeurListeRouvertesTellesQuelles)
 {
     EcritOctetsEssai(cheminIni(), "[Fenetre]\r\nTitre=Cours\r\nLargeur=400\r\nHauteur=300\r\n");
     TMainForm& f = demarreVisible(options());
@@ -187,7 +187,7 @@ TEST_F(Documents, LinkedWindowsSavedWithTheirListOpenAgainAsTheyWere)
     EXPECT_EQ(fenetre(1)->Dessin().Nombre(), 0);
 }
 
-TEST_F(Documents, ACurveOfTwoMothersFromOtherWindowsTracesTheSameOnceReopened)
+TEST_F(Documents, CourbeDeDeuxMeresDAutresFenetresTraceDeMemeUneFoisRouverte)
 {
     TMainForm& f = demarreVisible(options());
     const PtrCourbe a = AjouteY(f.fenetres().front(), "x^2", "a");
@@ -214,7 +214,7 @@ TEST_F(Documents, ACurveOfTwoMothersFromOtherWindowsTracesTheSameOnceReopened)
     EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
 }
 
-TEST_F(Documents, AMissingMotherIsReportedAndNothingElseIsLost)
+TEST_F(Documents, MereAbsenteSignaleeEtRienDAutrePerdu)
 {
     TMainForm& f = demarreVisible(options());
     TForm1* un = f.fenetres().front();
@@ -240,7 +240,7 @@ TEST_F(Documents, AMissingMotherIsReportedAndNothingElseIsLost)
     EXPECT_EQ(lue->Textes().Texte(0)->GetTexte(), "Titre du cours");
 }
 
-TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
+TEST_F(Documents, LaResolutionRattacheCeQuElleTrouveEtPasseLeReste)
 {
     TMainForm& f = demarreVisible(options());
     TForm1* un = f.fenetres().front();
@@ -303,7 +303,7 @@ TEST_F(Documents, TheResolutionAttachesWhatItFindsAndSkipsTheRest)
     EXPECT_EQ(repondeur.textes.size(), 2);
 }
 
-TEST_F(Documents, JuliaMandelbrotAndTransformedAreasOpenAgainWhole)
+TEST_F(Documents, AiresDeJuliaMandelbrotEtTransformeesRouvertesEntieres)
 {
     // A disc, a Julia and a Mandelbrot set, the images of the disc and of the Julia set, and
     // an image whose mother is gone.
@@ -343,7 +343,7 @@ TEST_F(Documents, JuliaMandelbrotAndTransformedAreasOpenAgainWhole)
     EXPECT_EQ(OctetsDe(doc("ensembles2.vrk")), ecrit);
 }
 
-TEST_F(Documents, ListsFromElsewhereBadDocumentsAndUpperCaseExtensions)
+TEST_F(Documents, ListesDAilleursMauvaisDocumentsEtExtensionsEnMajuscules)
 {
     TMainForm& f = demarreVisible(options());
     const QByteArray bon = "VIRK 4.26\r\n&Y;5 01/01/2026 10:00:00;0;\r\n-5;5;0.1;f;0;\r\nv;f;clRed;0;1;0;f;t;\r\n"
@@ -365,7 +365,7 @@ TEST_F(Documents, ListsFromElsewhereBadDocumentsAndUpperCaseExtensions)
     EXPECT_GT(QFileInfo(lue->Dessin().Courbes[0]->NomFichier()).size(), 0);
 }
 
-TEST_F(Documents, ACurveTypedInItsDialogIsSavedByTheExitPromptAndFoundAgain)
+TEST_F(Documents, CourbeTapeeDansSonDialogueEnregistreeALaSortieEtRetrouvee)
 {
     TMainForm& f = demarreVisible(options());
     TForm1* un = f.fenetres().front();
@@ -409,7 +409,7 @@ TEST_F(Documents, ACurveTypedInItsDialogIsSavedByTheExitPromptAndFoundAgain)
     EXPECT_EQ(QFileInfo(c->NomFichier()).size(), 81 * 28);  // -5 to 5 by 0.125
 }
 
-TEST_F(Documents, SaveNamesAndWhatASaveMayReplace)
+TEST_F(Documents, NomsDEnregistrementEtCeQuUnEnregistrementPeutRemplacer)
 {
     const NomsEnregistrement noms = NomsDocuments("/home/p/tp.vrk.old/bilan.VRK", 3);
     EXPECT_EQ(noms.documents, (QStringList{"/home/p/tp.vrk.old/bilan.VRK", "/home/p/tp.vrk.old/bilan1.vrk",
@@ -442,7 +442,7 @@ TEST_F(Documents, SaveNamesAndWhatASaveMayReplace)
     EXPECT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Annule);
 }
 
-TEST_F(Documents, TheCommandLineOpensEachPathOrThePathThatBlanksSplit)
+TEST_F(Documents, LaLigneDeCommandeOuvreChaqueCheminOuLeCheminQueLesBlancsCoupent)
 {
     const QByteArray document = "VIRK 4.26\r\n#%1;10;10;300;300;f;clWhite;\r\n";
     QDir(docs.path()).mkpath("mes cours");
@@ -479,7 +479,7 @@ TEST_F(Documents, TheCommandLineOpensEachPathOrThePathThatBlanksSplit)
     EXPECT_EQ(fenetre(3)->titre(), "Deux");
 }
 
-TEST_F(Documents, WindowsOpenWithinReachAndCloseWhenChosen)
+TEST_F(Documents, FenetresOuvertesAPorteeEtFermeesQuandChoisies)
 {
     EcritOctetsEssai(doc("loin.vrk"), "VIRK 4.26\r\n#Loin;5000;5000;100000;100000;f;clYellow;\r\n%notes.txt;\r\n");
     EcritOctetsEssai(doc("max.vrk"), "VIRK 4.26\r\n\\Menus\\perso.txt\r\n#Grand;-4;-4;300;300;f;clWhite;\r\n");
@@ -513,7 +513,7 @@ TEST_F(Documents, WindowsOpenWithinReachAndCloseWhenChosen)
     EXPECT_EQ(f.Nouvellefentre1Click()->numero(), 4);
 }
 
-TEST_F(Documents, PersonalTransformationsReplaceTheMenuEachTimeTheyAreLoaded)
+TEST_F(Documents, TransformationsPersonnellesRemplacentLeMenuAChaqueChargement)
 {
     auto groupe = [](const QString& nom, const QString& code) {
         return QStringList{nom, "1", "0", "0", "1", "0", "0", code};
@@ -573,7 +573,7 @@ TEST_F(Documents, PersonalTransformationsReplaceTheMenuEachTimeTheyAreLoaded)
     EXPECT_EQ(un->Dessin().Courbes[1]->Mere1, droite->Identifiant);
 }
 
-TEST_F(Documents, EveryOneCurveOperationSavedAndOpenedAgainTracesTheSamePoints)
+TEST_F(Documents, ChaqueOperationSurUneCourbeEnregistreeEtRouverteTraceLesMemesPoints)
 {
     TMainForm& f = demarreVisible(options());
     TForm1* un = f.fenetres().front();

@@ -30,7 +30,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Parametres, WithoutAFileEveryValueKeepsItsDefault)
+TEST_F(Parametres, SansFichierChaqueValeurGardeSonDefaut)
 {
     ParametresIni p;
     FichierIni ini;
@@ -49,7 +49,7 @@ TEST_F(Parametres, WithoutAFileEveryValueKeepsItsDefault)
     EXPECT_FALSE(p.OpeSur1crb || p.TransfoGeom || p.TransfoSupp || p.Avertissement);
 }
 
-TEST_F(Parametres, AWindows1252FileIsReadKeyByKey)
+TEST_F(Parametres, FichierWindows1252LuCleParCle)
 {
     ParametresIni p;
     const LectureParametresIni r = lit("[Menus]\r\nmenu=Menus\\perso.txt\r\n"
@@ -73,7 +73,7 @@ TEST_F(Parametres, AWindows1252FileIsReadKeyByKey)
     EXPECT_EQ(p.HauteurFenetre, 480);
 }
 
-TEST_F(Parametres, OnlyAnExactOneShowsABar)
+TEST_F(Parametres, SeulUnUnExactMontreUneBarre)
 {
     ParametresIni p;
     const LectureParametresIni r =
@@ -89,7 +89,7 @@ TEST_F(Parametres, OnlyAnExactOneShowsABar)
     EXPECT_TRUE(r.message().contains("true"));
 }
 
-TEST_F(Parametres, MissingSectionsKeepTheirDefaultsAndMissingKeysReadEmpty)
+TEST_F(Parametres, SectionsAbsentesGardentLeursDefautsEtClesAbsentesLuesVides)
 {
     ParametresIni p;
     const LectureParametresIni r = lit("[Fenetre]\nLargeur=600\n[Menus]\n", p);
@@ -104,7 +104,7 @@ TEST_F(Parametres, MissingSectionsKeepTheirDefaultsAndMissingKeysReadEmpty)
     EXPECT_EQ(p.FichierMenus, "");
 }
 
-TEST_F(Parametres, EmptyMalformedAndUnreadableFilesGiveTheDefaultsAndAMessage)
+TEST_F(Parametres, FichiersVidesMalFormesEtIllisiblesDonnentLesDefautsEtUnMessage)
 {
     {
         ParametresIni p;
@@ -148,7 +148,7 @@ TEST_F(Parametres, EmptyMalformedAndUnreadableFilesGiveTheDefaultsAndAMessage)
     }
 }
 
-TEST_F(Parametres, SizesAreKeptWithinTheWindowBounds)
+TEST_F(Parametres, TaillesGardeesDansLesLimitesDeLaFenetre)
 {
     ParametresIni p;
     const LectureParametresIni r = lit("[Fenetre]\nLargeur=100000\nHauteur=0\n", p);
@@ -161,7 +161,7 @@ TEST_F(Parametres, SizesAreKeptWithinTheWindowBounds)
     EXPECT_EQ(q.HauteurFenetre, 520);
 }
 
-TEST_F(Parametres, WrittenSettingsReadBackTheSame)
+TEST_F(Parametres, ReglagesEcritsRelusALIdentique)
 {
     ParametresIni p;
     p.FichierMenus = "Menus\\perso.txt";
@@ -229,7 +229,7 @@ TEST_F(Parametres, WrittenSettingsReadBackTheSame)
     EXPECT_TRUE(octets.contains("Largeur=640\r\nHauteur=480\r\n"));
 }
 
-TEST_F(Parametres, RewritingKeepsWhatElseTheFileHolds)
+TEST_F(Parametres, ReecritureGardeLeResteDuFichier)
 {
     EcritOctetsEssai(chemin(), "; réglages de la salle 12\r\n[Perso]\r\ncle=valeur\r\n[Fenetre]\r\nLargeur=300\r\nAutre=1\r\n");
     ParametresIni p;
@@ -242,7 +242,7 @@ TEST_F(Parametres, RewritingKeepsWhatElseTheFileHolds)
     EXPECT_TRUE(OctetsDe(chemin()).startsWith("; r\xE9glages de la salle 12\r\n"));
 }
 
-TEST_F(Parametres, AFailedWriteSaysSoAndLeavesThePreviousFile)
+TEST_F(Parametres, EcritureEchoueeLeDitEtLaisseLAncienFichier)
 {
     {
         // The place of the file is taken by a folder.

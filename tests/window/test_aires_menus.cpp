@@ -46,7 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(AiresMenusTest, ASystemTypedInTheFormIsShadedMeasuredModifiedAndReadBackIdentical)
+TEST_F(AiresMenusTest, SystemeTapeDansLaFicheHachureMesureModifieEtReluIdentique)
 {
     TForm1 f(1);
     f.fixeTailleClient(400, 400);
@@ -151,7 +151,7 @@ TEST_F(AiresMenusTest, ASystemTypedInTheFormIsShadedMeasuredModifiedAndReadBackI
     EXPECT_EQ(f.Aires().Aires[2]->Nom(), QStringLiteral("a%1").arg(f.Aires().Aires[2]->Numero()));
 }
 
-TEST_F(AiresMenusTest, DeletedAreasLeaveTheDesignationAndTheBackgroundFollows)
+TEST_F(AiresMenusTest, AiresSupprimeesQuittentLaDesignationEtLeFondSuit)
 {
     TForm1 f(1);
     f.FichierImage = QStringLiteral("fond.png");
@@ -178,7 +178,7 @@ TEST_F(AiresMenusTest, DeletedAreasLeaveTheDesignationAndTheBackgroundFollows)
     EXPECT_EQ(b.use_count(), 1);
 }
 
-TEST_F(AiresMenusTest, ThePopUpActsOnTheTopmostAreaUnderTheMouse)
+TEST_F(AiresMenusTest, LeMenuContextuelAgitSurLAireDuDessusSousLaSouris)
 {
     TForm1 f(1);
     auto dessous = AjouteAire(f, QStringLiteral("x<2"), 0xFF0000, 9);

@@ -26,7 +26,7 @@ bool Appelable(const QString& nom)
 
 }  // namespace
 
-TEST_F(DesignationTest, ChoicesFromTwoWindowsFillTheListsInEntryOrder)
+TEST_F(DesignationTest, ChoixDeDeuxFenetresRemplissentLesListesDansLOrdreDEntree)
 {
     TForm1 un(1);
     auto ptrDeux = std::make_unique<TForm1>(2);
@@ -104,7 +104,7 @@ TEST_F(DesignationTest, ChoicesFromTwoWindowsFillTheListsInEntryOrder)
     EXPECT_TRUE(fermee.expired());
 }
 
-TEST_F(DesignationTest, DeletedCurvesLeaveTheirWindowsAndNothingNamesThemAnyMore)
+TEST_F(DesignationTest, CourbesSupprimeesQuittentLeursFenetresEtPlusRienNeLesNomme)
 {
     TForm1 un(1), deux(2);
     auto a = AjouteCourbeY(un, QStringLiteral("x^2"));
@@ -152,7 +152,7 @@ TEST_F(DesignationTest, DeletedCurvesLeaveTheirWindowsAndNothingNamesThemAnyMore
     traiteEvenements();
 }
 
-TEST_F(DesignationTest, HideAndShowTakeEffectAtOnceAndCancelGivesAreasAndTextsBack)
+TEST_F(DesignationTest, CacherEtMontrerAgissentAussitotEtAnnulerRendAiresEtTextes)
 {
     TForm1 f(1);
     auto c = AjouteCourbeY(f, QStringLiteral("1"));

@@ -414,7 +414,7 @@ TEST_F(FenetreTest, CloneAireSelonLeGenre)
     EXPECT_TRUE(clone->Empreinte().startsWith(QStringLiteral("9")));
 }
 
-TEST_F(FenetreTest, TheTitleAndSizeDialogsOfTheProgram)
+TEST_F(FenetreTest, DialoguesDuTitreEtDeLaTailleDuProgramme)
 {
     GardeValeur<DialoguesFenetre*> dialoguesDuProgramme(etatFenetres().dialogues, nullptr);
     TForm1 f(1);
@@ -461,7 +461,7 @@ TEST_F(FenetreTest, TheTitleAndSizeDialogsOfTheProgram)
 // the document painted alone on a picture, without any widget, gives the paint box's
 // pixels, areas, curves and texts included; and its back buffer those of the back-buffer
 // drawing.
-TEST_F(FenetreTest, TheWindowShowsWhatItsDocumentPaintsAlone)
+TEST_F(FenetreTest, LaFenetreMontreCeQueSonDocumentPeintSeul)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());

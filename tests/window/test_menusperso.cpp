@@ -47,7 +47,7 @@ protected:
 }  // namespace
 
 // Loading files of every shape: what is shown, enabled and written back.
-TEST_F(MenusPersoTest, MenuFilesShowHideAndRoundTripOrAreRefusedWhole)
+TEST_F(MenusPersoTest, FichiersDeMenusMontrentCachentEtSeRelisentOuSontRefusesEntiers)
 {
     const int actions = Indice("Actions1"), primitive = Indice("Primitive1"), couper = Indice("Couper1");
     struct Cas {
@@ -141,7 +141,7 @@ TEST_F(MenusPersoTest, MenuFilesShowHideAndRoundTripOrAreRefusedWhole)
 
 // The "\" record of a document: a file of the Menus folder or of the document's folder;
 // any other path is refused and the menus stay.
-TEST_F(MenusPersoTest, ADocumentNamesAMenuFileOnlyInTheMenusOrItsOwnFolder)
+TEST_F(MenusPersoTest, UnDocumentNeNommeUnFichierDeMenusQueDansMenusOuSonPropreDossier)
 {
     TForm1 modele(9);
     const QByteArray cache = EncodeLignes(Lignes(modele, {{Indice("Aires2"), "-Ai&res"}}), PolitiqueEncodage::RepliUtf8);
@@ -183,7 +183,7 @@ TEST_F(MenusPersoTest, ADocumentNamesAMenuFileOnlyInTheMenusOrItsOwnFolder)
 
 // Options > Menus > Personnaliser without any menu file: the list is the menus as they
 // stand, and what is confirmed is written, loaded, and named for the windows to come.
-TEST_F(MenusPersoTest, CustomisingWithoutMenuFileKeepsEveryItemAndHidesWhatIsUnticked)
+TEST_F(MenusPersoTest, PersonnaliserSansFichierDeMenusGardeChaqueArticleEtCacheLesDecoches)
 {
     TForm1 f(1);
     const int n = int(TableMenuPrincipal().size());

@@ -66,7 +66,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OperationsTest, EachDesignatedMotherGetsItsDerivedCurveOrTheReasonWhyNot)
+TEST_F(OperationsTest, ChaqueMereDesigneeRecoitSaCourbeDeriveeOuLaRaisonDuRefus)
 {
     installeDialogues();   // a curve's own dialog is the real one
     TForm1 f(1);
@@ -147,7 +147,7 @@ TEST_F(OperationsTest, EachDesignatedMotherGetsItsDerivedCurveOrTheReasonWhyNot)
     Q_UNUSED(s);
 }
 
-TEST_F(OperationsTest, APersonalTransformationIsKeptOnlyWhenConfirmedAndReplaysOnOtherCurves)
+TEST_F(OperationsTest, TransformationPersonnelleGardeeSeulementSiConfirmeeEtRejoueeSurDAutresCourbes)
 {
     TForm1 f(1);
     courbe(f, 'Y', "sin(x)", "", "s");
@@ -203,7 +203,7 @@ TEST_F(OperationsTest, APersonalTransformationIsKeptOnlyWhenConfirmedAndReplaysO
     etatGraphe().TransfosPersoChangees = nullptr;
 }
 
-TEST_F(OperationsTest, EveryOperationOfTheActionsMenuDrawsItsCurve)
+TEST_F(OperationsTest, ChaqueOperationDuMenuActionsDessineSaCourbe)
 {
     TForm1 f(1);
     f.Repere().SetNorme(true);   // no warning before the angle-keeping transformations

@@ -71,7 +71,7 @@ std::function<void(QWidget*)> Parametres(QStringList textes)
 
 }  // namespace
 
-TEST_F(OperationsBinaires, TheDialogMakesTheCurveOfTheOperationChosenOrSaysWhyNot)
+TEST_F(OperationsBinaires, LeDialogueFaitLaCourbeDeLOperationChoisieOuDitPourquoiNon)
 {
     TForm1 f(1);
     auto a = courbe(f, 'Y', "x^2"), b = courbe(f, 'Y', "2"), t = courbe(f, 'T', "cos(t)", "sin(t)");
@@ -147,7 +147,7 @@ TEST_F(OperationsBinaires, TheDialogMakesTheCurveOfTheOperationChosenOrSaysWhyNo
     Q_UNUSED(re);
 }
 
-TEST_F(OperationsBinaires, TheYRangeFitsTheCurvesWithOneStepOfMargin)
+TEST_F(OperationsBinaires, LesOrdonneesAjusteesAuxCourbesAvecUnPasDeMarge)
 {
     TForm1 f(1);
     courbe(f, 'Y', "x^2/10");   // 0 .. 2.5
@@ -158,7 +158,7 @@ TEST_F(OperationsBinaires, TheYRangeFitsTheCurvesWithOneStepOfMargin)
     EXPECT_EQ(QList<double>({f.Repere().AxeX.Min, f.Repere().AxeX.Max}), QList<double>({-5, 5}));
 }
 
-TEST_F(OperationsBinaires, TheSamplingOfTheTransformIsCheckedBeforeAnyWindowIsMade)
+TEST_F(OperationsBinaires, LEchantillonnageDeLaTransformeeVerifieAvantDeCreerUneFenetre)
 {
     const char* const cas[][4] = {{"2*", "5", "1", "Valeur Xdébut=2* incorrecte."}, {"-5", "", "1", "Valeur Xfin= incorrecte."},
                                   {"5", "-5", "1", "Début > Fin"}, {"0", "0", "1", "Début >= Fin"},
@@ -183,7 +183,7 @@ TEST_F(OperationsBinaires, TheSamplingOfTheTransformIsCheckedBeforeAnyWindowIsMa
     }
 }
 
-TEST_F(OperationsBinaires, TheTransformOfASampledSinePeaksAtItsFrequencyInOneNewWindowPerPart)
+TEST_F(OperationsBinaires, LaTransformeeDUnSinusEchantillonneCulmineASaFrequenceUneFenetreParPartie)
 {
     struct Premier : ChoixTrace {
         bool choisit(const QString&, const QStringList& entrees, QString& choix) override

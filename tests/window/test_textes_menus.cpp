@@ -41,7 +41,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TextesMenusTest, WriteThenAClickPlacesATextWhoseMacrosAreDrawnLive)
+TEST_F(TextesMenusTest, EcrirePuisUnClicPlaceUnTexteDontLesMacrosSontDessineesEnDirect)
 {
     TForm1 f(1);
     auto aire = AjouteAire(f, QStringLiteral("x^2+y^2<=1"));
@@ -83,7 +83,7 @@ TEST_F(TextesMenusTest, WriteThenAClickPlacesATextWhoseMacrosAreDrawnLive)
     EXPECT_NEAR(aire->Mesure(), 3.14, 0.15);
 }
 
-TEST_F(TextesMenusTest, ModifyAndDeleteTakeTheTextsChosenByTheirNumber)
+TEST_F(TextesMenusTest, ModifierEtSupprimerPrennentLesTextesChoisisParLeurNumero)
 {
     TForm1 f(1);
     f.action(QStringLiteral("Modifier2"))->trigger();

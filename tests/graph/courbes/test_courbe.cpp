@@ -47,7 +47,7 @@ TEST_F(Courbe, NomFnKLibre)
     EXPECT_EQ(GCOperUnaire('Q', 17, 1, 8).Nom, QStringLiteral("M8"));
 }
 
-TEST_F(Courbe, OnlyXAndYCurvesEnterAndLeaveTheTableOfNamesAndOnlyTheirOwnEntry)
+TEST_F(Courbe, SeulesLesCourbesDeXEtYEntrentEtSortentDeLaTableDesNomsEtSeulementLeurEntree)
 {
     auto x = courbe('X', "y^2", QString(), 1);
     auto y = courbe('Y', "x+1", QString(), 2);

@@ -72,7 +72,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
+TEST_F(Operations, SignauxEchantillonnesPeriodisesDecimesBloquesEtEnveloppes)
 {
     // Periodisation of one period of sin 2 pi x: the period is exactly 1 whatever the
     // mother's step (its accumulated abscissae fall a hair's breadth off the integers), and
@@ -150,7 +150,7 @@ TEST_F(Operations, SampledSignalsArePeriodisedDecimatedHeldAndEnveloped)
     }
 }
 
-TEST_F(Operations, SmoothingAndLeastSquaresAgainstTheirReferences)
+TEST_F(Operations, LissageEtMoindresCarresContreLeursReferences)
 {
     // NIST StRD Norris (degree 1) and Pontius (degree 2), fitted from a mother's cache: the
     // curve's formula gives the certified coefficients to 8 digits, its Pas the residual
@@ -264,7 +264,7 @@ TEST_F(Operations, SmoothingAndLeastSquaresAgainstTheirReferences)
     EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère."});
 }
 
-TEST_F(Operations, TangentsCurvatureEvoluteAndPedalAgainstClosedForms)
+TEST_F(Operations, TangentesCourbureDevelopeeEtPodaireContreLesFormules)
 {
     // Each construction's points against the closed form that holds for them (a residual of
     // 0), and against its extent.
@@ -320,7 +320,7 @@ TEST_F(Operations, TangentsCurvatureEvoluteAndPedalAgainstClosedForms)
     EXPECT_EQ(lignesErreurs(*courte), QStringList{"Trop peu de valeurs dans le fichier mère"});
 }
 
-TEST_F(Operations, PointsHistogramsAndPrimitiveAgainstDirectCountsAndSums)
+TEST_F(Operations, PointsHistogrammesEtPrimitiveContreComptesEtSommesDirects)
 {
     // A free point at one value of the parameter, and particular points of the samples.
     const auto libre = points(*derivee(*mere("x^2"), 17, {"1.5"}));
@@ -405,7 +405,7 @@ TEST_F(Operations, PointsHistogramsAndPrimitiveAgainstDirectCountsAndSums)
     EXPECT_EQ(interlocuteur_.messages, QStringList{"Calcul Impossible : trop peu de valeurs !"});
 }
 
-TEST_F(Operations, LaplaceAndFourierTransforms)
+TEST_F(Operations, TransformeesDeLaplaceEtDeFourier)
 {
     // The Laplace transform of e^-t sampled on [0, 30] is 1/(p + 1) over its own range.
     auto e = mere("exp(-x)", "0;30;0.01");
@@ -465,7 +465,7 @@ TEST_F(Operations, LaplaceAndFourierTransforms)
     EXPECT_EQ(lignesErreurs(*chronique), QStringList{"chaîne rencontrée: x+"});
 }
 
-TEST_F(Operations, TransformationsOfACircleAgainstTheirClosedForms)
+TEST_F(Operations, TransformationsDUnCercleContreLeursFormules)
 {
     using Z = std::complex<double>;
     const Z i(0, 1);

@@ -61,7 +61,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OperBinaire, PointwiseOperationsMatchTheirClosedFormsPairedByAbscissa)
+TEST_F(OperBinaire, OperationsPointParPointEgalesAuxFormulesAppariesParAbscisse)
 {
     struct Cas {
         int code;
@@ -129,7 +129,7 @@ TEST_F(OperBinaire, PointwiseOperationsMatchTheirClosedFormsPairedByAbscissa)
     EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << interlocuteur_.messages.join('|').toStdString();
 }
 
-TEST_F(OperBinaire, FusionTransformIntersectionDistancesAndConvolution)
+TEST_F(OperBinaire, FusionTransformeeIntersectionDistancesEtConvolution)
 {
     // Fusion: rounds of p1 then p2 records on mother 1's grid, until a round starts with a
     // curve at its end; lists, which have no grid, take the result's own. 0 and 0 (a
@@ -244,7 +244,7 @@ TEST_F(OperBinaire, FusionTransformIntersectionDistancesAndConvolution)
     EXPECT_EQ(interlocuteur_.messages, QStringList{"Calculs impossibles !"});
 }
 
-TEST_F(OperBinaire, ParametersAndMothersAreCheckedBeforeAnythingIsDrawn)
+TEST_F(OperBinaire, ParametresEtMeresVerifiesAvantToutTrace)
 {
     struct Cas {
         int code;

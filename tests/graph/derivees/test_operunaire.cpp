@@ -37,7 +37,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OperUnaire, PointwiseResultsEqualTheirClosedFormsAtEveryPointOfTheMother)
+TEST_F(OperUnaire, ResultatsPointParPointEgauxAuxFormulesEnChaquePointDeLaMere)
 {
     struct Cas {
         const char* mere;
@@ -116,7 +116,7 @@ TEST_F(OperUnaire, PointwiseResultsEqualTheirClosedFormsAtEveryPointOfTheMother)
     EXPECT_EQ(interlocuteur_.messages, QStringList{"n doit être un entier strictement positif !"});
 }
 
-TEST_F(OperUnaire, ReversalRunsTheMotherBackwardsKeepingItsPiecesApart)
+TEST_F(OperUnaire, InversionParcourtLaMereALEnversSansRelierSesMorceaux)
 {
     auto m = mere("sqrt(1-x^2)");   // fails outside [-1, 1]: two pieces with a break between
     m->FixeBornes("-1", "3", "0.5");
@@ -136,7 +136,7 @@ TEST_F(OperUnaire, ReversalRunsTheMotherBackwardsKeepingItsPiecesApart)
     }
 }
 
-TEST_F(OperUnaire, TheMotherIsFoundInAnyWindowAtEveryTrace)
+TEST_F(OperUnaire, LaMereEstTrouveeDansToutesLesFenetresAChaqueTrace)
 {
     // A chain of five in window 2 from a mother in window 1, listed before its mothers:
     // each traces from the mother's state of the moment.
@@ -191,7 +191,7 @@ TEST_F(OperUnaire, TheMotherIsFoundInAnyWindowAtEveryTrace)
               QStringList({"Tracé impossible, mère introuvable !", "Tracé impossible, mère introuvable !"}));
 }
 
-TEST_F(OperUnaire, TheDispatcherTakesWhatEachCodeAsksOfItsMother)
+TEST_F(OperUnaire, LAiguillageDonneAChaqueCodeCeQuIlDemandeASaMere)
 {
     auto m = mere("exp(-x)");
     m->FixeBornes("0", "10", "0.125");

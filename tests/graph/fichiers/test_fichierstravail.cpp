@@ -70,7 +70,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FichiersTravail, FileNamePartOfStoredPaths)
+TEST_F(FichiersTravail, NomDeFichierDesCheminsEnregistres)
 {
     EXPECT_EQ(PartieNomFichier("C:\\data\\mesures.txt"), QStringLiteral("mesures.txt"));
     EXPECT_EQ(PartieNomFichier("/home/prof/tp/mesures.txt"), QStringLiteral("mesures.txt"));
@@ -88,7 +88,7 @@ TEST_F(FichiersTravail, FileNamePartOfStoredPaths)
     EXPECT_TRUE(RefusNomFichier(QStringLiteral(".bashrc")).isEmpty());
 }
 
-TEST_F(FichiersTravail, EmbeddedCopiesNeverLeaveTheWorkingFolder)
+TEST_F(FichiersTravail, CopiesInclusesNeQuittentJamaisLeDossierDeTravail)
 {
     const QMap<QString, QByteArray> avant = HorsTravail();
     const QStringList lignes = {QStringLiteral("1;2"), QStringLiteral("3;4")};
@@ -116,7 +116,7 @@ TEST_F(FichiersTravail, EmbeddedCopiesNeverLeaveTheWorkingFolder)
     EXPECT_TRUE(CheminCopieTravail("C:\\TP1\\..").isEmpty());
 }
 
-TEST_F(FichiersTravail, SameNameOtherContentGetsANumberedCopy)
+TEST_F(FichiersTravail, MemeNomAutreContenuDonneUneCopieNumerotee)
 {
     const QStringList a = {QStringLiteral("0;1"), QStringLiteral("1;2")};
     const QStringList b = {QStringLiteral("0;5"), QStringLiteral("1;7")};
@@ -149,7 +149,7 @@ TEST_F(FichiersTravail, SameNameOtherContentGetsANumberedCopy)
     EXPECT_NE(QFileInfo(neuve.chemin).path(), travail);
 }
 
-TEST_F(FichiersTravail, FilesThatAreNotCopiesAreLeftAlone)
+TEST_F(FichiersTravail, FichiersQuiNeSontPasDesCopiesLaissesEnPlace)
 {
     // A point cache of this run, and a link planted towards a file outside.
     const QString cache = QDir(travail).filePath("f1crb1.pts");
@@ -175,7 +175,7 @@ TEST_F(FichiersTravail, FilesThatAreNotCopiesAreLeftAlone)
     EXPECT_EQ(LitOctets(dehors), QByteArray("intact"));
 }
 
-TEST_F(FichiersTravail, AFailedCopyIsReportedAndLeavesNothing)
+TEST_F(FichiersTravail, CopieEchoueeSignaleeSansRienLaisser)
 {
     QStringList beaucoup;
     for (int i = 0; i < 1000; ++i)
@@ -201,7 +201,7 @@ TEST_F(FichiersTravail, AFailedCopyIsReportedAndLeavesNothing)
     EXPECT_EQ(d.nom, QStringLiteral("mesures.txt"));
 }
 
-TEST_F(FichiersTravail, StoredPathsResolveInsideTheDocumentFolder)
+TEST_F(FichiersTravail, CheminsEnregistresResolusDansLeDossierDuDocument)
 {
     const QString doc = racine.filePath("cours");
     const CheminResolu image = ResoutCheminStocke("images\\fond.jpg", doc);
@@ -241,7 +241,7 @@ TEST_F(FichiersTravail, StoredPathsResolveInsideTheDocumentFolder)
 
 // At start, the working folders that killed runs left are removed, never a live run's: a
 // lock in each folder, held for the whole run, tells them apart.
-TEST_F(FichiersTravail, FoldersOfDeadRunsGoAtStartLiveOnesStay)
+TEST_F(FichiersTravail, DossiersDesSessionsMortesEffacesAuDemarrageLesVivantsRestent)
 {
     const QDir temp(racine.filePath("temp"));
     const auto cree = [&](const QString& nom) {

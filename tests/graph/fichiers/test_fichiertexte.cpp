@@ -54,7 +54,7 @@ private:
 
 }  // namespace
 
-TEST(FichierTexte, Windows1252CoversEveryByteBothWays)
+TEST(FichierTexte, Windows1252CouvreChaqueOctetDansLesDeuxSens)
 {
     QByteArray tous;
     for (int i = 0; i < 256; ++i)
@@ -80,7 +80,7 @@ TEST(FichierTexte, Windows1252CoversEveryByteBothWays)
     }
 }
 
-TEST(FichierTexte, Utf8AndWindows1252FilesReadTheSame)
+TEST(FichierTexte, FichiersUtf8EtWindows1252LusDeMeme)
 {
     const QString attendu = QStringLiteral("£a;1;-5;5;0.1;A;|§Fenêtre é œ € ’");
     const QStringList lignes = attendu.split(QLatin1Char('|'));
@@ -100,7 +100,7 @@ TEST(FichierTexte, Utf8AndWindows1252FilesReadTheSame)
     EXPECT_EQ(c.lignes, lignes);
 }
 
-TEST(FichierTexte, LineEnds)
+TEST(FichierTexte, FinsDeLigne)
 {
     struct Cas {
         QByteArray octets;
@@ -126,7 +126,7 @@ TEST(FichierTexte, LineEnds)
     }
 }
 
-TEST(FichierTexte, InvalidUtf8FallsBackToWindows1252)
+TEST(FichierTexte, Utf8InvalideLuEnWindows1252)
 {
     EXPECT_TRUE(EstUtf8Valide("caf\xC3\xA9"));
     EXPECT_TRUE(EstUtf8Valide("\xF0\x9F\x98\x80"));
@@ -144,7 +144,7 @@ TEST(FichierTexte, InvalidUtf8FallsBackToWindows1252)
     EXPECT_EQ(l.lignes[1], QStringLiteral("caf\u00C3"));
 }
 
-TEST(FichierTexte, BinaryBytesAndVeryLongLines)
+TEST(FichierTexte, OctetsBinairesEtLignesTresLongues)
 {
     QByteArray binaire;
     for (int i = 0; i < 4096; ++i)
@@ -175,7 +175,7 @@ TEST(FichierTexte, BinaryBytesAndVeryLongLines)
     EXPECT_GE(LongueurMaxLigne, 64 * 1024 * 1024);
 }
 
-TEST(FichierTexte, ReadingFilesThatCannotBeRead)
+TEST(FichierTexte, LectureDeFichiersIllisibles)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
@@ -200,7 +200,7 @@ TEST(FichierTexte, ReadingFilesThatCannotBeRead)
     EXPECT_TRUE(v.lignes.isEmpty());
 }
 
-TEST(FichierTexte, WritesWindows1252WithCrLfAndReadsBack)
+TEST(FichierTexte, EcritEnWindows1252AvecCrLfEtRelit)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
@@ -220,7 +220,7 @@ TEST(FichierTexte, WritesWindows1252WithCrLfAndReadsBack)
     EXPECT_EQ(LitOctets(chemin), avant);
 }
 
-TEST(FichierTexte, UnrepresentableCharacterPolicies)
+TEST(FichierTexte, CaracteresNonRepresentables)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
@@ -254,7 +254,7 @@ TEST(FichierTexte, UnrepresentableCharacterPolicies)
     EXPECT_EQ(LitFichierTexte(chemin).lignes, lignes);
 }
 
-TEST(FichierTexte, Windows1252BytesThatFormUtf8AreWrittenInUtf8)
+TEST(FichierTexte, OctetsWindows1252FormantDeLUtf8EcritsEnUtf8)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());
@@ -285,7 +285,7 @@ TEST(FichierTexte, Windows1252BytesThatFormUtf8AreWrittenInUtf8)
     EXPECT_EQ(EncodeLignes({QStringLiteral("Ã©")}, PolitiqueEncodage::Strict), QByteArray("\xC3\xA9\r\n"));
 }
 
-TEST(FichierTexte, FailedSaveLeavesThePreviousFileWhole)
+TEST(FichierTexte, EnregistrementEchoueLaisseLAncienFichierEntier)
 {
     QTemporaryDir dossier;
     ASSERT_TRUE(dossier.isValid());

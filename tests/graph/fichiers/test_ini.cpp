@@ -29,7 +29,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Ini, NamesAreKeptByteForByteThroughAWriteAndARead)
+TEST_F(Ini, NomsGardesOctetPourOctetAuFilDUneEcritureEtDUneLecture)
 {
     FichierIni ini;
     ini.ecritTexte("Menus", "menu", "Menus\\defaut.txt");
@@ -75,7 +75,7 @@ TEST_F(Ini, NamesAreKeptByteForByteThroughAWriteAndARead)
     EXPECT_EQ(LitOctets(chemin), octets);
 }
 
-TEST_F(Ini, RewritingKeepsEveryOtherLineInItsPlace)
+TEST_F(Ini, ReecritureGardeChaqueAutreLigneASaPlace)
 {
     const QByteArray fichier =
         "; réglages du professeur\r\n"
@@ -102,7 +102,7 @@ TEST_F(Ini, RewritingKeepsEveryOtherLineInItsPlace)
         "[Couleurs]", "CouleurFiche=$00A0C9F1"}));
 }
 
-TEST_F(Ini, LookupIgnoresCaseAndBlanksAndTheLastDuplicateWins)
+TEST_F(Ini, RechercheSansCasseNiBlancsEtLeDernierDoublonGagne)
 {
     FichierIni ini;
     ini.chargeLignes({"[Repère]", " Début.x = 12", "[Fenetre]", "Largeur=100", "largeur=200",
@@ -117,7 +117,7 @@ TEST_F(Ini, LookupIgnoresCaseAndBlanksAndTheLastDuplicateWins)
     EXPECT_EQ(ini.entier("Fenetre", "Largeur", 0), 300);
 }
 
-TEST_F(Ini, TypedValuesAndTheirDefaults)
+TEST_F(Ini, ValeursTypeesEtLeursDefauts)
 {
     FichierIni ini;
     ini.chargeLignes({"[T]", "i1=640", "i2= -12 ", "i3=+5", "i4=abc", "i5=", "i6=99999999999", "i7=1.5",
@@ -172,7 +172,7 @@ TEST_F(Ini, TypedValuesAndTheirDefaults)
     EXPECT_TRUE(a.first().contains(QStringLiteral("n'est pas un nombre entier")));
 }
 
-TEST_F(Ini, RealsAreWrittenSoThatTheyReadBackExactly)
+TEST_F(Ini, ReelsEcritsPourEtreRelusExactement)
 {
     const double valeurs[] = {0.1, -5, 1e20, 1e-7, 123456.789, 2.0 / 3, -1.5e300, 5e-324,
                               std::numeric_limits<double>::max(), 0};
@@ -195,7 +195,7 @@ TEST_F(Ini, RealsAreWrittenSoThatTheyReadBackExactly)
     }
 }
 
-TEST_F(Ini, MalformedFilesAreReadWithoutLoss)
+TEST_F(Ini, FichiersMalFormesLusSansPerte)
 {
     FichierIni ini;
     ini.chargeLignes({"orpheline=1", "[Sans fin", "[]", "=sans nom", "[Bon] ; commentaire", "a=1", "bla bla",
@@ -221,7 +221,7 @@ TEST_F(Ini, MalformedFilesAreReadWithoutLoss)
     binaire.lignes();
 }
 
-TEST_F(Ini, MissingEmptyAndUnreadableFiles)
+TEST_F(Ini, FichiersAbsentsVidesEtIllisibles)
 {
     FichierIni ini;
     EXPECT_EQ(ini.charge(dossier.filePath("virk.ini")), FichierIni::Etat::Absent);
@@ -239,7 +239,7 @@ TEST_F(Ini, MissingEmptyAndUnreadableFiles)
     EXPECT_TRUE(ini.sections().isEmpty());
 }
 
-TEST_F(Ini, WhatCannotBeWrittenAsItIs)
+TEST_F(Ini, CeQuiNePeutSEcrireTelQuel)
 {
     FichierIni ini;
     EXPECT_FALSE(ini.ecritTexte("S", "a=b", "1"));

@@ -2,7 +2,6 @@
 // types, sizing, zoom, hit index and window tests.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -323,7 +322,6 @@ TEST_F(Zoom, BornesGardeesExactement)
 TEST_F(Zoom, LesBouclesDuDebutSeTerminent)
 {
     GCRepere r(true, 600, 400);
-    const auto debutHorloge = std::chrono::steady_clock::now();
     // A start of 1e17 (1e17 - 1 == 1e17), a step of 1e-17, bounds near 1e12, a log start <= 0.
     r.AxeX.Debut = "1E17";
     r.FixeFenetre(-3, 3, -2, 2);
@@ -337,7 +335,6 @@ TEST_F(Zoom, LesBouclesDuDebutSeTerminent)
     r.FixeFenetre(2, 300, 5, 50);
     EXPECT_EQ(r.AxeX.Debut, QStringLiteral("10"));
     EXPECT_EQ(r.AxeY.Debut, QStringLiteral("10"));
-    EXPECT_LT(std::chrono::steady_clock::now() - debutHorloge, std::chrono::seconds(2));
     // A step that is not positive keeps the start.
     r.FixeBornes("-5", "5", 0, "-5", "0", "0", "-5", "5", 0, "-5", "0", "-1");
     r.FixeFenetre(-1, 1, -1, 1);

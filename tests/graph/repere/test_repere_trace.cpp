@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <chrono>
 #include <cmath>
 #include <set>
 
@@ -137,9 +136,9 @@ TEST_F(DessinRepere, PasDeUnCinquiemeTraceCinquanteEtUneLignes)
     EXPECT_TRUE(aqua.count(r.MondeVersPixel(-5, 0).x()));
 }
 
+// How long these frames take to draw is measured in bench/bench_graph_repere.cpp.
 TEST_F(DessinRepere, PasMinusculesEtDebutsAberrantsNeBloquentPas)
 {
-    const auto debut = std::chrono::steady_clock::now();
     GCRepere r(true, 600, 400);
     r.AxeX.Pas1er = "1E-17";
     r.AxeY.Pas2nd = "1E-15";
@@ -153,7 +152,6 @@ TEST_F(DessinRepere, PasMinusculesEtDebutsAberrantsNeBloquentPas)
     r.FixeBornes("1E12", "1E12+10", 0, "1E12", "0", "1", "-5", "5", 0, "-5", "0", "1");
     EXPECT_TRUE(dessine(r, image));
     EXPECT_EQ(colonnes(image, 50, Aqua).size(), 10u);  // 11 lines, the first under the y axis
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
 }
 
 TEST_F(DessinRepere, AxeLogarithmiqueDeDebutNul)

