@@ -129,18 +129,6 @@ void RestaureDonneesListe(const GCCourbe& c, const QString& copie)
                                 + QStringLiteral(" n'a pas pu être rétabli. ") + erreur);
 }
 
-// The points of a list near a pixel, and a point of a list moved: to come with the lists'
-// own reading of their files.
-QStringList PointsProchesListe(const GCCourbe&, const GCRepere&, int, int)
-{
-    return {};
-}
-
-bool DeplacePointListe(GCCourbe&, int, double, double)
-{
-    return false;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -547,7 +535,7 @@ void TForm1::chercheAuPointEdite(int X, int Y)
         return;
     choixPoints_.clear();
     if (c->TypeCourbe == QLatin1Char('L'))
-        choixPoints_ = PointsProchesListe(*c, *repere_, X, Y);
+        choixPoints_ = c->PointsProches(*repere_, X, Y);
     else if (std::abs(X - XClic) <= 3)
         choixPoints_ << QStringLiteral("1\\");
     e.PointTrouve = !choixPoints_.isEmpty();
@@ -608,8 +596,15 @@ void TForm1::deplacePointEdite(double x, double y)
         q->FixeParametre(9, exact(x));
         x = xm;
         y = ym;
-    } else if (!DeplacePointListe(*c, etatSouris().IndicePointDeplace, x, y)) {
-        return;
+    } else {
+        // A file that can no longer be written ends the drag, with its reason once.
+        QString erreur;
+        if (!c->DeplacePointListe(etatSouris().IndicePointDeplace, x, y, &erreur)) {
+            etatSouris().DeplacementEnCours = false;
+            etatSouris().IndicePointDeplace = -1;
+            interlocuteur().message(erreur);
+            return;
+        }
     }
     AffecteParamPersoPoint(*c, x, y);
     for (TForm1* f : FenetresOuvertes()) {

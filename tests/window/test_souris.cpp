@@ -280,6 +280,51 @@ TEST_F(SourisTest, LaSaisieGraphiqueFaitDesListesQuiSEnregistrentEtSeRelisent)
     EXPECT_EQ(points(*relue.Dessin().Courbes[1]), deux);
 }
 
+TEST_F(SourisTest, CtrlGlisserUnPointDeListeReecritSaLigneEtNonRetablitLeFichier)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("liste.txt")),
+                  dessin = dossier.filePath(QStringLiteral("liste.svg"));
+    const QByteArray avant = "1;1\r\n\r\n->3;4;A;bg;450\r\n";
+    ASSERT_TRUE(EcritOctets(chemin, avant) && EcritOctets(dessin, "<svg/>"));
+    const auto octets = [](const QString& c) {
+        QFile f(c);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    auto liste = std::make_shared<GCCourbe>(QLatin1Char('L'), f->numero(), nouveauNumero());
+    liste->NouvelIdentifiant();
+    liste->Libelle1 = chemin;
+    f->Dessin().AjouteCourbe(liste);
+    Peint(*f);
+    QWidget* boite = f->PaintBox();
+
+    // Ctrl+press on the list and a slip of the mouse before the release: nothing moves.
+    QTest::mousePress(boite, Qt::LeftButton, Qt::ControlModifier, px(3, 4));
+    ASSERT_EQ(f->ModeSouris, SourisPointEdite);
+    QTest::mouseMove(boite, px(3, 4) + QPoint(3, 0));
+    QTest::mouseRelease(boite, Qt::LeftButton, Qt::ControlModifier, px(3, 4) + QPoint(3, 0));
+    EXPECT_EQ(octets(chemin), avant);
+    EXPECT_TRUE(inter.questions.isEmpty());
+
+    // The point found under the mouse, dragged: its line keeps its arrow and its label.
+    QTest::mouseMove(boite, px(3, 4));
+    glisse(px(3, 4), px(5, 5));
+    double x, y;
+    f->Repere().PixelVersMonde(px(5, 5).x(), px(5, 5).y(), x, y);
+    EXPECT_EQ(octets(chemin), "1;1\r\n\r\n->" + QByteArray(ReelExact(x).c_str()) + ';' + ReelExact(y).c_str()
+                                  + ";A;bg;450\r\n");
+
+    // A click away from the points ends the edit; "Non" puts the file back as it was and the
+    // drawing beside it was never touched.
+    inter.reponses = {false};
+    QTest::mouseMove(boite, px(-3, -3));
+    QTest::mouseClick(boite, Qt::LeftButton, {}, px(-3, -3));
+    EXPECT_EQ(inter.questions, QStringList{QStringLiteral("Voulez-vous enregistrer les modifications ?")});
+    EXPECT_EQ(f->ModeSouris, SourisRepos);
+    EXPECT_EQ(octets(chemin), avant);
+    EXPECT_EQ(octets(dessin), "<svg/>");
+}
+
 TEST_F(SourisTest, DoubleClicSurUnAxeDistancesEtRepereNorme)
 {
     // The x axis: the frame dialog on its tab; what OK changes is drawn.
