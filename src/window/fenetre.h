@@ -23,6 +23,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -192,6 +193,17 @@ std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFe
 // The index of the curve of that identifier in the list (the designated curves), or -1.
 int IndiceCourbeParIdentifiant(const std::vector<std::shared_ptr<GCCourbe>>& courbes,
                                const QString& identifiant);
+
+// The fields of "Modifications communes" for curves of these kind letters: bit 0..6 the
+// appearance and parameter modes, 7 start and step of a data file, 8 start of the domain, 9
+// its end, 10 the step, 11 random sampling, 12 the order, 13 the number of iterations.
+std::uint16_t ChampsCommuns(const QString& genres);
+// The points of the curve's cache as chronicles of the window: its ordinates and/or
+// abscissae written to "f<window>c<number>_<n>o.dta" / "a.dta" in the working folder, each
+// read by a new chronicle (first abscissa debut, step pas). The number of chronicles made;
+// a curve without points says so and makes none.
+int TransfereEnChronique(TForm1& destination, const GCCourbe& courbe, const QString& debut, const QString& pas,
+                         bool ordonnees, bool abscisses);
 
 // Client sizes taken from documents and settings are kept within these bounds.
 constexpr int TailleFenetreMin = 80;
@@ -548,6 +560,14 @@ public:
     // Repère > Ajuste les ordonnées: the y range fitted to the visible curves' points, with
     // one graduation step of margin each side.
     void AjustYClick(QAction* = nullptr);
+    // Courbes > Modifier: the curves designated (any window); one through its own
+    // definition dialog, several through "Modifications communes" (only the fields their
+    // kinds share, preset from the last one; each curve takes the fields changed there).
+    void Modifier1Click(QAction* = nullptr);
+    // Courbes > Transfert en chronique: for each curve designated, "Transfert en
+    // chronique(s)" asks the first abscissa, the step and which coordinates; each becomes a
+    // data file of the working folder read by a new chronicle of the destination window.
+    void GenererChronik(QAction* = nullptr);
     // Courbes > Points sur courbe > Points particuliers.
     void Pointsparticuliers1Click(QAction* = nullptr);
     // Any item whose command this version does not offer yet (its check mark stays as it
