@@ -1,5 +1,9 @@
 #include "frame/Main.h"
 
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QUrl>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -145,6 +149,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     boites_ = std::make_unique<BoitesCadre>(*this);
     etatSaisie().boites = boites_.get();
     etatFenetres().createurFenetre = [this] { return Nouvellefentre1Click(); };
+    etatFenetres().joueSon = [this](const QString& chemin) { musique(chemin); };
     qApp->installEventFilter(this);
     // The program's own icon, for the frame, the graph windows and the dialogs.
     QApplication::setWindowIcon(IconeVirk());
@@ -215,6 +220,21 @@ TMainForm::~TMainForm()
     if (etatSaisie().boites == boites_.get())
         etatSaisie().boites = nullptr;
     etatFenetres().createurFenetre = nullptr;
+    etatFenetres().joueSon = nullptr;
+}
+
+void TMainForm::musique(const QString& chemin)
+{
+    if (!lecteur_) {
+        lecteur_ = new QMediaPlayer(this);
+        lecteur_->setAudioOutput(new QAudioOutput(lecteur_));
+        connect(lecteur_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& texte) {
+            interlocuteur().message(QStringLiteral("Lecture du son impossible : ") + texte);
+        });
+    }
+    lecteur_->stop();
+    lecteur_->setSource(QUrl::fromLocalFile(chemin));
+    lecteur_->play();
 }
 
 void TMainForm::construitFenetre()

@@ -59,6 +59,8 @@ QIcon IconeVirk();
 // An icon drawn from an SVG of the program's resources, at the usual sizes.
 QIcon IconeSvg(const QString& chemin);
 
+class QMediaPlayer;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -88,6 +90,8 @@ public:
     // right after), with that caption (an empty caption keeps the title of new windows),
     // and makes it the active one.
     TForm1* CreeFenetre(const QString& titre);
+    // Plays a sound file (the graph windows' Ecouter); the previous sound stops.
+    void musique(const QString& chemin);
     // The open graph windows, in creation order.
     QList<TForm1*> fenetres() const;
     // The active graph window (the current one of the MDI area), or null.
@@ -274,6 +278,7 @@ private:
     std::unique_ptr<BoitesSaisie> boites_;   // the dialogs' system boxes, with ChoisitLibelle
 
     QMdiArea* zoneMdi_ = nullptr;
+    QMediaPlayer* lecteur_ = nullptr;   // made at the first sound
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* memoAvert_ = nullptr;
     QToolBar* speedPanel_ = nullptr;

@@ -114,6 +114,7 @@ void reinitialiseFenetres()
     EtatFenetres neuf;
     neuf.dialogues = etat.dialogues;
     neuf.createurFenetre = std::move(etat.createurFenetre);
+    neuf.joueSon = std::move(etat.joueSon);
     etat = std::move(neuf);
 }
 

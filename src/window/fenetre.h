@@ -174,6 +174,8 @@ struct EtatFenetres {
     // scripted ones here), and the maker of new windows (the frame's new-window command).
     DialoguesFenetre* dialogues = nullptr;
     CreateurFenetre createurFenetre;
+    // Plays a sound file (the frame's player); none: nothing is played.
+    std::function<void(const QString&)> joueSon;
 };
 
 EtatFenetres& etatFenetres();
@@ -408,7 +410,21 @@ public:
     void InfoscrbClick(QAction* = nullptr);
     void chgnomClick(QAction* = nullptr);
     void Tableaudevaleurs1Click(QAction* = nullptr);
-    void Ecouter1Click(QAction* = nullptr);
+    // --- sound (fenetre_son.cpp)
+    // Courbes > Ecouter (a curve chosen) and the curve pop-up's Ecouter (the curve under the
+    // mouse): the curve's ordinates written as a WAV file (EcritWav), which the frame plays.
+    void Ecouter1Click(QAction* emetteur = nullptr);
+    // The WAV file of the current curve: its rate and format asked ("courbe --> Wav"), then
+    // written to the file chosen when "Sauvegarder" is ticked, else to the working folder's
+    // "SansNom.wav". The path written, or empty (cancelled, nothing to sample, or a failure
+    // said).
+    QString EcritWav();
+    // Fichier > Ouvrir > Fichier son (Wav): a WAV file chosen, then ConvertitWav.
+    void FichiersonWav1Click(QAction* = nullptr);
+    // A WAV file's samples as text files of the working folder ("Wav --> Texte"), and a
+    // chronicle of them (the left channel in stereo), one point every 1/rate second, in a new
+    // window fitted to it. The new window, or null (refused, cancelled or failed, said).
+    static TForm1* ConvertitWav(const QString& chemin, QWidget* parent = nullptr);
     // Frame-side commands of the window's menus.
     void Ouvrir1Click(QAction* = nullptr);
     void Libells2Click(QAction* = nullptr);

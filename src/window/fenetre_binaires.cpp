@@ -112,15 +112,6 @@ bool BornesResultat(GCOperBinaire& o, const GCCourbe& c1, const GCCourbe& c2)
     return true;
 }
 
-// The smallest of 1, 2, 5 times a power of ten that is at least v (v > 0).
-double PasRond(double v)
-{
-    const double p = std::pow(10.0, std::floor(std::log10(v)));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (m * p >= v * (1 - 1e-12))
-            return m * p;
-    return 10 * p;
-}
 
 void Repeint(TForm1* f)
 {
@@ -339,4 +330,13 @@ void TForm1::AjustYClick(QAction*)
                      y.type, texteExact(g - s), texteExact(second), texteExact(s));
     }
     paintBox_->update();
+}
+
+double PasRond(double v)
+{
+    const double p = std::pow(10.0, std::floor(std::log10(v)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * p >= v * (1 - 1e-12))
+            return m * p;
+    return 10 * p;
 }

@@ -34,6 +34,10 @@ class GCRepere;
 // minimum below its maximum by more than rounding, positive on a logarithmic axis.
 bool BornesUtilisables(const GCRepere& repere, double xmin, double xmax, double ymin, double ymax);
 
+// The smallest of 1, 2, 5 times a power of ten that is at least v (v > 0): a graduation
+// step.
+double PasRond(double v);
+
 inline constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
 
 // Messages raised while the window renders: message boxes wait in the window's queue and

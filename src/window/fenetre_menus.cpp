@@ -14,7 +14,7 @@ const std::vector<ArticleMenu> table = {
     {0, "Fichier1", "&Fichier", nullptr, nullptr},
     {1, "Ouvrir", "&Ouvrir", nullptr, nullptr},
     {2, "Ouvrir1", "Fichier de &Courbes", nullptr, G(Ouvrir1Click)},
-    {2, "FichiersonWav1", "Fichier &son (Wav)", nullptr, ND},
+    {2, "FichiersonWav1", "Fichier &son (Wav)", nullptr, G(FichiersonWav1Click)},
     {2, "Transfoperso1", "&Transfo. personnelles", nullptr, G(Transfoperso1Click)},
     {1, "Enregistrer", "&Enregistrer", nullptr, nullptr},
     {2, "Libells2", "&Fenêtres", nullptr, G(Libells2Click)},
@@ -85,7 +85,7 @@ const std::vector<ArticleMenu> table = {
     {1, "GenererChronik", "&Transfert en chronique", nullptr, G(GenererChronik)},
     {1, "Fonctionsauxiliaires1", "&Fonctions auxiliaires", nullptr, G(Fonctionsauxiliaires1Click)},
     {1, "Paramtrespersonnels1", "Paramètres p&ersonnels", nullptr, G(Paramtrespersonnels1Click)},
-    {1, "Ecouter1", "&Ecouter", nullptr, ND},
+    {1, "Ecouter1", "&Ecouter", nullptr, G(Ecouter1Click)},
 
     // ----------------------------------------------------------------- Actions
     {0, "Actions1", "&Actions", nullptr, nullptr},
