@@ -192,6 +192,12 @@ void DeselectionneCourbe(const GCCourbe* courbe);
 // The same for areas, by their kind (A, J, M, T); null for another kind.
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre);
 
+// The sample-value sheet (dialogs/voirechant.h) on those tabs, as a window of its own; the
+// histograms it makes go to new graph windows.
+struct FeuilleValeurs;
+class TEchant;
+TEchant* OuvreFeuilleValeurs(const std::vector<FeuilleValeurs>& feuilles, QWidget* parent = nullptr);
+
 // The index of the curve of that identifier in the list (the designated curves), or -1.
 int IndiceCourbeParIdentifiant(const std::vector<std::shared_ptr<GCCourbe>>& courbes,
                                const QString& identifiant);
