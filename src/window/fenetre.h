@@ -550,6 +550,12 @@ public:
     // again.
     void Fonctionsauxiliaires1Click(QAction* = nullptr);
     void Paramtrespersonnels1Click(QAction* = nullptr);
+    // Actions > Dérivée: the curves designated, then the orders; for each mother and order a
+    // derivative in the destination window (of the formula for a function, of the samples
+    // otherwise). Actions > Régressions: the models, then the curves; for each mother with at
+    // least two computed points and each model, the fitted curve over the mother's range.
+    void Drive1Click(QAction* = nullptr);
+    void Approximations1Click(QAction* = nullptr);
     // The lines of Infos > Unités for the window's frame.
     QStringList LignesUnites() const;
     // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:

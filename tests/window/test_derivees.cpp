@@ -1,0 +1,110 @@
+// Actions > Dérivée and Régressions through the dialogs they open.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "dialogs/pilote_saisie.h"
+#include "graph/courbes/GCDG.h"
+#include "graph/courbes/GCDessin.h"
+#include "graph/derivees/GCOperUnaire.h"
+#include "outils_fenetre.h"
+#include "window/designation.h"
+
+namespace {
+
+class DeriveesTest : public FenetreTest {
+protected:
+    PtrCourbe fonction(TForm1& f, const QString& formule, const char* nom, const char* xinf = "-5",
+                       const char* xsup = "5")
+    {
+        auto c = std::make_shared<GCY>(QLatin1Char('Y'), f.numero(), nouveauNumero());
+        EXPECT_TRUE(c->FixeLibelles(formule, QString()));
+        c->FixeBornes(QString::fromLatin1(xinf), QString::fromLatin1(xsup), QStringLiteral("0.1"));
+        c->Nom = QString::fromLatin1(nom);
+        c->NouvelIdentifiant();
+        f.Dessin().AjouteCourbe(c);
+        return c;
+    }
+    // The designation dialog: the rows chosen, confirmed.
+    static void Designe(QWidget* w, std::vector<int> lignes)
+    {
+        for (int l : lignes)
+            CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), l);
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    }
+};
+
+}  // namespace
+
+TEST_F(DeriveesTest, OrdersOneAndTwoOfTwoFunctionsMakeFourDerivatives)
+{
+    TForm1 f(1);
+    fonction(f, "x^3", "c");
+    fonction(f, "sin(x)", "s");
+    QuandModal([](QWidget* w) {
+        QuandModal(
+            [](QWidget* o) {
+                Enfant<QCheckBox>(o, "cbOrdre2")->setChecked(true);
+                Clique(Enfant<QPushButton>(o, "ButOK"));
+            },
+            w);
+        Designe(w, {0, 1});
+    });
+    f.action("Drive1")->trigger();
+    ASSERT_EQ(f.Dessin().Courbes.size(), 6u);
+    QStringList vues;
+    for (std::size_t i = 2; i < 6; ++i) {
+        auto* d = dynamic_cast<GCDG*>(f.Dessin().Courbes[i].get());
+        ASSERT_TRUE(d);
+        vues << QString(d->TypeCourbe) + QString::number(d->Ordre) + " " + d->Libelle1 + " / " + d->Libelle2;
+    }
+    EXPECT_EQ(vues, (QStringList{"D1 Dérivée n-ième de c / n = 1", "D2 Dérivée n-ième de c / n = 2",
+                                 "D1 Dérivée n-ième de s / n = 1", "D2 Dérivée n-ième de s / n = 2"}));
+    // The second derivative of x^3 is 6x, read from its mother's formula.
+    Peint(f);
+    auto* d2 = dynamic_cast<GCDG*>(f.Dessin().Courbes[3].get());
+    double x = 0, y = 0;
+    d2->Evalue(1.5, x, y);
+    EXPECT_NEAR(y, 9, 1e-3);
+}
+
+// Each model gets its own option; a mother without two computed points makes nothing.
+TEST_F(DeriveesTest, RegressionsTakeTheirModelsOptionsAndNeedPoints)
+{
+    TForm1 f(1);
+    fonction(f, "2*x+1", "d", "1", "5");
+    fonction(f, "sqrt(x)", "r", "-5", "-1");
+    const auto regression = [&](std::vector<int> lignes) {
+        QuandModal([lignes](QWidget* w) {
+            for (const char* nom : {"cbModele1", "cbModele7", "cbModele17", "cbCstZer"})
+                Enfant<QCheckBox>(w, nom)->setChecked(true);
+            Tape(Enfant<QLineEdit>(w, "EdPuls"), "2");
+            Tape(Enfant<QLineEdit>(w, "EdAsymp"), "3");
+            QuandModal([lignes](QWidget* d) { Designe(d, lignes); }, w);
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        });
+        f.action("Approximations1")->trigger();
+    };
+    regression({0});
+    ASSERT_EQ(f.Dessin().Courbes.size(), 5u);
+    QStringList options;
+    for (std::size_t i = 2; i < 5; ++i) {
+        auto* u = dynamic_cast<GCOperUnaire*>(f.Dessin().Courbes[i].get());
+        ASSERT_TRUE(u);
+        options << u->ParametresOperation[0] + ":" + u->ParametresOperation[1];
+        QString xinf, xsup, pas;
+        u->Bornes(xinf, xsup, pas);
+        EXPECT_EQ(xinf, "1");
+        EXPECT_NEAR(xsup.toDouble(), 5, 1e-9);
+    }
+    EXPECT_EQ(options, (QStringList{"1:0", "7:2", "17:3"}));
+
+    const int compteur = etatGraphe().CompteurCourbes;
+    inter.messages.clear();
+    regression({1});
+    EXPECT_EQ(f.Dessin().Courbes.size(), 5u);
+    EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
+    EXPECT_EQ(inter.messages.filter("moins de 2 points").size(), 1);
+}
