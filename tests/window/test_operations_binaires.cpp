@@ -178,8 +178,9 @@ TEST_F(OperationsBinaires, LEchantillonnageDeLaTransformeeVerifieAvantDeCreerUne
         EchantillonnageTFD e;
         EXPECT_EQ(SaisieEchantillonnageTFD(e), !*c[3]) << c[3];
         EXPECT_EQ(inter.messages, *c[3] ? QStringList{QString::fromUtf8(c[3])} : QStringList()) << c[3];
-        if (!*c[3])
+        if (!*c[3]) {
             EXPECT_EQ(fe, "Fe = 25.6 Hzdf =0.1 Hz");
+        }
     }
 }
 
@@ -214,8 +215,9 @@ TEST_F(OperationsBinaires, LaTransformeeDUnSinusEchantillonneCulmineASaFrequence
         // Module 1/2 at +-3 Hz, imaginary part -1/2 at +3 and 1/2 at -3, nothing elsewhere.
         for (const PointCourbe& q : p) {
             const double pic = std::fabs(std::fabs(q.x) - 3) < 1e-9 ? 0.5 : 0;
-            if (k == 0 || k == 3)
+            if (k == 0 || k == 3) {
                 EXPECT_NEAR(q.y, k == 0 ? pic : q.x > 0 ? -pic : pic, 1e-9) << k << " " << q.x;
+            }
         }
     }
 
