@@ -13,6 +13,7 @@
 #include "expression/formatage.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/GCRS.h"
 #include "graph/courbes/genres.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/GCRepere.h"
@@ -158,6 +159,12 @@ TEST_F(SourisTest, LesZoomsOuvrentUneFenetreSurLeRectangleAvecLesCourbesClonees)
     derivee->NouvelIdentifiant();
     derivee->CopieMere(*mere);
     f->Dessin().AjouteCourbe(derivee);
+    // A trajectory runs from its initial point whatever the view.
+    auto trajectoire = std::make_shared<GCRS>(QLatin1Char('H'), f->numero(), nouveauNumero());
+    trajectoire->NouvelIdentifiant();
+    trajectoire->FixeLibelles(QStringLiteral("-y"), QStringLiteral("x"));
+    trajectoire->FixeBornes(QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("0.1"));
+    f->Dessin().AjouteCourbe(trajectoire);
     Peint(*f);
 
     // A Shift-click without a drag zooms nothing and leaves no rectangle.
@@ -173,13 +180,16 @@ TEST_F(SourisTest, LesZoomsOuvrentUneFenetreSurLeRectangleAvecLesCourbesClonees)
     f->Repere().PixelVersMonde(a.x(), a.y(), x1, y1);
     f->Repere().PixelVersMonde(b.x(), b.y(), x2, y2);
     EXPECT_EQ(bornes(z), (std::array<double, 4>{x1, x2, y1, y2}));
-    ASSERT_EQ(z.Dessin().Nombre(), 2);
+    ASSERT_EQ(z.Dessin().Nombre(), 3);
     auto clone = std::dynamic_pointer_cast<GCY>(z.Dessin().Courbes[0]);
     ASSERT_TRUE(clone);
     EXPECT_NE(clone->Numero, mere->Numero);
     EXPECT_EQ(clone->Xinf, QString::fromStdString(ReelExact(x1)));
     EXPECT_NEAR(clone->Pas.toDouble(), 0.01 * (x2 - x1) / 8, 1e-12);
     EXPECT_EQ(z.Dessin().Courbes[1]->Mere1, mere->Identifiant);
+    QString debut, fin, pas;
+    std::dynamic_pointer_cast<GCY>(z.Dessin().Courbes[2])->Bornes(debut, fin, pas);
+    EXPECT_EQ(debut + ' ' + fin + ' ' + pas, QStringLiteral("-5 5 0.1"));
 
     // Automatic zooms by a factor about a centre; the refusals open nothing.
     struct Cas {
