@@ -23,6 +23,7 @@
 #include "dialogs/procdyn.h"
 #include "dialogs/saisieI.h"
 #include "dialogs/saisieL.h"
+#include "dialogs/saisieN.h"
 #include "dialogs/saiscoef.h"
 #include "dialogs/saishisto.h"
 #include "dialogs/saisieY.h"
@@ -30,6 +31,7 @@
 #include "graph/aires/GCProcDyn.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/GCN.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/courbes/genres.h"
 #include "graph/courbes/genres_outils.h"
@@ -461,6 +463,8 @@ bool DialoguesVirk::modifieCourbe(GCCourbe& courbe, bool nouvelle)
         return ModifieCourbeSaisieI(*i, nouvelle, parentDialogue());
     if (courbe.TypeCourbe == QLatin1Char('L') || dynamic_cast<GCC*>(&courbe))
         return ModifieCourbeSaisieL(courbe, nouvelle, parentDialogue());
+    if (auto* n = dynamic_cast<GCN*>(&courbe); n && n->SousType >= 1 && n->SousType <= 6)
+        return ModifieSuite(*n, nouvelle, parentDialogue());
     if (auto* u = dynamic_cast<GCOperUnaire*>(&courbe))
         return ModifieOperUnaire(*u, nouvelle, parentDialogue());
     if (auto* o = dynamic_cast<GCOperBinaire*>(&courbe))

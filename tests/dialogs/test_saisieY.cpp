@@ -459,7 +459,7 @@ TEST_F(SaisieYTest, LegendeDesGenres)
 
     // Kinds whose dialog does not exist yet say so.
     inter.messages.clear();
-    auto l = CreeCourbe(QLatin1Char('N'), 1, nouveauNumero());
+    auto l = CreeCourbe(QLatin1Char('A'), 1, nouveauNumero());
     EXPECT_FALSE(l->Modifie(true));
     ASSERT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("pas encore disponible")));

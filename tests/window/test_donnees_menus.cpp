@@ -1,6 +1,7 @@
 // Curves of data files defined from the Courbes menu through the point-list form under each
 // kind's captions; polygonal plates of the Aires menu made on a designated curve with each
-// closure, measured, reported, modified and deleted.
+// closure, measured, reported, modified and deleted; sequences through the form of dynamic
+// processes.
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -10,11 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCA.h"
+#include "graph/courbes/pointscourbe.h"
 #include "graph/repere/GCRepere.h"
 #include "objets_fenetre.h"
 #include "outils_fenetre.h"
@@ -131,4 +134,60 @@ TEST_F(DonneesMenusTest, PlaquesFaitesMesureesModifieesEtSupprimees)
     EXPECT_EQ(f.Dessin().Nombre(), 1);
     EXPECT_EQ(inter.questions.value(1), "Etes-vous sûr de vouloir supprimer cette(ces) plaque(s) ?");
     EXPECT_TRUE(designation().PressePapierCourbes.empty());
+}
+
+TEST_F(DonneesMenusTest, SuitesDefiniesParLeFormulaireDesProcessus)
+{
+    TForm1 f(1);
+    struct Cas {
+        const char *article, *titre, *f, *g;
+        int affichage;           // the system's display, -1 for none
+        const char *xo, *yo;     // yo null: its box hidden
+        int sousType;
+        const char *libelle1, *libelle2;
+        std::size_t termes;
+        double x, y;             // the last term drawn
+    };
+    const double escargot = std::cos(std::cos(std::cos(1.0)));
+    for (const Cas& c : {Cas{"NEquationsdercurrence1", "Suite Un=f(n)", "1/(n+1)", nullptr, -1, "2.7", nullptr, 1, "n",
+                             "1/(n+1)", 4, 5, 1.0 / 6},
+                         Cas{"Rcurrence1", "Récurrence Un+1=f(n,Un)", "x/2+n", nullptr, -1, "0", "1", 2, "n", "x/2+n", 4, 3,
+                             4.375},
+                         Cas{"Escargot1", "\"Escargot\" Un+1=f(Un)", "cos(x)", nullptr, -1, "1", nullptr, 3, "cos(x)",
+                             "cos(x)", 0, escargot, escargot},
+                         Cas{"Suitesdepoints1", "Système d'équations de récurrence", "y", "-x", 2, "1", "0", 6, "y", "-x",
+                             4, 3, 1}}) {
+        QuandModal([&](QWidget* w) {
+            EXPECT_EQ(w->windowTitle(), c.titre);
+            EXPECT_EQ(Enfant<QLineEdit>(w, "edLib2")->isVisible(), c.g != nullptr);
+            EXPECT_EQ(Enfant<QLineEdit>(w, "Edborns")->isVisible(), c.yo != nullptr);
+            EXPECT_FALSE(Enfant<QWidget>(w, "gbCoul")->isVisible());
+            Tape(Enfant<QLineEdit>(w, "edLib1"), c.f);
+            if (c.g)
+                Tape(Enfant<QLineEdit>(w, "edLib2"), c.g);
+            if (c.affichage >= 0)
+                Enfant<QComboBox>(w, "cbSstyp")->setCurrentIndex(c.affichage);
+            Tape(Enfant<QLineEdit>(w, "EdBorni"), c.xo);
+            if (c.yo)
+                Tape(Enfant<QLineEdit>(w, "Edborns"), c.yo);
+            Tape(Enfant<QLineEdit>(w, "Edxmax"), "3");
+            Clique(Enfant<QRadioButton>(w, "RBaucun"));
+            Clique(Enfant<QPushButton>(w, "BitBtn2"));
+        });
+        f.action(c.article)->trigger();
+        ASSERT_FALSE(f.Dessin().Courbes.empty()) << c.article;
+        Peint(f);
+        const PtrCourbe courbe = f.Dessin().Courbes.back();
+        EXPECT_EQ(std::tuple(courbe->SousType, courbe->Libelle1, courbe->Libelle2),
+                  std::tuple(c.sousType, QString(c.libelle1), QString(c.libelle2)));
+        const std::vector<PointCourbe> p = LitFichierPoints(courbe->NomFichier()).points;
+        ASSERT_FALSE(p.empty()) << c.article;
+        if (c.termes) {
+            EXPECT_EQ(p.size(), c.termes) << c.article;
+        }
+        EXPECT_NEAR(p.back().x, c.x, 1e-12) << c.article;
+        EXPECT_NEAR(p.back().y, c.y, 1e-12) << c.article;
+    }
+    EXPECT_EQ(f.Dessin().Nombre(), 4);
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 }

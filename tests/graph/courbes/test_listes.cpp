@@ -58,10 +58,11 @@ TEST_F(Listes, SyntaxeDesLignesDePoints)
                          Cas{"1;1e999", false, false, 0, 0, 0, ""}}) {
         LignePoint p;
         ASSERT_EQ(AnalyseLignePoint(c.ligne, p, c.polaire), c.accepte) << c.ligne;
-        if (c.accepte)
+        if (c.accepte) {
             EXPECT_EQ(std::tuple(std::round(p.x * 1e12), std::round(p.y * 1e12), p.fleche, p.etiquette),
                       std::tuple(std::round(c.x * 1e12), std::round(c.y * 1e12), c.fleche, QString(c.etiquette)))
                 << c.ligne;
+        }
     }
     const EtiquettePoint e = AnalyseEtiquette("A;bg;450"), d = AnalyseEtiquette("B");
     EXPECT_EQ(QStringList({e.texte, e.position, e.angle, d.texte, d.position, d.angle}),
