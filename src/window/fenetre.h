@@ -415,7 +415,14 @@ public:
     void DupInvClick(QAction* = nullptr);
     void InfoscrbClick(QAction* = nullptr);
     void chgnomClick(QAction* = nullptr);
+    // The values of the curve clicked (else the current one) in the sample-value sheet.
     void Tableaudevaleurs1Click(QAction* = nullptr);
+    // Infos > Tableaux de valeurs: the curves designated, one tab each.
+    void Echantillons1Click(QAction* = nullptr);
+    // One tab per curve, read from its point cache (traced first when it has none): X and Y,
+    // or rho and theta in degrees in a polar frame. Curves without a computed point get an
+    // empty tab and a message.
+    void TableauValeurs(const std::vector<std::shared_ptr<GCCourbe>>& courbes);
     // --- sound (fenetre_son.cpp)
     // Courbes > Ecouter (a curve chosen) and the curve pop-up's Ecouter (the curve under the
     // mouse): the curve's ordinates written as a WAV file (EcritWav), which the frame plays.

@@ -1,8 +1,6 @@
 // Actions > Dérivée (derivatives of chosen orders) and Régressions (least-squares fits of
 // chosen models), one new curve per mother and per order or model.
 #include <QAction>
-#include <QImage>
-#include <QPainter>
 #include <cmath>
 
 #include "dialogs/regpoly.h"
@@ -14,28 +12,7 @@
 #include "graph/repere/GCRepere.h"
 #include "window/designation.h"
 #include "window/fenetre.h"
-
-namespace {
-
-// The finite points of the mother's cache, the mother traced first (hidden) on the frame
-// of its own window when it has no cache yet.
-std::vector<PointCourbe> PointsDeLaMere(const PtrCourbe& mere, TForm1& parDefaut)
-{
-    TForm1* f = FenetreDuNumero(mere->NumeroFenetre);
-    GCRepere& repere = (f ? *f : parDefaut).Repere();
-    QImage image(8, 8, QImage::Format_RGB32);
-    QPainter peintre(&image);
-    GCCourbe temoin(QLatin1Char('Y'), mere->NumeroFenetre, 0);
-    MereAvecCache(mere->Identifiant, temoin, peintre, repere);
-    peintre.end();
-    std::vector<PointCourbe> points;
-    for (const PointCourbe& p : LitFichierPoints(mere->NomFichier()).points)
-        if (std::isfinite(p.x) && std::isfinite(p.y))
-            points.push_back(p);
-    return points;
-}
-
-}  // namespace
+#include "window/fenetre_interne.h"
 
 void TForm1::Drive1Click(QAction*)
 {
@@ -87,7 +64,7 @@ void TForm1::Approximations1Click(QAction*)
     const std::vector<PtrCourbe> meres = d.PressePapierCourbes;
     d.PressePapierCourbes.clear();
     for (const PtrCourbe& mere : meres) {
-        const std::vector<PointCourbe> points = PointsDeLaMere(mere, *this);
+        const std::vector<PointCourbe> points = PointsDeLaCourbe(mere, *this);
         if (points.size() < 2) {
             interlocuteur().message(QStringLiteral("Régression impossible : la courbe ") + mere->Nom +
                                     QStringLiteral(" a moins de 2 points calculés."));

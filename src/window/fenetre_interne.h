@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
 
 #include "expression/garde.h"
 #include "graph/base/etatgraphe.h"
@@ -37,6 +39,12 @@ bool BornesUtilisables(const GCRepere& repere, double xmin, double xmax, double 
 // The smallest of 1, 2, 5 times a power of ten that is at least v (v > 0): a graduation
 // step.
 double PasRond(double v);
+
+class GCCourbe;
+struct PointCourbe;
+// The finite points of a curve's point cache, the curve traced first (hidden) on the frame
+// of its own window (else of parDefaut) when it has no cache yet.
+std::vector<PointCourbe> PointsDeLaCourbe(const std::shared_ptr<GCCourbe>& courbe, TForm1& parDefaut);
 
 inline constexpr const char* LettresCourbes = "BCDEGHIJLNOPQRSTUWXY";
 

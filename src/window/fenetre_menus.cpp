@@ -193,7 +193,7 @@ const std::vector<ArticleMenu> table = {
     {1, "Erreurs1", "&Erreurs", nullptr, G(Erreurs1Click)},
     {1, "Units1", "&Unités", nullptr, G(Units1Click)},
     {1, "Aires1", "&Aires", nullptr, G(Aires1Click)},
-    {1, "Echantillons1", "&Tableaux de valeurs", nullptr, ND},
+    {1, "Echantillons1", "&Tableaux de valeurs", nullptr, G(Echantillons1Click)},
     {1, "Tangentes1", "Tan&gentes et plus...", nullptr, G(Tangentes1Click), 0, true},
     {1, "Commentaires1", "C&ommentaires", nullptr, G(Commentaires1Click)},
     {1, "Paramtrestouches1", "&Paramètres/Touches", nullptr, G(Paramtrestouches1Click)},

@@ -258,7 +258,6 @@ void TForm1::RedessineApresParametre(int indice, const QString& valeur, int mode
             f->DessineTampon(mode);
 }
 
-void TForm1::Tableaudevaleurs1Click(QAction* a) { NonDisponible(a); }
 
 std::shared_ptr<GCAire> CloneAire(const GCAire& source, int numero, int numeroFenetre)
 {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/pilote_saisie.h"
+#include "dialogs/voirechant.h"
 #include "graph/courbes/GCDG.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/derivees/GCOperUnaire.h"
@@ -107,4 +108,33 @@ TEST_F(DeriveesTest, RegressionsTakeTheirModelsOptionsAndNeedPoints)
     EXPECT_EQ(f.Dessin().Courbes.size(), 5u);
     EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
     EXPECT_EQ(inter.messages.filter("moins de 2 points").size(), 1);
+}
+
+// Infos > Tableaux de valeurs in a polar frame: rho and theta of each point; a curve without
+// computed points gets an empty tab and a message.
+TEST_F(DeriveesTest, TheValuesTableOfAPolarFrameShowsRhoAndTheta)
+{
+    TForm1 f(1);
+    auto cercle = std::make_shared<GCY>(QLatin1Char('T'), f.numero(), nouveauNumero());
+    ASSERT_TRUE(cercle->FixeLibelles("2*cos(t)", "2*sin(t)"));
+    cercle->FixeBornes("0", "3", "0.5");
+    cercle->Nom = "c";
+    cercle->NouvelIdentifiant();
+    f.Dessin().AjouteCourbe(cercle);
+    fonction(f, "sqrt(x)", "r", "-5", "-1");
+    f.Repere().SetPolaire(true);
+    QuandModal([](QWidget* w) { Designe(w, {0, 1}); });
+    f.action("Echantillons1")->trigger();
+    TEchant* e = f.findChild<TEchant*>();
+    ASSERT_TRUE(e);
+    ASSERT_EQ(e->nombreFeuilles(), 2);
+    FeuilleCalcul* t = e->feuille(0);
+    EXPECT_EQ(t->horizontalHeaderItem(0)->text(), "A  Rho ");
+    ASSERT_EQ(t->rowCount() >= 7, true);
+    for (int r = 0; r < 7; ++r) {
+        EXPECT_NEAR(t->item(r, 0)->text().toDouble(), 2, 1e-4) << r;
+        EXPECT_NEAR(t->item(r, 1)->text().toDouble(), r * 0.5 * 180 / M_PI, 1e-3) << r;
+    }
+    EXPECT_EQ(inter.messages, QStringList{"Aucune valeur calculée pour : r"});
+    delete e;
 }
