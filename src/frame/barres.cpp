@@ -207,7 +207,7 @@ void TMainForm::AppliqueBarresOutils()
 {
     TForm1* fenetre = fenetreActive();
     const bool courbes = etatGraphe().CompteurCourbes > 1;
-    const bool pressePapier = !designation().PressePapierCourbes.empty();
+    const bool pressePapier = !designation().CourbesAColler.empty();
     for (const BoutonBarre& b : TableBoutons()) {
         QAction* bouton = Bouton(QString::fromLatin1(b.nom));
         if (!bouton)

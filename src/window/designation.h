@@ -64,6 +64,8 @@ struct Designation {
     QString LettresAdmises;
     bool AvecRegions = false;
     bool RegionsDesignees = false;
+    // The curves that Edition > Couper or Copier designated, for Coller (which empties it).
+    std::vector<std::shared_ptr<GCCourbe>> CourbesAColler;
 };
 
 // The window layer's designation (etatFenetres().designation), emptied by the reset.

@@ -196,6 +196,18 @@ protected:
         fenetre_.peintTransport(peintre);
     }
 
+    // The drag starts at once; the box keeps the mouse until the release.
+    void mousePressEvent(QMouseEvent* evenement) override
+    {
+        fenetre_.TransportMouseDown(evenement->button(), fenetre_.PaintBox()->mapFrom(&fenetre_, mapTo(&fenetre_, evenement->position().toPoint())));
+        setCursor(Qt::DragMoveCursor);
+    }
+    void mouseReleaseEvent(QMouseEvent* evenement) override
+    {
+        unsetCursor();
+        fenetre_.TransportMouseUp(evenement->globalPosition().toPoint());
+    }
+
 private:
     TForm1& fenetre_;
 };
@@ -242,6 +254,10 @@ TForm1::TForm1(int numero, QWidget* parent)
     labelInfo_->hide();
 
     construitMenus();
+    for (QMenu* m : menus_)
+        if (m->objectName() == QLatin1String("Edition1"))
+            connect(m, &QMenu::aboutToShow, this, [this] { Edition1Click(); });
+    Edition1Click();
     // The program's menu file (the settings' one); the default one may be missing, the
     // built-in menus being the default.
     if (const QString chemin = CheminFichierMenusProgramme(FichierMenus); !chemin.isEmpty())

@@ -595,6 +595,26 @@ public:
     // Repère > Ajuste les ordonnées: the y range fitted to the visible curves' points, with
     // one graduation step of margin each side.
     void AjustYClick(QAction* = nullptr);
+    // The Edition menu. Opening it enables Coller when curves wait to be pasted, Couper and
+    // Copier once a curve was made. Couper and Copier (the item tells which) designate curves
+    // (any window), which wait for Coller; Couper takes them out of their windows. Coller puts
+    // them in this window: a copy under a new number when the curve is still in a window or
+    // its number is taken here, otherwise the curve itself; then nothing waits any more.
+    // Presse-papiers: the picture of the window (background, areas, curves, texts) on the
+    // system clipboard.
+    void Edition1Click(QAction* = nullptr);
+    void Copier1Click(QAction* emetteur = nullptr);
+    void Coller1Click(QAction* = nullptr);
+    void Pressepapiers1Click(QAction* = nullptr);
+    // The drag image: pressed (left: copy, right: move) at that point of the paint box, then
+    // released at that point of the screen: the window under it takes the selection.
+    void TransportMouseDown(Qt::MouseButton bouton, QPoint point);
+    void TransportMouseUp(QPoint global);
+    // What a drag from the source window brings here: on another window the selected curves
+    // (moved or copied; a number taken here asks for a new one) and the source's frame when
+    // it is selected; on the window itself, with the frame selected, the origin follows the
+    // drag after a question.
+    void FormDragDrop(TForm1* source, bool deplace, QPoint depart, QPoint arrivee);
     // Courbes > Modifier: the curves designated (any window); one through its own
     // definition dialog, several through "Modifications communes" (only the fields their
     // kinds share, preset from the last one; each curve takes the fields changed there).
@@ -696,6 +716,8 @@ private:
 
     QWidget* paintBox_ = nullptr;
     QWidget* transport_ = nullptr;
+    bool transportDeplace_ = false;
+    QPoint transportDepart_;
     QLabel* labelInfo_ = nullptr;
     QList<QMenu*> menus_;
     QList<QAction*> actions_;

@@ -35,6 +35,10 @@ class GCRepere;
 // True when the four bounds make a usable window for the frame's scale kinds: finite, each
 // minimum below its maximum by more than rounding, positive on a logarithmic axis.
 bool BornesUtilisables(const GCRepere& repere, double xmin, double xmax, double ymin, double ymax);
+// Pans the frame so that the world point (xAvant, yAvant) comes where (x, y) was (a
+// logarithmic axis by a ratio); false, the frame unchanged, when the bounds would not be
+// usable.
+bool DecaleRepere(GCRepere& repere, double xAvant, double yAvant, double x, double y);
 
 // The smallest of 1, 2, 5 times a power of ten that is at least v (v > 0): a graduation
 // step.

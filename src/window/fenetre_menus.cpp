@@ -34,10 +34,10 @@ const std::vector<ArticleMenu> table = {
 
     // ----------------------------------------------------------------- Edition
     {0, "Edition1", "&Edition", nullptr, nullptr},
-    {1, "Couper1", "Co&uper", "Ctrl+X", ND},
-    {1, "Copier1", "&Copier", "Ctrl+C", ND},
-    {1, "Coller1", "C&oller", "Ctrl+V", ND},
-    {1, "Pressepapiers1", "&Presse-papiers", nullptr, ND},
+    {1, "Couper1", "Co&uper", "Ctrl+X", G(Copier1Click)},
+    {1, "Copier1", "&Copier", "Ctrl+C", G(Copier1Click)},
+    {1, "Coller1", "C&oller", "Ctrl+V", G(Coller1Click)},
+    {1, "Pressepapiers1", "&Presse-papiers", nullptr, G(Pressepapiers1Click)},
     {1, "Historiques1", "&Historiques", nullptr, nullptr},
     {2, "Courbes2", "&Courbes", nullptr, G(Courbes2Click)},
     {2, "Session1", "&Items menu", nullptr, G(Session1Click)},

@@ -239,6 +239,7 @@ void TForm1::signaleEtatMenusDiffere()
     etatMenusPrevu_ = true;
     QTimer::singleShot(0, this, [this] {
         etatMenusPrevu_ = false;
+        Edition1Click();
         emit etatMenusChange();
     });
 }

@@ -147,6 +147,31 @@ void DeselectionneCourbe(const GCCourbe* courbe)
         }
 }
 
+bool DecaleRepere(GCRepere& repere, double xAvant, double yAvant, double x, double y)
+{
+    // The world point (xAvant, yAvant) comes under (x, y); a logarithmic axis moves by a
+    // ratio, so that its bounds stay positive.
+    double xmin, xmax, ymax, ymin;
+    repere.GetBornes(xmin, xmax, ymax, ymin);
+    int tx, ty;
+    repere.GetTypesEchelle(tx, ty);
+    const auto decale = [](int type, double& a, double& b, double avant, double maintenant) {
+        if (type == EchelleLog) {
+            if (avant > 0 && maintenant > 0)
+                a *= avant / maintenant, b *= avant / maintenant;
+        } else {
+            a += avant - maintenant;
+            b += avant - maintenant;
+        }
+    };
+    decale(tx, xmin, xmax, xAvant, x);
+    decale(ty, ymin, ymax, yAvant, y);
+    if (!BornesUtilisables(repere, xmin, xmax, ymin, ymax))
+        return false;
+    repere.FixeFenetre(xmin, xmax, ymin, ymax);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------
 // Press
 
@@ -324,27 +349,8 @@ void TForm1::PaintBoxMouseMove(Qt::MouseButtons boutons, int X, int Y)
         return;
     }
     case SourisAxes: {
-        // Pan: the point under the press stays under the mouse; a logarithmic axis moves by
-        // a ratio, so that its bounds stay positive.
-        double xmin, xmax, ymax, ymin;
-        repere_->GetBornes(xmin, xmax, ymax, ymin);
-        int tx, ty;
-        repere_->GetTypesEchelle(tx, ty);
-        const auto decale = [](int type, double& a, double& b, double avant, double maintenant) {
-            if (type == EchelleLog) {
-                if (avant > 0 && maintenant > 0)
-                    a *= avant / maintenant, b *= avant / maintenant;
-            } else {
-                a += avant - maintenant;
-                b += avant - maintenant;
-            }
-        };
-        decale(tx, xmin, xmax, xp, x);
-        decale(ty, ymin, ymax, yp, y);
-        if (BornesUtilisables(*repere_, xmin, xmax, ymin, ymax)) {
-            repere_->FixeFenetre(xmin, xmax, ymin, ymax);
+        if (DecaleRepere(*repere_, xp, yp, x, y))
             paintBox_->update();
-        }
         pointPrecedent_ = QPoint(X, Y);
         return;
     }

@@ -63,7 +63,8 @@ TEST_F(Barres, ChaqueBoutonLanceSonArticleDansLaFenetreCourante)
     for (TForm1* w : {un, deux})
         for (const char* formule : {"sin(x)", "x^2/4"})
             AjouteCourbeY(*w, QString::fromLatin1(formule));
-    designation().PressePapierCourbes = {un->Dessin().Courbes[0]};
+    designation().CourbesAColler = {un->Dessin().Courbes[0]};
+    un->Edition1Click();  // as the Edit menu does when it opens
     un->Commentaire = QStringLiteral("cours.txt");  // its button shows
     QWidget ailleurs;
     ailleurs.show();
@@ -117,7 +118,8 @@ TEST_F(Barres, BoutonsSuiventLesArticlesDeLaFenetreActive)
     EXPECT_EQ(etats(noms), "se- se- s-- s-- se- se- --- se- se- se- se- se-");
 
     AjouteCourbeY(*un, QStringLiteral("x"));
-    designation().PressePapierCourbes = {un->Dessin().Courbes[0]};
+    designation().CourbesAColler = {un->Dessin().Courbes[0]};
+    un->Edition1Click();  // as the Edit menu does when it opens
     un->Commentaire = QStringLiteral("cours.txt");
     un->Repere().SetNorme(true);
     un->action("Actions1")->setVisible(false);

@@ -67,7 +67,7 @@ TEST_F(MenusPersoTest, FichiersDeMenusMontrentCachentEtSeRelisentOuSontRefusesEn
              EXPECT_FALSE(f.action("Actions1")->isVisible());
              EXPECT_TRUE(f.action("Primitive1")->isVisible());
              EXPECT_FALSE(f.action("Primitive1")->isEnabled());
-             EXPECT_TRUE(f.action("Couper1")->isVisible() && f.action("Couper1")->isEnabled());
+             EXPECT_TRUE(f.action("Fermer1")->isVisible() && f.action("Fermer1")->isEnabled());
          }},
         {"a renamed, hidden item; a short file leaves the rest; the command's own state stays apart",
          [&](const TForm1&) { return QByteArray("+&Fichier\r\n\r\n-  Ouvrir (caché)\r\n"); },
