@@ -625,6 +625,14 @@ public:
     void GenererChronik(QAction* = nullptr);
     // Courbes > Points sur courbe > Points particuliers.
     void Pointsparticuliers1Click(QAction* = nullptr);
+    // Fichier > Enregistrer > JPEG, Bitmap, Metafile: the save dialog, then the window's
+    // picture (ImageExport) written in that format; a file that cannot be written is said.
+    void HGL1Click(QAction* = nullptr);
+    void Images1Click(QAction* = nullptr);
+    void Metafile1Click(QAction* = nullptr);
+    // The window's whole picture at the paint box's size, rendered apart: the window's own
+    // layers are left as they were. Messages raised meanwhile are shown after it.
+    QImage ImageExport();
     // Any item whose command this version does not offer yet (its check mark stays as it
     // was).
     void NonDisponible(QAction* = nullptr);
@@ -670,6 +678,9 @@ private:
     void retiensMessages();
     void montreMessagesDiffere();
     void signaleEtatMenusDiffere();
+    // The save dialog of an export, from the document's folder: the path, or empty.
+    QString choisitSortie(const QString& filtre, const QString& extension);
+    void exporteImage(int format);
     // The curve of the last mouse press (CodeObjetSouris), or null.
     std::shared_ptr<GCCourbe> courbeDuCode() const;
 
