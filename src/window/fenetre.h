@@ -630,6 +630,8 @@ public:
     void HGL1Click(QAction* = nullptr);
     void Images1Click(QAction* = nullptr);
     void Metafile1Click(QAction* = nullptr);
+    // Fichier > Enregistrer > Tex (PSTricks): the LaTeX document that draws the window.
+    void PSTricks1Click(QAction* = nullptr);
     // The window's whole picture at the paint box's size, rendered apart: the window's own
     // layers are left as they were. Messages raised meanwhile are shown after it.
     QImage ImageExport();

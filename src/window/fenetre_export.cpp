@@ -1,10 +1,12 @@
 // The graph window's picture files: Fichier > Enregistrer > JPEG, Bitmap and Metafile,
-// each the window's whole drawing rendered apart from what the window shows.
+// each the window's whole drawing rendered apart from what the window shows, and Tex
+// (PSTricks), the LaTeX document that draws it.
 #include <QDir>
 
 #include "dialogs/etatsaisie.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/export/imagefichier.h"
+#include "graph/export/pstricks.h"
 #include "window/fenetre.h"
 #include "window/fenetre_interne.h"
 
@@ -56,3 +58,21 @@ void TForm1::exporteImage(int format)
 void TForm1::HGL1Click(QAction*) { exporteImage(0); }
 void TForm1::Images1Click(QAction*) { exporteImage(1); }
 void TForm1::Metafile1Click(QAction*) { exporteImage(2); }
+
+void TForm1::PSTricks1Click(QAction*)
+{
+    const QString chemin = choisitSortie(QStringLiteral("*.tex (*.tex)"), QStringLiteral("tex"));
+    if (chemin.isEmpty())
+        return;
+    QStringList lignes;
+    QString erreur;
+    {
+        FileMessages file(*interPeinture_);
+        lignes = DocumentPSTricks(*document_, tailleDessin(), &erreur);
+    }
+    retiensMessages();
+    if (lignes.isEmpty())
+        interlocuteur().message(QStringLiteral("Le document PSTricks n'est pas écrit : ") + erreur);
+    else if (!EcritDocumentPSTricks(chemin, lignes, &erreur))
+        interlocuteur().message(erreur);
+}

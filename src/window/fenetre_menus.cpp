@@ -22,7 +22,7 @@ const std::vector<ArticleMenu> table = {
     {2, "HGL1", "&JPEG", nullptr, G(HGL1Click)},
     {2, "Images1", "&Bitmap", nullptr, G(Images1Click)},
     {2, "Metafile1", "&Metafile", nullptr, G(Metafile1Click)},
-    {2, "PSTricks1", "&Tex (PSTricks)", nullptr, ND},
+    {2, "PSTricks1", "&Tex (PSTricks)", nullptr, G(PSTricks1Click)},
     {2, "Trperso1", "Transfo. &perso", nullptr, G(Trperso1Click)},
     {1, "Chargerimages1", "Charger &image", nullptr, ND},
     {1, "Ajusterimage1", "&Ajuster image", nullptr, ND},

@@ -122,3 +122,43 @@ TEST_F(ExportTest, FilesThatCannotBeWrittenAreSaidAndCancelledDialogsDoNothing)
     EXPECT_TRUE(ImageVersWmf(QImage(CoteMaxWmf + 1, 1, QImage::Format_RGB32)).isEmpty());
     EXPECT_FALSE(ImageVersWmf(QImage(CoteMaxWmf, 1, QImage::Format_RGB32)).isEmpty());
 }
+
+// The PSTricks document compiles (latex, dvips, ps2pdf) and its page shows the curves in
+// their colours, with accented and special characters in the texts and a log axis.
+TEST_F(ExportTest, ThePSTricksDocumentCompilesAndShowsTheCurves)
+{
+    TForm1 f(1);
+    f.fixeTailleClient(512, 400);
+    auto rouge = AjouteCourbeY(f, QStringLiteral("1/x"));
+    rouge->Couleur = RVB(255, 0, 0);
+    rouge->Epaisseur = 2;
+    auto bleue = AjouteCourbeY(f, QStringLiteral("exp(x)"));
+    bleue->Couleur = RVB(0, 0, 255);
+    bleue->Epaisseur = 2;
+    AjouteTexte(f, QStringLiteral("Été « courbe » : 20 % & #1, π"));
+    AjouteAire(f, QStringLiteral("x^2+y^2<=4"), 0xFFC080);
+    for (const bool log : {false, true}) {
+        if (log)
+            f.Repere().FixeBornes("-5", "5", EchelleArith, "-5", "0", "1", "0.01", "100", EchelleLog, "0.01", "0", "1");
+        Peint(f);
+        const QByteArray tex = Exporte(f, "PSTricks1", "f.tex");
+        ASSERT_FALSE(tex.isEmpty());
+        EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
+        const QString d = dossier.path();
+        ASSERT_EQ(Lance("latex", {"-interaction=nonstopmode", "-halt-on-error", "f.tex"}, d), QString()) << tex.toStdString();
+        ASSERT_EQ(Lance("dvips", {"-q", "f.dvi", "-o", "f.ps"}, d), QString());
+        ASSERT_EQ(Lance("ps2pdf", {"f.ps", "f.pdf"}, d), QString());
+        ASSERT_EQ(Lance("pdftoppm", {"-r", "50", "-png", "-singlefile", "f.pdf", "page"}, d), QString());
+        const QImage page = QImage(dossier.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(page.isNull());
+        int rouges = 0, bleus = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c(page.pixel(x, y));
+                rouges += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                bleus += c.blue() > 200 && c.red() < 80 && c.green() < 80;
+            }
+        EXPECT_GT(rouges, 40) << log;
+        EXPECT_GT(bleus, 20) << log;
+    }
+}

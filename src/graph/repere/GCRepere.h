@@ -38,6 +38,21 @@ struct Graduation {
 // mentions pi, a multiple of pi written with the letter pi.
 QString TexteGraduation(const GCGrille& axe, double v, double pas = 0);
 
+// The values of grid lines and ticks, as the frame draws them (every export draws the same).
+namespace grille {
+// The values D + k p, k >= 0, within [min, max] (max with a tolerance of 1e-9 p); false when
+// there would be too many to draw (none listed).
+bool valeursArith(double D, double p, double min, double max, std::vector<double>& valeurs);
+// Secondary values every p2 strictly between consecutive main values, within [min, max];
+// with versLeBas, also from D - p2 downwards while not below min.
+bool valeursSecondaires(double D, double p1, double p2, double min, double max, bool versLeBas,
+                        std::vector<double>& valeurs);
+// The decades D, 10 D, 100 D... of a logarithmic axis not above max.
+void decades(double D, double min, double max, std::vector<double>& valeurs);
+// v within [min, max] up to rounding.
+bool dedans(double v, double min, double max);
+}  // namespace grille
+
 class GCRepere;
 
 // The world-to-pixel mapping of a frame as it stands: a value made once (for a trace, for a

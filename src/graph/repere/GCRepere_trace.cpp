@@ -30,6 +30,10 @@ double evalue(const QString& texte, bool* ok = nullptr)
     return lu ? v : 0;
 }
 
+}  // namespace
+
+namespace grille {
+
 // The values D + k p, k >= 0, that lie in [min, max] (max with a tolerance of 1e-9 p).
 // Computed from k, not by accumulation, and stopped when they stop growing. False when there
 // would be more than MaxLignes of them (nothing is then listed).
@@ -129,7 +133,9 @@ bool dedans(double v, double min, double max)
     return v >= min - marge && v <= max + marge;
 }
 
-}  // namespace
+}  // namespace grille
+
+using namespace grille;
 
 QString TexteGraduation(const GCGrille& axe, double v, double pas)
 {

@@ -9,6 +9,7 @@
 #include "expression/paramperso.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/TeXGestion.h"
+#include "graph/export/pstricks.h"
 #include "graph/base/etatgraphe.h"
 
 namespace {
@@ -25,23 +26,6 @@ int entierOuUn(const QString& texte)
     if (!LitEntier(texte, v))
         return 1;
     return v;
-}
-
-// PSTricks names of the named colours of the toolkit.
-QString nomCouleurPSTricks(TCouleur couleur)
-{
-    static const struct {
-        const char* cl;
-        const char* ps;
-    } table[] = {{"clBlack", "\\black"},   {"clBlue", "\\blue"},         {"clDkGray", "\\darkgray"},
-                 {"clGray", "\\gray"},     {"clGreen", "\\green"},       {"clLtGray", "\\lightgray"},
-                 {"clRed", "\\red"},       {"clWhite", "\\white"},       {"clYellow", "\\yellow"},
-                 {"clAqua", "\\cyan"},     {"clFuchsia", "\\magenta"}};
-    const QString nom = CouleurEnTexte(couleur);
-    for (const auto& e : table)
-        if (nom.compare(QLatin1String(e.cl), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(e.ps);
-    return {};
 }
 
 }  // namespace
@@ -389,25 +373,57 @@ void GCListTextes::Sauve(QStringList& lignes) const
         lignes << LignesTexte(*t);
 }
 
+// PSTricks names of the named colours of the toolkit.
+QString NomCouleurPSTricks(TCouleur couleur)
+{
+    static const struct {
+        const char* cl;
+        const char* ps;
+    } table[] = {{"clBlack", "\\black"},   {"clBlue", "\\blue"},         {"clDkGray", "\\darkgray"},
+                 {"clGray", "\\gray"},     {"clGreen", "\\green"},       {"clLtGray", "\\lightgray"},
+                 {"clRed", "\\red"},       {"clWhite", "\\white"},       {"clYellow", "\\yellow"},
+                 {"clAqua", "\\cyan"},     {"clFuchsia", "\\magenta"}};
+    const QString nom = CouleurEnTexte(couleur);
+    for (const auto& e : table)
+        if (nom.compare(QLatin1String(e.cl), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(e.ps);
+    return {};
+}
+
+
 void GCListTextes::ExportePSTricks(QStringList& lignes, double x0, double y0, const GCRepere& repere) const
 {
     lignes << QStringLiteral(" ");
+    // Measured from (x0, y0) as the picture's coordinates are: along a logarithmic axis, the
+    // logarithm of the ratio. Labels that cannot be placed, or far outside the window, are
+    // left out.
+    const auto mesure = [](double v, double origine, int type) {
+        return type == EchelleLog ? std::log10(v / origine) : v - origine;
+    };
+    const double lx = mesure(repere.AxeX.Max, repere.AxeX.Min, repere.AxeX.TypeEchelle);
+    const double ly = mesure(repere.AxeY.Max, repere.AxeY.Min, repere.AxeY.TypeEchelle);
     for (const auto& t : textes_) {
+        if (!t->Visible)
+            continue;
         double x = 0, y = 0;
         if (t->EstExpression()) {
-            t->GetPositionMonde(x, y);
+            if (!t->GetPositionMonde(x, y))
+                continue;
         } else {
             int px = 0, py = 0;
             t->GetPositionPixel(px, py);
             repere.PixelVersMonde(px, py, x, y);
         }
-        QString texte = t->TexteAffiche();
-        const QString nom = nomCouleurPSTricks(t->GetFonte().Couleur);
+        const double u = mesure(x, x0, repere.AxeX.TypeEchelle), v = mesure(y, y0, repere.AxeY.TypeEchelle);
+        if (!(std::fabs(u) <= 11 * std::fabs(lx)) || !(std::fabs(v) <= 11 * std::fabs(ly)))
+            continue;
+        QString texte = TexteLaTeX(t->TexteAffiche());
+        const QString nom = NomCouleurPSTricks(t->GetFonte().Couleur);
         if (!nom.isEmpty())
             texte = nom + QLatin1Char(' ') + texte;
         lignes << QStringLiteral("\\rput[l]{%1}(%2,%3){%4}")
                       .arg(t->GetOrientation() / 10)
-                      .arg(reel(x - x0), reel(y - y0), texte);
+                      .arg(NombreTeX(u, DecimalesTeX(lx)), NombreTeX(v, DecimalesTeX(ly)), texte);
     }
 }
 

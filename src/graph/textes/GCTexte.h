@@ -139,6 +139,9 @@ private:
 // ---------------------------------------------------------------------------------------
 // The labels of one window, in drawing order. The list owns them.
 
+// The PSTricks colour command of a named colour of the toolkit ("\\red"...), or empty.
+QString NomCouleurPSTricks(TCouleur couleur);
+
 class GCListTextes {
 public:
     GCListTextes() = default;
@@ -185,8 +188,9 @@ public:
     // The document lines: one line " ", then three lines per label.
     void Sauve(QStringList& lignes) const;
 
-    // PSTricks lines of the labels, positions measured from (x0, y0); pixel labels are
-    // placed through the frame.
+    // PSTricks lines of the visible labels, positions measured from (x0, y0) (as logarithms
+    // of ratios along a logarithmic axis) in fixed point; pixel labels are placed through the
+    // frame; texts escaped for LaTeX (graph/export/pstricks.h).
     void ExportePSTricks(QStringList& lignes, double x0, double y0, const GCRepere& repere) const;
 
 private:
