@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QListWidget>
@@ -183,6 +184,12 @@ int DemandeOuiNonAnnuler(QWidget* parent, const QString& texte)
     boite.setEscapeButton(QMessageBox::Cancel);
     const int r = boite.exec();
     return r == QMessageBox::Yes || r == QMessageBox::No ? r : int(QMessageBox::Cancel);
+}
+
+bool RemplacementAccepte(const QString& chemin)
+{
+    return !QFileInfo::exists(chemin)
+           || interlocuteur().demandeOuiNon(QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(chemin));
 }
 
 bool ImprimeLignes(QPrinter& imprimante, const QString& titre, const QStringList& lignes)

@@ -77,6 +77,9 @@ bool ChargeMemo(QPlainTextEdit* memo, const QString& chemin, bool signale);
 // A question with "&Oui", "&Non" and "Annuler" (the close box answers Annuler): the
 // QMessageBox::StandardButton pressed.
 int DemandeOuiNonAnnuler(QWidget* parent, const QString& texte);
+// True when the file may be written: it does not exist, or the user agrees to replace it
+// ("Le fichier ... existe déjà. Voulez-vous le remplacer ?").
+bool RemplacementAccepte(const QString& chemin);
 
 // Prints lines of text: the title, an empty line, then the lines, at the printer's
 // resolution, starting a new page whenever the next line would cross the bottom. False when

@@ -78,6 +78,18 @@ void TSaisHist::fixeDossier(const QString& dossier)
         dossier_ += QLatin1Char('/');
 }
 
+void TSaisHist::chargeBornes(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    fixeDossier(info.path());
+    Ednomf->setText(info.fileName());
+    const LectureTexte lu = LitFichierTexte(chemin);
+    if (lu.ok) {
+        Memo1->setPlainText(lu.lignes.join(QLatin1Char('\n')));
+        fichierCharge_ = info.absoluteFilePath();
+    }
+}
+
 void TSaisHist::montreClasses()
 {
     const bool variables = cbAmpli->currentIndex() == 1;
@@ -101,10 +113,13 @@ void TSaisHist::done(int resultat)
             interlocuteur().message(QStringLiteral("Vous n'avez pas donné de nom au fichier des bornes"));
             return;
         }
+        const QString fichier = fichierBornes();
+        if (QFileInfo(fichier).absoluteFilePath() != fichierCharge_ && !RemplacementAccepte(fichier))
+            return;
         QStringList lignes = Memo1->toPlainText().split(QLatin1Char('\n'));
         while (!lignes.isEmpty() && lignes.constLast().trimmed().isEmpty())
             lignes.removeLast();
-        const EcritureTexte ecrit = EcritFichierTexte(fichierBornes(), lignes);
+        const EcritureTexte ecrit = EcritFichierTexte(fichier, lignes);
         if (!ecrit.ok) {
             interlocuteur().message(ecrit.erreur);
             return;
@@ -127,14 +142,8 @@ bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int
     double largeur = 0;
     const bool sansLargeur = !genres::evalue(p[2], largeur) || largeur <= 0;
     f.cbegal->setCurrentIndex(!variables && sansLargeur ? 1 : 0);
-    if (!p[5].trimmed().isEmpty()) {
-        const QFileInfo info(p[5]);
-        f.fixeDossier(info.path());
-        f.Ednomf->setText(info.fileName());
-        const LectureTexte lu = LitFichierTexte(p[5]);
-        if (lu.ok)
-            f.Memo1->setPlainText(lu.lignes.join(QLatin1Char('\n')));
-    }
+    if (!p[5].trimmed().isEmpty())
+        f.chargeBornes(p[5]);
     f.montreClasses();
     titre = QStringLiteral("Histogramme des densités de ");
     if (f.exec() != QDialog::Accepted)

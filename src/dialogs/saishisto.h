@@ -27,6 +27,8 @@ public:
     void fixeDossier(const QString& dossier);
     // The bounds file named by the dialog (folder and name), empty when it asks for none.
     QString fichierBornes() const;
+    // Names that bounds file and shows its lines in the memo.
+    void chargeBornes(const QString& chemin);
 
     QLineEdit* EdDeb;
     QLineEdit* EdFin;
@@ -44,7 +46,8 @@ public:
 
 protected:
     // On OK with a bounds file: its name is required and the memo is written to it (a
-    // failed write keeps the form open).
+    // failed write, or an existing file other than the one the memo came from that the
+    // user does not agree to replace, keeps the form open).
     void done(int resultat) override;
 
 private:
@@ -52,6 +55,7 @@ private:
     QLabel* labFin_;
     QLabel* labLarg_;
     QString dossier_;
+    QString fichierCharge_;   // the file the memo was loaded from
 };
 
 // The histogram dialog on p1..p6 (start, end, width, counts 0 or frequencies, abscissae 0

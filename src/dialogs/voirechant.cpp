@@ -352,8 +352,7 @@ void TEchant::butsaveClick()
         // Another extension is replaced: the file dialog asked about the name typed, not
         // about this one.
         chemin = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".txt");
-        if (QFileInfo::exists(chemin)
-            && !interlocuteur().demandeOuiNon(QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(chemin)))
+        if (!RemplacementAccepte(chemin))
             return;
     }
     const EcritureTexte e = EcritFichierTexte(chemin, lignes);

@@ -8,6 +8,7 @@
 
 #include "dialogs/dialWav.h"
 #include "dialogs/etatsaisie.h"
+#include "dialogs/fiches.h"
 #include "expression/formatage.h"
 #include "graph/courbes/GCC.h"
 #include "graph/courbes/GCDessin.h"
@@ -99,8 +100,7 @@ TForm1* TForm1::ConvertitWav(const QString& chemin, QWidget* parent)
     // Names typed over existing files (beside the WAV file, say) are replaced only when the
     // user agrees.
     for (const QString& nom : {noms.principal, noms.gauche, noms.droite})
-        if ((stereo || nom == noms.principal) && QFileInfo::exists(nom)
-            && !interlocuteur().demandeOuiNon(QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(nom)))
+        if ((stereo || nom == noms.principal) && !RemplacementAccepte(nom))
             return nullptr;
     ConversionWav c;
     {

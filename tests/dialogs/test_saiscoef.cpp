@@ -134,6 +134,19 @@ TEST_F(OperationsDialogues, HistogrammePointsParticuliersEtAvertissementDuRepere
     EXPECT_TRUE(variables);
     EXPECT_EQ(p, (std::array<QString, 6>{"0", "10", "0", "1", "0", dossier.filePath("bornes.txt")}));
     EXPECT_EQ(LitFichierTexte(p[5]).lignes, QStringList({"0", "1", "3"}));
+    // Opened again, the memo goes back to its own file unasked; another existing file named
+    // is asked about first, and "Non" leaves it as it was.
+    const QString notes = dossier.filePath("notes.txt");
+    ASSERT_TRUE(EcritFichierTexte(notes, {"à garder"}).ok);
+    QuandModal([&](QWidget* w) {
+        for (const char* nom : {"notes.txt", "bornes.txt"}) {
+            Tape(Enfant<QLineEdit>(w, "Ednomf"), nom);
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        }
+    });
+    ASSERT_TRUE(SaisieHisto(titre, p, variables, cumul));
+    EXPECT_EQ(inter.questions, QStringList{"Le fichier " + notes + " existe déjà. Voulez-vous le remplacer ?"});
+    EXPECT_EQ(LitFichierTexte(notes).lignes, QStringList{"à garder"});
 
     // Particular points: N only for the third kind.
     bool nVisible = true;
