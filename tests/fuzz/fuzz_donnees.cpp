@@ -100,6 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!points.empty()) {
         const QPoint q = repere.MondeVersPixel(points[0].x, points[0].y);
         const QStringList proches = liste.PointsProches(repere, q.x(), q.y());
+        // Coordinates drawn at random (RD) lie elsewhere at each evaluation.
+        if (proches.isEmpty())
+            return 0;
         const int n = proches.value(0).section(QLatin1Char('\\'), 0, 0).toInt();
         LignePoint avant, apres;
         if (!AnalyseLignePoint(lignes.value(n - 1).trimmed(), avant, false) ||
