@@ -632,6 +632,13 @@ public:
     void Metafile1Click(QAction* = nullptr);
     // Fichier > Enregistrer > Tex (PSTricks): the LaTeX document that draws the window.
     void PSTricks1Click(QAction* = nullptr);
+    // Fichier > Charger image: a picture chosen and read (one that cannot be read is said
+    // and changes nothing) becomes the background, then Ajuster image. Ajuster image:
+    // "Collage de l'image" (stretched or centred; the window sized to the picture).
+    // Supprimer image: back to the plain colour (areas stay).
+    void Chargerimages1Click(QAction* = nullptr);
+    void Ajusterimage1Click(QAction* = nullptr);
+    void Supprimerimage1Click(QAction* = nullptr);
     // The window's whole picture at the paint box's size, rendered apart: the window's own
     // layers are left as they were. Messages raised meanwhile are shown after it.
     QImage ImageExport();

@@ -2,6 +2,7 @@
 // each the window's whole drawing rendered apart from what the window shows, and Tex
 // (PSTricks), the LaTeX document that draws it.
 #include <QDir>
+#include <QRegularExpression>
 
 #include "dialogs/etatsaisie.h"
 #include "graph/base/etatgraphe.h"
@@ -22,8 +23,13 @@ struct SortieImage {
 
 QString TForm1::choisitSortie(const QString& filtre, const QString& extension)
 {
+    // The window's title as the name proposed, in the document's folder.
     const QString dossier = DossierDocument.isEmpty() ? QDir::homePath() : DossierDocument;
-    return boitesSaisie().choisitFichierEcriture(this, QStringLiteral("Enregistrer"), dossier, filtre, extension);
+    QString nom = titre();
+    nom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    const QString propose = QDir(dossier).filePath((nom.trimmed().isEmpty() ? QStringLiteral("graphe") : nom.trimmed()) +
+                                                   QLatin1Char('.') + extension);
+    return boitesSaisie().choisitFichierEcriture(this, QStringLiteral("Enregistrer"), propose, filtre, extension);
 }
 
 QImage TForm1::ImageExport()

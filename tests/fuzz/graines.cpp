@@ -32,6 +32,8 @@
 #include "graph/courbes/genres.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/fichiers/palette.h"
+#include "graph/export/imagefichier.h"
+#include "graph/fichiers/lecturewmf.h"
 
 namespace {
 
@@ -408,6 +410,19 @@ void Palettes()
     EcritLignes(QStringLiteral("palette"), QStringLiteral("periodique"), LignesDePalette(periodique));
 }
 
+// Metafiles as the picture export writes them: a small picture, and one of a single pixel.
+void Metafichiers()
+{
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.setPixel(x, y, qRgb(40 * x, 80 * y, 200));
+    Ecrit(QStringLiteral("wmf"), QStringLiteral("image.wmf"), ImageVersWmf(image));
+    Ecrit(QStringLiteral("wmf"), QStringLiteral("point.wmf"), ImageVersWmf(QImage(1, 1, QImage::Format_RGB32)));
+    if (ImageDeWmf(ImageVersWmf(image)) != image)
+        Faute(QStringLiteral("métafichier relu autrement"));
+}
+
 // ---------------------------------------------------------------------------------------
 // Formulas
 
@@ -518,6 +533,7 @@ int main(int argc, char** argv)
     Partages();
     Transfos();
     Palettes();
+    Metafichiers();
     Formules();
     Dictionnaires();
     delete application;

@@ -1,4 +1,5 @@
 #include "graph/document/document.h"
+#include "graph/export/imagefichier.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -376,10 +377,8 @@ void LecteurDocument::litImage(int n)
     f.EtireImage = LitBooleen(PremierChamp(l));
     f.ImageFond = QImage();
     const QString chemin = TrouveFichierStocke(f.FichierImage, dossier_, {etatGraphe().DossierProgramme});
-    if (!chemin.isEmpty()) {
-        QImageReader lecteur(chemin);
-        f.ImageFond = lecteur.read();
-    }
+    if (!chemin.isEmpty())
+        f.ImageFond = LitImageFond(chemin);
     // The picture stays named by the window (and written back unchanged); the plain
     // background shows until it is found again.
     if (f.ImageFond.isNull())

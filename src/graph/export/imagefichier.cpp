@@ -1,12 +1,16 @@
 #include "graph/export/imagefichier.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
 
 #include "graph/document/GCDocument.h"
 #include "graph/fichiers/fichiertexte.h"
+#include "graph/fichiers/lecturewmf.h"
 
 QImage ImageDocument(GCDocument& document, QSize taille)
 {
@@ -16,6 +20,35 @@ QImage ImageDocument(GCDocument& document, QSize taille)
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing, false);
     document.Dessine(peintre, taille);
+    return image;
+}
+
+QImage LitImageFond(const QString& chemin, QString* erreur)
+{
+    auto refus = [&](const QString& raison) {
+        if (erreur)
+            *erreur = QStringLiteral("Impossible de lire l'image %1 : %2").arg(chemin, raison);
+        return QImage();
+    };
+    const QFileInfo info(chemin);
+    if (!info.isFile())
+        return refus(info.exists() ? QStringLiteral("ce n'est pas un fichier.") : QStringLiteral("fichier introuvable."));
+    // Photographs of today's cameras pass the toolkit's default limit.
+    QImageReader::setAllocationLimit(512);
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return refus(RaisonSysteme(0, fichier.errorString()));
+    if (EstWmf(fichier.peek(64))) {
+        if (fichier.size() > 512ll * 1024 * 1024)
+            return refus(QStringLiteral("fichier trop grand."));
+        QString raison;
+        const QImage image = ImageDeWmf(fichier.readAll(), &raison);
+        return image.isNull() ? refus(raison) : image;
+    }
+    QImageReader lecteur(&fichier);
+    const QImage image = lecteur.read();
+    if (image.isNull())
+        return refus(QStringLiteral("format inconnu ou fichier endommagé."));
     return image;
 }
 

@@ -21,6 +21,11 @@ enum class FormatImage { Jpeg, Bitmap, Metafichier };
 // *erreur when it could not be written; a previous file of that name is then left whole.
 bool EnregistreImage(const QImage& image, const QString& chemin, FormatImage format, QString* erreur = nullptr);
 
+// Reads a background picture (bitmap, JPEG, icon, PNG... by its content, or the picture of
+// a metafile): a regular file, at most 512 MB once decoded. Null, with the French reason in
+// *erreur ("Impossible de lire l'image ..."), when it cannot be read.
+QImage LitImageFond(const QString& chemin, QString* erreur = nullptr);
+
 // A placeable Windows metafile that stretches the picture (24-bit, device-independent)
 // over its own size, with the creator's comment "VIRK 4". Empty when a side of the picture
 // exceeds what the format holds (32767 pixels).

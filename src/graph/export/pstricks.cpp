@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCA.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
@@ -183,6 +185,31 @@ public:
         if (t0 > 0)
             u1 = a + t0 * du, v1 = b + t0 * dv;
         return true;
+    }
+
+    // The polygon cut to the box (Sutherland and Hodgman).
+    QPolygonF coupePolygone(QPolygonF polygone) const
+    {
+        for (int bord = 0; bord < 4 && !polygone.isEmpty(); ++bord) {
+            const bool enX = bord < 2;
+            const double limite = boite_[bord];
+            const auto dedans = [&](const QPointF& p) {
+                const double w = enX ? p.x() : p.y();
+                return bord % 2 == 0 ? w >= limite : w <= limite;
+            };
+            QPolygonF sortie;
+            for (qsizetype i = 0; i < polygone.size(); ++i) {
+                const QPointF a = polygone[i], b = polygone[(i + 1) % polygone.size()];
+                if (dedans(a))
+                    sortie << a;
+                if (dedans(a) != dedans(b)) {
+                    const double t = enX ? (limite - a.x()) / (b.x() - a.x()) : (limite - a.y()) / (b.y() - a.y());
+                    sortie << a + t * (b - a);
+                }
+            }
+            polygone = sortie;
+        }
+        return polygone;
     }
 
     double lx = 0, ly = 0;
@@ -502,6 +529,50 @@ void Legendes(const GCCourbe& courbe, const Cadre& c, QStringList& lignes)
     }
 }
 
+// The fill of a plate's brush style.
+QString Remplissage(int style)
+{
+    static const char* const styles[] = {
+        "solid,fillcolor=macoul", nullptr,
+        "hlines,hatchangle=0,hatchcolor=macoul,hatchwidth=0.4pt",
+        "vlines,hatchangle=0,hatchcolor=macoul,hatchwidth=0.4pt",
+        "vlines,hatchcolor=macoul,hatchwidth=0.4pt",
+        "hlines,hatchcolor=macoul,hatchwidth=0.4pt",
+        "crosshatch,hatchangle=0,hatchcolor=macoul,hatchwidth=0.4pt",
+        "crosshatch,hatchcolor=macoul,hatchwidth=0.4pt"};
+    return style >= 0 && style < 8 && styles[style] ? QString::fromLatin1(styles[style]) : QStringLiteral("none");
+}
+
+// A plate: the polygon of its mother's points, closed as on the screen (on the first point,
+// on the x axis, on the origin), cut to the box.
+void Plaque(const GCA& plaque, const std::vector<PointCourbe>& points, const Cadre& c, QStringList& lignes)
+{
+    if (points.size() < 2)
+        return;
+    std::vector<QPointF> monde;
+    if (plaque.SousType == 1)
+        monde.emplace_back(points.front().x, 0);
+    else if (plaque.SousType == 2)
+        monde.emplace_back(0, 0);
+    for (const PointCourbe& p : points)
+        monde.emplace_back(p.x, p.y);
+    if (plaque.SousType == 1)
+        monde.emplace_back(points.back().x, 0);
+    QPolygonF polygone;
+    for (const QPointF& p : monde) {
+        double u, v;
+        if (c.point(p.x(), p.y(), u, v))
+            polygone << QPointF(u, v);
+    }
+    polygone = c.coupePolygone(polygone);
+    if (polygone.size() < 3)
+        return;
+    lignes << QStringLiteral("\\pspolygon[style=styletmp,fillstyle=%1]%").arg(Remplissage(plaque.StyleRemplissage));
+    Points ligne(lignes);
+    for (const QPointF& p : polygone)
+        ligne.ajoute(c.texte(p.x(), p.y()));
+}
+
 void Courbe(const GCCourbe& courbe, int rang, const GCRepere& r, const Cadre& c, QStringList& lignes)
 {
     lignes << QStringLiteral("%Courbe n°%1").arg(rang);
@@ -516,6 +587,10 @@ void Courbe(const GCCourbe& courbe, int rang, const GCRepere& r, const Cadre& c,
                   (m.Rempli ? QStringLiteral(",fillcolor=stcoul}") : QStringLiteral("}"));
 
     const LecturePoints lu = LitFichierPoints(courbe.FichierPoints);
+    if (const auto* plaque = dynamic_cast<const GCA*>(&courbe)) {
+        Plaque(*plaque, lu.points, c, lignes);
+        return;
+    }
     // The points in picture coordinates; those that have none are left out.
     struct Point {
         double u, v;
@@ -646,8 +721,7 @@ void ExportePSTricksCourbes(const GCDessin& dessin, const GCRepere& repere, QStr
     int rang = 0;
     for (const PtrCourbe& courbe : dessin.Courbes) {
         ++rang;
-        // Lists of points and plates are not drawn on the screen either.
-        if (courbe->Visible && !GenreParmi(courbe->TypeCourbe, "AL"))
+        if (courbe->Visible)
             Courbe(*courbe, rang, repere, c, lignes);
     }
 }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCA.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/document/GCDocument.h"
@@ -130,7 +131,13 @@ TEST_F(PSTricks, CurvesAreCutFarOutsideTheWindowAndTextsReachLaTeXEscaped)
 {
     GCDocument d(1, 512, 512);
     courbe(d, QStringLiteral("1/x"));
-    courbe(d, QStringLiteral("exp(x)"), "-10", "10");
+    auto exponentielle = courbe(d, QStringLiteral("exp(x)"), "-10", "10");
+    // A plate under it, closed on the x axis, hatched.
+    auto plaque = std::make_shared<GCA>(QLatin1Char('A'), 1, nouveauNumero());
+    plaque->FixeMere(*exponentielle);
+    plaque->SousType = 1;
+    plaque->StyleRemplissage = 2;
+    d.Dessin.AjouteCourbe(plaque);
     auto t = std::make_unique<GCTexte>(1, QStringLiteral("1"), QStringLiteral("2"), true, etatGraphe().FonteDefaut);
     t->SetTexte(QStringLiteral("Réduction de 20 % & #1"));
     Police rouge = etatGraphe().FonteDefaut;
@@ -146,6 +153,9 @@ TEST_F(PSTricks, CurvesAreCutFarOutsideTheWindowAndTextsReachLaTeXEscaped)
         EXPECT_LE(std::fabs(u) * 0.9, 500.0);
         EXPECT_LE(std::fabs(v) * 0.9, 500.0);
     }
+    // The plate cut to the box, its fill from its brush.
+    EXPECT_EQ(Commencant(l, "\\pspolygon").value(0),
+              QStringLiteral("\\pspolygon[style=styletmp,fillstyle=hlines,hatchangle=0,hatchcolor=macoul,hatchwidth=0.4pt]%"));
     // Both branches of 1/x drawn, each line starting with its command.
     EXPECT_GE(Commencant(l, "\\psline[style=styletmp,liftpen=2]").size(), 2);
     EXPECT_TRUE(l.contains(QStringLiteral("\\rput[l]{0}(6,7){\\red Réduction de 20 \\% \\& \\#1}")));
