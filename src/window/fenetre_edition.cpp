@@ -115,14 +115,7 @@ void TForm1::Coller1Click(QAction*)
 
 void TForm1::Pressepapiers1Click(QAction*)
 {
-    QImage image(paintBox_->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    {
-        FileMessages file(*interPeinture_);
-        QPainter peintre(&image);
-        document_->Dessine(peintre, image.size());
-        retiensMessages();
-    }
-    QApplication::clipboard()->setImage(image);
+    QApplication::clipboard()->setImage(ImageExport());
 }
 
 // ---------------------------------------------------------------------------------------
