@@ -12,6 +12,7 @@
 #include "dialogs/etatsaisie.h"
 #include "dialogs/paramanu.h"
 #include "dialogs/procdyn.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCN.h"
 
 namespace {
@@ -87,7 +88,10 @@ void PrepareSuite(TsaisPrDyn& f, GCN& c, bool nouvelle)
     f.CBpnt->setVisible(!c.Joint);
     f.btStyle->setVisible(!c.Joint);
     f.CBbaton->setChecked(c.Batons);
-    f.EdNomCrb->setText(c.Nom);
+    // A new curve is defined on a template without a number: the name shown is the one the
+    // curve will take.
+    f.EdNomCrb->setText(nouvelle && c.Numero == 0 ? QStringLiteral("fn") + QString::number(etatGraphe().CompteurCourbes)
+                                                  : c.Nom);
     (nouvelle ? f.RBparauto : f.RBaucun)->setChecked(true);
     f.gbCoul->hide();
 }

@@ -162,6 +162,7 @@ TEST_F(DonneesMenusTest, SuitesDefiniesParLeFormulaireDesProcessus)
             EXPECT_EQ(Enfant<QLineEdit>(w, "edLib2")->isVisible(), c.g != nullptr);
             EXPECT_EQ(Enfant<QLineEdit>(w, "Edborns")->isVisible(), c.yo != nullptr);
             EXPECT_FALSE(Enfant<QWidget>(w, "gbCoul")->isVisible());
+            EXPECT_EQ(Enfant<QLineEdit>(w, "EdNomCrb")->text(), "fn" + QString::number(etatGraphe().CompteurCourbes));
             Tape(Enfant<QLineEdit>(w, "edLib1"), c.f);
             if (c.g)
                 Tape(Enfant<QLineEdit>(w, "edLib2"), c.g);
@@ -178,8 +179,8 @@ TEST_F(DonneesMenusTest, SuitesDefiniesParLeFormulaireDesProcessus)
         ASSERT_FALSE(f.Dessin().Courbes.empty()) << c.article;
         Peint(f);
         const PtrCourbe courbe = f.Dessin().Courbes.back();
-        EXPECT_EQ(std::tuple(courbe->SousType, courbe->Libelle1, courbe->Libelle2),
-                  std::tuple(c.sousType, QString(c.libelle1), QString(c.libelle2)));
+        EXPECT_EQ(std::tuple(courbe->SousType, courbe->Libelle1, courbe->Libelle2, courbe->Nom),
+                  std::tuple(c.sousType, QString(c.libelle1), QString(c.libelle2), "fn" + QString::number(courbe->Numero)));
         const std::vector<PointCourbe> p = LitFichierPoints(courbe->NomFichier()).points;
         ASSERT_FALSE(p.empty()) << c.article;
         if (c.termes) {
