@@ -14,6 +14,7 @@
 #include "graph/courbes/GCA.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/lignespoints.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/document/GCDocument.h"
@@ -692,6 +693,72 @@ void Courbe(const GCCourbe& courbe, int rang, const GCRepere& r, const Cadre& c,
     }
 }
 
+
+// The colour of a point label: a named colour's command before the text, else a CMYK colour
+// around it.
+QString CouleurTexte(TCouleur couleur, const QString& texte)
+{
+    const QString nom = NomCouleurPSTricks(couleur);
+    if (!nom.isEmpty())
+        return nom + QLatin1Char(' ') + texte;
+    const QColor q = VersQColor(couleur);
+    const double r = 1 - q.redF(), v = 1 - q.greenF(), b = 1 - q.blueF();
+    const double k = std::min({r, v, b});
+    const auto part = [k](double x) { return k < 1 ? (x - k) / (1 - k) : 0.0; };
+    return QStringLiteral("\\Color{%1 %2 %3 %4}{")
+               .arg(NombreTeX(part(r), 4), NombreTeX(part(v), 4), NombreTeX(part(b), 4), NombreTeX(k, 4)) +
+           texte + QLatin1Char('}');
+}
+
+// The arrows and labels of a list of points, from its data file, as the screen draws them.
+void FlechesEtEtiquettes(const GCCourbe& liste, const Cadre& c, QStringList& lignes)
+{
+    QStringList donnees;
+    QString erreur;
+    if (!LitDonnees(liste, donnees, erreur))
+        return;
+    liste.EvalueParametres();
+    Police police = etatGraphe().FonteDefaut;
+    ValeursCourantes& vc = etatGraphe().valeursCourantes;
+    const ValeursCourantes avant = vc;
+    static const char* const fleches[] = {"", "{->}", "{<-}", "{<->}"};
+    const QString trait = QStringLiteral("\\psline[linecolor=macoul,linewidth=%1pt]").arg(liste.Epaisseur);
+    bool precedent = false;
+    double pu = 0, pv = 0;
+    int compte = 0;
+    for (const QString& brute : std::as_const(donnees)) {
+        const QString ligne = brute.trimmed();
+        LignePoint p;
+        if (EstLignePolice(ligne)) {
+            police = PoliceDeLigne(ligne, police);
+            continue;
+        }
+        if (ligne.isEmpty() || !AnalyseLignePoint(ligne, p, liste.Batons))
+            continue;
+        ++compte;
+        double u, v;
+        if (!c.point(p.x, p.y, u, v)) {
+            precedent = false;
+            continue;
+        }
+        if (p.fleche > 0 && p.fleche < 4 && precedent)
+            Segment(c, lignes, trait + QString::fromLatin1(fleches[p.fleche]), pu, pv, u, v);
+        if (!p.etiquette.isEmpty() && c.dansBoite(u, v)) {
+            const EtiquettePoint e = AnalyseEtiquette(p.etiquette);
+            GCTexte texte(0, QStringLiteral("0"), QStringLiteral("0"), false, police);
+            texte.SetTexte(e.texte);
+            vc.n = vc.t = compte;
+            vc.x = p.x, vc.y = p.y;
+            lignes << QStringLiteral("\\uput[%1]{%2}").arg(PositionPstricks(e.position)).arg(int(Evalue(e.angle)) / 10) +
+                          c.texte(u, v) + QLatin1Char('{') + CouleurTexte(police.Couleur, TexteLaTeX(texte.TexteAffiche())) +
+                          QLatin1Char('}');
+        }
+        pu = u, pv = v;
+        precedent = true;
+    }
+    vc = avant;
+}
+
 }  // namespace
 
 void ExportePSTricksRepere(const GCRepere& repere, int largeur, int hauteur, TCouleur fond, QStringList& lignes)
@@ -721,8 +788,11 @@ void ExportePSTricksCourbes(const GCDessin& dessin, const GCRepere& repere, QStr
     int rang = 0;
     for (const PtrCourbe& courbe : dessin.Courbes) {
         ++rang;
-        if (courbe->Visible)
-            Courbe(*courbe, rang, repere, c, lignes);
+        if (!courbe->Visible)
+            continue;
+        Courbe(*courbe, rang, repere, c, lignes);
+        if (courbe->TypeCourbe == QLatin1Char('L'))
+            FlechesEtEtiquettes(*courbe, c, lignes);
     }
 }
 

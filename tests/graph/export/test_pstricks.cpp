@@ -3,12 +3,15 @@
 // them, curves cut far outside the window, texts escaped for LaTeX.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCA.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/genres.h"
 #include "graph/document/GCDocument.h"
 #include "graph/export/pstricks.h"
 #include "graph/repere/GCRepere.h"
@@ -138,6 +141,16 @@ TEST_F(PSTricks, CurvesAreCutFarOutsideTheWindowAndTextsReachLaTeXEscaped)
     plaque->SousType = 1;
     plaque->StyleRemplissage = 2;
     d.Dessin.AjouteCourbe(plaque);
+    // A list of points with an arrow and a label in green (no colour name: CMYK).
+    QTemporaryDir dossier;
+    QFile f(dossier.filePath("points.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("1;1\r\n->2;3;P & Q;bg;450\r\n");
+    f.close();
+    auto liste = CreeCourbe(QLatin1Char('L'), 1, nouveauNumero());
+    liste->Libelle1 = f.fileName();
+    d.Dessin.AjouteCourbe(liste);
+    etatGraphe().FonteDefaut.Couleur = RVB(0, 102, 51);
     auto t = std::make_unique<GCTexte>(1, QStringLiteral("1"), QStringLiteral("2"), true, etatGraphe().FonteDefaut);
     t->SetTexte(QStringLiteral("Réduction de 20 % & #1"));
     Police rouge = etatGraphe().FonteDefaut;
@@ -156,6 +169,8 @@ TEST_F(PSTricks, CurvesAreCutFarOutsideTheWindowAndTextsReachLaTeXEscaped)
     // The plate cut to the box, its fill from its brush.
     EXPECT_EQ(Commencant(l, "\\pspolygon").value(0),
               QStringLiteral("\\pspolygon[style=styletmp,fillstyle=hlines,hatchangle=0,hatchcolor=macoul,hatchwidth=0.4pt]%"));
+    EXPECT_TRUE(l.contains(QStringLiteral("\\psline[linecolor=macoul,linewidth=1pt]{->}(6,6)(7,8)")));
+    EXPECT_TRUE(l.contains(QStringLiteral("\\uput[dl]{45}(7,8){\\Color{1 0 0.5 0.6}{P \\& Q}}"))) << Commencant(l, "\\uput").join(' ').toStdString();
     // Both branches of 1/x drawn, each line starting with its command.
     EXPECT_GE(Commencant(l, "\\psline[style=styletmp,liftpen=2]").size(), 2);
     EXPECT_TRUE(l.contains(QStringLiteral("\\rput[l]{0}(6,7){\\red Réduction de 20 \\% \\& \\#1}")));
