@@ -1,7 +1,8 @@
 #include "frame/Main.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
 #include <QUrl>
 
 #include <QAction>
@@ -225,16 +226,23 @@ TMainForm::~TMainForm()
 
 void TMainForm::musique(const QString& chemin)
 {
-    if (!lecteur_) {
-        lecteur_ = new QMediaPlayer(this);
-        lecteur_->setAudioOutput(new QAudioOutput(lecteur_));
-        connect(lecteur_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& texte) {
-            interlocuteur().message(QStringLiteral("Lecture du son impossible : ") + texte);
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        interlocuteur().message(QStringLiteral("Aucune sortie son n'est disponible. Le son est dans le fichier ") + chemin);
+        return;
+    }
+    if (!son_) {
+        son_ = new QSoundEffect(this);
+        connect(son_, &QSoundEffect::statusChanged, this, [this] {
+            if (son_->status() == QSoundEffect::Error)
+                interlocuteur().message(QStringLiteral("Le son n'a pas pu être joué (pas de sortie son disponible). "
+                                                       "Le fichier est ") + son_->source().toLocalFile());
         });
     }
-    lecteur_->stop();
-    lecteur_->setSource(QUrl::fromLocalFile(chemin));
-    lecteur_->play();
+    son_->stop();
+    // The same name again: the effect reads the file anew only for another source.
+    son_->setSource(QUrl());
+    son_->setSource(QUrl::fromLocalFile(chemin));
+    son_->play();
 }
 
 void TMainForm::construitFenetre()

@@ -59,7 +59,7 @@ QIcon IconeVirk();
 // An icon drawn from an SVG of the program's resources, at the usual sizes.
 QIcon IconeSvg(const QString& chemin);
 
-class QMediaPlayer;
+class QSoundEffect;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -278,7 +278,7 @@ private:
     std::unique_ptr<BoitesSaisie> boites_;   // the dialogs' system boxes, with ChoisitLibelle
 
     QMdiArea* zoneMdi_ = nullptr;
-    QMediaPlayer* lecteur_ = nullptr;   // made at the first sound
+    QSoundEffect* son_ = nullptr;   // made at the first sound
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* memoAvert_ = nullptr;
     QToolBar* speedPanel_ = nullptr;

@@ -423,6 +423,8 @@ public:
     // or rho and theta in degrees in a polar frame. Curves without a computed point get an
     // empty tab and a message.
     void TableauValeurs(const std::vector<std::shared_ptr<GCCourbe>>& courbes);
+    // Fichier > Imprimer: "Impression des tracés" on the window's document.
+    void Imprimer1Click(QAction* = nullptr);
     // --- sound (fenetre_son.cpp)
     // Courbes > Ecouter (a curve chosen) and the curve pop-up's Ecouter (the curve under the
     // mouse): the curve's ordinates written as a WAV file (EcritWav), which the frame plays.

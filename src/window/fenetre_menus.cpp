@@ -28,7 +28,7 @@ const std::vector<ArticleMenu> table = {
     {1, "Ajusterimage1", "&Ajuster image", nullptr, G(Ajusterimage1Click)},
     {1, "Supprimerimage1", "&Supprimer image", nullptr, G(Supprimerimage1Click)},
     {1, "Comment", "Co&mmentaires", nullptr, G(CommentClick)},
-    {1, "Imprimer1", "Im&primer", nullptr, ND},
+    {1, "Imprimer1", "Im&primer", nullptr, G(Imprimer1Click)},
     {1, "Fermer1", "F&ermer", nullptr, G(Fermer1Click)},
     {1, "Quitter1", "&Quitter", nullptr, G(Quitter1Click)},
 
