@@ -72,7 +72,14 @@ QString ImprimeDocument(GCDocument& doc, int hauteurFenetre, QPrinter& imprimant
         peintre.save();
         peintre.translate(gauche + margeX, haut + margeY);
         peintre.setClipRect(QRect(-margeX, -margeY, boite.width(), boite.height()));
-        doc.Dessine(peintre, QSize(largeur, hauteur));
+        // Areas shown as the background are computed again at the size of the print (the
+        // window's own bitmaps are at its size), and again at the window's next paint.
+        OptionsDessin dessin;
+        if (doc.Fenetre.ModeFond == 2)
+            dessin.mode = OptionsDessin::Tampon;
+        doc.Dessine(peintre, QSize(largeur, hauteur), dessin);
+        if (doc.Fenetre.ModeFond == 2)
+            doc.AiresARecalculer = true;
         peintre.restore();
         if (o.cadre) {
             peintre.setPen(QPen(Qt::black, std::max(1.0, facteur)));

@@ -12,6 +12,7 @@
 
 #include "dialogs/GestImp.h"
 #include "dialogs/pilote_saisie.h"
+#include "graph/aires/GCAire.h"
 #include "graph/document/GCDocument.h"
 
 namespace {
@@ -91,6 +92,30 @@ TEST_F(Impression, TheCurvesArePrintedAtTheWidthAskedAndTheLegendRunsOnPages)
     EXPECT_TRUE(texte.contains("Devoir 3"));
     for (int k = 1; k < 40; ++k)
         EXPECT_TRUE(texte.contains(QString("x+%1").arg(k).toUtf8())) << k;
+}
+
+TEST_F(Impression, AreasOfTheBackgroundCoverTheWholePrintedPicture)
+{
+    auto a = std::make_shared<GCAire>(nouveauNumero(), 1);
+    const QStringList lignes{"y<x+100"};   // the whole view
+    ListeIneq relations;
+    ASSERT_FALSE(AnalyseInequations(lignes, relations));
+    a->FixeContraintes(lignes);
+    a->FixeInequations(relations);
+    a->FixeCouleur(0x0000FF);   // red
+    doc.Aires.Ajoute(a);
+    doc.Fenetre.ModeFond = 2;
+    OptionsImpression o;
+    o.cadre = false;
+    o.largeur = o.hauteur = "50";
+    ASSERT_EQ(imprime(o), QString());
+    QProcess::execute("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, dossier.filePath("aire")});
+    const QImage page(dossier.filePath("aire.png"));
+    // Near the bottom right corner of the 50 mm picture, well past the window's own size.
+    const int bord = int(47 / 25.4 * 72);
+    const QColor c = page.pixelColor(bord, bord);
+    EXPECT_TRUE(c.red() > 240 && c.green() < 16 && c.blue() < 16) << c.name().toStdString();
+    EXPECT_TRUE(doc.AiresARecalculer);
 }
 
 TEST_F(Impression, SizesThatCannotBePrintedAreRefusedAndChangeNothing)
