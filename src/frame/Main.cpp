@@ -37,6 +37,7 @@
 #include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
+#include "dialogs/apropos.h"
 #include "dialogs/gestambi.h"
 #include "dialogs/paraauto.h"
 #include "dialogs/saisbar.h"
@@ -52,8 +53,6 @@
 #include "window/fenetre.h"
 
 namespace {
-
-const QString Version = QStringLiteral("4.26");
 
 // The graph objects speak to the user through the frame.
 class InterlocuteurCadre : public Interlocuteur {
@@ -138,7 +137,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     : QMainWindow(parent), ListeAuxiliaire(etatGraphe().ListeAuxiliaire), options_(options)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("VIRK v. ") + Version);
+    setWindowTitle(QStringLiteral("VIRK v. ") + QString::fromLatin1(VersionVirk));
     setMinimumSize(80, 80);
     construitFenetre();
     construitMenus();
@@ -413,7 +412,7 @@ void TMainForm::LitParametresIni()
         messagesDemarrage_ << message;
 }
 
-void TMainForm::appliqueParametres()
+void TMainForm::appliqueCouleurFiche()
 {
     CouleurFiche() = parametres_.CouleurFiche;
     const QColor couleur = VersQColor(parametres_.CouleurFiche);
@@ -421,6 +420,12 @@ void TMainForm::appliqueParametres()
     palette.setColor(QPalette::Window, couleur);
     setPalette(palette);
     zoneMdi_->setBackground(couleur);
+    update();
+}
+
+void TMainForm::appliqueParametres()
+{
+    appliqueCouleurFiche();
 
     speedPanel_->setVisible(parametres_.Standard);
     op1Bar_->setVisible(parametres_.OpeSur1crb);
@@ -773,6 +778,10 @@ void TMainForm::ExecuteCommande(CommandeCadre commande)
     case CommandeCadre::ToutReduire: WindowMinimizeItemClick(); return;
     case CommandeCadre::Informations: Infos1Click(); return;
     case CommandeCadre::BarresOutils: Barresdoutils1Click(); return;
+    case CommandeCadre::Options:
+        parametres_.CouleurFiche = CouleurFiche();
+        appliqueCouleurFiche();
+        [[fallthrough]];
     case CommandeCadre::RedessineFenetres:
         for (TForm1* f : fenetres()) {
             f->oublieMessages();

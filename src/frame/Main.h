@@ -252,6 +252,8 @@ private:
     void determineDossiers(const OptionsCadre& options);
     void LitParametresIni();
     void appliqueParametres();
+    // The forms' colour of the settings on the frame.
+    void appliqueCouleurFiche();
     void metMenusAJour();
     void fenetreDetruite(QObject* fenetre);
     // The exit prompt and what follows it; false when the program goes on.

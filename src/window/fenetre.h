@@ -94,6 +94,7 @@ enum class CommandeCadre {
     HistoriqueSession,          // Edition > Historiques > Items menu
     BarresOutils,               // Options > Barres d'outils
     RedessineFenetres,          // every window drawn again (parameters or F0..F9 changed)
+    Options,                    // Options > Paramètres confirmed: the forms' colour, then as above
 };
 
 // ---------------------------------------------------------------------------------------
@@ -565,6 +566,10 @@ public:
     // least two computed points and each model, the fitted curve over the mother's range.
     void Drive1Click(QAction* = nullptr);
     void Approximations1Click(QAction* = nullptr);
+    // Options > Paramètres: the options dialog; confirmed, the options hold at once and
+    // every window is drawn again. Aide > A propos: the about box.
+    void Dcimales1Click(QAction* = nullptr);
+    void Apropos1Click(QAction* = nullptr);
     // The lines of Infos > Unités for the window's frame.
     QStringList LignesUnites() const;
     // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:

@@ -210,7 +210,7 @@ const std::vector<ArticleMenu> table = {
 
     // ----------------------------------------------------------------- Options
     {0, "Options1", "&Options", nullptr, nullptr},
-    {1, "Dcimales1", "&Paramètres", nullptr, ND},
+    {1, "Dcimales1", "&Paramètres", nullptr, G(Dcimales1Click)},
     {1, "Menus1", "&Menus", nullptr, nullptr},
     {2, "Charger1", "&Charger", nullptr, G(Charger1Click)},
     {2, "Sauver2", "&Sauver", nullptr, G(Sauver2Click)},
@@ -232,7 +232,7 @@ const std::vector<ArticleMenu> table = {
     {1, "fnStd", "Fonctions prédéfinies d'&une variable", nullptr, G(fnStdClick)},
     {1, "fnStd2", "Fonctions prédéfinies de &deux variables", nullptr, G(fnStd2Click)},
     {1, "Site", "&Site VIRK", nullptr, ND},
-    {1, "Apropos1", "&A propos", nullptr, ND},
+    {1, "Apropos1", "&A propos", nullptr, G(Apropos1Click)},
 };
 
 #undef G

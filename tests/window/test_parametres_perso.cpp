@@ -1,5 +1,7 @@
-// Courbes > Paramètres personnels and Fonctions auxiliaires, through their dialogs.
+// Courbes > Paramètres personnels and Fonctions auxiliaires, Options > Paramètres, through
+// their dialogs.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -142,4 +144,49 @@ TEST_F(ParametresPersoTest, AuxiliaryFunctionsAreTakenOnlyWhenConfirmed)
     EXPECT_EQ(LitFichierTexte(dossier.filePath("g.aux")).lignes, grille);
     EXPECT_EQ(f.FonctionsAux()[4], "2*x");
     EXPECT_TRUE(contexteCalcul().FonctionsAuxiliaires[1] != nullptr);
+}
+
+// Options > Paramètres: values that would hang or crash the program are refused and the
+// form stays open; a chosen temporary folder keeps its own files and takes the working
+// folder; the rest holds at once.
+TEST_F(ParametresPersoTest, OptionsAreCheckedAndHoldAtOnce)
+{
+    GardeValeur<QString> gardeTemp(etatGraphe().DossierTemp, etatGraphe().DossierTemp);
+    QTemporaryDir mesures;
+    QFile releve(mesures.filePath("releve.pts"));
+    ASSERT_TRUE(releve.open(QIODevice::WriteOnly));
+    releve.write("1;2\r\n");
+    releve.close();
+    TForm1 f(1);
+    const double facteur = contexteCalcul().FacteurZoomAuto;
+    int ouverte = 0;
+    QuandModal([&](QWidget* w) {
+        struct Cas {
+            const char* champ;
+            const char* texte;
+        };
+        for (const Cas& c : {Cas{"Edfg", "0"}, Cas{"EdManti", "2000000000"}, Cas{"EdDeci", "18"}, Cas{"EdEps", "0"},
+                             Cas{"EdZero", "-1"}, Cas{"EdTemp", "/dev/null/temp"}}) {
+            const QString avant = Enfant<QLineEdit>(w, c.champ)->text();
+            Enfant<QLineEdit>(w, c.champ)->setText(QString::fromUtf8(c.texte));
+            Enfant<QPushButton>(w, "ButOK")->click();
+            ouverte += w->isVisible();
+            Enfant<QLineEdit>(w, c.champ)->setText(avant);
+        }
+        Enfant<QLineEdit>(w, "EdTemp")->setText(mesures.path());
+        Enfant<QLineEdit>(w, "Edfg")->setText("2");
+        Enfant<QLineEdit>(w, "EdManti")->setText("12");
+        Enfant<QPushButton>(w, "ButOK")->click();
+    });
+    f.action("Dcimales1")->trigger();
+    EXPECT_EQ(ouverte, 6);
+    EXPECT_EQ(inter.messages.size(), 6);
+    EXPECT_EQ(inter.messages.value(0), "facteur nul ou négatif interdit !");
+    EXPECT_EQ(inter.messages.value(5), "Répertoire de sauvegarde impossible à créer !");
+    EXPECT_EQ(contexteCalcul().FacteurZoomAuto, 2);
+    EXPECT_EQ(contexteCalcul().LongueurReels, 12);
+    EXPECT_NE(facteur, 2);
+    EXPECT_EQ(QDir(dossierTravail()).absolutePath().section('/', 0, -2), QDir(mesures.path()).absolutePath());
+    reinitialiseGraphe();
+    EXPECT_TRUE(QFile::exists(releve.fileName()));
 }

@@ -2,11 +2,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 #include "expression/etat.h"
 
@@ -32,6 +34,14 @@ std::unique_ptr<DossierVivant>& dossierTemporaire()
 {
     static std::unique_ptr<DossierVivant> dossier;
     return dossier;
+}
+
+// The working folders of this run that a change of the temporary folder left: curves may
+// still read the copies they hold, so they stay until the end of the run.
+std::vector<std::unique_ptr<DossierVivant>>& dossiersQuittes()
+{
+    static std::vector<std::unique_ptr<DossierVivant>> dossiers;
+    return dossiers;
 }
 
 // The lock of a working folder lies beside it: "travail-XXXXXX.verrou".
@@ -95,6 +105,7 @@ void reinitialiseGraphe()
     neuf.TransfosPersoChangees = etat.TransfosPersoChangees;
     etat = std::move(neuf);
     dossierTemporaire().reset();
+    dossiersQuittes().clear();
 }
 
 Interlocuteur& interlocuteur()
@@ -123,6 +134,35 @@ QString dossierTravail()
     dossier->verrou->tryLock(0);
     etat.DossierTravail = dossier->dossier.path();
     return etat.DossierTravail;
+}
+
+bool ChangeDossierTemp(const QString& chemin, QString& erreur)
+{
+    EtatGraphe& etat = etatGraphe();
+    const QString dossier = QDir::cleanPath(QDir(chemin.trimmed()).absolutePath());
+    erreur.clear();
+    if (!chemin.trimmed().isEmpty() && dossier == QDir::cleanPath(etat.DossierTemp) && !etat.DossierTravail.isEmpty())
+        return true;
+    auto nouveau = std::unique_ptr<DossierVivant>();
+    if (!chemin.trimmed().isEmpty() && QDir().mkpath(dossier))
+        nouveau = std::make_unique<DossierVivant>(QDir(dossier).filePath("travail-XXXXXX"));
+    // The folder must take files, not only exist.
+    QFile essai(nouveau && nouveau->dossier.isValid() ? nouveau->dossier.filePath("essai") : QString());
+    if (!nouveau || !nouveau->dossier.isValid() || !essai.open(QIODevice::WriteOnly)) {
+        erreur = QStringLiteral("Répertoire de sauvegarde impossible à créer !");
+        return false;
+    }
+    essai.close();
+    essai.remove();
+    nouveau->verrou = std::make_unique<QLockFile>(fichierVerrou(nouveau->dossier.path()));
+    nouveau->verrou->setStaleLockTime(0);
+    nouveau->verrou->tryLock(0);
+    if (dossierTemporaire())
+        dossiersQuittes().push_back(std::move(dossierTemporaire()));
+    dossierTemporaire() = std::move(nouveau);
+    etat.DossierTemp = dossier;
+    etat.DossierTravail = dossierTemporaire()->dossier.path();
+    return true;
 }
 
 QString horodatage()

@@ -136,6 +136,11 @@ Interlocuteur& interlocuteur();
 
 // The working folder of this run, created on first use.
 QString dossierTravail();
+// The temporary folder chosen in the options: made with its parents when missing, and a new
+// working folder made in it for the rest of the run (the previous one stays until the end
+// of the run, the files of the chosen folder are never touched). False with the French
+// reason when the folder cannot be made or written; nothing changes then.
+bool ChangeDossierTemp(const QString& dossier, QString& erreur);
 
 // "dd/MM/yyyy hh:mm:ss" of now, independent of the locale: the date-time part of curve
 // identifiers and area stamps.
