@@ -76,6 +76,12 @@ void Tparaauto::ButOKClick()
             || !lit(2, maxima[i], QStringLiteral("maximale de a%1").arg(i))
             || !lit(1, increments[i], QStringLiteral("de l'incrément de a%1").arg(i)))
             return;
+        // An increment that goes away from the last value would give no family at all.
+        if (increments[i] * (maxima[i] - initiales[i]) < 0) {
+            StringGrid1->setCurrentCell(i, 1);
+            interlocuteur().message(QStringLiteral("Valeur de l'incrément de a%1 incorrecte !").arg(i));
+            return;
+        }
     }
     EtatSaisie& e = etatSaisie();
     e.ValeurInitialeParametre = initiales;

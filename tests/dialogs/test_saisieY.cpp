@@ -527,6 +527,11 @@ TEST_F(SaisieYTest, GrilleAutomatiqueEtConditionsInitiales)
     grille.StringGrid1->item(1, 2)->setText(QStringLiteral("max("));
     grille.ButOKClick();
     EXPECT_EQ(inter.messages, QStringList{QStringLiteral("Valeur maximale de a1 incorrecte !")});
+    // An increment of the wrong sign is refused.
+    grille.StringGrid1->item(1, 2)->setText(QStringLiteral("-10"));
+    inter.messages.clear();
+    grille.ButOKClick();
+    EXPECT_EQ(inter.messages, QStringList{QStringLiteral("Valeur de l'incrément de a1 incorrecte !")});
     grille.StringGrid1->item(1, 2)->setText(QStringLiteral("5"));
     grille.ButOKClick();
     EXPECT_EQ(grille.result(), QDialog::Accepted);
