@@ -63,6 +63,7 @@ TRegPoly::TRegPoly(QWidget* parent) : QDialog(parent)
         Modeles[i]->setObjectName(QStringLiteral("cbModele%1").arg(i + 1));
         grille->addWidget(Modeles[i], i < 10 ? i % 5 : 5 + (i - 10), i < 5 ? 0 : i < 10 ? 1 : 0, 1, i < 10 ? 1 : 2);
     }
+    Modeles[0]->setChecked(true);
     auto* options = new QFormLayout;
     cbCstZer = Nomme(new QCheckBox(QStringLiteral("a = 0"), this), "cbCstZer");
     cbCstZer->setToolTip(QStringLiteral("Polynômes sans terme constant"));
