@@ -39,6 +39,8 @@ struct EtatSaisie {
     std::array<double, 10> ValeurInitialeParametre{};
     std::array<double, 10> IncrementAutoParametre{};
     std::array<double, 10> MaximumAutoParametre{};
+    // The step of each parameter on the keyboard and the variation bar.
+    std::array<double, 10> PasParametre{0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05};
     // Row r: the ten parameter texts of the r-th curve of a manual family.
     std::array<std::array<QString, 10>, NbCourbesManuelles> ParametresManuels;
     // Xo, Yo, Y'o, Y''o... of the last differential equation dialog.

@@ -128,6 +128,11 @@ void retireDesLettres(int i)
 
 }  // namespace
 
+double SommeDecimale(double v, double pas)
+{
+    return sommeDecimale(v, pas);
+}
+
 struct AccesParamPerso {
     static std::string& nom(GCParamPerso& p) { return p.nom_; }
     static std::string& valeur(GCParamPerso& p) { return p.valeur_; }

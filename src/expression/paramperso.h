@@ -86,5 +86,9 @@ bool AssocieToucheParametrePerso(int i, char lettre);
 // number of parameters changed.
 int ToucheParametrePerso(int lettre, int signe);
 
+// v + pas, as a teacher adds them: the sum of two short decimals is that decimal (0.1 + 0.2
+// gives 0.3, not 0.30000000000000004).
+double SommeDecimale(double v, double pas);
+
 // The parameter named so (any case), or -1.
 int IndiceParametrePerso(const std::string& nom);

@@ -236,6 +236,7 @@ TForm1::TForm1(int numero, QWidget* parent)
     setObjectName(QStringLiteral("Form%1").arg(numero));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMinimumSize(TailleFenetreMin, TailleFenetreMin);
+    setFocusPolicy(Qt::StrongFocus);  // the window's keys
     const ReglagesFenetres& reglages = reglagesFenetres();
 
     document_->Fenetre.CouleurFond = reglages.CouleurFenetre;

@@ -622,6 +622,22 @@ public:
     // it is selected; on the window itself, with the frame selected, the origin follows the
     // drag after a question.
     void FormDragDrop(TForm1* source, bool deplace, QPoint depart, QPoint arrivee);
+    // The keyboard. On release (a held key acts once): the arrows move the mouse cursor by a
+    // pixel, F1 the help, Delete removes the selected curves from every window that shows
+    // them (after "Etes-vous sûr de vouloir supprimer ce(s) tracé(s) ?"), Shift+Ctrl+letter
+    // edits the first personal parameter bound to the letter. On press (a held key repeats):
+    // '<' '-' reduce, '>' '+' enlarge, '&' toggles SuitParametres, a letter steps its
+    // parameter (lower case up, upper case down).
+    void FormKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
+    void FormKeyPress(QChar caractere);
+    // Letter 0..25 with sign +1 or -1: the personal parameters bound to it step by their own
+    // increment; for a..d, g, h, k, l, m, p, the parameter of every curve and area of every
+    // window (each once) steps by its PasParametre, written so that it reads back exactly.
+    // Then every window redraws.
+    static void ToucheParametre(int lettre, int signe);
+    // Parameter indice (0..9) takes its current value in every curve and area; every window
+    // redraws (any other index: the redraw only).
+    static void VarieParametre(int indice);
     // Courbes > Modifier: the curves designated (any window); one through its own
     // definition dialog, several through "Modifications communes" (only the fields their
     // kinds share, preset from the last one; each curve takes the fields changed there).
@@ -675,6 +691,10 @@ signals:
     void coordonneesSouris(const QString& pixel, const QString& monde);
 
 protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void keyReleaseEvent(QKeyEvent* evenement) override;
+    // One zoom step per notch: up enlarges, down reduces.
+    void wheelEvent(QWheelEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
     QSize sizeHint() const override;
@@ -744,6 +764,7 @@ private:
     QWidget* paintBox_ = nullptr;
     QWidget* transport_ = nullptr;
     bool transportDeplace_ = false;
+    int cranMolette_ = 0;
     QPoint transportDepart_;
     QLabel* labelInfo_ = nullptr;
     QList<QMenu*> menus_;
