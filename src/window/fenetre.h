@@ -638,6 +638,15 @@ public:
     // Parameter indice (0..9) takes its current value in every curve and area; every window
     // redraws (any other index: the redraw only).
     static void VarieParametre(int indice);
+    // Courbes > Points sur courbe > Point quelconque: a curve of the window (D J P R S T X Y)
+    // chosen, a point on it (kind Q, operation 17) whose abscissa is its own p, starting at
+    // the middle of the curve's interval and showing its coordinates; for P T X Y the
+    // tangent, normal, circle and centre of curvature chosen in "Courbes et point associés"
+    // follow it. A curve whose formulas use p itself is refused with a message.
+    void Affilier1Click(QAction* = nullptr);
+    // Repère > Déplace l'origine, Modifie les unités: "Non encore disponible dans cette
+    // version".
+    void NonEncoreDisponible(QAction* = nullptr);
     // Courbes > Modifier: the curves designated (any window); one through its own
     // definition dialog, several through "Modifications communes" (only the fields their
     // kinds share, preset from the last one; each curve takes the fields changed there).

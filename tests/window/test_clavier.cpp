@@ -1,6 +1,8 @@
 // The window's keyboard and wheel: parameter letters (held down too), the trail mode, the
 // Delete key on a selection over several windows, Shift+Ctrl+letter, the zoom keys.
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QTest>
 #include <QWheelEvent>
@@ -10,6 +12,7 @@
 #include "expression/etat.h"
 #include "expression/paramperso.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/pointscourbe.h"
 #include "graph/repere/GCRepere.h"
 #include "objets_fenetre.h"
 #include "outils_fenetre.h"
@@ -129,4 +132,64 @@ TEST_F(ClavierTest, DeleteRemovesTheSelectionFromEveryWindowWhileARepaintIsPendi
     EXPECT_TRUE(partie.expired());
     Peint(un);
     Peint(deux);
+}
+
+namespace {
+
+// Takes the first curve offered.
+class ChoixPremier : public ChoixTrace {
+public:
+    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
+    {
+        choix = entrees.value(0);
+        return !entrees.isEmpty();
+    }
+};
+
+}  // namespace
+
+TEST_F(ClavierTest, APointOnACurveStartsInTheMiddleAndTheKeyPMovesItWithItsTangent)
+{
+    DialoguesDuProgramme dialogues;
+    ChoixPremier choix;
+    GardeValeur<ChoixTrace*> gardeChoix{etatGraphe().choixTrace, &choix};
+    TForm1 un(1);
+    auto y = AjouteCourbeY(un, QStringLiteral("x^2"));
+    y->FixeBornes(QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("0.1"));
+    QuandModal([](QWidget* w) {
+        Clique(Enfant<QCheckBox>(w, "cbTg"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    un.action(QStringLiteral("Affilier1"))->trigger();
+    ASSERT_EQ(un.Dessin().Nombre(), 3);
+    const PtrCourbe point = un.Dessin().Courbes[1], tangente = un.Dessin().Courbes[2];
+    EXPECT_EQ(point->Parametre(9), QStringLiteral("0"));
+    EXPECT_EQ(point->Libelle1, QStringLiteral("Point sur ") + y->Nom);
+    EXPECT_EQ(y->Parametre(9), QStringLiteral("0")) << "the mother keeps its own p";
+
+    etatSaisie().PasParametre[9] = 0.5;
+    Peint(un);
+    for (int k = 0; k < 4; ++k)
+        Appuie(un, 'p');
+    Peint(un);
+    EXPECT_EQ(point->Parametre(9), QStringLiteral("2"));
+    const LecturePoints p = LitFichierPoints(point->NomFichier());
+    ASSERT_EQ(p.points.size(), 1u);
+    EXPECT_DOUBLE_EQ(p.points[0].x, 2);
+    EXPECT_DOUBLE_EQ(p.points[0].y, 4);
+    const LecturePoints t = LitFichierPoints(tangente->NomFichier());
+    ASSERT_FALSE(t.points.empty());
+    for (const PointCourbe& q : t.points)
+        EXPECT_NEAR(q.y, 4 * q.x - 4, 1e-6);
+
+    // A curve that uses p itself cannot carry the point.
+    auto py = AjouteCourbeY(un, QStringLiteral("p*x"));
+    un.Dessin().RetireCourbe(y->Numero);
+    un.Dessin().RetireCourbe(point->Numero);
+    un.Dessin().RetireCourbe(tangente->Numero);
+    inter.messages.clear();
+    un.action(QStringLiteral("Affilier1"))->trigger();
+    EXPECT_EQ(un.Dessin().Nombre(), 1);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("paramètre p")));
 }

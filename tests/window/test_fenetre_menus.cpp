@@ -155,7 +155,7 @@ TEST_F(FenetreTest, CommandeNonDisponibleLeDitEtNeFaitRienDautre)
     const int compteur = etatGraphe().CompteurCourbes;
     const QString titre = f.titre();
     QSignalSpy cadre(&f, &TForm1::commandeCadre);
-    for (const char* nom : {"Origine1", "Site"}) {
+    for (const char* nom : {"Site"}) {
         inter.messages.clear();
         f.action(QString::fromLatin1(nom))->trigger();
         traiteEvenements();
