@@ -30,8 +30,9 @@ protected:
 template <class Suite>
 void Designe(std::initializer_list<int> lignes, Suite suite)
 {
-    QuandModal([=](QWidget* w) {
-        for (int l : lignes)
+    // The lines are copied: the list given lives only as long as the call.
+    QuandModal([choisies = std::vector<int>(lignes), suite](QWidget* w) {
+        for (int l : choisies)
             CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), l);
         QuandModal(suite, w);
         Clique(Enfant<QPushButton>(w, "ButOK"));
