@@ -41,6 +41,14 @@ struct EtatSaisie {
     std::array<double, 10> MaximumAutoParametre{};
     // The step of each parameter on the keyboard and the variation bar.
     std::array<double, 10> PasParametre{0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05};
+    // The range of each parameter on the variation bar, and what "Restaurer les valeurs
+    // initiales" puts back (the range and values set when the bar opened, the first step).
+    std::array<double, 10> MinimumParametre{-5, -5, -5, -5, -5, -5, -5, -5, -5, -5};
+    std::array<double, 10> MaximumParametre{5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    std::array<double, 10> MinimumInitialParametre{-5, -5, -5, -5, -5, -5, -5, -5, -5, -5};
+    std::array<double, 10> MaximumInitialParametre{5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    std::array<double, 10> PasInitialParametre{0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05, 0.05};
+    std::array<double, 10> ValeurDepartParametre{};
     // Row r: the ten parameter texts of the r-th curve of a manual family.
     std::array<std::array<QString, 10>, NbCourbesManuelles> ParametresManuels;
     // Xo, Yo, Y'o, Y''o... of the last differential equation dialog.

@@ -638,6 +638,10 @@ public:
     // Parameter indice (0..9) takes its current value in every curve and area; every window
     // redraws (any other index: the redraw only).
     static void VarieParametre(int indice);
+    // Actions > Variation des paramètres: curves and areas designated (any window), then the
+    // bar "Variations des paramètres" (one for the program, left open) varies their
+    // parameters, starting from the values of the first one.
+    void Paramtres1Click(QAction* = nullptr);
     // Courbes > Points sur courbe > Point quelconque: a curve of the window (D J P R S T X Y)
     // chosen, a point on it (kind Q, operation 17) whose abscissa is its own p, starting at
     // the middle of the curve's interval and showing its coordinates; for P T X Y the

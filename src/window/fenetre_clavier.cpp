@@ -14,6 +14,7 @@
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
+#include "dialogs/minmaxpar.h"
 #include "dialogs/parperso.h"
 #include "expression/etat.h"
 #include "expression/formatage.h"
@@ -131,8 +132,9 @@ void TForm1::FormKeyUp(int touche, Qt::KeyboardModifiers modificateurs)
         const int lettre = touche - Qt::Key_A;
         const int i = IndiceParametreLettre(lettre);
         if (i < 10) {
-            // The bounds of the parameters a..p belong to the variation bar.
-            interlocuteur().message(MessageNonDisponible());
+            // The parameter changes only when its range dialog was confirmed.
+            if (ModifieMinMaxParametre(this, i, false))
+                VarieParametre(i);
             return;
         }
         const auto& liste = parametresPersonnels().ListesLettres[std::size_t(lettre)];

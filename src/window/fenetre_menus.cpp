@@ -158,7 +158,7 @@ const std::vector<ArticleMenu> table = {
     {2, "TransfodeLaplace1", "Transfo. de &Laplace", nullptr, G(OperUnaireClick), 38},
     {2, "TFD", "Transfo. de &Fourier (TFD)", nullptr, G(TFDClick)},
     {2, "TFDrciproque1", "TFD &réciproque", nullptr, G(TFDrciproque1Click)},
-    {1, "Paramtres1", "&Variation des paramètres", "Ctrl+P", ND},
+    {1, "Paramtres1", "&Variation des paramètres", "Ctrl+P", G(Paramtres1Click)},
 
     // ----------------------------------------------------------------- Aires
     {0, "Aires2", "Ai&res", nullptr, nullptr},

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -78,10 +79,17 @@ TEST_F(ClavierTest, LettersStepEachCurveOnceHeldOrNotAndTheValueReadsBack)
     EXPECT_EQ(un.nombrePeintures(), tampon + 1);
     EXPECT_EQ(y->Parametre(9), QStringLiteral("0.5"));
 
-    // Shift+Ctrl+A has no bounds dialog here: the parameters stay as they are.
-    QTest::keyClick(&un, Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(y->Parametre(0), QStringLiteral("1.1"));
-    EXPECT_EQ(autre->Parametre(0), QStringLiteral("0.1"));
+    // Shift+Ctrl+A: the range dialog of a, cancelled, leaves each curve its own a; confirmed,
+    // gives every curve the value typed.
+    for (const char* bouton : {"ButAnnuler", "ButOK"}) {
+        QuandModal([bouton](QWidget* w) {
+            Enfant<QLineEdit>(w, "edval")->setText(QStringLiteral("0.7"));
+            Clique(Enfant<QPushButton>(w, bouton));
+        });
+        QTest::keyClick(&un, Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier);
+        EXPECT_EQ(y->Parametre(0), QString::fromLatin1(bouton[3] == 'O' ? "0.7" : "1.1"));
+        EXPECT_EQ(autre->Parametre(0), QString::fromLatin1(bouton[3] == 'O' ? "0.7" : "0.1"));
+    }
 
     // The zoom keys and the wheel: '+' and a notch up enlarge, '-' reduces.
     const double largeur = Largeur(un);
