@@ -80,8 +80,10 @@ void TForm1::Affilier1Click(QAction*)
     point->Marqueur.Couleur = mere->Couleur;
     point->Marqueur.Rempli = true;
     // Its coordinates beside it, as it moves.
-    if (point->Etiquette)
+    if (point->Etiquette) {
         point->Etiquette->SetTexte(QStringLiteral("(&x ; &y)"));
+        point->Etiquette->EcartX = 6;  // clear of the marker
+    }
     point->CopieAspectFille();
     point->Journalise();
     dessin_->AjouteCourbe(point);
