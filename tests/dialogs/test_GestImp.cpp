@@ -63,7 +63,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Impression, TheCurvesArePrintedAtTheWidthAskedAndTheLegendRunsOnPages)
+TEST_F(Impression, CourbesImprimeesALaLargeurDemandeeEtLegendeSurPlusieursPages)
 {
     OptionsImpression o;
     o.cadre = false;
@@ -94,7 +94,7 @@ TEST_F(Impression, TheCurvesArePrintedAtTheWidthAskedAndTheLegendRunsOnPages)
         EXPECT_TRUE(texte.contains(QString("x+%1").arg(k).toUtf8())) << k;
 }
 
-TEST_F(Impression, AreasOfTheBackgroundCoverTheWholePrintedPicture)
+TEST_F(Impression, AiresDuFondCouvrentToutLeDessinImprime)
 {
     auto a = std::make_shared<GCAire>(nouveauNumero(), 1);
     const QStringList lignes{"y<x+100"};   // the whole view
@@ -118,7 +118,7 @@ TEST_F(Impression, AreasOfTheBackgroundCoverTheWholePrintedPicture)
     EXPECT_TRUE(doc.AiresARecalculer);
 }
 
-TEST_F(Impression, SizesThatCannotBePrintedAreRefusedAndChangeNothing)
+TEST_F(Impression, TaillesImpossiblesAImprimerRefuseesSansRienChanger)
 {
     doc.Repere.SetNorme(true);
     const struct {
@@ -152,7 +152,7 @@ TEST_F(Impression, SizesThatCannotBePrintedAreRefusedAndChangeNothing)
     EXPECT_TRUE(QFile::exists(pdf));
 }
 
-TEST_F(Impression, WithNoPrinterTheFormSaysSoAndPrintsToAPdfFile)
+TEST_F(Impression, SansImprimanteLaFicheLeDitEtImprimeDansUnPdf)
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "une imprimante est installée";

@@ -45,7 +45,7 @@ class Echantillons : public SaisieTest {};
 
 }  // namespace
 
-TEST_F(Echantillons, StatisticsEqualThoseComputedHereAndSayWhatIsNotDefined)
+TEST_F(Echantillons, StatistiquesEgalesACellesCalculeesIciEtIndefiniesSignalees)
 {
     const std::vector<double> x{1, 2, 4, 7, 11}, y{2, 1, 5, 4, 9};
     TEchant e(Feuille(x, y));
@@ -78,7 +78,7 @@ TEST_F(Echantillons, StatisticsEqualThoseComputedHereAndSayWhatIsNotDefined)
     EXPECT_EQ(inter.messages, QStringList{"Aucune valeur"});
 }
 
-TEST_F(Echantillons, ForecastColumnsNeverOverwriteTheDataAndFormulasCompute)
+TEST_F(Echantillons, ColonnesDePrevisionNEcrasentPasLesDonneesEtFormulesCalculees)
 {
     TEchant e(Feuille({1, 2, 3}, {1, 3, 5}));
     FeuilleCalcul* f = e.feuille();
@@ -131,7 +131,7 @@ TEST_F(Echantillons, ForecastColumnsNeverOverwriteTheDataAndFormulasCompute)
     }
 }
 
-TEST_F(Echantillons, TheSelectionIsSavedAsTextWithoutReplacingAFileUnasked)
+TEST_F(Echantillons, SelectionSauveeEnTexteSansRemplacerUnFichierSansDemander)
 {
     TEchant e(Feuille({1, 2, 3}, {4, 5, 6}));
     FeuilleCalcul* f = e.feuille();

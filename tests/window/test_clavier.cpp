@@ -39,7 +39,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ClavierTest, LettersStepEachCurveOnceHeldOrNotAndTheValueReadsBack)
+TEST_F(ClavierTest, LettresFontAvancerChaqueCourbeUneFoisEtLaValeurSeRelit)
 {
     TForm1 un(1), deux(2);
     auto y = AjouteCourbeY(un, QStringLiteral("a*x^2"));
@@ -103,7 +103,7 @@ TEST_F(ClavierTest, LettersStepEachCurveOnceHeldOrNotAndTheValueReadsBack)
     EXPECT_LT(Largeur(un), largeur);
 }
 
-TEST_F(ClavierTest, DeleteRemovesTheSelectionFromEveryWindowWhileARepaintIsPending)
+TEST_F(ClavierTest, SupprRetireLaSelectionDeChaqueFenetrePendantUnRepeintEnAttente)
 {
     TForm1 un(1), deux(2);
     auto a = AjouteCourbeY(un, QStringLiteral("x"));
@@ -156,7 +156,7 @@ public:
 
 }  // namespace
 
-TEST_F(ClavierTest, APointOnACurveStartsInTheMiddleAndTheKeyPMovesItWithItsTangent)
+TEST_F(ClavierTest, PointSurCourbePartDuMilieuEtLaTouchePLeDeplaceAvecSaTangente)
 {
     DialoguesDuProgramme dialogues;
     ChoixPremier choix;

@@ -39,7 +39,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DeriveesTest, OrdersOneAndTwoOfTwoFunctionsMakeFourDerivatives)
+TEST_F(DeriveesTest, OrdresUnEtDeuxDeDeuxFonctionsFontQuatreDerivees)
 {
     TForm1 f(1);
     fonction(f, "x^3", "c");
@@ -72,7 +72,7 @@ TEST_F(DeriveesTest, OrdersOneAndTwoOfTwoFunctionsMakeFourDerivatives)
 }
 
 // Each model gets its own option; a mother without two computed points makes nothing.
-TEST_F(DeriveesTest, RegressionsTakeTheirModelsOptionsAndNeedPoints)
+TEST_F(DeriveesTest, RegressionsPrennentLesOptionsDeLeurModeleEtDemandentDesPoints)
 {
     TForm1 f(1);
     fonction(f, "2*x+1", "d", "1", "5");
@@ -112,7 +112,7 @@ TEST_F(DeriveesTest, RegressionsTakeTheirModelsOptionsAndNeedPoints)
 
 // Infos > Tableaux de valeurs in a polar frame: rho and theta of each point; a curve without
 // computed points gets an empty tab and a message.
-TEST_F(DeriveesTest, TheValuesTableOfAPolarFrameShowsRhoAndTheta)
+TEST_F(DeriveesTest, TableauDeValeursDUnReperePolaireMontreRhoEtTheta)
 {
     TForm1 f(1);
     auto cercle = std::make_shared<GCY>(QLatin1Char('T'), f.numero(), nouveauNumero());

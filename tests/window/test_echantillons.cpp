@@ -11,7 +11,7 @@
 #include "graph/repere/GCRepere.h"
 #include "outils_fenetre.h"
 
-TEST_F(FenetresNouvellesTest, TheSheetsHistogramIsMadeOfTheCurveOfItsTab)
+TEST_F(FenetresNouvellesTest, HistogrammeDeLaFeuilleFaitDeLaCourbeDeSonOnglet)
 {
     TForm1 f(1);
     PtrCourbe c = CreeCourbe('Y', 1, nouveauNumero());

@@ -55,7 +55,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EditionTest, CopyThenCutBetweenTwoWindowsAndTheCutCurveSurvivesOtherDesignations)
+TEST_F(EditionTest, CopierPuisCouperEntreDeuxFenetresEtLaCourbeCoupeeSurvitAuxDesignations)
 {
     TForm1 un(1), deux(2);
     auto a = AjouteCourbeY(un, QStringLiteral("x^2"));
@@ -96,7 +96,7 @@ TEST_F(EditionTest, CopyThenCutBetweenTwoWindowsAndTheCutCurveSurvivesOtherDesig
     EXPECT_TRUE(QFile::exists(b->CheminFichier(".pts")));
 }
 
-TEST_F(EditionTest, ThePictureOnTheClipboardIsTheWindowsOwn)
+TEST_F(EditionTest, ImageDuPressePapiersEstCelleDeLaFenetre)
 {
     TForm1 un(1);
     un.fixeCouleurFond(Qt::yellow);
@@ -109,7 +109,7 @@ TEST_F(EditionTest, ThePictureOnTheClipboardIsTheWindowsOwn)
     EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::yellow));
 }
 
-TEST_F(EditionTest, TheDragImageMovesWithTheRightButtonCopiesWithTheLeft)
+TEST_F(EditionTest, ImageGlisseeDeplaceAuBoutonDroitCopieAuGauche)
 {
     TForm1 un(1), deux(2), trois(3);
     un.move(0, 0);

@@ -55,7 +55,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ExportTest, EachFormatHoldsTheScreenAndLeavesTheWindowAlone)
+TEST_F(ExportTest, ChaqueFormatContientLEcranSansToucherLaFenetre)
 {
     TForm1 f(1);
     f.fixeTailleClient(300, 220);
@@ -102,7 +102,7 @@ TEST_F(ExportTest, EachFormatHoldsTheScreenAndLeavesTheWindowAlone)
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 }
 
-TEST_F(ExportTest, FilesThatCannotBeWrittenAreSaidAndCancelledDialogsDoNothing)
+TEST_F(ExportTest, FichiersImpossiblesAEcrireSignalesEtDialoguesAnnulesSansEffet)
 {
     TForm1 f(1);
     f.fixeTailleClient(120, 90);
@@ -125,7 +125,7 @@ TEST_F(ExportTest, FilesThatCannotBeWrittenAreSaidAndCancelledDialogsDoNothing)
 
 // The PSTricks document compiles (latex, dvips, ps2pdf) and its page shows the curves in
 // their colours, with accented and special characters in the texts and a log axis.
-TEST_F(ExportTest, ThePSTricksDocumentCompilesAndShowsTheCurves)
+TEST_F(ExportTest, DocumentPSTricksCompileEtMontreLesCourbes)
 {
     TForm1 f(1);
     f.fixeTailleClient(512, 400);

@@ -49,7 +49,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ImageFondTest, EachFormatLoadsFitsOrCentresAndSizesTheWindow)
+TEST_F(ImageFondTest, ChaqueFormatSeChargeSAjusteOuSeCentreEtDimensionneLaFenetre)
 {
     QImage bleue(40, 30, QImage::Format_RGB32);
     bleue.fill(Qt::blue);
@@ -102,7 +102,7 @@ TEST_F(ImageFondTest, EachFormatLoadsFitsOrCentresAndSizesTheWindow)
     EXPECT_EQ(f.tailleDessin(), QSize(300, 220));
 }
 
-TEST_F(ImageFondTest, SavedReopenedMissingUnreadableAndRemoved)
+TEST_F(ImageFondTest, EnregistreeRouverteAbsenteIlisibleEtSupprimee)
 {
     QImage bleue(40, 30, QImage::Format_RGB32);
     bleue.fill(Qt::blue);

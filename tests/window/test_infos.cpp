@@ -31,7 +31,7 @@ protected:
 
 }  // namespace
 
-TEST_F(InfosTest, ViewersShowTheLogsLabelsUnitsAndKeys)
+TEST_F(InfosTest, VisionneusesMontrentHistoriquesLibellesUnitesEtTouches)
 {
     TForm1 f(1);
     f.resize(640, 480);
@@ -82,7 +82,7 @@ TEST_F(InfosTest, ViewersShowTheLogsLabelsUnitsAndKeys)
 
 // Fichier > Commentaires: nothing is written before a save; a save cancelled after "Oui"
 // keeps the editor open with its text; the comment becomes the file saved.
-TEST_F(InfosTest, TheCommentsEditorWritesOnlyWhatTheUserSaves)
+TEST_F(InfosTest, EditeurDeCommentairesNEcritQueCeQueLUtilisateurEnregistre)
 {
     QTemporaryDir dossier;
     TForm1 f(1);

@@ -41,7 +41,7 @@ void Designe(std::initializer_list<int> lignes, Suite suite)
 
 }  // namespace
 
-TEST_F(ModifierTest, OneCurveInItsOwnDialogSeveralOnlyWhereTheUserChangedAField)
+TEST_F(ModifierTest, UneCourbeDansSonDialoguePlusieursSeulementLaOuUnChampAChange)
 {
     // The fields that several kinds share.
     EXPECT_EQ(ChampsCommuns(QStringLiteral("LY")), 0x007F);
@@ -104,7 +104,7 @@ TEST_F(ModifierTest, OneCurveInItsOwnDialogSeveralOnlyWhereTheUserChangedAField)
     EXPECT_EQ(b->Epaisseur, 3);
 }
 
-TEST_F(ModifierTest, TransferWritesOneLinePerCachedPointAndMakesChronicles)
+TEST_F(ModifierTest, TransfertEcritUneLigneParPointEtFaitDesChroniques)
 {
     TForm1 un(1);
     auto y = AjouteCourbeY(un, QStringLiteral("2*x"));

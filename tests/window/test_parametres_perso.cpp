@@ -45,7 +45,7 @@ void Remplit(QWidget* w, const char* nom, const char* valeur, const char* pas = 
 
 // Names refused with their reason, the form kept open; Modifier and Associer with no line
 // chosen take the first; a key bound again leaves the old one.
-TEST_F(ParametresPersoTest, TheDialogAddsChangesAndBindsParameters)
+TEST_F(ParametresPersoTest, DialogueAjouteModifieEtAssocieLesParametres)
 {
     TForm1 f(1);
     QStringList lignes;
@@ -99,7 +99,7 @@ TEST_F(ParametresPersoTest, TheDialogAddsChangesAndBindsParameters)
 // F0..F9: a wrong text keeps the form open and Annuler changes nothing; a loaded file keeps
 // the texts that compile, "0" elsewhere; a refused file leaves the grid; saving writes ten
 // lines; confirmed texts reach the formulas.
-TEST_F(ParametresPersoTest, AuxiliaryFunctionsAreTakenOnlyWhenConfirmed)
+TEST_F(ParametresPersoTest, FonctionsAuxiliairesPrisesSeulementSurConfirmation)
 {
     QTemporaryDir dossier;
     TForm1 f(1);
@@ -149,7 +149,7 @@ TEST_F(ParametresPersoTest, AuxiliaryFunctionsAreTakenOnlyWhenConfirmed)
 // Options > Paramètres: values that would hang or crash the program are refused and the
 // form stays open; a chosen temporary folder keeps its own files and takes the working
 // folder; the rest holds at once.
-TEST_F(ParametresPersoTest, OptionsAreCheckedAndHoldAtOnce)
+TEST_F(ParametresPersoTest, OptionsVerifieesEtAppliqueesAussitot)
 {
     GardeValeur<QString> gardeTemp(etatGraphe().DossierTemp, etatGraphe().DossierTemp);
     QTemporaryDir mesures;

@@ -61,7 +61,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Son, ACurveGoesToAWavFileAndComesBackAsAChronicleOfItsSamples)
+TEST_F(Son, CourbeVersWavPuisChroniqueDeSesEchantillons)
 {
     TForm1 f(1);
     PtrCourbe c = CreeCourbe('Y', 1, nouveauNumero());
@@ -116,7 +116,7 @@ TEST_F(Son, ACurveGoesToAWavFileAndComesBackAsAChronicleOfItsSamples)
     EXPECT_FALSE(QFile::exists(joues.value(0, QDir(dossierTravail()).filePath("SansNom.wav"))));
 }
 
-TEST_F(Son, WavFilesOfSoxOpenAsChroniclesWithoutTouchingFilesBesideThem)
+TEST_F(Son, WavDeSoxOuvertsEnChroniquesSansToucherLesFichiersVoisins)
 {
     QTemporaryDir d;
     // A 440 Hz sine: the chronicle's spectrum peaks at 440 Hz.

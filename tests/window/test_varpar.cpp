@@ -14,7 +14,7 @@
 #include "outils_fenetre.h"
 #include "window/varpar.h"
 
-TEST_F(FenetreTest, VariationBarStepsTypesRestoresAndDrawsAFamilyOfTheDesignatedCurve)
+TEST_F(FenetreTest, BarreDeVariationAvanceSaisitRestaureEtTraceUneFamille)
 {
     TForm1 f(1);
     auto y = AjouteCourbeY(f, QStringLiteral("a*x^2"));

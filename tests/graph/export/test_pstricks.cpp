@@ -64,7 +64,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PSTricks, NumbersAreFixedPointAndTextsEscaped)
+TEST_F(PSTricks, NombresEnVirguleFixeEtTextesEchappes)
 {
     const struct {
         double v;
@@ -78,7 +78,7 @@ TEST_F(PSTricks, NumbersAreFixedPointAndTextsEscaped)
     EXPECT_EQ(EchappeTeX(QStringLiteral("20 % & #1 « é » $x^2$")), QStringLiteral("20 \\% \\& \\#1 « é » $x^2$"));
 }
 
-TEST_F(PSTricks, TheFrameIsScaledAndLabelledAsOnTheScreen)
+TEST_F(PSTricks, RepereALEchelleEtGradueCommeALEcran)
 {
     // 512 x 512 over -5..5: 0.9 cm a unit, no background, labels -5 ... 5 along x at the
     // values the screen shows (a last step past the bound gives no label).
@@ -130,7 +130,7 @@ TEST_F(PSTricks, TheFrameIsScaledAndLabelledAsOnTheScreen)
     }
 }
 
-TEST_F(PSTricks, CurvesAreCutFarOutsideTheWindowAndTextsReachLaTeXEscaped)
+TEST_F(PSTricks, CourbesCoupeesLoinDeLaFenetreEtTextesEchappesPourLaTeX)
 {
     GCDocument d(1, 512, 512);
     courbe(d, QStringLiteral("1/x"));

@@ -55,7 +55,7 @@ void Pose32(QByteArray& o, int position, quint32 v) { qToLittleEndian(v, o.data(
 
 }  // namespace
 
-TEST(Wav, EachFormatWrittenIsReadBySoxAndBackAsTheScaledSamples)
+TEST(Wav, ChaqueFormatEcritEstLuParSoxEtRelitLesEchantillonsMisALEchelle)
 {
     QTemporaryDir d;
     // Odd count, mean 0, range [-1, 1]: 16 bits gives -32767..32767, 8 bits 0..255 with the
@@ -104,7 +104,7 @@ TEST(Wav, EachFormatWrittenIsReadBySoxAndBackAsTheScaledSamples)
     EXPECT_EQ(e.crete(), 1.5);
 }
 
-TEST(Wav, FilesOfSoxAndOtherChunksReadToTheirSamplesAndBadOnesAreRefused)
+TEST(Wav, FichiersDeSoxEtAutresBlocsLusEtFichiersFautifsRefuses)
 {
     QTemporaryDir d;
     const QString sinus = d.filePath("la.wav");
@@ -165,7 +165,7 @@ TEST(Wav, FilesOfSoxAndOtherChunksReadToTheirSamplesAndBadOnesAreRefused)
     }
 }
 
-TEST(Wav, TextNamesComeFromTheStemAndNeverTakeAnExistingFile)
+TEST(Wav, NomsDesTextesTiresDuNomSansJamaisPrendreUnFichierExistant)
 {
     QTemporaryDir d;
     NomsTexteWav n = NomsTexteDuWav("/ailleurs/Cours.WAV", d.path());
