@@ -58,12 +58,7 @@ TvarparH::TvarparH(QWidget* parent) : QDialog(parent, Qt::Tool)
         connect(SBhaut[i], &QToolButton::clicked, this, [this, i] { SBa0Click(i, 1); });
         connect(Bornes[i], &QPushButton::clicked, this, [this, i] { Button1Click(i); });
     }
-    const auto bouton = [this](const char* nom, const char* texte) {
-        auto* b = new QPushButton(QString::fromUtf8(texte), this);
-        b->setObjectName(QString::fromLatin1(nom));
-        b->setAutoDefault(false);
-        return b;
-    };
+    const auto bouton = [this](const char* nom, const char* texte) { return BoutonNomme(this, nom, texte); };
     SpRedraw = bouton("SpRedraw", "Redessiner");
     SpAuto = bouton("SpAuto", "Famille");
     sbPrPap = bouton("sbPrPap", "Copier");
