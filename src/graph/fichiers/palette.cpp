@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"
@@ -36,16 +36,21 @@ bool composante(QStringView texte, int& valeur)
     return true;
 }
 
-TCouleur couleurDeLigne(const QString& ligne)
+TCouleur couleurDeLigne(QStringView ligne)
 {
-    static const QRegularExpression blancs(QStringLiteral("[ \\t]+"));
-    const QStringList champs = ligne.split(blancs, Qt::SkipEmptyParts);
+    // The first three fields separated by blanks or tabs; anything after them is ignored.
+    const auto blanc = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
     int rvb[3];
-    if (champs.size() < 3)
-        return Blanc;
-    for (int k = 0; k < 3; ++k)
-        if (!composante(champs[k], rvb[k]))
+    qsizetype i = 0;
+    for (int k = 0; k < 3; ++k) {
+        while (i < ligne.size() && blanc(ligne[i]))
+            ++i;
+        const qsizetype debut = i;
+        while (i < ligne.size() && !blanc(ligne[i]))
+            ++i;
+        if (i == debut || !composante(ligne.sliced(debut, i - debut), rvb[k]))
             return Blanc;
+    }
     return RVB(rvb[0], rvb[1], rvb[2]);
 }
 
@@ -98,8 +103,11 @@ QStringList LignesDePalette(const Palette& palette)
 {
     QStringList lignes;
     lignes.reserve(NbCouleursPalette);
-    for (TCouleur c : palette)
-        lignes << QStringLiteral("%1 %2 %3").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF);
+    for (TCouleur c : palette) {
+        char ligne[12];
+        const int n = std::snprintf(ligne, sizeof ligne, "%u %u %u", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        lignes << QString::fromLatin1(ligne, n);
+    }
     return lignes;
 }
 
