@@ -243,10 +243,10 @@ Tdialogtxt::Tdialogtxt(const GCTexte& texte, UsageTexte usage, const ContexteTex
         Edit1->setFocus();
     };
     const auto apresDeuxPoints = [](const QString& l) { return l.mid(l.indexOf(QLatin1String(": ")) + 2); };
-    connect(BtPoint, &QPushButton::clicked, this, [=] { insere(apresDeuxPoints(CBPoint->currentText())); });
-    connect(BtStat, &QPushButton::clicked, this, [=] { insere(LBStat->currentText()); });
-    connect(BtAire, &QPushButton::clicked, this, [=] { insere(QStringLiteral("&aire0")); });
-    connect(BtLib, &QPushButton::clicked, this, [=] { insere(apresDeuxPoints(CBLib->currentText())); });
+    connect(BtPoint, &QPushButton::clicked, this, [=, this] { insere(apresDeuxPoints(CBPoint->currentText())); });
+    connect(BtStat, &QPushButton::clicked, this, [=, this] { insere(LBStat->currentText()); });
+    connect(BtAire, &QPushButton::clicked, this, [=, this] { insere(QStringLiteral("&aire0")); });
+    connect(BtLib, &QPushButton::clicked, this, [=, this] { insere(apresDeuxPoints(CBLib->currentText())); });
     connect(cbStatno, &QComboBox::currentIndexChanged, this, &Tdialogtxt::cbStatnoChange);
     for (QComboBox* c : {CBPoint, LBStat, CBCrbPoint, CBCrbStat, CBAire, CBLib, CBCrbLib, CBCote})
         connect(c, &QComboBox::currentIndexChanged, this, &Tdialogtxt::dhChange);
