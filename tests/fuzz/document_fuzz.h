@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <array>
 
+#include "dossier_fuzz.h"
 #include "expression/etat.h"
 #include "expression/paramperso.h"
 #include "graph/aires/GCAire.h"
@@ -40,12 +40,7 @@ public:
 private:
     static void remetANeuf()
     {
-        // In memory where the system allows: inputs write and remove files by thousands.
-        static QTemporaryDir dossier = [] {
-            QTemporaryDir memoire(QStringLiteral("/dev/shm/virk-fuzz-XXXXXX"));
-            return memoire.isValid() ? std::move(memoire) : QTemporaryDir();
-        }();
-        etatGraphe().DossierTemp = dossier.path();
+        etatGraphe().DossierTemp = DossierFuzz();
         reinitialiseGraphe();
     }
 };

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "dossier_fuzz.h"
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCC.h"
@@ -53,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         static char* argv[] = {nom, nullptr};
         auto* a = new QGuiApplication(argc, argv);
         reinitialiseCalcul();
+        etatGraphe().DossierTemp = DossierFuzz();
         reinitialiseGraphe();
         return a;
     }();
