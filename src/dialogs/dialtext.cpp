@@ -245,7 +245,7 @@ Tdialogtxt::Tdialogtxt(const GCTexte& texte, UsageTexte usage, const ContexteTex
     const auto apresDeuxPoints = [](const QString& l) { return l.mid(l.indexOf(QLatin1String(": ")) + 2); };
     connect(BtPoint, &QPushButton::clicked, this, [=, this] { insere(apresDeuxPoints(CBPoint->currentText())); });
     connect(BtStat, &QPushButton::clicked, this, [=, this] { insere(LBStat->currentText()); });
-    connect(BtAire, &QPushButton::clicked, this, [=, this] { insere(QStringLiteral("&aire0")); });
+    connect(BtAire, &QPushButton::clicked, this, [=] { insere(QStringLiteral("&aire0")); });
     connect(BtLib, &QPushButton::clicked, this, [=, this] { insere(apresDeuxPoints(CBLib->currentText())); });
     connect(cbStatno, &QComboBox::currentIndexChanged, this, &Tdialogtxt::cbStatnoChange);
     for (QComboBox* c : {CBPoint, LBStat, CBCrbPoint, CBCrbStat, CBAire, CBLib, CBCrbLib, CBCote})

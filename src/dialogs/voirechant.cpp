@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
@@ -83,15 +84,20 @@ QString FormuleAnglaise(const QString& saisie)
     if (!saisie.trimmed().startsWith(QLatin1Char('=')))
         return saisie;
     // The longer names first, so that "ecartypeP" is not cut by "ecartype".
-    static const char* const noms[][2] = {{"somme", "sum"},         {"moyenne", "average"}, {"ecartypeP", "stdevP"},
-                                          {"varianceP", "varP"},    {"ecartype", "stdev"},  {"variance", "var"},
-                                          {"racine", "sqrt"}};
+    static const std::vector<std::pair<QRegularExpression, QString>> noms = [] {
+        static const char* const paires[][2] = {{"somme", "sum"},      {"moyenne", "average"}, {"ecartypeP", "stdevP"},
+                                                {"varianceP", "varP"}, {"ecartype", "stdev"},  {"variance", "var"},
+                                                {"racine", "sqrt"}};
+        std::vector<std::pair<QRegularExpression, QString>> motifs;
+        for (const auto& [francais, anglais] : paires)
+            motifs.emplace_back(QRegularExpression(QStringLiteral("(?<![A-Za-z_])") + QString::fromLatin1(francais) +
+                                                   QStringLiteral("(?=\\s*\\()")),
+                                QString::fromLatin1(anglais));
+        return motifs;
+    }();
     QString texte = saisie;
-    for (const auto& [francais, anglais] : noms) {
-        const QRegularExpression motif(QStringLiteral("(?<![A-Za-z_])") + QString::fromLatin1(francais) +
-                                       QStringLiteral("(?=\\s*\\()"));
-        texte.replace(motif, QString::fromLatin1(anglais));
-    }
+    for (const auto& [motif, anglais] : noms)
+        texte.replace(motif, anglais);
     return texte;
 }
 
@@ -119,7 +125,42 @@ QString FeuilleCalcul::texte(int ligne, int colonne) const
 
 bool FeuilleCalcul::valeur(int ligne, int colonne, double& v) const
 {
-    enCours_.assign(std::size_t(rowCount()) * std::size_t(columnCount()), 0);
+    if (!calcul_.valide || calcul_.etats.size() != std::size_t(rowCount()) * std::size_t(columnCount()))
+        calcule();
+    return evalueCellule(ligne, colonne, v);
+}
+
+void FeuilleCalcul::calcule() const
+{
+    const std::size_t n = std::size_t(rowCount()) * std::size_t(columnCount());
+    calcul_.etats.assign(n, Calcul::AFaire);
+    calcul_.tours.resize(n);
+    calcul_.valeurs.resize(n);
+    calcul_.oks.resize(n);
+    // Each round computes every formula not yet done, in one direction then the other, a
+    // cut staying a failure for the rest of its round: a chain longer than the depth limit is
+    // done from its far end first, whichever way it runs.
+    const std::size_t colonnes = std::size_t(columnCount());
+    for (std::size_t restants = n + 1, tour = 0;; ++tour) {
+        ++calcul_.tour;
+        std::size_t coupes = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t k = tour % 2 == 0 ? i : n - 1 - i;
+            double v = 0;
+            if (calcul_.etats[k] != Calcul::Fait)
+                evalue(int(k / colonnes), int(k % colonnes), v, 0);
+            coupes += calcul_.etats[k] == Calcul::Coupe;
+        }
+        if (coupes == 0 || coupes >= restants)
+            break;
+        restants = coupes;
+    }
+    calcul_.valide = true;
+}
+
+bool FeuilleCalcul::evalueCellule(int ligne, int colonne, double& v) const
+{
+    ++calcul_.tour;
     return evalue(ligne, colonne, v, 0);
 }
 
@@ -133,10 +174,28 @@ bool FeuilleCalcul::evalue(int ligne, int colonne, double& v, int profondeur) co
         v = f.toDouble(&ok);
         return ok && std::isfinite(v);
     }
-    char& marque = enCours_[std::size_t(ligne) * std::size_t(columnCount()) + std::size_t(colonne)];
-    if (marque || profondeur > 100)
-        return false;   // a formula that refers to itself
-    marque = 1;
+    const std::size_t k = std::size_t(ligne) * std::size_t(columnCount()) + std::size_t(colonne);
+    switch (calcul_.etats[k]) {
+    case Calcul::Fait:
+        v = calcul_.valeurs[k];
+        return calcul_.oks[k];
+    case Calcul::EnCours:
+        return false;   // a formula that refers to itself, through others or not
+    case Calcul::Coupe:
+        if (calcul_.tours[k] == calcul_.tour)
+            return false;
+        break;
+    case Calcul::AFaire:
+        break;
+    }
+    if (profondeur > 100) {
+        ++calcul_.coupures;
+        calcul_.etats[k] = Calcul::Coupe;
+        calcul_.tours[k] = calcul_.tour;
+        return false;
+    }
+    calcul_.etats[k] = Calcul::EnCours;
+    const int coupures = calcul_.coupures;
     bool ok = true;
     const auto nombre = [](double x) { return QStringLiteral("(") + QString::fromStdString(ReelExact(x)) + QLatin1Char(')'); };
     QString texte = f.mid(1);
@@ -176,16 +235,19 @@ bool FeuilleCalcul::evalue(int ligne, int colonne, double& v, int profondeur) co
         ok = evalue(m.captured(2).toInt() - 1, ColonneDuNom(m.captured(1)), x, profondeur + 1);
         texte.replace(m.capturedStart(), m.capturedLength(), nombre(x));
     }
-    marque = 0;
-    return ok && EvalueChamp(texte, v);
+    ok = ok && EvalueChamp(texte, v);
+    calcul_.etats[k] = calcul_.coupures == coupures ? Calcul::Fait : Calcul::Coupe;
+    calcul_.tours[k] = calcul_.tour;
+    calcul_.valeurs[k] = v;
+    calcul_.oks[k] = ok;
+    return ok;
 }
 
 QString FeuilleCalcul::montre(int ligne, int colonne) const
 {
     const QString f = formule(ligne, colonne);
     double v = 0;
-    enCours_.assign(std::size_t(rowCount()) * std::size_t(columnCount()), 0);
-    const bool ok = evalue(ligne, colonne, v, 0);
+    const bool ok = evalueCellule(ligne, colonne, v);
     if (!f.trimmed().startsWith(QLatin1Char('=')))
         return ok && decimales >= 0 ? QString::number(v, 'f', decimales) : f;
     if (!ok)
@@ -208,6 +270,7 @@ void FeuilleCalcul::fixeSansCalcul(int ligne, int colonne, const QString& saisie
         i = new QTableWidgetItem;
         setItem(ligne, colonne, i);
     }
+    calcul_.valide = false;
     i->setData(RoleFormule, saisie);
     i->setText(saisie);
 }
@@ -221,6 +284,7 @@ void FeuilleCalcul::fixe(int ligne, int colonne, const QString& saisie)
 void FeuilleCalcul::recalcule()
 {
     const QSignalBlocker bloque(this);
+    calcule();
     for (int l = 0; l < rowCount(); ++l)
         for (int c = 0; c < columnCount(); ++c)
             if (QTableWidgetItem* i = item(l, c)) {

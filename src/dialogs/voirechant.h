@@ -59,9 +59,23 @@ public:
     int decimales = -1;
 
 private:
+    // The computed sheet: every formula computed once, kept until a cell changes. Following
+    // references stops 100 cells deep; a result cut there depends on where the evaluation
+    // began, so it is computed again, from elsewhere, in a later round.
+    struct Calcul {
+        enum Etat : char { AFaire, EnCours, Fait, Coupe };
+        std::vector<Etat> etats;
+        std::vector<int> tours;   // for Coupe: the round or evaluation that cut it
+        std::vector<double> valeurs;
+        std::vector<char> oks;
+        int tour = 0, coupures = 0;
+        bool valide = false;
+    };
+    void calcule() const;
+    bool evalueCellule(int ligne, int colonne, double& v) const;
     bool evalue(int ligne, int colonne, double& v, int profondeur) const;
     QString montre(int ligne, int colonne) const;
-    mutable std::vector<char> enCours_;
+    mutable Calcul calcul_;
 };
 
 // The letter name of a column (0 -> "A", 26 -> "AA").

@@ -1,5 +1,7 @@
 // The sample-value sheet: its statistics against sums done here, the forecast columns and
 // formulas, and the save of a selection.
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -8,6 +10,7 @@
 
 #include "dialogs/pilote_saisie.h"
 #include "dialogs/voirechant.h"
+#include "expression/formatage.h"
 #include "graph/fichiers/fichiertexte.h"
 
 namespace {
@@ -157,4 +160,49 @@ TEST_F(Echantillons, SelectionSauveeEnTexteSansRemplacerUnFichierSansDemander)
     Selectionne(f, {});
     Clique(e.Butsave);
     EXPECT_EQ(inter.messages.size(), 1);
+}
+
+// Pasted text (Ctrl+V) lands from the current cell, tabs to the next column, lines to the
+// next row, the sheet growing as needed. A column where each cell adds the two above it is
+// computed in a moment however long it is; cells that refer to each other show the error,
+// and so do the cells that depend on them, only those.
+TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
+{
+    TEchant e(Feuille({1}, {1}));
+    FeuilleCalcul* f = e.feuille();
+    QStringList texte{"1\t=C1+1\tfin\t\t\tx", "1"};
+    for (int n = 3; n <= 60; ++n)
+        texte << QStringLiteral("=C%1+C%2").arg(n - 2).arg(n - 1);
+    texte << "=C62" << "=C61\t=somme(C1:C3)" << "=C61+1\t=D62*2";
+    f->setCurrentCell(0, 2);
+    QApplication::clipboard()->setText(texte.join('\n') + '\n');
+    QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->rowCount(), 63);
+    EXPECT_EQ(f->columnCount(), 8);
+    EXPECT_EQ(f->horizontalHeaderItem(7)->text(), "H");
+    EXPECT_EQ(f->texte(0, 3), "2");
+    EXPECT_EQ(f->texte(0, 4), "fin");
+    EXPECT_EQ(f->texte(39, 2), "102334155");   // the 40th Fibonacci number
+    double v = 0;
+    ASSERT_TRUE(f->valeur(59, 2, v));
+    EXPECT_DOUBLE_EQ(v, 1548008755920.0);      // the 60th
+    for (int l : {60, 61, 62})
+        EXPECT_EQ(f->texte(l, 2), "#ERREUR") << l;
+    EXPECT_EQ(f->formule(61, 3), "=sum(C1:C3)");
+    EXPECT_EQ(f->texte(61, 3), "4");
+    EXPECT_EQ(f->texte(62, 3), "8");
+    EXPECT_EQ(f->texte(0, 0), "1");            // what was there stays
+
+    // Each cell twice the one below, 150 rows: computed however far the chain goes.
+    QStringList colonne;
+    for (int n = 1; n < 150; ++n)
+        colonne << QStringLiteral("=H%1+H%1").arg(n + 1);
+    colonne << "=1";
+    f->setCurrentCell(0, 7);
+    QApplication::clipboard()->setText(colonne.join('\n'));
+    QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(f->valeur(0, 7, v));
+    EXPECT_EQ(v, std::ldexp(1.0, 149));
+    EXPECT_EQ(f->texte(0, 7), QString::fromStdString(ReelVersTexte(v)));
+    EXPECT_EQ(f->texte(149, 7), "1");
 }
