@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <array>
 
-#include "dossier_fuzz.h"
+#include "commun_fuzz.h"
 #include "expression/etat.h"
 #include "expression/paramperso.h"
 #include "graph/aires/GCAire.h"
@@ -20,13 +20,6 @@
 // that is not ours to find.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
-inline QGuiApplication* ApplicationFuzz(const char* nom)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char* argv[] = {const_cast<char*>(nom), nullptr};
-    return new QGuiApplication(argc, argv);
-}
 
 // Settings, parameters, counters and the working folder back to a new run's, when the
 // session begins and when it ends: what an input leaves behind would look like a leak.

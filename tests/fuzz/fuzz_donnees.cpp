@@ -7,7 +7,6 @@
 // its number of lines.
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -15,7 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "dossier_fuzz.h"
+#include "commun_fuzz.h"
 #include "expression/etat.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCC.h"
@@ -48,11 +47,7 @@ QStringList Lignes(const QString& chemin)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
     static QGuiApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "fuzz_donnees";
-        static char* argv[] = {nom, nullptr};
-        auto* a = new QGuiApplication(argc, argv);
+        QGuiApplication* a = ApplicationFuzz("fuzz_donnees");
         reinitialiseCalcul();
         etatGraphe().DossierTemp = DossierFuzz();
         reinitialiseGraphe();

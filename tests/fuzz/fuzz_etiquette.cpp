@@ -2,22 +2,16 @@
 // dictionnaires: document formule
 // Any text as a label: laid out and drawn at a few angles on a small picture.
 #include <QFont>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
 
+#include "commun_fuzz.h"
 #include "graph/textes/TeXGestion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
-    static QGuiApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "fuzz_etiquette";
-        static char* argv[] = {nom, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
+    static QGuiApplication* application = ApplicationFuzz("fuzz_etiquette");
     (void)application;
     static QImage image(120, 80, QImage::Format_RGB32);
     const QString texte = QString::fromUtf8(reinterpret_cast<const char*>(donnees), static_cast<int>(taille));
