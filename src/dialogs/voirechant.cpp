@@ -255,16 +255,21 @@ QString FeuilleCalcul::montre(int ligne, int colonne) const
     return decimales >= 0 ? QString::number(v, 'f', decimales) : texteReel(v);
 }
 
-void FeuilleCalcul::fixeSansCalcul(int ligne, int colonne, const QString& saisie)
+void FeuilleCalcul::agrandit(int lignes, int colonnes)
 {
-    if (ligne >= rowCount())
-        setRowCount(ligne + 1);
-    if (colonne >= columnCount()) {
+    if (lignes > rowCount())
+        setRowCount(lignes);
+    if (colonnes > columnCount()) {
         const int avant = columnCount();
-        setColumnCount(colonne + 1);
-        for (int c = avant; c <= colonne; ++c)
+        setColumnCount(colonnes);
+        for (int c = avant; c < colonnes; ++c)
             setHorizontalHeaderItem(c, new QTableWidgetItem(NomColonne(c)));
     }
+}
+
+void FeuilleCalcul::fixeSansCalcul(int ligne, int colonne, const QString& saisie)
+{
+    agrandit(ligne + 1, colonne + 1);
     QTableWidgetItem* i = item(ligne, colonne);
     if (!i) {
         i = new QTableWidgetItem;
@@ -596,14 +601,22 @@ void TEchant::colle()
     FeuilleCalcul* f = feuille();
     if (!f || f->currentRow() < 0)
         return;
-    const QStringList lignes = QApplication::clipboard()->text().split(QLatin1Char('\n'));
-    for (int k = 0; k < lignes.size(); ++k) {
-        if (k == lignes.size() - 1 && lignes[k].isEmpty())
-            break;
-        const QStringList cellules = lignes[k].split(QLatin1Char('\t'));
-        for (int c = 0; c < cellules.size(); ++c)
-            f->fixeSansCalcul(f->currentRow() + k, f->currentColumn() + c, FormuleAnglaise(cellules[c].trimmed()));
+    QStringList lignes = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    if (!lignes.isEmpty() && lignes.back().isEmpty())
+        lignes.removeLast();
+    std::vector<QStringList> cellules;
+    qsizetype largeur = 0;
+    for (const QString& l : lignes) {
+        cellules.push_back(l.split(QLatin1Char('\t')));
+        largeur = std::max(largeur, cellules.back().size());
     }
+    // The sheet grows once to hold the whole block: grown a row or a column at a time, each
+    // step would lay out its headers again.
+    const int ligne = f->currentRow(), colonne = f->currentColumn();
+    f->agrandit(ligne + int(cellules.size()), colonne + int(largeur));
+    for (std::size_t k = 0; k < cellules.size(); ++k)
+        for (qsizetype c = 0; c < cellules[k].size(); ++c)
+            f->fixeSansCalcul(ligne + int(k), colonne + int(c), FormuleAnglaise(cellules[k][c].trimmed()));
     f->recalcule();
 }
 

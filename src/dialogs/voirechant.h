@@ -52,6 +52,8 @@ public:
     void fixe(int ligne, int colonne, const QString& saisie);
     // Several cells at once (computed once at the end).
     void fixeSansCalcul(int ligne, int colonne, const QString& saisie);
+    // At least that many rows and columns, the new columns named.
+    void agrandit(int lignes, int colonnes);
     void recalcule();
     // Heading of a column (its letter, then the text).
     void fixeTitreColonne(int colonne, const QString& titre);

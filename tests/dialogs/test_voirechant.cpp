@@ -179,7 +179,8 @@ TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
     QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(f->rowCount(), 63);
     EXPECT_EQ(f->columnCount(), 8);
-    EXPECT_EQ(f->horizontalHeaderItem(7)->text(), "H");
+    for (int c = 2; c < 8; ++c)
+        EXPECT_EQ(f->horizontalHeaderItem(c)->text(), NomColonne(c));
     EXPECT_EQ(f->texte(0, 3), "2");
     EXPECT_EQ(f->texte(0, 4), "fin");
     EXPECT_EQ(f->texte(39, 2), "102334155");   // the 40th Fibonacci number
