@@ -304,8 +304,7 @@ void FeuilleCalcul::recalcule()
 
 void FeuilleCalcul::fixeTitreColonne(int colonne, const QString& titre)
 {
-    if (colonne >= columnCount())
-        fixeSansCalcul(0, colonne, formule(0, colonne));
+    agrandit(1, colonne + 1);
     horizontalHeaderItem(colonne)->setText(NomColonne(colonne) + QLatin1Char(' ') + titre);
 }
 
