@@ -1,12 +1,15 @@
 #include "dialogs/affcom.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/fiches.h"
+#include "graph/base/etatgraphe.h"
+#include "graph/fichiers/fichiertexte.h"
 
 TQCForm::TQCForm(QWidget* parent) : QDialog(parent)
 {
@@ -59,4 +62,15 @@ bool AfficheTexteQC(QWidget* parent, const QStringList& lignes, bool caseMessage
     fiche.montre(lignes, caseMessage);
     fiche.exec();
     return !(caseMessage && fiche.cbMess->isChecked());
+}
+
+bool AfficheFichierTexte(QWidget* parent, const QString& nom)
+{
+    InitialiseRessourcesAide();
+    QFile fichier(QStringLiteral(":/messages/") + nom);
+    if (nom.isEmpty() || !fichier.open(QIODevice::ReadOnly)) {
+        interlocuteur().message(nom + QStringLiteral(" : Fichier introuvable!"));
+        return true;
+    }
+    return AfficheTexteQC(parent, LignesDeOctets(fichier.readAll()).lignes, true);
 }

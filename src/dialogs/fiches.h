@@ -27,6 +27,10 @@ TCouleur& CouleurFiche();
 // Gives the form the colour CouleurFiche() as its background.
 void AppliqueCouleurFiche(QWidget* fiche);
 
+// The help pages and the explanation texts of the mouse modes, compiled into the program:
+// made readable (once) before the first use.
+void InitialiseRessourcesAide();
+
 // What the help commands say: the help file is not part of this version.
 QString MessageAideAbsente();
 // A help command (sujet: the topic asked for, 0 for the contents): says, through the

@@ -171,6 +171,13 @@ struct EtatFenetres {
     // The designation of the last command that asked for one (window/designation.h).
     Designation designation;
     EtatSouris souris;
+    // Whether entering the manual zoom, point-by-point, polyline and freehand input shows
+    // that mode's explanation; each is cleared when the user ticks "Ne plus afficher ce
+    // message." under it, for the rest of the run.
+    bool MontrerAideZoom = true;
+    bool MontrerAidePoint = true;
+    bool MontrerAideLigne = true;
+    bool MontrerAideMainLevee = true;
     // Seams, kept by the reset: the window dialogs in place (none: Qt's own; tests put
     // scripted ones here), and the maker of new windows (the frame's new-window command).
     DialoguesFenetre* dialogues = nullptr;
@@ -750,6 +757,9 @@ private:
     // The input mode of that command toggled (6, 8 or 10); leaving it makes the curve.
     void basculeSaisie(ModeSourisFenetre mode, const char* article);
     void termineSaisie();
+    // The explanation of a mode being entered (the file of that name among the program's
+    // texts), while montrer says so; ticking "Ne plus afficher ce message." clears it.
+    void expliqueMode(bool& montrer, const char* fichier);
     // Modes 12 and 13 toggled from their command.
     void basculeModeCourbe(ModeSourisFenetre mode, const char* article, const QString& lettres);
     // The curve of the window's mode (point edit, primitive, tangent), looked up again by

@@ -14,6 +14,7 @@
 #include <QStatusTipEvent>
 #include <cmath>
 
+#include "dialogs/affcom.h"
 #include "dialogs/crbattach.h"
 #include "dialogs/distinfo.h"
 #include "expression/etat.h"
@@ -835,6 +836,19 @@ void TForm1::basculeSaisie(ModeSourisFenetre mode, const char* article)
     ModeSouris = mode;
     fixeCoche(article, true);
     LignesSaisie.clear();
+    EtatFenetres& e = etatFenetres();
+    if (mode == SourisPointParPoint)
+        expliqueMode(e.MontrerAidePoint, "PtMess.txt");
+    else if (mode == SourisLigneBrisee)
+        expliqueMode(e.MontrerAideLigne, "LgnBrMess.txt");
+    else
+        expliqueMode(e.MontrerAideMainLevee, "MLMess.txt");
+}
+
+void TForm1::expliqueMode(bool& montrer, const char* fichier)
+{
+    if (montrer)
+        montrer = AfficheFichierTexte(this, QString::fromLatin1(fichier));
 }
 
 void TForm1::termineSaisie()

@@ -160,6 +160,8 @@ void TForm1::Loupe1Click(QAction* emetteur)
     fixeCoche("Manuel1", !etait);
     if (etait)
         ModeSouris = SourisRepos;
+    else
+        expliqueMode(etatFenetres().MontrerAideZoom, "ZoomMess.txt");
 }
 
 TForm1* TForm1::ZoomNouvelleFenetre(double x1, double y1, double x2, double y2)

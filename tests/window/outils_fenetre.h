@@ -68,6 +68,12 @@ public:
 
 class FenetreTest : public ::testing::Test {
 protected:
+    // The mouse modes are entered without their explanation box, unless a test asks for it.
+    FenetreTest()
+    {
+        EtatFenetres& e = etatFenetres();
+        e.MontrerAideZoom = e.MontrerAidePoint = e.MontrerAideLigne = e.MontrerAideMainLevee = false;
+    }
     // Shows the window if need be and paints it now.
     static void Peint(TForm1& f)
     {

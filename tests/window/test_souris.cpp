@@ -4,10 +4,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "dialogs/affcom.h"
 #include "dialogs/dialogues.h"
 #include "dialogs/distinfo.h"
 #include "expression/formatage.h"
@@ -288,6 +292,75 @@ TEST_F(SourisTest, LaSaisieGraphiqueFaitDesListesQuiSEnregistrentEtSeRelisent)
     ASSERT_EQ(relue.Dessin().Nombre(), 2);
     EXPECT_EQ(points(*relue.Dessin().Courbes[0]), un);
     EXPECT_EQ(points(*relue.Dessin().Courbes[1]), deux);
+}
+
+// Entering each mode whose use is not obvious explains it in "Commentaires et/ou questions",
+// until the box under the text is ticked; leaving a mode shows nothing.
+TEST_F(SourisTest, LesModesDeSaisieEtLeZoomManuelSExpliquentJusquACeQueLOnCoche)
+{
+    EtatFenetres& e = etatFenetres();
+    struct Cas {
+        const char* article;
+        bool* montrer;
+        const char* titre;  // the text's first line
+    };
+    const Cas cas[] = {
+        {"Pointparpoint1", &e.MontrerAidePoint, "SAISIE D'UNE COURBE POINT PAR POINT"},
+        {"Lignebrise1", &e.MontrerAideLigne, "SAISIE D'UNE LIGNE BRISÉE"},
+        {"Mainleve1", &e.MontrerAideMainLevee, "TRACÉ À MAIN LEVÉE"},
+        {"Manuel1", &e.MontrerAideZoom, "ZOOM MANUEL"},
+    };
+    for (const Cas& c : cas)
+        *c.montrer = true;
+    // Whether a gesture opened a box (which is then closed).
+    const auto ouvreUneBoite = [](const std::function<void()>& geste) {
+        bool ouverte = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ouverte = true;
+                d->reject();
+            }
+        });
+        geste();
+        QApplication::processEvents();
+        return ouverte;
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.article);
+        QAction* a = f->action(QString::fromLatin1(c.article));
+        for (bool coche : {false, true}) {
+            QString titre;
+            QStringList lignes;
+            bool caseOfferte = false;
+            QuandModal([&](QWidget* w) {
+                titre = w->windowTitle();
+                lignes = Enfant<QPlainTextEdit>(w, "Qmemo")->toPlainText().split(QLatin1Char('\n'));
+                auto* caseMessage = Enfant<QCheckBox>(w, "cbMess");
+                caseOfferte = caseMessage->isVisible() && !caseMessage->isChecked();
+                if (coche)
+                    Clique(caseMessage);
+                QTest::mouseClick(Enfant<QPushButton>(w, "Exit"), Qt::LeftButton);
+            });
+            a->trigger();
+            EXPECT_TRUE(a->isChecked());
+            EXPECT_EQ(titre, "Commentaires et/ou questions");
+            ASSERT_GT(lignes.size(), 5);
+            EXPECT_EQ(lignes.front(), c.titre);
+            EXPECT_TRUE(caseOfferte);
+            EXPECT_EQ(*c.montrer, !coche);
+            EXPECT_FALSE(ouvreUneBoite([&] { a->trigger(); }));
+            EXPECT_FALSE(a->isChecked());
+        }
+        // Ticked: the mode is entered silently, while the next ones still explain theirs.
+        EXPECT_FALSE(ouvreUneBoite([&] { a->trigger(); }));
+        EXPECT_TRUE(a->isChecked());
+        a->trigger();
+    }
+    EXPECT_TRUE(inter.messages.isEmpty());
+
+    // A text the program does not have is said, and stays on.
+    EXPECT_TRUE(AfficheFichierTexte(f.get(), QStringLiteral("Absent.txt")));
+    EXPECT_EQ(inter.messages, QStringList{"Absent.txt : Fichier introuvable!"});
 }
 
 TEST_F(SourisTest, CtrlGlisserUnPointDeListeReecritSaLigneEtNonRetablitLeFichier)
