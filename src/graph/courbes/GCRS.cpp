@@ -210,8 +210,6 @@ void GCRS::TraceSysteme(QPainter& peintre, GCRepere& repere)
 
     TraceurCourbe traceur(*this, peintre, repere);
     bool arrete = false;
-    // The largest speed met on this trajectory: the field vanishes below a hundredth of it.
-    double vitesseMax = 0;
 
     // From the initial point, n steps of arc length h (h < 0: against the field).
     auto integre = [&](double h, double q) {
@@ -238,11 +236,16 @@ void GCRS::TraceSysteme(QPainter& peintre, GCRepere& repere)
                     traceur.Echec(t, QStringLiteral("expression non calculable!"));
                     return;
                 }
-                vitesseMax = std::max(vitesseMax, vitesse);
-                if (vitesse == 0 || vitesse < 1e-2 * vitesseMax)
+                if (vitesse == 0)
                     return;
+                // The trajectory ends at an equilibrium: one lies within about a step when
+                // the field turns by more than a right angle between the stages of a step
+                // (a step of length h overshoots it). Away from equilibria the field turns
+                // by about h / (radius of curvature), however fast or slow it is.
                 kx[etape] = h * u / vitesse;
                 ky[etape] = h * v / vitesse;
+                if (etape > 0 && kx[etape] * kx[0] + ky[etape] * ky[0] < 0)
+                    return;
                 const double f = etape < 2 ? 0.5 : 1.0;
                 px = x + f * kx[etape];
                 py = y + f * ky[etape];

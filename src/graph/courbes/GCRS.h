@@ -29,8 +29,8 @@ public:
 
     // H: the trajectory through (Xo, Yo), followed at unit speed by steps of arc length Pas,
     // (Xo - Xinf) / Pas steps against the field and (Xsup - Xo) / Pas along it; a direction
-    // ends where the speed falls below a hundredth of the largest met, or where the field
-    // cannot be computed. The polar flag is the byte of random sampling.
+    // ends within about a step of an equilibrium (the field vanishes, or turns by more than
+    // a right angle within one step), or where the field cannot be computed. The polar flag is the byte of random sampling.
     void TraceSysteme(QPainter& peintre, GCRepere& repere);
 
     QString TexteBorne1 = QStringLiteral("0");

@@ -58,19 +58,56 @@ TEST_F(Systemes, TrajectoiresSuiventLeurOrbite)
     }
     EXPECT_LT(retour, 0.01);
 
+    // Lotka-Volterra orbits far from their equilibria run to the end of their steps,
+    // however fast the field grew in the other direction, and keep their first integral
+    // a x - c ln|x| + ... (one closes its cycle; the others of the grid of x < 0 flee).
+    for (const char* k : {"x-x*y;x*y-y;6;1;0.01;-5;46;1;1", "x-0.5*x*y;-y+0.5*x*y;-5;5;0.05;-50;50;0.5;0.5",
+                          "x-0.5*x*y;-y+0.5*x*y;-3.18;3.18;0.05;-50;50;0.5;0.5",
+                          "x-0.5*x*y;-y+0.5*x*y;-2.27;2.27;0.05;-50;50;0.5;0.5",
+                          "x-0.5*x*y;-y+0.5*x*y;-1.36;1.36;0.05;-50;50;0.5;0.5",
+                          "x-0.5*x*y;-y+0.5*x*y;-0.45;0.45;0.05;-50;50;0.5;0.5"}) {
+        const QStringList c = QString(k).split(';');
+        const double xo = c[2].toDouble(), yo = c[3].toDouble(), h = c[4].toDouble();
+        const double a = c[7].toDouble(), b = c[8].toDouble();
+        auto s = rs('H', c[0], c[1], c[2], c[3], c[4], c[5], c[6]);
+        trace(*s);
+        const auto q = points(*s);
+        const auto arriere = std::size_t((xo - c[5].toDouble()) / h + 1e-9);
+        const auto avant = std::size_t((c[6].toDouble() - xo) / h + 1e-9);
+        ASSERT_EQ(q.size(), arriere + avant + 2) << k;
+        auto integrale = [&](double x, double y) {
+            return a * x - std::log(std::fabs(x)) + b * y - std::log(std::fabs(y));
+        };
+        double boucle = 1;
+        for (std::size_t i = 0; i < q.size(); ++i) {
+            EXPECT_NEAR(integrale(q[i].x, q[i].y), integrale(xo, yo), 1e-5) << k << " " << i;
+            if (i > arriere + 100)
+                boucle = std::min(boucle, std::hypot(q[i].x - xo, q[i].y - yo));
+        }
+        if (xo > 0) {
+            EXPECT_LT(boucle, h) << k;
+        }
+    }
+
     // Polar: theta' = 1, r' = 0 turns counter-clockwise on the unit circle.
     auto polaire = rs('H', "1", "0", "1", "0", "0.01", "1", "2");
     polaire->Aleatoire = true;
     trace(*polaire);
     EXPECT_NEAR(std::atan2(points(*polaire).back().y, points(*polaire).back().x), 1, 1e-7);
 
-    // Towards a sink it stops where the speed falls below a hundredth of the largest met
-    // (looking a whole step ahead); a start on an equilibrium draws it once per direction;
-    // a start beyond Xsup takes no step on; a negative step none at all; 0.7 / 0.1 is 7 steps.
-    auto puits = rs('H', "-x", "-y", "1", "0.5", "0.01", "1", "100");
-    trace(*puits);
-    const double r = std::hypot(points(*puits).back().x, points(*puits).back().y);
-    EXPECT_TRUE(r > 0.0111 && r < 0.0212) << r;
+    // Towards a sink, however slow, it stops within a step of it, before a step would go past;
+    // a start on an equilibrium draws it once per direction; a start beyond Xsup takes no
+    // step on; a negative step none at all; 0.7 / 0.1 is 7 steps.
+    for (const char* k : {"-x;-y", "-1e-6*x;-1e-6*y", "-1e6*x;-1e6*y"}) {
+        const QStringList c = QString(k).split(';');
+        auto puits = rs('H', c[0], c[1], "1", "0.5", "0.01", "1", "100");
+        trace(*puits);
+        const auto q = points(*puits);
+        ASSERT_GE(q.size(), 2u) << k;
+        const double r = std::hypot(q.back().x, q.back().y);
+        EXPECT_TRUE(r > 0 && r < 0.01) << k << " " << r;
+        EXPECT_EQ(q.size(), 1u + std::size_t(std::ceil((std::hypot(1, 0.5) - 0.01) / 0.01))) << k;
+    }
     for (const char* k : {"x;0;0.125;2", "1;10;0.125;121", "1;0;-0.125;0", "1;0;0.1;8;0;0.7"}) {
         const QStringList c = QString(k).split(';');
         auto s = rs('H', c[0], "0", c[1], "0", c[2], c.value(4, "-5"), c.value(5, "5"));
