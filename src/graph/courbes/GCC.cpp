@@ -148,9 +148,10 @@ void GCC::TracePointsDeControle(QPainter& peintre, GCRepere& repere, const QStri
     }
     const bool bezier = TypeCourbe == QLatin1Char('B');
     const double n = double(p.size());
-    // The parameter runs over [0, 1] (Bézier) or [0, N - 3] (B-spline); with fewer than four
-    // control points a B-spline is its first and last points.
-    const double fin = p.size() == 1 ? 0 : bezier ? 1 : std::max(0.0, n - 3);
+    // The parameter runs over [0, 1] (Bézier, even with a single control point, which every
+    // sample gives) or [0, N - 3] (B-spline); with fewer than four control points a B-spline
+    // is its first and last points.
+    const double fin = bezier ? 1 : p.size() == 1 ? 0 : std::max(0.0, n - 3);
     const bool interieur = bezier ? p.size() > 2 : p.size() >= 4;
     const double maxi = bezier ? std::floor(TravailBezierMax / (n * n / 2)) : double(MaxPointsTrace);
     TraceurCourbe traceur(*this, peintre, repere);
@@ -168,13 +169,15 @@ void GCC::TracePointsDeControle(QPainter& peintre, GCRepere& repere, const QStri
         t += pas;
         ++nombre;
         QPointF q;
-        if (!interieur)  // two Bézier control points: the segment between them
+        if (p.size() == 1)
+            q = p.front();
+        else if (!interieur)  // two Bézier control points: the segment between them
             q = (1 - t) * p.front() + t * p.back();
         else
             q = bezier ? casteljau(p, travail, t) : deBoor(p, t);
         traceur.Point(t, q.x(), q.y());
     }
-    if (!arrete && p.size() > 1)
+    if (!arrete && (bezier || p.size() > 1))
         traceur.Point(fin, p.back().x(), p.back().y());
     traceur.Termine();
     if (arrete)

@@ -166,7 +166,8 @@ TEST_F(Listes, BezierEtBSpline)
 {
     // Bézier curves against the Bernstein form at t = 0, step, ..., 1; B-splines against the
     // Cox-de Boor basis on clamped uniform knots, four points a single span ending exactly
-    // at the fourth, fewer a segment from the first to the last.
+    // at the fourth, fewer a segment from the first to the last; one Bézier control point is
+    // sampled like the others, every point on it.
     const std::vector<QPointF> pc = {{-4, -1}, {-2, 3}, {1, -3}, {3, 2}, {4, 0}, {0, -2}};
     std::function<double(int, int, double, int)> base = [&](int i, int d, double t, int n) -> double {
         const auto u = [n](int j) { return double(std::clamp(j - 3, 0, n - 3)); };
@@ -181,7 +182,7 @@ TEST_F(Listes, BezierEtBSpline)
         int n;
         std::size_t nombre;
     };
-    for (const Cas& k : {Cas{'B', 2, 17}, Cas{'B', 4, 17}, Cas{'B', 6, 17}, Cas{'W', 6, 49}, Cas{'W', 4, 17}, Cas{'W', 3, 2}}) {
+    for (const Cas& k : {Cas{'B', 1, 17}, Cas{'B', 2, 17}, Cas{'B', 4, 17}, Cas{'B', 6, 17}, Cas{'W', 6, 49}, Cas{'W', 4, 17}, Cas{'W', 3, 2}}) {
         QByteArray texte;
         for (int i = 0; i < k.n; ++i)
             texte += QByteArray::number(pc[std::size_t(i)].x()) + ' ' + QByteArray::number(pc[std::size_t(i)].y()) + '\n';
@@ -196,6 +197,7 @@ TEST_F(Listes, BezierEtBSpline)
                                                                        std::pow(r[j][0], i) * std::pow(1 - r[j][0], k.n - 1 - i));
             EXPECT_NEAR(std::hypot(r[j][1] - attendu.x(), r[j][2] - attendu.y()), 0, 1e-12) << k.genre << k.n << " " << r[j][0];
         }
+        EXPECT_EQ(r.back()[0], k.genre == 'B' ? 1 : k.n - 3) << k.genre << k.n;
         EXPECT_EQ(QPointF(r.front()[1], r.front()[2]), pc[0]);
         EXPECT_EQ(QPointF(r.back()[1], r.back()[2]), pc[std::size_t(k.n - 1)]);
     }
