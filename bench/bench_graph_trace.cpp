@@ -1,7 +1,7 @@
 // Tracing speed: points of y=f(x) traced per second into a QImage with the point cache
 // written, the curve part of a repaint (a 600 x 400 frame with ten ordinary curves), a
-// differential equation of order 2 integrated over 10^4 steps, and the curves of data files
-// and plates.
+// differential equation of order 2 integrated over 10^4 steps, the curves of data files
+// and plates, and the measure of plates.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -14,6 +14,7 @@
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
+#include "graph/base/GCaides.h"
 #include "graph/courbes/GCA.h"
 #include "graph/courbes/GCC.h"
 #include "graph/courbes/GCCourbe.h"
@@ -189,6 +190,32 @@ void BM_DonneesEtPlaque(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DonneesEtPlaque)->ArgName("genre")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The measure of a plate of range(0) vertices: range(1) 0: a simple one (a sine arch over
+// [0, pi] closed on the axis); 1: one that crosses the axis 32 times (a sine over [0, 32 pi]);
+// 2: a Lissajous figure (sin 3t, sin 4t) that crosses itself 17 times.
+void BM_MesurePlaque(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    std::vector<QPointF> p;
+    for (int k = 0; k <= n; ++k) {
+        const double t = double(k) / n;
+        switch (state.range(1)) {
+        case 0: p.emplace_back(M_PI * t, std::sin(M_PI * t)); break;
+        case 1: p.emplace_back(32 * M_PI * t, std::sin(32 * M_PI * t)); break;
+        default: p.emplace_back(std::sin(6 * M_PI * t), std::sin(8 * M_PI * t)); break;
+        }
+    }
+    if (state.range(1) < 2) {
+        p.emplace_back(p.back().x(), 0);
+        p.insert(p.begin(), QPointF(0, 0));
+    }
+    p.push_back(p.front());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AirePolygone(p));
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_MesurePlaque)->ArgNames({"sommets", "forme"})->ArgsProduct({{1000, 100000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

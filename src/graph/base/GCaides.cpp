@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "expression/etat.h"
 #include "graph/fichiers/fichiertexte.h"
@@ -157,6 +159,107 @@ Qt::BrushStyle StyleBrosse(int style)
 // ---------------------------------------------------------------------------------------
 // Polygon area
 
+namespace {
+
+// A side of the polygon that is not vertical, from its left end (x1, y1) to its right end
+// (x2, y2); sens is +1 when the polygon runs along it to the right, -1 to the left.
+struct Cote {
+    double x1, y1, x2, y2;
+    int sens;
+    double y(double x) const
+    {
+        if (x <= x1)
+            return y1;
+        if (x >= x2)
+            return y2;
+        return y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
+    }
+};
+
+// The area of the points round which the closed polygon points[0..n] winds (nonzero
+// winding): the union of the regions it encloses, each counted once. The plane is cut into
+// vertical strips at every vertex and at every crossing of two sides; inside a strip the
+// sides keep their order, so the covered length of a vertical line is linear across it and
+// its value at the middle, times the width, is the strip's area.
+double AireCouverte(const QPointF* points, int n)
+{
+    std::vector<Cote> cotes;
+    std::vector<double> abscisses;
+    cotes.reserve(std::size_t(n) + 1);
+    abscisses.reserve(std::size_t(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const QPointF& a = points[i];
+        const QPointF& b = points[i < n ? i + 1 : 0];
+        if (a.x() < b.x())
+            cotes.push_back({a.x(), a.y(), b.x(), b.y(), 1});
+        else if (b.x() < a.x())
+            cotes.push_back({b.x(), b.y(), a.x(), a.y(), -1});
+        abscisses.push_back(a.x());
+    }
+    std::sort(cotes.begin(), cotes.end(), [](const Cote& a, const Cote& b) { return a.x1 < b.x1; });
+    std::sort(abscisses.begin(), abscisses.end());
+    abscisses.erase(std::unique(abscisses.begin(), abscisses.end()), abscisses.end());
+
+    std::vector<const Cote*> actifs;
+    std::vector<std::pair<double, int>> coupe;  // (y, sens) along a vertical line
+    std::vector<std::pair<double, double>> bouts;  // (y left, y right) in the order of the left
+    std::vector<std::size_t> ordre;
+    std::vector<double> decoupes;
+    std::size_t suivant = 0;
+    double aire = 0;
+    // The covered length of the vertical line x, between the sides met in actifs.
+    auto longueur = [&](double x) {
+        coupe.clear();
+        for (const Cote* c : actifs)
+            coupe.emplace_back(c->y(x), c->sens);
+        std::sort(coupe.begin(), coupe.end());
+        double l = 0;
+        int tours = 0;
+        for (std::size_t k = 0; k + 1 < coupe.size(); ++k) {
+            tours += coupe[k].second;
+            if (tours != 0)
+                l += coupe[k + 1].first - coupe[k].first;
+        }
+        return l;
+    };
+    for (std::size_t i = 0; i + 1 < abscisses.size(); ++i) {
+        const double xa = abscisses[i], xb = abscisses[i + 1];
+        std::erase_if(actifs, [xa](const Cote* c) { return c->x2 <= xa; });
+        while (suivant < cotes.size() && cotes[suivant].x1 <= xa)
+            actifs.push_back(&cotes[suivant++]);
+        if (actifs.size() < 2)
+            continue;
+        // The crossings inside the strip: the pairs of sides whose order at the right end is
+        // not their order at the left end, listed by an insertion sort of the right ends.
+        bouts.clear();
+        for (const Cote* c : actifs)
+            bouts.emplace_back(c->y(xa), c->y(xb));
+        std::sort(bouts.begin(), bouts.end());
+        ordre.resize(bouts.size());
+        for (std::size_t k = 0; k < ordre.size(); ++k)
+            ordre[k] = k;
+        decoupes.clear();
+        for (std::size_t k = 1; k < ordre.size(); ++k)
+            for (std::size_t j = k; j > 0 && bouts[ordre[j - 1]].second > bouts[ordre[j]].second; --j) {
+                const auto& bas = bouts[ordre[j - 1]];   // below at the left, above at the right
+                const auto& haut = bouts[ordre[j]];
+                const double ecart = haut.first - bas.first;
+                const double t = ecart / (ecart + (bas.second - haut.second));
+                decoupes.push_back(xa + std::clamp(t, 0.0, 1.0) * (xb - xa));
+                std::swap(ordre[j - 1], ordre[j]);
+            }
+        decoupes.push_back(xa);
+        decoupes.push_back(xb);
+        std::sort(decoupes.begin(), decoupes.end());
+        for (std::size_t k = 0; k + 1 < decoupes.size(); ++k)
+            if (decoupes[k + 1] > decoupes[k])
+                aire += (decoupes[k + 1] - decoupes[k]) * longueur((decoupes[k] + decoupes[k + 1]) / 2);
+    }
+    return aire;
+}
+
+}  // namespace
+
 double AirePolygone(const QPointF* points, int n)
 {
     if (!points || n < 2)
@@ -168,7 +271,14 @@ double AirePolygone(const QPointF* points, int n)
         const double bx = points[i + 1].x() - x0, by = points[i + 1].y() - y0;
         somme += ax * by - ay * bx;
     }
-    return std::fabs(somme) / 2;
+    const double signee = std::fabs(somme) / 2;
+    if (!std::isfinite(signee))
+        return signee;
+    // A polygon that crosses itself: the fan sum subtracts the regions it runs round the
+    // other way and counts twice those it runs round twice; the covered area counts each
+    // point once. Where both agree (every simple polygon), the fan sum is kept as it was.
+    const double couverte = AireCouverte(points, n);
+    return std::fabs(couverte - signee) <= 1e-9 * std::max(couverte, signee) ? signee : couverte;
 }
 
 double AirePolygone(const std::vector<QPointF>& points)

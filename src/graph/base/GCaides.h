@@ -65,9 +65,10 @@ void CopieAvecMode(QPainter& peintre, QPoint position, const QImage& source, int
 Qt::BrushStyle StyleBrosse(int style);
 
 // ---------------------------------------------------------------------------------------
-// Area of the polygon of points[0..n] (n + 1 points; the last usually repeats the first):
-// the signed sum of the fan triangles from the first point, its absolute value at the end,
-// halved. Exact for every simple polygon.
+// Area that the polygon of points[0..n] covers (n + 1 points; the last usually repeats the
+// first): the union of the regions it runs round (nonzero winding), each counted once, so
+// that a plate crossing the axis or itself measures what it covers. For a simple polygon it
+// is the signed sum of the fan triangles from the first point, its absolute value, halved.
 double AirePolygone(const QPointF* points, int n);
 double AirePolygone(const std::vector<QPointF>& points);  // n = size - 1
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
+#include <random>
 
 #include "expression/fonction.h"
 #include "graph/base/GCaides.h"
@@ -101,8 +102,67 @@ TEST(AirePolygone, CarreEtPlaqueNonConvexe)
     // Clockwise order gives the same; too few points give 0.
     std::vector<QPointF> inverse(carre.rbegin(), carre.rend());
     EXPECT_DOUBLE_EQ(AirePolygone(inverse), 1);
+    // A polygon that crosses itself measures what it covers, each point once: a bow tie (its
+    // fan sum is 0), a square run round twice, one whose second turn is smaller, the
+    // lemniscate x^4 = x^2 - y^2 (4/3) of 20000 sides, and a star of five points whose
+    // pentagon is run round twice (a regular pentagram of radius 1).
+    std::vector<QPointF> gerono, etoile;
+    for (int k = 0; k <= 20000; ++k) {
+        const double t = 2 * M_PI * k / 20000;
+        gerono.emplace_back(std::cos(t), std::sin(t) * std::cos(t));
+    }
+    for (int k = 0; k <= 5; ++k)
+        etoile.emplace_back(std::sin(4 * M_PI * k / 5), std::cos(4 * M_PI * k / 5));
+    // Ten triangles from the centre to a point and the inner corner beside it, of radius r.
+    const double r = std::sin(M_PI / 10) / std::sin(3 * M_PI / 10);
+    const double pentagramme = 10 * r * std::sin(M_PI / 5) / 2;
+    for (auto [polygone, attendu, tolerance] :
+         {std::tuple{std::vector<QPointF>{{0, 0}, {2, 2}, {2, 0}, {0, 2}, {0, 0}}, 2.0, 1e-15},
+          std::tuple{std::vector<QPointF>{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}}, 1.0, 1e-15},
+          std::tuple{std::vector<QPointF>{{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}, {0, 0}},
+                     16.0, 1e-14},
+          std::tuple{gerono, 4.0 / 3, 1e-7}, std::tuple{etoile, pentagramme, 1e-14}}) {
+        EXPECT_NEAR(AirePolygone(polygone), attendu, tolerance) << polygone.size();
+        std::reverse(polygone.begin(), polygone.end());
+        EXPECT_NEAR(AirePolygone(polygone), attendu, tolerance) << polygone.size();
+    }
     EXPECT_EQ(AirePolygone(std::vector<QPointF>{{0, 0}, {1, 1}}), 0);
     EXPECT_EQ(AirePolygone(std::vector<QPointF>{}), 0);
+}
+
+TEST(AirePolygone, PolygonesCroisesContreUneGrille)
+{
+    // Random polygons that cross themselves many times, some on a coarse lattice (sides that
+    // overlap, vertical sides, vertices repeated), measured against the count of the points
+    // of a fine grid round which they wind.
+    std::mt19937 hasard(48);
+    for (int essai = 0; essai < 12; ++essai) {
+        const bool reseau = essai % 2 == 1;
+        std::uniform_real_distribution<double> loi(0, 4);
+        std::vector<QPointF> p;
+        for (int k = 0; k < 6 + 3 * essai; ++k) {
+            const double x = loi(hasard), y = loi(hasard);
+            p.emplace_back(reseau ? std::floor(x + 0.5) : x, reseau ? std::floor(y + 0.5) : y);
+        }
+        p.push_back(p.front());
+        const int n = 400;
+        int couverts = 0;
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) {
+                const double x = 4.0 * (i + 0.5) / n, y = 4.0 * (j + 0.5) / n;
+                int tours = 0;
+                for (std::size_t k = 0; k + 1 < p.size(); ++k) {
+                    const QPointF a = p[k], b = p[k + 1];
+                    const double c = (b.x() - a.x()) * (y - a.y()) - (x - a.x()) * (b.y() - a.y());
+                    if (a.y() <= y && b.y() > y && c > 0)
+                        ++tours;
+                    else if (a.y() > y && b.y() <= y && c < 0)
+                        --tours;
+                }
+                couverts += tours != 0;
+            }
+        EXPECT_NEAR(AirePolygone(p), 16.0 * couverts / (n * n), 0.02) << essai;
+    }
 }
 
 TEST(NomOperation, CodesEtHorsTable)

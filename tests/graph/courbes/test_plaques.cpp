@@ -75,6 +75,23 @@ TEST_F(Plaques, FermeturesMesuresEtMeres)
         EXPECT_NEAR(a->Mesure, attendu, 1e-9);
     }
 
+    // A plate closed on the axis over a graph that crosses it measures what it covers, the
+    // integral of |f| for the broken line of the mother's points (about 4 for sin on
+    // [0, 2 pi], where the sum of signed triangles gives about 0).
+    for (const char* bornes : {"0 2*PI 0.125", "0 2*PI PI/100", "-7 7 0.01"}) {
+        auto sinus = mere("sin(x)", {}, bornes);
+        auto a = plaque(*sinus, 1);
+        trace(*a);
+        const auto p = points(*sinus);
+        ASSERT_GT(p.size(), 20u) << bornes;
+        double attendu = 0;
+        for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+            const double u = p[i].y, v = p[i + 1].y, h = p[i + 1].x - p[i].x;
+            attendu += u * v >= 0 ? h * std::fabs(u + v) / 2 : h * (u * u + v * v) / (2 * std::fabs(u - v));
+        }
+        EXPECT_NEAR(a->Mesure, attendu, 1e-12) << bornes;
+    }
+
     // A mother without records: nothing drawn, measure 0. A mother that left every list:
     // nothing drawn, though its old cache is still there.
     auto vide = plaque(*mere("ln(x)", {}, "-5 -1 0.125"), 1);
