@@ -68,8 +68,10 @@ bool EchantillonneTFD(CourbeTFD& courbe, const std::vector<std::string>& reglage
                       std::vector<double>& imag, std::vector<double>& reel, std::string& message)
 {
     const char L = courbe.Genre();
-    const bool enregistree = L != 0 && std::strchr("COQU", L);
-    const bool calculee = L != 0 && std::strchr("DEJRSY", L);
+    // An equation (E) is known by its points too: its formula is that of its derivative of
+    // order n, not of the curve.
+    const bool enregistree = L != 0 && std::strchr("CEOQU", L);
+    const bool calculee = L != 0 && std::strchr("DJRSY", L);
     if (!enregistree && !calculee) {
         message = std::string(1, L) + " : type non transformable par TFD";
         return false;

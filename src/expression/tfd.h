@@ -20,11 +20,11 @@ public:
     virtual ~CourbeTFD() = default;
     // The curve's kind letter.
     virtual char Genre() const = 0;
-    // Kinds C, O, Q, U (curves known by their point cache): the x and y of every record of
+    // Kinds C, E, O, Q, U (curves known by their point cache): the x and y of every record of
     // the curve's point cache, in file order. Returns false, with message set, when the
     // cache cannot be read.
     virtual bool LitPoints(std::vector<PointTFD>& points, std::string& message) = 0;
-    // Kinds D, E, J, R, S, Y (curves computed on demand): the curve's value at x. Sets
+    // Kinds D, J, R, S, Y (curves computed on demand): the curve's value at x. Sets
     // ErreurCalcul() to 0 or 1 (with MessageErreur()) like the evaluator.
     virtual double Valeur(double x) = 0;
 };

@@ -161,13 +161,8 @@ bool TForm1::OperBinaire(bool inverse)
     GCCourbe& c1 = *meres[0];
     GCCourbe& c2 = *meres[1];
     const int bouton = fiche.OperationBinaireChoisie;
-    const bool y1 = c1.TypeCourbe.toUpper() == QLatin1Char('Y'), y2 = c2.TypeCourbe.toUpper() == QLatin1Char('Y');
-    if ((bouton == 5 || bouton == 6 || bouton == 12) && !y1) {
-        interlocuteur().message(QStringLiteral("Type Y obligatoire pour la 1ère courbe désignée"));
-        return false;
-    }
-    if ((bouton == 6 || bouton == 12) && !y2) {
-        interlocuteur().message(QStringLiteral("Type Y obligatoire pour la 2ème courbe désignée"));
+    if (const QString refus = RefusGenresBinaires(bouton - 1, c1, c2); !refus.isEmpty()) {
+        interlocuteur().message(refus);
         return false;
     }
     if (!VerifOperBinaire(c1, c2, this))

@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <complex>
 #include <functional>
 
 #include "dialogs/coefech.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCC.h"
+#include "graph/courbes/GCE.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/derivees/GCOperBinaire.h"
@@ -184,15 +186,18 @@ TEST_F(OperationsBinaires, LEchantillonnageDeLaTransformeeVerifieAvantDeCreerUne
     }
 }
 
+// Takes the first curve offered.
+struct Premier : ChoixTrace {
+    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
+    {
+        choix = entrees.value(0);
+        return true;
+    }
+};
+
 TEST_F(OperationsBinaires, LaTransformeeDUnSinusEchantillonneCulmineASaFrequenceUneFenetreParPartie)
 {
-    struct Premier : ChoixTrace {
-        bool choisit(const QString&, const QStringList& entrees, QString& choix) override
-        {
-            choix = entrees.value(0);
-            return true;
-        }
-    } premier;
+    Premier premier;
     GardeValeur<ChoixTrace*> garde(etatGraphe().choixTrace, &premier);
     TForm1 f(1);
     courbe(f, 'Y', "sin(2*pi*3*x)");
@@ -243,4 +248,60 @@ TEST_F(OperationsBinaires, LaTransformeeDUnSinusEchantillonneCulmineASaFrequence
     const auto pic = std::max_element(p.begin(), p.end(), [](auto& a, auto& b) { return a.y < b.y; });
     EXPECT_NEAR(std::fabs(pic->x), 3, 1e-9);
     EXPECT_NEAR(pic->y, 0.125, 1e-3);
+}
+
+TEST_F(OperationsBinaires, LaTransformeeDUneEquationDifferentielleEchantillonneSesPoints)
+{
+    // y'' = -y from y(0) = 0, y'(0) = 1 over [-5, 5]: the transform samples the points it
+    // drew, as for a chronicle (its formula is that of y'', not of y).
+    Premier premier;
+    GardeValeur<ChoixTrace*> garde(etatGraphe().choixTrace, &premier);
+    TForm1 f(1);
+    auto e = std::make_shared<GCE>(QLatin1Char('E'), 2, f.numero(), nouveauNumero());
+    ASSERT_TRUE(e->CompileLibelle1("-y"));
+    std::array<QString, 11> conditions;
+    conditions.fill("0");
+    conditions[2] = "1";
+    e->FixeConditionsInitiales(conditions);
+    e->NouvelIdentifiant();
+    f.Dessin().AjouteCourbe(e);
+    auto transformee = [&](const char* points) {
+        QuandModal([=](QWidget* d) {
+            Enfant<QComboBox>(d, "CBnpts")->setCurrentText(points);
+            Clique(Enfant<QPushButton>(d, "ButOK"));
+        });
+        f.action(QStringLiteral("TFD"))->trigger();
+        if (nouvelles.empty() || nouvelles.back()->Dessin().Courbes.size() != 1)
+            return std::shared_ptr<GCOperUnaire>();
+        TForm1& w = *nouvelles.back();
+        Peint(w);
+        traiteEvenements();
+        return std::dynamic_pointer_cast<GCOperUnaire>(w.Dessin().Courbes.front());
+    };
+
+    // 256 samples from the 81 points of its step 0.125: said, and the transform hidden.
+    auto refusee = transformee("256");
+    ASSERT_TRUE(refusee);
+    EXPECT_EQ(inter.messages, QStringList{"Nombre d'échantillons trop grand!"});
+    EXPECT_FALSE(refusee->Visible);
+
+    // 64 points: the first 64 of the 80 left of 5 (one taken in every one, 0.125 apart, so
+    // 0.125 Hz apart from -4 Hz): the modulus of the transform of those points, written out
+    // here.
+    auto c = transformee("64");
+    ASSERT_TRUE(c);
+    EXPECT_TRUE(c->Visible);
+    EXPECT_EQ(inter.messages.size(), 1);
+    const auto ye = LitFichierPoints(e->NomFichier()).points;
+    const auto p = LitFichierPoints(c->FichierPoints).points;
+    ASSERT_EQ(ye.size(), 81u);
+    ASSERT_EQ(p.size(), 64u);
+    for (int k = 0; k < 64; ++k) {
+        std::complex<double> somme;
+        for (int j = 0; j < 64; ++j)
+            somme += ye[std::size_t(j)].y * std::polar(1.0, -2 * M_PI * j * ((k + 32) % 64) / 64);
+        EXPECT_NEAR(p[std::size_t(k)].x, (k - 32) * 0.125, 1e-12) << k;
+        EXPECT_NEAR(p[std::size_t(k)].y, std::abs(somme) / 64, 1e-12) << k;
+        EXPECT_NEAR(ye[std::size_t(k)].y, std::sin(ye[std::size_t(k)].x), 1e-3);
+    }
 }

@@ -50,6 +50,16 @@ bool EntierOperation(const QString& texte, long long& valeur)
     return true;
 }
 
+QString RefusGenresBinaires(int code, const GCCourbe& mere1, const GCCourbe& mere2)
+{
+    const auto y = [](const GCCourbe& c) { return c.TypeCourbe.toUpper() == QLatin1Char('Y'); };
+    if ((code == 4 || code == 5 || code == 11) && !y(mere1))
+        return QStringLiteral("Type Y obligatoire pour la 1ère courbe désignée");
+    if ((code == 5 || code == 11) && !y(mere2))
+        return QStringLiteral("Type Y obligatoire pour la 2ème courbe désignée");
+    return {};
+}
+
 QString RefusParametresBinaires(int code, const std::array<QString, 3>& p)
 {
     const QString negatif = QStringLiteral("Nombre de valeurs négatif! Opération impossible.");

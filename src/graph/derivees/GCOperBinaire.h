@@ -24,6 +24,11 @@ QString LibelleOperationBinaire(int code, const QString& a, const QString& b);
 // arrow kind not negative.
 QString RefusParametresBinaires(int code, const std::array<QString, 3>& parametres);
 
+// Why those mothers cannot be combined by that code, or empty: the composition (4) reads
+// the first one's formula, the convolution (5) and the intersection (11) both, as those of
+// y=f(x). The command checks it, and every trace again.
+QString RefusGenresBinaires(int code, const GCCourbe& mere1, const GCCourbe& mere2);
+
 // A whole number given as a text (any expression), rounded, halves to even, and kept within
 // +-10^7; false when the text does not evaluate.
 bool EntierOperation(const QString& texte, long long& valeur);

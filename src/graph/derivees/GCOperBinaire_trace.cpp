@@ -85,6 +85,10 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
         SignaleRefus(QStringLiteral("Tracé impossible!"));
         return;
     }
+    if (const QString refus = RefusGenresBinaires(Operation, *m1, *m2); !refus.isEmpty()) {
+        SignaleRefus(refus);
+        return;
+    }
     const GardeTraceDerivee garde(this);
     const int code = Operation;
     const auto& p = ParametresOperation;

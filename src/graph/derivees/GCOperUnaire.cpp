@@ -36,12 +36,19 @@ bool GardeSonA9(int code)
     return code == 17 || code == 43 || (code >= 54 && code <= 56);
 }
 
-QString RefusOperation(int code, const GCCourbe& mere, const std::array<QString, 6>& p)
+QString RefusGenreOperation(int code, const GCCourbe& mere)
 {
     const QChar genre = mere.TypeCourbe.toUpper();
     if ((genre == QLatin1Char('N') && code == 9) || (genre != QLatin1Char('Y') && code == 39) ||
         (EstCodeBlocage(code) && !QStringLiteral("PTXY").contains(genre)))
         return QStringLiteral("Type = ") + genre + QStringLiteral(": opération non définie pour ce type de courbe!");
+    return {};
+}
+
+QString RefusOperation(int code, const GCCourbe& mere, const std::array<QString, 6>& p)
+{
+    if (QString refus = RefusGenreOperation(code, mere); !refus.isEmpty())
+        return refus;
     const auto entier = [](const QString& texte, int& v) { return LitEntier(texte.trimmed(), v); };
     const auto pasEntier = [](const QString& texte) {
         return QStringLiteral("« ") + texte + QStringLiteral(" » n'est pas un nombre entier.");

@@ -28,6 +28,10 @@ bool GardeSonA9(int code);
 // composition of y=f(x) only, the holds of P, T, X and Y only), n >= 1 for the composition,
 // at least one value kept or dropped for the decimation, a period for the holds.
 QString RefusOperation(int code, const GCCourbe& mere, const std::array<QString, 6>& parametres);
+// Its first part, the mother's kind, which every trace checks again (a document may pair
+// any curve with any mother): a hold or a composition would read the formula of an
+// equation, a system or a sequence as that of y=f(x).
+QString RefusGenreOperation(int code, const GCCourbe& mere);
 
 class GCOperUnaire : public GCY {
 public:

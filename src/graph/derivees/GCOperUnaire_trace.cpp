@@ -22,6 +22,10 @@ void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
         SignaleRefus(QStringLiteral("Tracé impossible!"));
         return;
     }
+    if (const QString refus = RefusGenreOperation(Operation, *mere); !refus.isEmpty()) {
+        SignaleRefus(refus);
+        return;
+    }
     const GardeTraceDerivee garde(this);
     // A mother that has no cache yet is traced first, unseen.
     mere = MereAvecCache(Mere1, *this, peintre, repere);

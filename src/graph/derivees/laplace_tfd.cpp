@@ -22,8 +22,8 @@
 
 namespace {
 
-// The mother as the transform sees it: its cache for the kinds known by their points, its
-// own evaluation for the others.
+// The mother as the transform sees it: its cache for the kinds known by their points
+// (equations included), its own evaluation for the others.
 class MereTFD : public CourbeTFD {
 public:
     explicit MereTFD(const GCCourbe& mere) : mere_(mere) {}
@@ -135,7 +135,9 @@ bool TraceTFD(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sorti
     std::string message;
     MereTFD source(mere);
     if (!TFDCourbe(source, reglages, reel, imag, pas, f0, message)) {
+        // A transform refused is hidden, with the reason: nothing of it is drawn.
         ErreurCalcul() = 0;
+        courbe.Visible = false;
         courbe.SignaleRefus(QString::fromStdString(message));
         return false;
     }

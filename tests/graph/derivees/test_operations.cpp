@@ -114,7 +114,7 @@ TEST_F(Operations, SignauxEchantillonnesPeriodisesDecimesBloquesEtEnveloppes)
                       QList<double>({double(k), k + 1.0, k + v, k + v, 0, 1})) << code;
     }
     // Steps far outside the view change no pixel outside the plot; a mother without a
-    // formula cannot be held.
+    // formula (a list) cannot be held.
     const QImage avant = image_;
     derivee(*mere("10*x"), 51, {"1"}, "-5;5;0.1");
     int l = 0, hh = 0;
@@ -125,7 +125,7 @@ TEST_F(Operations, SignauxEchantillonnesPeriodisesDecimesBloquesEtEnveloppes)
                 ASSERT_EQ(image_.pixel(px, py), avant.pixel(px, py)) << px << "," << py;
             }
     derivee(*liste, 51, {"1"});
-    EXPECT_EQ(interlocuteur_.messages.last(), "Tracé impossible!");
+    EXPECT_EQ(interlocuteur_.messages.last(), "Type = L: opération non définie pour ce type de courbe!");
     // Steps where the formula fails are not drawn: an error line each.
     auto r = derivee(*mere("sqrt(x)", "-2;2;0.1"), 51, {"0.5"}, "-2;2;0.1");
     EXPECT_EQ(QList<double>({points(*r).front().x, double(points(*r).size()), double(lignesErreurs(*r).size())}),

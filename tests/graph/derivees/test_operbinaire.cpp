@@ -272,4 +272,19 @@ TEST_F(OperBinaire, ParametresEtMeresVerifiesAvantToutTrace)
     trace(*somme);
     EXPECT_EQ(points(*somme).size(), 81u);
     EXPECT_EQ(interlocuteur_.messages, QStringList{"Tracé impossible, mère introuvable !"});
+
+    // A document may pair any curves: the operations that read their mothers' formulas as
+    // those of y=f(x) refuse the others at every trace, as the command does.
+    interlocuteur_.messages.clear();
+    auto equation = CreeCourbe('E', 1, nouveauNumero());
+    ASSERT_TRUE(dynamic_cast<GCY*>(equation.get())->CompileLibelle1("-y"));
+    equation->NouvelIdentifiant();
+    un_->AjouteCourbe(equation);
+    for (auto o : {operation(4, *equation, *a), operation(11, *a, *equation), operation(5, *equation, *a)}) {
+        trace(*o);
+        EXPECT_FALSE(QFile::exists(o->CheminFichier(".pts")));
+    }
+    EXPECT_EQ(interlocuteur_.messages, QStringList({"Type Y obligatoire pour la 1ère courbe désignée",
+                                                    "Type Y obligatoire pour la 2ème courbe désignée",
+                                                    "Type Y obligatoire pour la 1ère courbe désignée"}));
 }

@@ -241,6 +241,21 @@ TEST_F(OperUnaire, LAiguillageDonneAChaqueCodeCeQuIlDemandeASaMere)
                            "Tracé impossible! (période<=pas)", "Tracé impossible!"}));
     EXPECT_FALSE(QFile::exists(h->CheminFichier(".pts")));
 
+    // A document may give any mother: a hold or a composition of an equation is refused at
+    // every trace, as the command refuses it (its formula is not that of y=f(x)).
+    interlocuteur_.messages.clear();
+    auto equation = CreeCourbe('E', 1, nouveauNumero());
+    ASSERT_TRUE(dynamic_cast<GCY*>(equation.get())->CompileLibelle1("-y"));
+    equation->NouvelIdentifiant();
+    dessin_->AjouteCourbe(equation);
+    for (int code : {51, 39}) {
+        auto d = derivee(*equation, code, {"1", "0", "0", "0", "0", "0"});
+        d->FixeBornes("-5", "5", "0.125");
+        trace(*d);
+        EXPECT_FALSE(QFile::exists(d->CheminFichier(".pts"))) << code;
+    }
+    EXPECT_EQ(interlocuteur_.messages, QStringList(2, "Type = E: opération non définie pour ce type de courbe!"));
+
     // What the commands refuse before making a curve.
     GCCourbe suite('N', 1, 90), liste('L', 1, 91);
     const struct {
