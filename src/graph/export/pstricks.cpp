@@ -279,6 +279,19 @@ void Segment(const Cadre& c, QStringList& lignes, const QString& commande, doubl
         lignes << commande + c.texte(u1, v1) + c.texte(u2, v2);
 }
 
+// A stair of a cobweb, two segments through the corner (u2, v2): one line when it lies in
+// the box, else each segment cut to it.
+void Marche(const Cadre& c, QStringList& lignes, const QString& commande, double u1, double v1, double u2, double v2,
+            double u3, double v3)
+{
+    if (c.dansBoite(u1, v1) && c.dansBoite(u2, v2) && c.dansBoite(u3, v3)) {
+        lignes << commande + c.texte(u1, v1) + c.texte(u2, v2) + c.texte(u3, v3);
+        return;
+    }
+    Segment(c, lignes, commande, u1, v1, u2, v2);
+    Segment(c, lignes, commande, u2, v2, u3, v3);
+}
+
 // --- the frame
 
 // Calls trace(v, principale) for each line of the axis's grid from min to max, as the
@@ -616,10 +629,27 @@ void Courbe(const GCCourbe& courbe, int rang, const GCRepere& r, const Cadre& c,
     const QString point = QStringLiteral("\\psdots*[style=styletmp]");
     const int operation = CodeOperation(courbe);
     if (courbe.Batons && !GenreParmi(courbe.TypeCourbe, "BW")) {
-        for (const Point& p : points) {
+        // Bars from the x axis; for a recurrence, the staircase drawn on screen: from each
+        // point up or down to the next one's ordinate, then across to it, and for a cobweb
+        // that is joined the dotted line from each point down to the x axis.
+        const QString baton = QStringLiteral("\\psline[style=styletmp]{-}");
+        const bool escalier = courbe.TypeCourbe == QLatin1Char('N') && courbe.SousType >= 3;
+        const QString pointille =
+            QStringLiteral("\\psline[linecolor=macoul,linewidth=%1pt,linestyle=dotted]{-}").arg(courbe.Epaisseur);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const Point& p = points[i];
             double u0, v0;
-            if (c.point(p.x, 0, u0, v0) || c.point(p.x, r.AxeY.Min, u0, v0))
-                Segment(c, lignes, QStringLiteral("\\psline[style=styletmp]{-}"), u0, v0, p.u, p.v);
+            const bool axe = c.point(p.x, 0, u0, v0) || c.point(p.x, r.AxeY.Min, u0, v0);
+            if (!escalier) {
+                if (axe)
+                    Segment(c, lignes, baton, u0, v0, p.u, p.v);
+                continue;
+            }
+            double uc, vc;
+            if (i > 0 && c.point(points[i - 1].x, p.y, uc, vc))
+                Marche(c, lignes, baton, points[i - 1].u, points[i - 1].v, uc, vc, p.u, p.v);
+            if (courbe.SousType == 3 && courbe.Joint && axe)
+                Segment(c, lignes, pointille, p.u, p.v, u0, v0);
         }
         return;
     }

@@ -11,6 +11,7 @@
 #include "graph/courbes/GCA.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
+#include "graph/courbes/GCN.h"
 #include "graph/courbes/genres.h"
 #include "graph/document/GCDocument.h"
 #include "graph/export/pstricks.h"
@@ -175,4 +176,38 @@ TEST_F(PSTricks, CourbesCoupeesLoinDeLaFenetreEtTextesEchappesPourLaTeX)
     EXPECT_GE(Commencant(l, "\\psline[style=styletmp,liftpen=2]").size(), 2);
     EXPECT_TRUE(l.contains(QStringLiteral("\\rput[l]{0}(6,7){\\red Réduction de 20 \\% \\& \\#1}")));
     EXPECT_EQ(l.indexOf(QStringLiteral("\\endpsclip")) + 2, l.indexOf(QStringLiteral("\\rput[l]{0}(6,7){\\red Réduction de 20 \\% \\& \\#1}")));
+}
+
+TEST_F(PSTricks, EscargotEnEscalierCommeALEcran)
+{
+    // The cobweb of u -> u/2 + 1 from 0 (terms 0, 1, 1.5, 1.75, 1.875), joined: a stair from
+    // each term to the next, up to the graph then across to the diagonal, and the dotted
+    // line from each term down to the x axis; not joined, the stairs only. 5 is the x axis
+    // and the y axis of the picture, 0 of the world.
+    for (bool joint : {true, false}) {
+        GCDocument d(1, 512, 512);
+        auto n = std::make_shared<GCN>(QLatin1Char('N'), 1, nouveauNumero(), 3);
+        ASSERT_TRUE(n->FixeLibelles("x/2+1", "x/2+1"));
+        n->FixeConditions("4", "0", "0");
+        n->FixeIterationsVisibles("0", "4");
+        n->Joint = joint;
+        n->Epaisseur = 2;
+        n->NouvelIdentifiant();
+        d.Dessin.AjouteCourbe(n);
+        const QStringList l = DocumentPSTricks(d, QSize(512, 512));
+        QStringList attendues;
+        const double u[] = {0, 1, 1.5, 1.75, 1.875};
+        for (int k = 0; k < 5; ++k) {
+            if (k > 0)
+                attendues << QStringLiteral("\\psline[style=styletmp]{-}(%1,%1)(%1,%2)(%2,%2)").arg(5 + u[k - 1]).arg(5 + u[k]);
+            if (joint)
+                attendues << QStringLiteral("\\psline[linecolor=macoul,linewidth=2pt,linestyle=dotted]{-}(%1,%1)(%1,5)")
+                                 .arg(5 + u[k]);
+        }
+        QStringList marches;
+        for (const QString& t : l)
+            if (t.startsWith("\\psline[style=styletmp]") || t.startsWith("\\psline[linecolor=macoul"))
+                marches << t;
+        EXPECT_EQ(marches.join('\n').toStdString(), attendues.join('\n').toStdString()) << joint;
+    }
 }
