@@ -132,6 +132,17 @@ TEST_F(CourbeImplicite, BornesLignesEtRefus)
     }
     EXPECT_EQ(xmin, -0.7);
     EXPECT_EQ(xmax, 0.7);
+    // Not joined, the lines of y run from Xinf by Pas, and the last one is Xsup itself.
+    c = implicite("y-x", false);
+    c->FixeBornes("0", "0.75", "0.1");
+    trace(*c);
+    pts = points(*c);
+    ASSERT_EQ(pts.size(), 9u);
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        EXPECT_NEAR(pts[i].y, i < 8 ? 0.1 * double(i) : 0.75, 1e-12) << i;
+        EXPECT_NEAR(pts[i].x, pts[i].y, 0.01) << i;
+    }
+    EXPECT_EQ(pts.back().y, 0.75);
 
     // Not joined, one scan line per step of y: on a logarithmic x axis with a linear y axis
     // the lines of y = ln(x) are still 0.125 apart.

@@ -115,6 +115,22 @@ TEST_F(Derivees, DeriveesDesEchantillonsDUneMere)
     for (int i = 0; i < 20; ++i)
         trace(*orpheline);
     EXPECT_EQ(interlocuteur_.messages, QStringList{"Tracé impossible, mère introuvable !"});
+
+    // Two G curves that name each other (a file can say so), neither with a cache yet: each
+    // traces the other once, unseen, finds nothing to derive and says so, instead of tracing
+    // each other for ever.
+    auto g2 = derivee('G', 2, "g3"), g3 = derivee('G', 3, "g2");
+    g2->FixeIdentifiant("g2");
+    g3->FixeIdentifiant("g3");
+    dessin.AjouteCourbe(g2);
+    dessin.AjouteCourbe(g3);
+    for (auto* g : {g2.get(), g3.get()}) {
+        QFile::remove(g2->CheminFichier(".pts"));
+        QFile::remove(g3->CheminFichier(".pts"));
+        trace(*g);
+        EXPECT_TRUE(points(*g).empty());
+        EXPECT_EQ(lignesErreurs(*g), QStringList{"Trop peu de valeurs dans le fichier mère"});
+    }
 }
 
 }  // namespace

@@ -63,6 +63,9 @@ TEST_F(OperUnaire, ResultatsPointParPointEgauxAuxFormulesEnChaquePointDeLaMere)
         {"x/2+1", 39, "1", "0", [](double y) { return y; }},
         {"cos(x)", 39, "100000", "0", [](double) { return 0.7390851332151607; }},
         {"ln(x)", 39, "2", "0", [](double y) { return y > 0 ? std::log(y) : NAN; }},
+        // Fails at the first inner application below x = 1, at the last one below x = 4.
+        {"sqrt(x)-1", 39, "3", "0",
+         [](double y) { return y >= 0 && std::sqrt(y) >= 1 ? std::sqrt(std::sqrt(y) - 1) - 1 : NAN; }},
     };
     for (const Cas& c : cas) {
         auto m = mere(c.mere);
