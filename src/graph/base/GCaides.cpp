@@ -176,6 +176,35 @@ struct Cote {
     }
 };
 
+// Sorts v by merging its ascending runs: a plate over a curve drawn from left to right is a
+// few runs long, sorted in linear time; many runs are left to the ordinary sort.
+template<typename T, typename Avant>
+void trieParSuites(std::vector<T>& v, Avant avant)
+{
+    std::vector<std::size_t> debuts{0};
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (!avant(v[i], v[i - 1]))
+            continue;
+        if (debuts.size() * 16 > v.size()) {
+            std::sort(v.begin(), v.end(), avant);
+            return;
+        }
+        debuts.push_back(i);
+    }
+    debuts.push_back(v.size());
+    while (debuts.size() > 2) {
+        std::vector<std::size_t> suivants{0};
+        for (std::size_t k = 0; k + 2 < debuts.size(); k += 2) {
+            std::inplace_merge(v.begin() + std::ptrdiff_t(debuts[k]), v.begin() + std::ptrdiff_t(debuts[k + 1]),
+                               v.begin() + std::ptrdiff_t(debuts[k + 2]), avant);
+            suivants.push_back(debuts[k + 2]);
+        }
+        if (debuts.size() % 2 == 0)
+            suivants.push_back(debuts.back());
+        debuts.swap(suivants);
+    }
+}
+
 // The area of the points round which the closed polygon points[0..n] winds (nonzero
 // winding): the union of the regions it encloses, each counted once. The plane is cut into
 // vertical strips at every vertex and at every crossing of two sides; inside a strip the
@@ -196,8 +225,8 @@ double AireCouverte(const QPointF* points, int n)
             cotes.push_back({b.x(), b.y(), a.x(), a.y(), -1});
         abscisses.push_back(a.x());
     }
-    std::sort(cotes.begin(), cotes.end(), [](const Cote& a, const Cote& b) { return a.x1 < b.x1; });
-    std::sort(abscisses.begin(), abscisses.end());
+    trieParSuites(cotes, [](const Cote& a, const Cote& b) { return a.x1 < b.x1; });
+    trieParSuites(abscisses, std::less<double>());
     abscisses.erase(std::unique(abscisses.begin(), abscisses.end()), abscisses.end());
 
     std::vector<const Cote*> actifs;

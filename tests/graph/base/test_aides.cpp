@@ -133,14 +133,19 @@ TEST(AirePolygone, CarreEtPlaqueNonConvexe)
 TEST(AirePolygone, PolygonesCroisesContreUneGrille)
 {
     // Random polygons that cross themselves many times, some on a coarse lattice (sides that
-    // overlap, vertical sides, vertices repeated), measured against the count of the points
-    // of a fine grid round which they wind.
+    // overlap, vertical sides, vertices repeated), some made of a few sweeps from left to
+    // right, measured against the count of the points of a fine grid round which they wind.
     std::mt19937 hasard(48);
-    for (int essai = 0; essai < 12; ++essai) {
+    for (int essai = 0; essai < 16; ++essai) {
         const bool reseau = essai % 2 == 1;
         std::uniform_real_distribution<double> loi(0, 4);
         std::vector<QPointF> p;
-        for (int k = 0; k < 6 + 3 * essai; ++k) {
+        if (essai >= 12) {
+            for (int balayage = 0; balayage < essai - 9; ++balayage)
+                for (int k = 0; k < 60; ++k)
+                    p.emplace_back(4.0 * k / 60 + 0.01 * balayage, loi(hasard));
+        }
+        for (int k = 0; essai < 12 && k < 6 + 3 * essai; ++k) {
             const double x = loi(hasard), y = loi(hasard);
             p.emplace_back(reseau ? std::floor(x + 0.5) : x, reseau ? std::floor(y + 0.5) : y);
         }
