@@ -1,11 +1,13 @@
 // The interlocutor of the tests: records every message, memo line and question, and answers
-// the yes/no questions from a script (no when the script is empty).
+// the yes/no questions from a script (no when the script is empty); and a curve chooser that
+// takes the first curve offered.
 #pragma once
 
 #include <QStringList>
 #include <deque>
 
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/GCDessin.h"
 
 class InterlocuteurEssai : public Interlocuteur {
 public:
@@ -22,4 +24,17 @@ public:
     }
     QStringList messages, avertissements, questions;
     std::deque<bool> reponses;
+};
+
+class ChoixPremier : public ChoixTrace {
+public:
+    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
+    {
+        offertes = entrees;
+        if (entrees.isEmpty())
+            return false;
+        choix = entrees.first();
+        return true;
+    }
+    QStringList offertes;
 };

@@ -13,9 +13,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/etatsaisie.h"
 #include "dialogs/pilote_saisie.h"
 #include "frame/dialoguescadre.h"
 #include "frame/listedocuments.h"
@@ -27,6 +30,7 @@
 #include "graph/derivees/GCOperBinaire.h"
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/textes/GCTexte.h"
+#include "interlocuteur_essai.h"
 #include "outils_cadre.h"
 #include "graph/document/document.h"
 #include "window/fenetre.h"
@@ -637,4 +641,56 @@ TEST_F(Documents, ChaqueOperationSurUneCourbeEnregistreeEtRouverteTraceLesMemesP
         TraiteEvenements();
     }
     EXPECT_EQ(repondeur.textes, QStringList{"Tracé impossible, mère introuvable !"});
+}
+
+namespace {
+
+void ToucheP(TForm1& f)
+{
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
+    QApplication::sendEvent(&f, &e);
+    f.PaintBox()->repaint();
+}
+
+}  // namespace
+
+TEST_F(Documents, PointSurCourbeRouvertGardeSesCoordonnees)
+{
+    TMainForm& f = demarreVisible(options());
+    TForm1* un = f.fenetres().front();
+    AjouteY(un, "x^2", "g");
+    ChoixPremier choix;
+    GardeValeur<ChoixTrace*> gardeChoix{etatGraphe().choixTrace, &choix};
+    QuandModal([](QWidget* w) {
+        Clique(Enfant<QCheckBox>(w, "cbTg"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    un->action(QStringLiteral("Affilier1"))->trigger();
+    ASSERT_EQ(un->Dessin().Nombre(), 3);
+    const QString point = un->Dessin().Courbes[1]->Identifiant;
+    etatSaisie().PasParametre[9] = 0.5;
+    ToucheP(*un);
+    ToucheP(*un);
+    const auto legende = [this, &point] {
+        const PtrCourbe c = cadre->CourbeParIdentifiant(point);
+        return c ? OctetsDe(c->CheminFichier(".lgd")) : QByteArray();
+    };
+    const QByteArray avant = legende();
+    ASSERT_TRUE(avant.contains("(1 ; 1)")) << avant.toStdString();
+    dialogues.enregistrement = doc("point.vrk");
+    ASSERT_EQ(f.FileSaveItemClick(), TMainForm::ResultatSauvegarde::Enregistre);
+
+    // Opened again: the label where it was, and the p key moves it on.
+    TMainForm& g = redemarre();
+    dialogues.ouverture = {doc("point.vrk")};
+    g.FileOpenItemClick();
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    ASSERT_EQ(lue->Dessin().Nombre(), 3);
+    lue->PaintBox()->repaint();
+    EXPECT_EQ(legende(), avant);
+    etatSaisie().PasParametre[9] = 0.5;
+    ToucheP(*lue);
+    EXPECT_TRUE(legende().contains("(1.5 ; 2.25)")) << legende().toStdString();
+    EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
 }

@@ -142,20 +142,6 @@ TEST_F(ClavierTest, SupprRetireLaSelectionDeChaqueFenetrePendantUnRepeintEnAtten
     Peint(deux);
 }
 
-namespace {
-
-// Takes the first curve offered.
-class ChoixPremier : public ChoixTrace {
-public:
-    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
-    {
-        choix = entrees.value(0);
-        return !entrees.isEmpty();
-    }
-};
-
-}  // namespace
-
 TEST_F(ClavierTest, PointSurCourbePartDuMilieuEtLaTouchePLeDeplaceAvecSaTangente)
 {
     DialoguesDuProgramme dialogues;

@@ -36,19 +36,6 @@ public:
     QList<bool> nouvelles;
 };
 
-class ChoixPremier : public ChoixTrace {
-public:
-    bool choisit(const QString&, const QStringList& entrees, QString& choix) override
-    {
-        offertes = entrees;
-        if (entrees.isEmpty())
-            return false;
-        choix = entrees.first();
-        return true;
-    }
-    QStringList offertes;
-};
-
 class FenetreCourbesTest : public FenetreTest {
 protected:
     // A y=f(x) curve of this window, callable by its name.

@@ -117,14 +117,20 @@ public:
     virtual bool LitChampsTete(QString& tete, LecteurEnregistrement& lu) { return true; }
     // Two piloting lines follow the header line (L; Q of operation 17).
     virtual bool AvecPilotage() const;
-    // The lines between the header (and its piloting lines) and the style line.
-    virtual void EcritPlage(QStringList& lignes) const {}
-    virtual bool LitPlage(LecteurEnregistrement& lu) { return true; }
+    // The lines between the header (and its piloting lines) and the style line. suite: fields
+    // written at the end of the range line, where readers that do not know them pass them
+    // over; LitPlage gives back what follows the fields it reads.
+    virtual void EcritPlage(QStringList& lignes, const QString& suite) const {}
+    virtual bool LitPlage(LecteurEnregistrement& lu, QString& suite) { return true; }
     // Fields of the style line between the joining flag and the marker.
     virtual void EcritChampsStyle(QString& style) const {}
     virtual bool LitChampsStyle(QString& style, LecteurEnregistrement& lu) { return true; }
     // The own label that the record carries after the marker; null for none.
     virtual GCTexte* EtiquetteEnregistree() const { return nullptr; }
+    // Where the record puts the label's gaps, side, angle and font: a line of their own after
+    // the style line (P, T, X, Y), else the end of the range line (a reader that takes the
+    // line after the style line for the texts line must not meet them there).
+    virtual bool LigneEtiquette() const { return false; }
     // The texts line: text 1, text 2 and the name, a field each.
     virtual QString LigneTextes() const;
     // Takes it back: the texts (see FixeTextesLus) and the name ("fn" + number when empty).
@@ -295,6 +301,7 @@ public:
     void FixeIdentifiant(const QString& identifiant) override;
     QString SignatureDefinition() const override;
     void FixeTextesLus(const QString& texte1, const QString& texte2) override;
+    GCTexte* EtiquetteEnregistree() const override { return Etiquette.get(); }
 
     Arbre Expression1;               // Libelle1 compiled (its address is registered for X, Y)
     Arbre Expression2;               // Libelle2 compiled
@@ -345,10 +352,10 @@ public:
     QString SignatureDefinition() const override;
 
     // The range line (bounds and step, or the file of imposed values; random flag; arrows),
-    // and the own label of P, T, X, Y.
-    void EcritPlage(QStringList& lignes) const override;
-    bool LitPlage(LecteurEnregistrement& lu) override;
-    GCTexte* EtiquetteEnregistree() const override;
+    // and the line of the own label for P, T, X, Y.
+    void EcritPlage(QStringList& lignes, const QString& suite) const override;
+    bool LitPlage(LecteurEnregistrement& lu, QString& suite) override;
+    bool LigneEtiquette() const override;
     void FixeTextesLus(const QString& texte1, const QString& texte2) override;
 
     QString Xinf = QStringLiteral("-5");

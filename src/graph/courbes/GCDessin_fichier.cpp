@@ -3,10 +3,11 @@
 //   (a line holding one blank)
 //   &<letter>;<identifier>;<kind fields>;<projection mark>;[2;]
 //   [two piloting lines: kind L, and kind Q of operation 17]
-//   [range line: Xinf;Xsup;Pas; or v;<file of imposed values>; then random flag; arrows;]
+//   [range line: Xinf;Xsup;Pas; or v;<file of imposed values>; then random flag; arrows;
+//               [the own label's fields, for the kinds other than P, T, X, Y]]
 //   style line: visible;outside index;colour;style;width;delay;bars;joined;[brush;mode;]
 //               marker type;size;colour;angle;filled;[own label text]
-//   [label line, when the own label has a text: gapX;gapY;right;orientation;font]
+//   [label line of P, T, X, Y, when the own label has a text: gapX;gapY;right;orientation;font]
 //   texts line: text 1;text 2;name;
 //   parameters line: a0;...;a9;
 //   [tail: mothers' identifiers, or the "!" block of the data file]
@@ -29,6 +30,33 @@
 
 namespace {
 
+// The own label's gaps, side, angle and font.
+QString ChampsEtiquette(const GCTexte& e)
+{
+    return ChampEntier(e.EcartX) + ChampEntier(e.EcartY) + TexteBooleen(e.ADroite) + ChampEntier(e.GetOrientation()) +
+           FonteVersTexte(e.GetFonte());
+}
+
+bool LitChampsEtiquette(QString& champs, GCTexte& e, LecteurEnregistrement& lu)
+{
+    int ex = 0, ey = 0, orientation = 0;
+    if (!lu.entier(champs, ex, QStringLiteral("écart horizontal de l'étiquette")) ||
+        !lu.entier(champs, ey, QStringLiteral("écart vertical de l'étiquette")))
+        return false;
+    const bool droite = PremierChamp(champs) == QLatin1String("v");
+    if (!lu.entier(champs, orientation, QStringLiteral("orientation de l'étiquette")))
+        return false;
+    Police police = e.GetFonte();
+    if (!LitPolice(champs, police))
+        lu.avertit(QStringLiteral("police de l'étiquette en partie illisible"));
+    e.EcartX = ex;
+    e.EcartY = ey;
+    e.ADroite = droite;
+    e.SetOrientation(orientation);
+    e.SetFonte(police);
+    return true;
+}
+
 // The lines of one curve record, without its "!" block.
 void EcritCourbe(const GCCourbe& c, QStringList& lignes)
 {
@@ -45,7 +73,10 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
         for (int k = 0; k < 2; ++k)
             lignes << SurUneLigne(k < c.Pilotage.size() ? c.Pilotage.at(k) : QStringLiteral("aucun"));
 
-    c.EcritPlage(lignes);
+    const GCTexte* etiquette = c.EtiquetteEnregistree();
+    const QString texteEtiquette = etiquette ? SurUneLigne(etiquette->GetTexte()) : QString();
+    const QString champsEtiquette = texteEtiquette.isEmpty() ? QString() : ChampsEtiquette(*etiquette);
+    c.EcritPlage(lignes, c.LigneEtiquette() ? QString() : champsEtiquette);
 
     QString style = TexteBooleen(c.Visible) + TexteBooleen(c.HorsIndex) + CouleurEnTexte(c.Couleur) + QLatin1Char(';')
                     + ChampEntier(c.Style) + ChampEntier(c.Epaisseur) + ChampEntier(c.Tempo) + TexteBooleen(c.Batons)
@@ -54,13 +85,10 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
     const GCPoint& m = c.Marqueur;
     style += ChampEntier(m.TypePoint) + ChampEntier(m.Epaisseur) + CouleurEnTexte(m.Couleur) + QLatin1Char(';')
              + ChampEntier(m.Angle) + TexteBooleen(m.Rempli);
-    const GCTexte* etiquette = c.EtiquetteEnregistree();
-    const QString texteEtiquette = etiquette ? SurUneLigne(etiquette->GetTexte()) : QString();
     style += texteEtiquette;
     lignes << style;
-    if (!texteEtiquette.isEmpty())
-        lignes << ChampEntier(etiquette->EcartX) + ChampEntier(etiquette->EcartY) + TexteBooleen(etiquette->ADroite)
-                      + ChampEntier(etiquette->GetOrientation()) + FonteVersTexte(etiquette->GetFonte());
+    if (!texteEtiquette.isEmpty() && c.LigneEtiquette())
+        lignes << champsEtiquette;
 
     lignes << c.LigneTextes();
 
@@ -159,7 +187,8 @@ bool LitSuite(GCCourbe& c, QString& tete, const QString& identifiant, bool jetab
     }
     c.FixeIdentifiant(identifiant);
 
-    if (!c.LitPlage(lu))
+    QString suitePlage;
+    if (!c.LitPlage(lu, suitePlage))
         return false;
 
     // Style line, then the marker and the own label when they are there.
@@ -199,27 +228,21 @@ bool LitSuite(GCCourbe& c, QString& tete, const QString& identifiant, bool jetab
         m.Couleur = couleur;
         m.Angle = angle;
         m.Rempli = LitBooleen(PremierChamp(ligne));
+        // The label's fields: their own line for P, T, X, Y; for the other kinds the end of
+        // the range line, when it has them (documents written before they were kept there
+        // have none: the label keeps its place and font of creation).
         if (GCTexte* e = c.EtiquetteEnregistree()) {
             e->SetTexte(ligne);
             if (!ligne.isEmpty()) {
-                QString lab;
-                if (!lu.suivante(lab))
+                QString champs;
+                if (c.LigneEtiquette()) {
+                    if (!lu.suivante(champs))
+                        return false;
+                } else {
+                    champs = suitePlage;
+                }
+                if (!champs.trimmed().isEmpty() && !LitChampsEtiquette(champs, *e, lu))
                     return false;
-                int ex = 0, ey = 0, orientation = 0;
-                if (!lu.entier(lab, ex, QStringLiteral("écart horizontal de l'étiquette")) ||
-                    !lu.entier(lab, ey, QStringLiteral("écart vertical de l'étiquette")))
-                    return false;
-                const bool droite = PremierChamp(lab) == QLatin1String("v");
-                if (!lu.entier(lab, orientation, QStringLiteral("orientation de l'étiquette")))
-                    return false;
-                Police police = e->GetFonte();
-                if (!LitPolice(lab, police))
-                    lu.avertit(QStringLiteral("police de l'étiquette en partie illisible"));
-                e->EcartX = ex;
-                e->EcartY = ey;
-                e->ADroite = droite;
-                e->SetOrientation(orientation);
-                e->SetFonte(police);
             }
         }
     }

@@ -680,20 +680,20 @@ void GCY::FixeTextesLus(const QString& texte1, const QString& texte2)
     GCRelNum::FixeTextesLus(texte1, angle ? QStringLiteral("t") : texte2);
 }
 
-GCTexte* GCY::EtiquetteEnregistree() const
+bool GCY::LigneEtiquette() const
 {
-    return GenreParmi(TypeCourbe, "PTXY") ? Etiquette.get() : nullptr;
+    return GenreParmi(TypeCourbe, "PTXY");
 }
 
-void GCY::EcritPlage(QStringList& lignes) const
+void GCY::EcritPlage(QStringList& lignes, const QString& suite) const
 {
     QString plage = ValeursImposees ? QStringLiteral("v;") + ChampTexte(FichierValeurs)
                                     : ChampTexte(Xinf) + ChampTexte(Xsup) + ChampTexte(Pas);
-    plage += TexteBooleen(Aleatoire) + ChampEntier(Fleches);
+    plage += TexteBooleen(Aleatoire) + ChampEntier(Fleches) + suite;
     lignes << plage;
 }
 
-bool GCY::LitPlage(LecteurEnregistrement& lu)
+bool GCY::LitPlage(LecteurEnregistrement& lu, QString& suite)
 {
     QString ligne;
     if (!lu.suivante(ligne))
@@ -709,10 +709,13 @@ bool GCY::LitPlage(LecteurEnregistrement& lu)
     }
     const bool aleatoire = LitBooleen(PremierChamp(ligne));
     int fleches = 0;
-    QString suite = ligne;
-    if (!PremierChamp(suite).trimmed().isEmpty() && !lu.entier(ligne, fleches, QStringLiteral("flèches")))
+    QString apres = ligne;
+    if (PremierChamp(apres).trimmed().isEmpty())
+        ligne = apres;
+    else if (!lu.entier(ligne, fleches, QStringLiteral("flèches")))
         return false;
     FixeAleatoire(aleatoire);
     Fleches = fleches;
+    suite = ligne;
     return true;
 }

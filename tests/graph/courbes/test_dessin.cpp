@@ -156,7 +156,7 @@ protected:
             y->FixeAleatoire(true);
             y->Fleches = 3;
         }
-        if (auto* rel = dynamic_cast<GCRelNum*>(c.get()); rel && QStringLiteral("PTXY").contains(lettre)) {
+        if (auto* rel = dynamic_cast<GCRelNum*>(c.get())) {
             GCTexte& e = *rel->Etiquette;
             e.SetTexte(QStringLiteral("C_{%1} ; &x").arg(graine));
             e.EcartX = 7, e.EcartY = -2, e.ADroite = false;
@@ -196,6 +196,13 @@ TEST_F(Dessins, ChaqueGenreRelitEtReecritLesMemesLignes)
             EXPECT_EQ(apres.Courbes[i]->TypeCourbe, Kinds.at(i));
             EXPECT_EQ(apres.Courbes[i]->Identifiant, avant.Courbes[i]->Identifiant);
             EXPECT_EQ(apres.Courbes[i]->Nom, avant.Courbes[i]->Nom);
+            if (auto* rel = dynamic_cast<GCRelNum*>(avant.Courbes[i].get())) {
+                const GCTexte& e = *dynamic_cast<GCRelNum&>(*apres.Courbes[i]).Etiquette;
+                EXPECT_EQ(e.GetTexte(), rel->TexteEtiquette()) << Kinds.at(i).toLatin1();
+                // A sequence has no range line to carry the label's place.
+                if (Kinds.at(i) != 'N')
+                    EXPECT_EQ(e.EcartX + e.EcartY, rel->Etiquette->EcartX + rel->Etiquette->EcartY);
+            }
         }
         EXPECT_EQ(o.liensDerivees.size(), Kinds.size());
     }
@@ -213,8 +220,17 @@ TEST_F(Dessins, LignesEcritesParGenre)
     h->FixeIdentifiant("5/x");
     h->FixeBornes("pi/3", "1");
     d.AjouteCourbe(h);
+    // A point on a curve with its coordinates: the label's text ends the style line, its
+    // place and font end the range line, so that the line after the style line stays the
+    // texts line, as readers of the kinds without a label line take it.
+    auto point = std::dynamic_pointer_cast<GCOperUnaire>(CreeCourbe('Q', 1, 6, 17));
+    point->FixeIdentifiant("6/x");
+    point->Etiquette->SetTexte("(&x ; &y)");
+    point->Etiquette->EcartX = 6;
+    point->FixeMere(1, "401/02/2026 03:04:05");
+    d.AjouteCourbe(point);
     const QStringList l = Sauve(d);
-    ASSERT_EQ(l.size(), 13);
+    ASSERT_EQ(l.size(), 22);
     EXPECT_EQ(l[0], " ");
     EXPECT_EQ(l[1], "&Y;401/02/2026 03:04:05;0;");
     EXPECT_EQ(l[2], "-5;5;0.125;f;0;");
@@ -223,14 +239,36 @@ TEST_F(Dessins, LignesEcritesParGenre)
     EXPECT_EQ(l[5], "0;0;0;0;0;0;0;0;0;0;");
     // The initial point of a system keeps its texts, not rounded numbers.
     EXPECT_EQ(l[7], "&H;5/x;pi/3;1;0;");
-    EXPECT_EQ(l[12], "");
+    EXPECT_EQ(l[13], "&Q;6/x;17;0;0;0;0;0;0;0;0;2;");
+    EXPECT_TRUE(l[16].startsWith("-5;5;0.125;f;0;6;0;v;0;")) << l[16].toStdString();
+    EXPECT_TRUE(l[17].endsWith(";f;(&x ; &y)")) << l[17].toStdString();
+    EXPECT_EQ(l[18], ";;M6;");
+    EXPECT_EQ(l[20], "401/02/2026 03:04:05;");
+    EXPECT_EQ(l[21], "");
 
     Ouverture o;
     GCDessin relu;
     Lit(l, relu, o);
-    ASSERT_EQ(relu.Nombre(), 2);
+    ASSERT_EQ(relu.Nombre(), 3);
     EXPECT_EQ(relu.Courbes[0]->Nom, "f,2");
     EXPECT_EQ(std::dynamic_pointer_cast<GCRS>(relu.Courbes[1])->TexteBorne1, "pi/3");
+    auto pointLu = std::dynamic_pointer_cast<GCOperUnaire>(relu.Courbes[2]);
+    EXPECT_EQ(pointLu->TexteEtiquette(), "(&x ; &y)");
+    EXPECT_EQ(pointLu->Etiquette->EcartX, 6);
+    EXPECT_EQ(pointLu->Mere1, "401/02/2026 03:04:05");
+
+    // Written before the label was kept: no label, and nothing else moves.
+    QStringList ancien = l.mid(12, 9);
+    ancien[4] = "-5;5;0.125;f;0;";
+    ancien[5] = "v;f;clBlack;0;1;0;f;v;3;1;clBlack;0;f;";
+    GCDessin vieux;
+    Ouverture o2;
+    Lit(ancien, vieux, o2);
+    EXPECT_EQ(o2.messages, QStringList());
+    ASSERT_EQ(vieux.Nombre(), 1);
+    EXPECT_EQ(std::dynamic_pointer_cast<GCOperUnaire>(vieux.Courbes[0])->TexteEtiquette(), "");
+    EXPECT_EQ(vieux.Courbes[0]->Nom, "M6");
+    EXPECT_EQ(vieux.Courbes[0]->Mere1, "401/02/2026 03:04:05");
 }
 
 TEST_F(Dessins, CasDuFormatALaLecture)
