@@ -40,9 +40,9 @@ TFnauxi::TFnauxi(const TextesAux& textes, QWidget* parent) : QDialog(parent)
     resize(460, 400);
 }
 
-void TFnauxi::remplit(const TextesAux& textes)
+void TFnauxi::remplit(const TextesAux& textes, int nombre)
 {
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < nombre; ++i)
         StringGrid1->setItem(i, 0, new QTableWidgetItem(textes[std::size_t(i)]));
 }
 
@@ -84,7 +84,8 @@ void TFnauxi::ButLoadClick()
         interlocuteur().message(lu.erreur);
         return;
     }
-    remplit(lu.textes);
+    // The rows the file gives; the others keep their texts.
+    remplit(lu.textes, lu.nombre);
     if (!lu.avertissement.isEmpty())
         interlocuteur().message(lu.avertissement);
 }

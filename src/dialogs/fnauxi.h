@@ -32,5 +32,5 @@ public:
     QPushButton* ButAnnul;
 
 private:
-    void remplit(const TextesAux& textes);
+    void remplit(const TextesAux& textes, int nombre = 10);
 };

@@ -367,8 +367,11 @@ void TsaisPrDyn::MapListBoxClick()
     const QString nom = paletteChoisie();
     QString erreur;
     Palette p{};
-    if (!ChargePaletteNommee(nom.isEmpty() ? NomPaletteDefaut() : nom, p, &erreur))
+    // A file that cannot be read leaves the grid as it is.
+    if (!ChargePaletteNommee(nom.isEmpty() ? NomPaletteDefaut() : nom, p, &erreur)) {
         interlocuteur().message(erreur);
+        return;
+    }
     RendPeriodique(p, edper->value());
     fixePalette(p);
 }

@@ -412,6 +412,13 @@ bool TMainForm::ChargeTransfosPerso(const QString& chemin)
         montreMessage(lu.erreur);
         return false;
     }
+    // A file that gives none (empty, or no group that reads) keeps the menu as it is.
+    if (lu.nombre() == 0) {
+        QStringList texte{QStringLiteral("Aucune transformation personnelle dans %1 : le menu ne change pas.")
+                              .arg(QDir::toNativeSeparators(chemin))};
+        montreMessage((texte + lu.problemes).join(QLatin1Char('\n')));
+        return false;
+    }
     ListeAuxiliaire = lu.lignes;
     RefaitMenuTransfos();
     if (!lu.problemes.isEmpty())

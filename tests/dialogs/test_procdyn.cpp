@@ -1,5 +1,7 @@
 // The dynamic-process dialog on Julia and Mandelbrot areas, driven through its widgets: what
 // it shows for each kind, what it stores, its checks, and the palette grid, period and files.
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -67,6 +69,9 @@ TEST_F(ProcDynTest, PaletteGrillePeriodeEtFichiers)
     GCProcDyn j(3, QLatin1Char('J'), 1);
     Palette noire{};
     j.FixeCouleurs(noire);
+    QFile vide(QDir(DossierPalettes()).filePath(QStringLiteral("vide.map")));
+    ASSERT_TRUE(vide.open(QIODevice::WriteOnly));
+    vide.close();
     TsaisPrDyn f;
     PrepareProcessusAire(f, j, false);
     f.show();
@@ -76,9 +81,18 @@ TEST_F(ProcDynTest, PaletteGrillePeriodeEtFichiers)
     EXPECT_FALSE(f.EdBorni->isVisible());
 
     // Typing 64 gives a 64-periodic palette, never a 6-periodic one; 0 cannot be entered.
-    // A click on the file in the list loads it.
-    QTest::mouseClick(f.MapListBox->viewport(), Qt::LeftButton, {},
-                      f.MapListBox->visualItemRect(f.MapListBox->item(0)).center());
+    // A click on a file in the list loads it; one that gives no colour leaves the grid.
+    const auto cliqueFichier = [&f](int i) {
+        QTest::mouseClick(f.MapListBox->viewport(), Qt::LeftButton, {},
+                          f.MapListBox->visualItemRect(f.MapListBox->item(i)).center());
+    };
+    ASSERT_EQ(f.MapListBox->count(), 2);
+    cliqueFichier(1);
+    EXPECT_EQ(f.palette(), noire);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].contains(QStringLiteral("ne contient aucune couleur")));
+    inter.messages.clear();
+    cliqueFichier(0);
     ASSERT_EQ(f.palette(), PaletteParDefaut());
     const Palette defaut = PaletteParDefaut();
     // (The value is taken when the box is left.)

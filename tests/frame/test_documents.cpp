@@ -554,12 +554,20 @@ TEST_F(Documents, TransformationsPersonnellesRemplacentLeMenuAChaqueChargement)
     ASSERT_EQ(repondeur.textes.size(), 1);
     EXPECT_TRUE(repondeur.textes[0].contains("incomplète")) << repondeur.textes[0].toStdString();
 
-    // Saved, read back the same; a file that cannot be read changes nothing.
+    // Saved, read back the same; a file that cannot be read, or gives no transformation,
+    // changes nothing.
     dialogues.transfosEnregistrement = doc("copie.txt");
     un->action("Trperso1")->trigger();
     EXPECT_EQ(LitTransfosPerso(doc("copie.txt")).lignes, f.ListeAuxiliaire);
     EXPECT_FALSE(f.ChargeTransfosPerso(doc("absente.txt")));
+    EcritOctetsEssai(doc("vide.txt"), QByteArray());
+    repondeur.textes.clear();
+    dialogues.transfos = doc("vide.txt");
+    un->action("Transfoperso1")->trigger();
     EXPECT_EQ(libelles(), QStringList{"Inversion"});
+    EXPECT_EQ(f.ListeAuxiliaire, groupe("Inversion", "24"));
+    ASSERT_EQ(repondeur.textes.size(), 1);
+    EXPECT_TRUE(repondeur.textes[0].startsWith("Aucune transformation personnelle")) << repondeur.textes[0].toStdString();
 
     // One kept from the parameter dialog joins the menu; its item applies it to the curves
     // designated in the active window.

@@ -1,6 +1,7 @@
 // couche: graph
-// Any bytes as an auxiliary-functions file: a refused file says why; an accepted one holds
-// ten texts that each compile or are "0", and written back and read again gives the same.
+// Any bytes as an auxiliary-functions file: a refused file says why; an accepted one gives
+// one to ten texts that each compile or are "0", and written back and read again gives the
+// same.
 #include <QByteArray>
 #include <cstddef>
 #include <cstdint>
@@ -19,8 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             std::abort();
         return 0;
     }
+    if (lu.nombre < 1 || lu.nombre > 10)
+        std::abort();
     QStringList ecrites;
-    for (const QString& t : lu.textes) {
+    for (int i = 0; i < lu.nombre; ++i) {
+        const QString& t = lu.textes[std::size_t(i)];
         Arbre arbre;
         if (t != QStringLiteral("0") && !CompileExprYEtat(t.toStdString(), arbre))
             std::abort();
@@ -28,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     }
     const LectureAux relu =
         LitLignesAux(LignesDeOctets(EncodeLignes(ecrites, PolitiqueEncodage::RepliUtf8)).lignes, QStringLiteral("f.aux"));
-    if (!relu.ok || relu.textes != lu.textes || !relu.avertissement.isEmpty())
+    if (!relu.ok || relu.nombre != lu.nombre || relu.textes != lu.textes || !relu.avertissement.isEmpty())
         std::abort();
     return 0;
 }

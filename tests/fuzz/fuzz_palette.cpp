@@ -1,6 +1,6 @@
 // couche: graph
 // Any bytes as a palette file: the colours read, written as 256 lines and read again must be
-// the same colours, and every written line three numbers 0..255 separated by one blank.
+// the same 256 colours, and every written line three numbers 0..255 separated by one blank.
 #include <QByteArray>
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     for (const QString& l : lignes)
         if (!ligneEcrite(l))
             std::abort();
-    if (PaletteDeLignes(lignes) != lue)
+    int couleurs = 0;
+    if (PaletteDeLignes(lignes, &couleurs) != lue || couleurs != NbCouleursPalette)
         std::abort();
     return 0;
 }

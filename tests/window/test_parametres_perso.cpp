@@ -97,8 +97,8 @@ TEST_F(ParametresPersoTest, DialogueAjouteModifieEtAssocieLesParametres)
 }
 
 // F0..F9: a wrong text keeps the form open and Annuler changes nothing; a loaded file keeps
-// the texts that compile, "0" elsewhere; a refused file leaves the grid; saving writes ten
-// lines; confirmed texts reach the formulas.
+// the texts that compile, "0" elsewhere, in the rows its lines give; a refused or empty file
+// leaves the grid; saving writes ten lines; confirmed texts reach the formulas.
 TEST_F(ParametresPersoTest, FonctionsAuxiliairesPrisesSeulementSurConfirmation)
 {
     QTemporaryDir dossier;
@@ -123,13 +123,22 @@ TEST_F(ParametresPersoTest, FonctionsAuxiliairesPrisesSeulementSurConfirmation)
     ASSERT_TRUE(binaire.open(QIODevice::WriteOnly));
     binaire.write(QByteArray("x\0\1\2", 4));
     binaire.close();
+    QFile court(dossier.filePath("c.aux")), vide(dossier.filePath("v.aux"));
+    ASSERT_TRUE(court.open(QIODevice::WriteOnly) && vide.open(QIODevice::WriteOnly));
+    court.write("cos(x)\r\n\r\n\r\n");
+    court.close();
+    vide.close();
     inter.messages.clear();
-    QStringList grille;
+    QStringList grille, complete;
     QuandModal([&](QWidget* w) {
         boites.fichier = fichier.fileName();
         Enfant<QPushButton>(w, "ButLoad")->click();
-        boites.fichier = binaire.fileName();
-        Enfant<QPushButton>(w, "ButLoad")->click();
+        for (int i = 0; i < 10; ++i)
+            complete << cellule(w, i)->text();
+        for (const QFile* f : {&binaire, &court, &vide}) {
+            boites.fichier = f->fileName();
+            Enfant<QPushButton>(w, "ButLoad")->click();
+        }
         for (int i = 0; i < 10; ++i)
             grille << cellule(w, i)->text();
         boites.fichierEcriture = dossier.filePath("g.aux");
@@ -137,10 +146,12 @@ TEST_F(ParametresPersoTest, FonctionsAuxiliairesPrisesSeulementSurConfirmation)
         Enfant<QPushButton>(w, "ButOK")->click();
     });
     f.action("Fonctionsauxiliaires1")->trigger();
-    EXPECT_EQ(grille, (QStringList{"sin(x)", "x^2", "0", "0", "2*x", "0", "0", "0", "0", "0"}));
-    ASSERT_EQ(inter.messages.size(), 2);
+    EXPECT_EQ(complete, (QStringList{"sin(x)", "x^2", "0", "0", "2*x", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(grille, (QStringList{"cos(x)", "x^2", "0", "0", "2*x", "0", "0", "0", "0", "0"}));
+    ASSERT_EQ(inter.messages.size(), 3);
     EXPECT_TRUE(inter.messages[0].contains("F2 = sin(") && inter.messages[0].contains("10 premières"));
     EXPECT_TRUE(inter.messages[1].contains("n'est pas un fichier de fonctions auxiliaires"));
+    EXPECT_TRUE(inter.messages[2].contains("ne contient aucune fonction"));
     EXPECT_EQ(LitFichierTexte(dossier.filePath("g.aux")).lignes, grille);
     EXPECT_EQ(f.FonctionsAux()[4], "2*x");
     EXPECT_TRUE(contexteCalcul().FonctionsAuxiliaires[1] != nullptr);

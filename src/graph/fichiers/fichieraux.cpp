@@ -1,6 +1,7 @@
 #include "graph/fichiers/fichieraux.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "expression/fonction.h"
 #include "graph/fichiers/fichiertexte.h"
@@ -16,10 +17,12 @@ QString Nom(const QString& chemin)
 
 }  // namespace
 
-LectureAux LitLignesAux(const QStringList& lignes, const QString& nomFichier)
+LectureAux LitLignesAux(QStringList lignes, const QString& nomFichier)
 {
     LectureAux r;
     r.textes.fill(QStringLiteral("0"));
+    while (!lignes.isEmpty() && lignes.last().trimmed().isEmpty())
+        lignes.removeLast();
     QStringList remplacees;
     for (qsizetype i = 0; i < lignes.size(); ++i) {
         QString ligne = lignes[i];
@@ -43,6 +46,12 @@ LectureAux LitLignesAux(const QStringList& lignes, const QString& nomFichier)
             r.textes[std::size_t(i)] = texte;
         else if (!texte.isEmpty() && texte != QStringLiteral("0"))
             remplacees << QStringLiteral("F%1 = %2").arg(i).arg(texte);
+    }
+    r.nombre = int(std::min<qsizetype>(lignes.size(), 10));
+    if (r.nombre == 0) {
+        r.erreur = QStringLiteral("Le fichier %1 ne contient aucune fonction. Les fonctions ne changent pas.")
+                       .arg(nomFichier);
+        return r;
     }
     QStringList notes;
     if (!remplacees.isEmpty())

@@ -36,8 +36,10 @@ bool composante(QStringView texte, int& valeur)
     return true;
 }
 
-TCouleur couleurDeLigne(QStringView ligne)
+// The colour of a line; false (and white) when the line does not begin with three integers.
+bool couleurDeLigne(QStringView ligne, TCouleur& couleur)
 {
+    couleur = Blanc;
     // The first three fields separated by blanks or tabs; anything after them is ignored.
     const auto blanc = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
     int rvb[3];
@@ -49,9 +51,10 @@ TCouleur couleurDeLigne(QStringView ligne)
         while (i < ligne.size() && !blanc(ligne[i]))
             ++i;
         if (i == debut || !composante(ligne.sliced(debut, i - debut), rvb[k]))
-            return Blanc;
+            return false;
     }
-    return RVB(rvb[0], rvb[1], rvb[2]);
+    couleur = RVB(rvb[0], rvb[1], rvb[2]);
+    return true;
 }
 
 }  // namespace
@@ -89,13 +92,16 @@ Palette PaletteParDefaut()
     return p;
 }
 
-Palette PaletteDeLignes(const QStringList& lignes)
+Palette PaletteDeLignes(const QStringList& lignes, int* lues)
 {
     Palette p;
     p.fill(Blanc);
     const int n = std::min<int>(NbCouleursPalette, lignes.size());
+    int couleurs = 0;
     for (int i = 0; i < n; ++i)
-        p[i] = couleurDeLigne(lignes[i]);
+        couleurs += couleurDeLigne(lignes[i], p[i]);
+    if (lues)
+        *lues = couleurs;
     return p;
 }
 
@@ -126,7 +132,15 @@ bool LitPalette(const QString& chemin, Palette& palette, QString* erreur)
             *erreur = lu.erreur;
         return false;
     }
-    palette = PaletteDeLignes(lu.lignes);
+    int couleurs = 0;
+    const Palette p = PaletteDeLignes(lu.lignes, &couleurs);
+    if (couleurs == 0) {
+        if (erreur)
+            *erreur = QStringLiteral("Le fichier de palette « %1 » ne contient aucune couleur.")
+                          .arg(QDir::toNativeSeparators(chemin));
+        return false;
+    }
+    palette = p;
     return true;
 }
 

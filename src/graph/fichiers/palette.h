@@ -7,6 +7,7 @@
 // colour, white when the line does not begin with three integers (blanks and tabs, in any
 // number, separate them; what follows the third is ignored); values are kept within
 // 0..255; the lines after the 256th are ignored and, with fewer lines, white fills the rest.
+// A file none of whose lines gives a colour (an empty file among them) is not a palette.
 //
 // Palette files live in the folder "Palettes" of the program's folder. The default palette
 // "GCPal0.map" is the program's own: it is written there at start-up when missing, and a
@@ -28,13 +29,14 @@ QString NomPaletteDefaut();  // "GCPal0.map"
 // whose 255 colours are all different, changing fastest over the small counts.
 Palette PaletteParDefaut();
 
-// The colours of the lines of a palette file (see the top of this file).
-Palette PaletteDeLignes(const QStringList& lignes);
+// The colours of the lines of a palette file (see the top of this file); *lues: how many
+// lines gave a colour.
+Palette PaletteDeLignes(const QStringList& lignes, int* lues = nullptr);
 // The 256 lines "r g b" of a palette.
 QStringList LignesDePalette(const Palette& palette);
 
-// Reads a palette file. A file that cannot be read leaves the palette white and gives false
-// with the French reason in *erreur.
+// Reads a palette file. A file that cannot be read, or gives no colour, leaves the palette
+// white and gives false with the French reason in *erreur.
 bool LitPalette(const QString& chemin, Palette& palette, QString* erreur = nullptr);
 // Writes the 256 lines (through a temporary file: a failed write leaves the previous file).
 bool EcritPalette(const QString& chemin, const Palette& palette, QString* erreur = nullptr);

@@ -95,6 +95,13 @@ TEST_F(Palettes, EcriteEtRelueOctetPourOctet)
     EXPECT_EQ(q[0], Blanc);
     EXPECT_TRUE(erreur.contains(QStringLiteral("introuvable"))) << erreur.toStdString();
     EXPECT_FALSE(ChargePaletteNommee(QStringLiteral("../Palettes/Copie.map"), q));
+    // A file none of whose lines gives a colour is not a palette.
+    QFile texte(QDir(DossierPalettes()).filePath(QStringLiteral("texte.map")));
+    ASSERT_TRUE(texte.open(QIODevice::WriteOnly));
+    texte.write("rouge vert bleu\r\n\r\n");
+    texte.close();
+    EXPECT_FALSE(ChargePaletteNommee(QStringLiteral("texte.map"), q, &erreur));
+    EXPECT_TRUE(erreur.contains(QStringLiteral("aucune couleur"))) << erreur.toStdString();
 }
 
 }  // namespace
