@@ -69,6 +69,18 @@ public:
     }
 };
 
+// The number a cell that holds no formula gives. A comma stands for the decimal point where
+// it makes a number ("4,5", as French spreadsheets copy it); a text that does not become a
+// number stays a text.
+bool NombreCellule(const QString& texte, double& v)
+{
+    bool ok = false;
+    v = texte.toDouble(&ok);
+    if (!ok && texte.contains(QLatin1Char(',')))
+        v = QString(texte).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(v);
+}
+
 }  // namespace
 
 QString NomColonne(int colonne)
@@ -169,11 +181,8 @@ bool FeuilleCalcul::evalue(int ligne, int colonne, double& v, int profondeur) co
     if (ligne < 0 || colonne < 0 || ligne >= rowCount() || colonne >= columnCount())
         return false;
     const QString f = formule(ligne, colonne).trimmed();
-    if (!f.startsWith(QLatin1Char('='))) {
-        bool ok = false;
-        v = f.toDouble(&ok);
-        return ok && std::isfinite(v);
-    }
+    if (!f.startsWith(QLatin1Char('=')))
+        return NombreCellule(f, v);
     const std::size_t k = std::size_t(ligne) * std::size_t(columnCount()) + std::size_t(colonne);
     switch (calcul_.etats[k]) {
     case Calcul::Fait:

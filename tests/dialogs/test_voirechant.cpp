@@ -163,13 +163,29 @@ TEST_F(Echantillons, SelectionSauveeEnTexteSansRemplacerUnFichierSansDemander)
 }
 
 // Pasted text (Ctrl+V) lands from the current cell, tabs to the next column, lines to the
-// next row, the sheet growing as needed. A column where each cell adds the two above it is
-// computed in a moment however long it is; cells that refer to each other show the error,
-// and so do the cells that depend on them, only those.
+// next row, the sheet growing as needed; a decimal comma makes a number where it makes one.
+// A column where each cell adds the two above it is computed in a moment however long it
+// is; cells that refer to each other show the error, and so do the cells that depend on
+// them, only those.
 TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
 {
     TEchant e(Feuille({1}, {1}));
     FeuilleCalcul* f = e.feuille();
+    // Commas: a number, its sum and statistics; a text, a list and a formula unchanged.
+    f->setCurrentCell(0, 0);
+    QApplication::clipboard()->setText("30\t4,5\t=B1*2\tDupont, Jean\r\n1,5\t-2,25e1\t1,2,3\t=B1+0,5\r\n");
+    QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f->texte(0, 1), "4,5");
+    EXPECT_EQ(f->texte(0, 2), "9");
+    EXPECT_EQ(f->texte(0, 3), "Dupont, Jean");
+    EXPECT_EQ(f->texte(1, 2), "1,2,3");
+    EXPECT_EQ(f->texte(1, 3), "#ERREUR");
+    double v = 0;
+    ASSERT_TRUE(f->valeur(1, 1, v));
+    EXPECT_EQ(v, -22.5);
+    EXPECT_FALSE(f->valeur(1, 2, v));
+    EXPECT_EQ(Statistiques(e, {"edmoyx", "edmoyy"}), (QStringList{"15.75", "-9"}));
+
     QStringList texte{"1\t=C1+1\tfin\t\t\tx", "1"};
     for (int n = 3; n <= 60; ++n)
         texte << QStringLiteral("=C%1+C%2").arg(n - 2).arg(n - 1);
@@ -184,7 +200,6 @@ TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
     EXPECT_EQ(f->texte(0, 3), "2");
     EXPECT_EQ(f->texte(0, 4), "fin");
     EXPECT_EQ(f->texte(39, 2), "102334155");   // the 40th Fibonacci number
-    double v = 0;
     ASSERT_TRUE(f->valeur(59, 2, v));
     EXPECT_DOUBLE_EQ(v, 1548008755920.0);      // the 60th
     for (int l : {60, 61, 62})
@@ -192,7 +207,7 @@ TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
     EXPECT_EQ(f->formule(61, 3), "=sum(C1:C3)");
     EXPECT_EQ(f->texte(61, 3), "4");
     EXPECT_EQ(f->texte(62, 3), "8");
-    EXPECT_EQ(f->texte(0, 0), "1");            // what was there stays
+    EXPECT_EQ(f->texte(0, 0), "30");           // what was there stays
 
     // Each cell twice the one below, 150 rows: computed however far the chain goes.
     QStringList colonne;
