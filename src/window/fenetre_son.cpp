@@ -91,7 +91,7 @@ TForm1* TForm1::ConvertitWav(const QString& chemin, QWidget* parent)
     const bool stereo = entete.format.canaux == 2;
     const NomsTexteWav proposes = NomsTexteDuWav(chemin, dossierTravail());
     TWavToTxt dialogue(parent);
-    dialogue.Remplit(entete.format.frequence, TexteModeWav(entete.format), entete.trames * entete.format.canaux, stereo,
+    dialogue.Remplit(entete.format.frequence, TexteModeWav(entete.format), entete.valeurs(), stereo,
                      proposes.principal, proposes.gauche, proposes.droite);
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
@@ -140,5 +140,8 @@ TForm1* TForm1::ConvertitWav(const QString& chemin, QWidget* parent)
                  texte(pasY));
     f->DessineTampon();
     f->AjustYClick();
+    // The whole frames present are read; a file shorter than it says is said.
+    if (const QString manque = ValeursManquantesWav(entete); !manque.isEmpty())
+        interlocuteur().message(manque);
     return f;
 }

@@ -137,6 +137,37 @@ TEST_F(Son, WavDeSoxOuvertsEnChroniquesSansToucherLesFichiersVoisins)
     }
     EXPECT_EQ(pic, 440);
 
+    // Cut short, or its size field overstated: the whole frames present, and it is said.
+    QFile source(la);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray octets = source.readAll();
+    const qsizetype donnees = octets.indexOf("data");
+    ASSERT_GT(donnees, 0);
+    QByteArray gonfle = octets;
+    gonfle.replace(donnees + 4, 4, QByteArray::fromHex("000000f0"));
+    const struct {
+        QString nom;
+        QByteArray octets;
+        qsizetype points;
+        QString message;
+    } fautifs[] = {
+        {"coupe.wav", octets.left(200), (200 - donnees - 8) / 2,
+         QStringLiteral("%1 valeurs lues sur les 4410 annoncées").arg((200 - donnees - 8) / 2)},
+        {"gonfle.wav", gonfle, 4410, "4410 valeurs lues sur les 2013265920 annoncées"},
+    };
+    for (const auto& cas : fautifs) {
+        QFile fichier(d.filePath(cas.nom));
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+        fichier.write(cas.octets);
+        fichier.close();
+        inter.messages.clear();
+        TForm1* h = ouvre(fichier.fileName());
+        ASSERT_TRUE(h);
+        EXPECT_EQ(points(*h).size(), std::size_t(cas.points));
+        EXPECT_EQ(inter.messages, QStringList{cas.message});
+    }
+    inter.messages.clear();
+
     // Stereo, left at 1000 and right at -1000: the chronicle is the left channel, N points
     // over N/rate seconds; a "cours.txt" beside "cours.wav" is left as it was.
     const QString cours = d.filePath("cours.wav");

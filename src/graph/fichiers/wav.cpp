@@ -209,6 +209,13 @@ bool LitEnteteWav(QIODevice& d, EnteteWav& e, QString& erreur)
     return false;
 }
 
+QString ValeursManquantesWav(const EnteteWav& e)
+{
+    if (e.valeurs() >= e.valeursAnnoncees())
+        return {};
+    return QStringLiteral("%1 valeurs lues sur les %2 annoncées").arg(e.valeurs()).arg(e.valeursAnnoncees());
+}
+
 bool LitEchantillonsWav(QIODevice& d, const EnteteWav& e, const std::function<void(const int*, int)>& bloc,
                         QString& erreur)
 {

@@ -61,7 +61,15 @@ struct EnteteWav {
     qint64 debutDonnees = 0;        // offset of the first sample
     std::uint32_t tailleDeclaree = 0;  // the data chunk's size field
     qint64 trames = 0;              // whole frames present in the file
+    // The samples (every channel) present, and those the size field announces.
+    qint64 valeurs() const { return trames * format.canaux; }
+    qint64 valeursAnnoncees() const { return tailleDeclaree / (format.bits / 8); }
 };
+
+// What to tell when the file holds fewer samples than its data chunk announces (a file cut
+// short, or a size field that overstates it): "78 valeurs lues sur les 1103 annoncées";
+// empty when they agree.
+QString ValeursManquantesWav(const EnteteWav& entete);
 
 // Reads the header of a WAV file: true with the header, else false with the French reason
 // ("DATA non trouvé!" when there is no data chunk). Only PCM (tag 1, or the extensible tag
