@@ -355,24 +355,34 @@ void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
         carte_.MondeVersPixel(dernierX_, dernierY_, x, y);
         dernierConnu_ = true;
     }
-    double x0, y0;
-    carte_.PixelVersMonde(dernierX_, dernierY_, x0, y0);
-    const bool dehors = repere_.HorsBornes(x, y);
+    // The world point of the last pixel: many points in a row fall on the same pixel.
+    if (dernierX_ != mondeDernierX_ || dernierY_ != mondeDernierY_ || !mondeDernierConnu_) {
+        carte_.PixelVersMonde(dernierX_, dernierY_, x0_, y0_);
+        mondeDernierX_ = dernierX_;
+        mondeDernierY_ = dernierY_;
+        mondeDernierConnu_ = true;
+    }
+    const double x0 = x0_, y0 = y0_;
+    const bool dehors = carte_.HorsBornes(x, y);
     double xd = x, yd = y;
     bool dessine = true;
     if (dehors) {
-        if (repere_.HorsBornes(x0, y0) || !joint_ || stylo == StyloLeve)
+        if (carte_.HorsBornes(x0, y0) || !joint_ || stylo == StyloLeve)
             dessine = false;
         else
             repere_.PointSurBord(xd, yd, x0, y0, x, y);
-    } else if (repriseAuBord_ && repere_.HorsBornes(x0, y0)) {
+    } else if (repriseAuBord_ && carte_.HorsBornes(x0, y0)) {
         double xb, yb;
         repere_.PointSurBord(xb, yb, x, y, x0, y0);
         carte_.MondeVersPixel(dernierX_, dernierY_, xb, yb);
     }
+    // The pixel of the point itself, when it is the one drawn.
+    int pxPoint = 0, pyPoint = 0;
     if (dessine) {
         int px, py;
         carte_.MondeVersPixel(px, py, xd, yd);
+        pxPoint = px;
+        pyPoint = py;
         // The same pixel again with the same pen: nothing new to draw or to index (the
         // animation delay, when there is one, still runs point by point).
         const bool memePixel = px == dessineX_ && py == dessineY_ && stylo == styloDessine_ && tempo_ == 0 &&
@@ -393,7 +403,12 @@ void TraceurCourbe::tracePoint(double x, double y, std::uint8_t& stylo)
         if (visible_)
             dessineStylo(px, py, stylo);
     }
-    carte_.MondeVersPixel(dernierX_, dernierY_, x, y);
+    if (dehors) {
+        carte_.MondeVersPixel(dernierX_, dernierY_, x, y);
+    } else {
+        dernierX_ = pxPoint;
+        dernierY_ = pyPoint;
+    }
     if (!joint_)
         stylo = StyloLeve;
     else

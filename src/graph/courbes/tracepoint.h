@@ -108,6 +108,10 @@ private:
     std::uint8_t stylo_ = 0;
     int dernierX_ = 0, dernierY_ = 0;
     bool dernierConnu_ = false;
+    // The world point (x0_, y0_) of the pixel (mondeDernierX_, mondeDernierY_).
+    int mondeDernierX_ = 0, mondeDernierY_ = 0;
+    bool mondeDernierConnu_ = false;
+    double x0_ = 0, y0_ = 0;
     int dessineX_ = -1, dessineY_ = -1;   // pixel of the last point drawn, and its pen state
     std::uint8_t styloDessine_ = 0xFF;
     int nbPoints_ = 0;

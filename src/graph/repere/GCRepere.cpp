@@ -481,9 +481,16 @@ Correspondance::Correspondance(const GCRepere& r, const Graduation& g)
       AxeY{r.AxeY.Min, r.AxeY.Max, r.AxeY.TypeEchelle}, DistanceOeil(r.DistanceOeil), HauteurOeil(r.HauteurOeil), g_(g),
       infini_(1.0 / contexteCalcul().Epsilon)
 {
+    kx_ = double(g.pasPixelX) / g.pasX;
+    ky_ = double(g.pasPixelY) / g.pasY;
+    decalageX_ = double(Gauche) + 1;
+    decalageY_ = double(Haut) + 1;
+    // A coefficient that is not finite (a frame that is not valid) makes every product fail
+    // the test of pixelAffine: the formula then maps each point.
+    affine_ = AxeX.TypeEchelle == EchelleArith && AxeY.TypeEchelle == EchelleArith;
 }
 
-void Correspondance::MondeVersPixel(int& px, int& py, double x, double y) const
+void Correspondance::MondeVersPixelGeneral(int& px, int& py, double x, double y) const
 {
     const Graduation& g = g_;
     const double L = Gauche, T = Haut, h = HauteurTrace;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -57,14 +58,54 @@ class GCRepere;
 
 // The world-to-pixel mapping of a frame as it stands: a value made once (for a trace, for a
 // scan) and read by any number of threads; it changes with nothing.
+//
+// When both axes are arithmetic, a point is mapped through coefficients taken once:
+// px = round((x - xmin) k) + Gauche + 1 with k = pixels per step / step, and likewise for
+// y. That product may differ from the formula's (x - xmin) * pixels / step in its last
+// bits, so it is kept only when it lies well clear of a half-way point between two pixels,
+// where both round alike; otherwise, and for far points, the formula decides. The pixels
+// are those of the formula, always.
 class Correspondance {
 public:
     Correspondance(const GCRepere& repere, const Graduation& graduation);
-    void MondeVersPixel(int& px, int& py, double x, double y) const;
+    void MondeVersPixel(int& px, int& py, double x, double y) const
+    {
+        if (affine_ && pixelAffine(px, x - AxeX.Min, kx_, decalageX_) && pixelAffine(py, AxeY.Max - y, ky_, decalageY_))
+            return;
+        MondeVersPixelGeneral(px, py, x, y);
+    }
     QPoint MondeVersPixel(double x, double y) const;
     void PixelVersMonde(int px, int py, double& x, double& y) const;
+    // The mapping by the formula of each scale type, whatever the axes.
+    void MondeVersPixelGeneral(int& px, int& py, double x, double y) const;
+    // The same test as GCRepere::HorsBornes, on the bounds of this mapping.
+    bool HorsBornes(double x, double y) const
+    {
+        if (AxeX.TypeEchelle == EchelleProj)
+            return y < AxeY.Min;
+        return x < AxeX.Min || x > AxeX.Max || y < AxeY.Min || y > AxeY.Max;
+    }
 
 private:
+    // round(ecart * k) + decalage, saturated, when that is the formula's pixel for sure.
+    static bool pixelAffine(int& p, double ecart, double k, double decalage)
+    {
+        const double v = ecart * k;
+        // Far points (and an ecart whose product by the pixels of a step would overflow in
+        // the formula) are left to it, which saturates them.
+        if (!(std::fabs(ecart) < 0x1p900 && std::fabs(v) < 0x1p30))
+            return false;
+        // Nearest integer, halves to even (the current rounding mode, as std::nearbyint).
+        const double r = (v + 0x1.8p52) - 0x1.8p52;
+        // Both products lie within 2^-21 of each other here: clear of the half-way point by
+        // more, they round to the same integer.
+        if (!(std::fabs(v - r) < 0.5 - 0x1p-20))
+            return false;
+        const double s = r + decalage;
+        p = s >= LimitePixel ? LimitePixel : s <= -LimitePixel ? -LimitePixel : static_cast<int>(s);
+        return true;
+    }
+
     struct Axe {
         double Min, Max;
         int TypeEchelle;
@@ -74,6 +115,8 @@ private:
     double DistanceOeil, HauteurOeil;
     Graduation g_;
     double infini_;  // what a point at infinity maps to
+    bool affine_ = false;
+    double kx_ = 0, ky_ = 0, decalageX_ = 0, decalageY_ = 0;
 };
 
 class GCRepere {

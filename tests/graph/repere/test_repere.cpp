@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "expression/fonction.h"
 #include "graph/repere/GCRepere.h"
@@ -155,6 +157,74 @@ TEST_F(Mapping, AllerRetourAUnPixelPres)
                 EXPECT_LE(std::abs(p.y() - py), 1) << c.yinf << " " << c.tx << c.ty << " " << px << "," << py;
             }
     }
+}
+
+// On arithmetic axes points are mapped through coefficients taken once per mapping: the
+// pixels must be the formula's, bit for bit, on every kind of frame and of point (halves
+// between two pixels, far points that saturate, both axes, ranges given in decreasing order,
+// huge, tiny or far from 0), and the other scale types keep the formula.
+TEST_F(Mapping, CoefficientsAffinesDonnentLesPixelsDeLaFormule)
+{
+    struct Cas {
+        const char *xinf, *xsup, *yinf, *ysup;
+        int largeur, hauteur, gauche, haut;
+        int tx = EchelleArith, ty = EchelleArith;
+    };
+    const Cas cas[] = {
+        {"-5", "5", "-5", "5", 600, 400, 0, 0},
+        {"0", "10", "0", "10", 201, 201, 3, 17},
+        {"5", "-5", "3", "-7", 600, 400, 0, 0},
+        {"-1e300", "1e300", "-8e307", "8e307", 1000, 700, 25, 9},
+        {"-1.7e308", "1.7e308", "-1", "1", 600, 400, 0, 0},
+        {"1e-300", "3e-300", "-2e-310", "2e-310", 640, 480, 0, 0},
+        {"1e15", "1e15+3", "-123456789.5", "-123456789.25", 777, 333, 40, 2},
+        {"-0.001", "0.003", "1000", "1000.5", 1919, 1079, 0, 0},
+        {"-7", "7", "-7", "7", 65535, 65535, 1 << 20, 0},
+        {"0.05", "50", "1", "1E6", 500, 300, 13, 7, EchelleLog, EchelleLog},
+        {"-5", "5", "0.1", "10", 500, 300, 13, 7, EchelleArith, EchelleLog},
+        {"-5", "5", "0", "10", 500, 300, 13, 7, EchelleProj, EchelleArith},
+    };
+    std::mt19937_64 alea(12345);
+    std::uniform_real_distribution<double> unite(-1, 1);
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    int tests = 0;
+    for (const Cas& c : cas) {
+        GCRepere r(true, c.largeur, c.hauteur);
+        r.SetRectangle(QPoint(c.gauche, c.haut), c.largeur, c.hauteur);
+        bornes(r, c.xinf, c.xsup, c.yinf, c.ysup, c.tx, c.ty);
+        const Correspondance carte = r.correspondance();
+        double xmin, xmax, ymin, ymax;
+        r.GetBornes(xmin, xmax, ymax, ymin);
+        const Graduation g = r.graduation();
+        // Values of one axis: the points half-way between two pixels (and one unit in the
+        // last place either side), random points at every scale around the range, and the
+        // extremes.
+        auto valeurs = [&](double min, double max, int pixels, double pasPixels, double pas, bool versLeBas) {
+            std::vector<double> v = {min, max, 0.0, -0.0, inf, -inf, nan, 1e308, -1e308, 5e-324, -5e-324};
+            for (int i = -3; i <= pixels + 3; ++i) {
+                const double demi = (i + 0.5) * pas / pasPixels;
+                const double milieu = versLeBas ? max - demi : min + demi;
+                v.insert(v.end(), {milieu, std::nextafter(milieu, inf), std::nextafter(milieu, -inf)});
+            }
+            for (int echelle = -20; echelle <= 300; echelle += 4)
+                for (int k = 0; k < 40; ++k)
+                    v.push_back(min + (max - min) * unite(alea) * std::pow(10.0, echelle / 10.0));
+            return v;
+        };
+        const std::vector<double> xs = valeurs(xmin, xmax, c.largeur, g.pasPixelX, g.pasX, false);
+        const std::vector<double> ys = valeurs(ymin, ymax, c.hauteur, g.pasPixelY, g.pasY, true);
+        ASSERT_GT(xs.size(), 100u);
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            for (std::size_t j : {i % ys.size(), (i * 7919) % ys.size(), (i * 104729 + 3) % ys.size()}) {
+                int px, py, qx, qy;
+                carte.MondeVersPixel(px, py, xs[i], ys[j]);
+                carte.MondeVersPixelGeneral(qx, qy, xs[i], ys[j]);
+                ++tests;
+                ASSERT_EQ(QPoint(px, py), QPoint(qx, qy))
+                    << c.xinf << " " << c.yinf << " x=" << xs[i] << " y=" << ys[j];
+            }
+    }
+    EXPECT_GT(tests, 100000);
 }
 
 TEST_F(Mapping, BornesDegenereesNiDivisionParZeroNiValeurIndefinie)
