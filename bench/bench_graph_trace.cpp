@@ -20,6 +20,7 @@
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/GCE.h"
+#include "graph/courbes/GCN.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"
@@ -61,6 +62,57 @@ BENCHMARK(BM_PointsParSeconde)
     ->Args({100000, 0, 0})
     ->Args({100000, 1, 1})
     ->ArgNames({"points", "marqueurUni", "sinxx"})
+    ->Unit(benchmark::kMillisecond);
+
+// The cost per point of long traces, which should not grow with their length: range(0) 0,
+// y=sin(x)*x over [-5, 5]; 1, the sequence Un=sin(n*w)*n with w = 10/points (the same
+// picture at every length); range(1) the number of points
+// (the curves are capped at 10^6 points, the sequences at 10^7 terms). The point cache is
+// written at every trace, as a repaint does.
+void BM_TraceLongue(benchmark::State& state)
+{
+    reinitialiseCalcul();
+    reinitialiseGraphe();
+    GCRepere repere(true, 600, 400);
+    QImage image(620, 420, QImage::Format_RGB32);
+    const long long nombre = state.range(1);
+    PtrCourbe c;
+    if (state.range(0) == 0) {
+        auto y = creeCourbe(QStringLiteral("sin(x)*x"), 1, RVB(200, 0, 0), true);
+        // One step fewer than the points: the first point is Xinf, the last Xsup.
+        y->Pas = QString::number(10.0 / double(nombre - 1), 'g', 17);
+        c = y;
+    } else {
+        auto n = std::make_shared<GCN>(QLatin1Char('N'), 1, 1, 1);
+        n->FixeLibelles(QStringLiteral("n"),
+                        QStringLiteral("sin(n*%1)*n").arg(QString::number(10.0 / double(nombre), 'g', 17)));
+        n->FixeConditions(QString::number(nombre), QStringLiteral("0"), QStringLiteral("0"));
+        n->FixeIterationsVisibles(QStringLiteral("0"), QString::number(nombre - 1));
+        n->Couleur = RVB(200, 0, 0);
+        n->Marqueur.Couleur = n->Couleur;
+        c = n;
+    }
+    if (state.range(0) == 1) {
+        // The terms over the whole plot: n in [0, nombre], sin(n*w)*n within +-nombre.
+        const QString n = QString::number(nombre);
+        repere.FixeBornes("0", n, EchelleArith, "0", n, n, "-" + n, n, EchelleArith, "0", n, n);
+    }
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter peintre(&image);
+        c->Trace(peintre, repere);
+    }
+    state.SetItemsProcessed(state.iterations() * nombre);
+    state.counters["ns_par_point"] = benchmark::Counter(
+        double(nombre) * 1e-9, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_TraceLongue)
+    ->Args({0, 100000})
+    ->Args({0, 1000000})
+    ->Args({1, 100000})
+    ->Args({1, 1000000})
+    ->Args({1, 10000000})
+    ->ArgNames({"suite", "points"})
     ->Unit(benchmark::kMillisecond);
 
 // The evaluations of a trace right after the toolkit has drawn (a QImage filled): the

@@ -578,7 +578,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
 
     // Arrow heads, from the records of this trace.
     if (!ValeursImposees && !Aleatoire && Fleches >= 1 && Fleches <= 3 && Visible)
-        DessineFlechesCourbe(peintre, repere, LitPointsCourbe(traceur.Tampon()).points, Couleur, Fleches);
+        DessineFlechesCourbe(peintre, repere, traceur.Extremites(), Couleur, Fleches);
     if (arrete)
         AvertitArret();
     SignaleErreursCalcul(traceur.ErreursRencontrees());

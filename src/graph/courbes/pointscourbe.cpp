@@ -8,13 +8,6 @@
 
 namespace {
 
-void ecritDouble(unsigned char* o, double v)
-{
-    const std::uint64_t b = std::bit_cast<std::uint64_t>(v);
-    for (int i = 0; i < 8; ++i)
-        o[i] = static_cast<unsigned char>(b >> (8 * i));
-}
-
 double litDouble(const unsigned char* o)
 {
     std::uint64_t b = 0;
@@ -29,15 +22,6 @@ bool styloConnu(std::uint8_t s)
 }
 
 }  // namespace
-
-void EncodePointCourbe(unsigned char* octets, const PointCourbe& point)
-{
-    ecritDouble(octets, point.t);
-    ecritDouble(octets + 8, point.x);
-    ecritDouble(octets + 16, point.y);
-    octets[24] = point.stylo;
-    octets[25] = octets[26] = octets[27] = 0;
-}
 
 void AjoutePointCourbe(QByteArray& tampon, const PointCourbe& point)
 {

@@ -7,8 +7,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 constexpr int TaillePointCourbe = 28;
@@ -22,7 +24,21 @@ struct PointCourbe {
 // Appends one record to a buffer (the trace writes the whole buffer at once).
 void AjoutePointCourbe(QByteArray& tampon, const PointCourbe& point);
 // The 28 bytes of one record.
-void EncodePointCourbe(unsigned char* octets, const PointCourbe& point);
+inline void EncodePointCourbe(unsigned char* octets, const PointCourbe& point)
+{
+    const double v[3] = {point.t, point.x, point.y};
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(octets, v, 24);
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            const std::uint64_t b = std::bit_cast<std::uint64_t>(v[k]);
+            for (int i = 0; i < 8; ++i)
+                octets[8 * k + i] = static_cast<unsigned char>(b >> (8 * i));
+        }
+    }
+    octets[24] = point.stylo;
+    octets[25] = octets[26] = octets[27] = 0;
+}
 
 enum class EtatCache {
     Intact,     // every byte read as whole records

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "expression/etat.h"
 #include "expression/formatage.h"
@@ -21,6 +22,10 @@ namespace {
 
 // Most segments (or markers) gathered before they are drawn.
 constexpr int LongueurLot = 8192;
+// Records of the point cache kept before they are written: about a mebibyte, small enough
+// to stay in the processor's caches between two writes (a block of the whole trace, tens of
+// mebibytes, would be new memory at every trace, each page of it faulted in).
+constexpr int TailleBlocPoints = (1 << 20) / TaillePointCourbe;
 
 // A real delay proportional to the curve's Tempo (a bare loop would be optimised away).
 void attente(int tempo)
@@ -237,8 +242,8 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     peintre_.setPen(stylo_courbe_);
     marqueurPrepare_ = marqueur_.Prepare(stylo_courbe_, brosseInitiale_, courbe.Couleur);
     if (avecFichiers_) {
-        courbe.FichierPoints = courbe.CheminFichier(".pts");
-        points_.reserve(64 * TaillePointCourbe);
+        cheminPoints_ = courbe.CheminFichier(".pts");
+        courbe.FichierPoints = cheminPoints_;
     }
     // The toolkit's drawing may leave the vector registers in the state that slows every
     // computation of ours (and of the C library) down: cleared here and after each drawing.
@@ -248,6 +253,10 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
 TraceurCourbe::~TraceurCourbe()
 {
     if (!termine_) {
+        // A trace left without its end (an exception): a point cache it has begun to write
+        // over is completed with what was traced, never left half old, half new.
+        if (fichierPoints_)
+            ecritPoints();
         vide();
         peintre_.setPen(styloInitial_);
         peintre_.setBrush(brosseInitiale_);
@@ -262,8 +271,73 @@ void TraceurCourbe::DesactiveLots()
 
 void TraceurCourbe::Reserve(long long nombre)
 {
-    if (avecFichiers_ && nombre > 0)
-        points_.reserve(qsizetype(std::min<long long>(nombre, 1 << 22)) * TaillePointCourbe);
+    if (!avecFichiers_ || nombre <= capaciteBloc_)
+        return;
+    const int capacite = int(std::min<long long>(nombre, TailleBlocPoints));
+    auto bloc = std::make_unique_for_overwrite<unsigned char[]>(std::size_t(capacite) * TaillePointCourbe);
+    if (nbBloc_ > 0)
+        std::memcpy(bloc.get(), bloc_.get(), std::size_t(nbBloc_) * TaillePointCourbe);
+    bloc_ = std::move(bloc);
+    capaciteBloc_ = capacite;
+}
+
+void TraceurCourbe::ajouteEnregistrement(const PointCourbe& point)
+{
+    if (nbBloc_ == capaciteBloc_) {
+        if (capaciteBloc_ < TailleBlocPoints)
+            Reserve(std::max(64, 2 * capaciteBloc_));
+        else
+            videBloc();
+    }
+    EncodePointCourbe(bloc_.get() + std::size_t(nbBloc_) * TaillePointCourbe, point);
+    ++nbBloc_;
+    if (nbEnregistrements_ < 2)
+        premiers_[nbEnregistrements_] = point;
+    derniers_[0] = derniers_[1];
+    derniers_[1] = point;
+    ++nbEnregistrements_;
+}
+
+void TraceurCourbe::videBloc()
+{
+    const qint64 taille = qint64(nbBloc_) * TaillePointCourbe;
+    nbBloc_ = 0;
+    if (echecPoints_ || taille == 0)
+        return;
+    if (!fichierPoints_) {
+        // Opened without emptying it: see RemplaceFichierTravail.
+        fichierPoints_ = std::make_unique<QFile>(cheminPoints_);
+        if (!fichierPoints_->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+            echecPoints_ = true;
+            return;
+        }
+    }
+    if (fichierPoints_->write(reinterpret_cast<const char*>(bloc_.get()), taille) != taille)
+        echecPoints_ = true;
+    else
+        octetsEcrits_ += taille;
+}
+
+bool TraceurCourbe::ecritPoints()
+{
+    if (!fichierPoints_)
+        return RemplaceFichierTravail(
+            cheminPoints_, QByteArray::fromRawData(reinterpret_cast<const char*>(bloc_.get()),
+                                                   qsizetype(nbBloc_) * TaillePointCourbe));
+    videBloc();
+    const bool ok = !echecPoints_ && fichierPoints_->resize(octetsEcrits_);
+    fichierPoints_->close();
+    return ok;
+}
+
+std::vector<PointCourbe> TraceurCourbe::Extremites() const
+{
+    if (nbEnregistrements_ >= 4)
+        return {premiers_[0], premiers_[1], derniers_[0], derniers_[1]};
+    std::vector<PointCourbe> p(premiers_, premiers_ + std::min<long long>(nbEnregistrements_, 2));
+    if (nbEnregistrements_ == 3)
+        p.push_back(derniers_[1]);
+    return p;
 }
 
 void TraceurCourbe::FixeDernierPixel(int px, int py)
@@ -429,7 +503,7 @@ void TraceurCourbe::Point(double t, double x, double y)
     const std::uint8_t dessine = stylo_;
     tracePoint(x, y, stylo_);
     if (avecFichiers_)
-        AjoutePointCourbe(points_, PointCourbe{t, x, y, dessine});
+        ajouteEnregistrement(PointCourbe{t, x, y, dessine});
     ++nbPoints_;
 }
 
@@ -459,10 +533,9 @@ bool TraceurCourbe::Termine()
         return true;
     bool ok = true;
     QString echec;
-    const QString pts = courbe_.CheminFichier(".pts");
-    if (!RemplaceFichierTravail(pts, points_)) {
+    if (!ecritPoints()) {
         ok = false;
-        echec = pts;
+        echec = cheminPoints_;
     }
     const QString err = courbe_.CheminFichier(".err");
     if (!ecritLignes(err, erreursLignes_)) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QPen>
 #include <QPoint>
 #include <QLine>
@@ -13,16 +14,17 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/courbes/pointscourbe.h"
 
 class QPainter;
 class GCRepere;
 class GCCourbe;
-struct PointCourbe;
 
 // While set (parameter variation running), traced points are not entered in the hit index.
 inline bool& SansMemoPoints() { return etatGraphe().SansMemoPoints; }
@@ -54,6 +56,11 @@ void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1)
 // Points drawn with a solid pen and markers of the curve's own colour have their segments
 // and markers gathered and drawn in batches (the pixels are the same as segment by
 // segment); any other attribute draws point by point.
+//
+// The point cache is written as the trace goes: its records wait in a block of about a
+// mebibyte, written over the file's previous content each time it is full, and the file is
+// cut to its new size at the end. A short trace writes its file once, at the end; a long
+// one keeps no more than that block in memory, whatever its length.
 class TraceurCourbe {
 public:
     // avecFichiers false: nothing is recorded (replays, highlight).
@@ -82,13 +89,14 @@ public:
     // The last pixel, and its initialisation (the first drawn point's pixel otherwise).
     void FixeDernierPixel(int px, int py);
     void FixeStylo(std::uint8_t stylo) { stylo_ = stylo; }
-    // Room for that many records (an estimate; the buffer grows past it when needed).
+    // Room for that many records (an estimate; the block grows past it when needed).
     void Reserve(long long nombre);
     std::uint8_t Stylo() const { return stylo_; }
     int NombrePoints() const { return nbPoints_; }
     bool ErreursRencontrees() const { return erreurs_; }
-    // The records traced so far (pixels of arrows, tests).
-    const QByteArray& Tampon() const { return points_; }
+    // The first two and the last two records traced so far (all of them when there are
+    // fewer than four): what the arrow heads are drawn from.
+    std::vector<PointCourbe> Extremites() const;
 
     // Draws what is batched, then writes the three files (from empty). False when a file
     // could not be written (reported once through the interlocutor).
@@ -98,6 +106,12 @@ private:
     void tracePoint(double x, double y, std::uint8_t& stylo);
     void dessineStylo(int px, int py, std::uint8_t stylo);
     void vide();
+    void ajouteEnregistrement(const PointCourbe& point);
+    // The full block of records to the file; the block is empty after.
+    void videBloc();
+    // Writes the point cache (the rest of the block, then the file cut to size); false when
+    // it could not be written.
+    bool ecritPoints();
 
     GCCourbe& courbe_;
     QPainter& peintre_;
@@ -139,7 +153,16 @@ private:
     QPolygon marques_;
     QPen styloMarques_;
 
-    QByteArray points_;
+    // The point cache: records not written yet, the file they go to once the block has
+    // been full, and what was written to it.
+    std::unique_ptr<unsigned char[]> bloc_;
+    int capaciteBloc_ = 0, nbBloc_ = 0;
+    QString cheminPoints_;
+    std::unique_ptr<QFile> fichierPoints_;
+    qint64 octetsEcrits_ = 0;
+    bool echecPoints_ = false;
+    long long nbEnregistrements_ = 0;
+    PointCourbe premiers_[2], derniers_[2];   // derniers_[1] is the last record
     QStringList erreursLignes_;
     QStringList legendes_;
 };

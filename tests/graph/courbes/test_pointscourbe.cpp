@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "expression/fonction.h"
+
 #include "graph/courbes_outils.h"
 
 namespace {
@@ -45,6 +47,100 @@ TEST_F(PointsCourbe, CacheReluDonneLesMemesPoints)
     c->FixeBornes("0", "1", "0.5");
     trace(*c);
     EXPECT_EQ(points(*c).size(), 3u);
+}
+
+// A trace of 5 10^5 points writes its cache in several pieces as it goes: the file must hold
+// the records one by one evaluation gives (failed points leave none and mark the next one
+// 3), written over a longer or a shorter previous cache, or none; the arrow heads, drawn from
+// the first and last records kept aside, are those of the records of the file.
+TEST_F(PointsCourbe, LongCacheEcritParMorceauxCommeEnUneFois)
+{
+    const QString formule = QStringLiteral("sqrt(sin(40*x)+0.99)*6");
+    Arbre arbre;
+    ASSERT_TRUE(CompileExpr(formule.toStdString(), arbre));
+    QByteArray attendu;
+    int echecs = 0;
+    {
+        std::uint8_t stylo = 0;
+        auto point = [&](double t) {
+            ErreurCalcul() = 0;
+            const double y = EvalueArbre(arbre, t);
+            if (ErreurCalcul() || !std::isfinite(y)) {
+                ++echecs;
+                stylo = 3;
+                return;
+            }
+            AjoutePointCourbe(attendu, {t, t, y, stylo});
+            stylo = 1;
+        };
+        double t = -5;
+        const double h = 2e-5;
+        point(t);
+        while (t + h < 5) {
+            t += h;
+            point(t);
+        }
+        if (5 - t > contexteCalcul().Epsilon)
+            point(5);
+        ErreurCalcul() = 0;
+    }
+    ASSERT_GT(attendu.size(), 3 << 20);
+    ASSERT_GT(echecs, 1000);
+
+    const QByteArray avant[] = {QByteArray(), QByteArray(attendu.size() + 1000, 'a'), QByteArray(5000, 'b')};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        auto c = courbe('Y', formule, QString(), 1 + k);
+        c->Marqueur.Visible = false;
+        c->FixeBornes("-5", "5", "0.00002");
+        c->Fleches = 3;
+        const QString chemin = c->CheminFichier(".pts");
+        QFile::remove(chemin);
+        if (!avant[k].isEmpty()) {
+            QFile f(chemin);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(avant[k]);
+        }
+        image_ = imageBlanche(620, 420);
+        trace(*c);
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        ASSERT_EQ(octets.size(), attendu.size());
+        EXPECT_TRUE(octets == attendu);
+        EXPECT_EQ(lignesErreurs(*c).size(), echecs);
+        if (k > 0)
+            continue;
+
+        // The same curve without arrows, then its arrows from the records of the file.
+        const QImage avecFleches = image_;
+        c->Fleches = 0;
+        image_ = imageBlanche(620, 420);
+        trace(*c);
+        QPainter peintre(&image_);
+        DessineFlechesCourbe(peintre, *repere_, LitPointsCourbe(octets).points, c->Couleur, 3);
+        peintre.end();
+        EXPECT_EQ(avecFleches, image_);
+    }
+
+    // The records kept aside for the arrows, for every count up to four and across pieces.
+    for (int nombre : {0, 1, 2, 3, 4, 5, 100003}) {
+        auto c = courbe('Y', "x", QString(), 10);
+        std::vector<PointCourbe> extremites;
+        {
+            QPainter peintre(&image_);
+            TraceurCourbe traceur(*c, peintre, *repere_);
+            for (int i = 0; i < nombre; ++i)
+                traceur.Point(i, i % 7, -i);
+            extremites = traceur.Extremites();
+            traceur.Termine();
+        }
+        std::vector<PointCourbe> p = points(*c);
+        ASSERT_EQ(p.size(), std::size_t(nombre));
+        if (p.size() > 4)
+            p.erase(p.begin() + 2, p.end() - 2);
+        EXPECT_EQ(extremites, p) << nombre;
+    }
 }
 
 TEST_F(PointsCourbe, CacheTronqueOuEndommage)
