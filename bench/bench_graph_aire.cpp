@@ -16,10 +16,10 @@ struct Scene {
     std::shared_ptr<GCAire> aire = std::make_shared<GCAire>(1, 1);
     GCListAires liste{1};
 
-    explicit Scene(const QStringList& contraintes)
+    explicit Scene(const QStringList& contraintes, int largeur = 600, int hauteur = 400)
     {
         reinitialiseGraphe();
-        repere.SetRectangle(QPoint(0, 0), 600, 400);
+        repere.SetRectangle(QPoint(0, 0), largeur, hauteur);
         ListeIneq relations;
         AnalyseInequations(contraintes, relations);
         aire->FixeContraintes(contraintes);
@@ -28,10 +28,12 @@ struct Scene {
     }
 };
 
-// range(0): the most threads (1, or 8: as many as the processor has, up to 8).
+// range(0): the most threads (1, or 8: as many as the processor has, up to 8); range(1):
+// the plot's width (its height two thirds of it). The process's CPU time counts every thread.
 void ScanDeuxInequations(benchmark::State& state)
 {
-    Scene s({QStringLiteral("x^2+y^2<=16"), QStringLiteral("y>=sin(2*x)")});
+    const int largeur = int(state.range(1));
+    Scene s({QStringLiteral("x^2+y^2<=16"), QStringLiteral("y>=sin(2*x)")}, largeur, largeur * 2 / 3);
     FilsBalayageMax() = int(state.range(0));
     for (auto _ : state) {
         s.aire->Calcule(s.repere);
@@ -40,7 +42,12 @@ void ScanDeuxInequations(benchmark::State& state)
     FilsBalayageMax() = 8;
     state.counters["pixels"] = s.aire->NbPixels();
 }
-BENCHMARK(ScanDeuxInequations)->ArgName("fils")->Arg(1)->Arg(8)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ScanDeuxInequations)
+    ->ArgNames({"fils", "largeur"})
+    ->ArgsProduct({{1, 8}, {300, 600, 1200}})
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same in polar coordinates: every pixel on its own.
 void ScanPolaire(benchmark::State& state)

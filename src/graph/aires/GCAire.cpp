@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <atomic>
-#include <thread>
+#include <functional>
 
 #include "expression/etat.h"
 #include "expression/formatage.h"
@@ -14,6 +14,8 @@
 #include "graph/repere/GCRepere.h"
 #include "graph/aires/GCProcDyn.h"
 #include "graph/aires/GCTrAire.h"
+#include "graph/aires/balayage.h"
+#include "graph/base/equipe.h"
 #include "graph/base/etatgraphe.h"
 
 namespace {
@@ -648,21 +650,13 @@ void GCAire::Calcule(const GCRepere& repere)
         VariablesEtat()[0] = b.etatAppelant[0];
     }
 
+    // The calling thread takes rows too, with threads of the program's team.
     const qint64 travail = qint64(nc) * nr * std::max<qint64>(1, qint64(Inequations_.size()));
-    int nbFils = 1;
-    if (travail >= 20000) {
-        const unsigned materiel = std::thread::hardware_concurrency();
-        nbFils = std::clamp(int(materiel), 1, std::max(1, FilsBalayageMax()));
-        nbFils = std::min(nbFils, std::max(1, nr / 8));
-    }
+    const int nbFils = std::min(std::max(1, FilsPourBalayage(double(travail))), std::max(1, nr / 8));
     {
-        std::vector<std::thread> fils;
-        fils.reserve(nbFils - 1);
-        for (int k = 1; k < nbFils; ++k)
-            fils.emplace_back([&b] { b.travaille(); });
+        const std::function<void()> autres = [&b] { b.travaille(); };
+        TravailPartage partage(nbFils - 1, autres);
         b.travaille();
-        for (auto& f : fils)
-            f.join();
     }
     etatCalcul().VariablesEtat = b.etatAppelant;
     ErreurCalcul() = 0;

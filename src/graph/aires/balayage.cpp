@@ -4,12 +4,11 @@
 #include <cmath>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 
 #include "expression/etat.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/equipe.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/repere/GCRepere.h"
 
@@ -75,9 +74,21 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
 {
     if (nbLignes <= 0)
         return true;
+    if (DansLEquipe()) {
+        // A scan inside a row of another one: its rows in order on this thread, stopped with
+        // the scan that runs it.
+        for (int r = 0; r < nbLignes; ++r) {
+            if (ArretBalayage())
+                return false;
+            ligne(r);
+        }
+        return true;
+    }
     std::atomic<bool> arret{false};
     auto prochainSuivi = Horloge::now() + IntervalleSuivi;
 
+    if (fils > 0)
+        fils = std::min({fils, nbLignes, FilsDeLEquipe()});
     if (fils <= 0) {
         ArretCourant garde(&arret);
         for (int r = 0; r < nbLignes; ++r) {
@@ -91,15 +102,9 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
         return true;
     }
 
-    std::atomic<int> suivante{0};
-    std::mutex verrou;
-    std::condition_variable fini;
-    int faites = 0, actifs = std::min(fils, nbLignes);
-    const auto etatAppelant = etatCalcul().VariablesEtat;
-    auto travail = [&] {
+    std::atomic<int> suivante{0}, faites{0};
+    const std::function<void()> travail = [&] {
         ArretCourant garde(&arret);
-        etatCalcul().VariablesEtat = etatAppelant;
-        LibereRegistresVectoriels();
         for (;;) {
             const int r = suivante.fetch_add(1, std::memory_order_relaxed);
             if (r >= nbLignes || arret.load(std::memory_order_relaxed))
@@ -111,41 +116,19 @@ bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& 
                 arret.store(true, std::memory_order_relaxed);
                 break;
             }
-            std::lock_guard<std::mutex> g(verrou);
-            ++faites;
+            faites.fetch_add(1, std::memory_order_release);
         }
-        std::lock_guard<std::mutex> g(verrou);
-        if (--actifs == 0)
-            fini.notify_all();
     };
-    std::vector<std::thread> threads;
-    threads.reserve(std::size_t(actifs));
-    for (int k = std::min(fils, nbLignes); k > 0; --k)
-        threads.emplace_back(travail);
-
-    bool complet = true;
-    {
-        std::unique_lock<std::mutex> g(verrou);
-        while (actifs > 0) {
-            if (fini.wait_until(g, prochainSuivi, [&] { return actifs == 0; }))
-                break;
-            const int n = faites;
-            g.unlock();
-            const bool suite = continuer(n, nbLignes);
-            g.lock();
-            if (!suite) {
-                arret.store(true, std::memory_order_relaxed);
-                complet = false;
-                fini.wait(g, [&] { return actifs == 0; });
-                break;
-            }
-            prochainSuivi = Horloge::now() + IntervalleSuivi;
+    TravailPartage partage(fils, travail);
+    while (!partage.attendJusqua(prochainSuivi)) {
+        if (!continuer(faites.load(std::memory_order_acquire), nbLignes)) {
+            // The rows under way end first (the work is withdrawn from the others).
+            arret.store(true, std::memory_order_relaxed);
+            return false;
         }
-        complet = complet && faites == nbLignes;
+        prochainSuivi = Horloge::now() + IntervalleSuivi;
     }
-    for (std::thread& t : threads)
-        t.join();
-    return complet;
+    return faites.load(std::memory_order_acquire) == nbLignes;
 }
 
 // ---------------------------------------------------------------------------------------

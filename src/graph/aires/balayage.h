@@ -1,6 +1,7 @@
 // The pixel scans of the areas that are computed pixel by pixel for a long time (Julia and
-// Mandelbrot sets, transformed areas): the rows of the picture run over threads, and the
-// world coordinates of the pixels, taken once per column and once per row.
+// Mandelbrot sets, transformed areas): the rows of the picture run over the program's team
+// of threads, and the world coordinates of the pixels, taken once per column and once per
+// row.
 #pragma once
 
 #include <QImage>
@@ -22,11 +23,13 @@ int FilsPourBalayage(double travail);
 // Runs ligne(r) for every row r from 0 to nbLignes - 1. Each row must write only its own
 // pixels and read only what nobody changes while the scan runs (each thread evaluates with
 // its own evaluation state). With fils = 0 the rows run in order on the calling thread;
-// otherwise fils threads take the rows one after another while the calling thread waits,
-// each starting from the calling thread's state values.
+// otherwise fils threads of the program's team (equipe.h) take the rows one after another
+// while the calling thread waits, each starting from the calling thread's state values.
 // Either way the calling thread asks etatGraphe().suivi, every few tens of milliseconds,
 // whether to go on; when it says no, the scan stops as soon as the rows under way notice
 // (ArretBalayage) and the result is false. Rows not run keep what they held.
+// Inside a row of another scan (on a thread of the team) the rows run in order on that
+// thread, without asking the follower, and stop when the outer scan stops.
 bool BalaieLignes(int nbLignes, int fils, const std::function<void(int ligne)>& ligne);
 
 // True, inside a row of a scan, once the scan was asked to stop: long rows look at it
