@@ -363,19 +363,10 @@ private:
             }
             // 10. Curves called as functions.
             {
-                const auto& liste = contexteCalcul().fonctionsNommees;
-                bool trouve = false;
-                for (std::size_t i = 0; i < liste.size() && !trouve; ++i) {
-                    const auto& f = liste[i];
-                    if (!f.arbre || f.nom.empty())
-                        continue;
-                    if (commencePar(deb, fin, f.nom.c_str())) {
-                        noeud = fixeUnaire(noeud, NoeudCourbe, 0, static_cast<int>(i));
-                        deb += static_cast<int>(f.nom.size());
-                        trouve = true;
-                    }
-                }
-                if (trouve) {
+                const int i = fonctionAppeleeEnTete(std::string_view(s_).substr(deb, fin - deb));
+                if (i >= 0) {
+                    noeud = fixeUnaire(noeud, NoeudCourbe, 0, i);
+                    deb += static_cast<int>(contexteCalcul().fonctionsNommees[std::size_t(i)].nom.size());
                     niveau = 3;
                     continue;
                 }

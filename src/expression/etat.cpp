@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <algorithm>
 #include <random>
 
 #include "expression/fonction.h"
@@ -42,43 +43,97 @@ std::string majuscules(std::string texte)
     return texte;
 }
 
+namespace {
+
+// Points the slot at that tree (or at none), the reverse index kept in step.
+void fixeArbre(ContexteCalcul& ctx, int slot, const Arbre* arbre)
+{
+    FonctionNommee& f = ctx.fonctionsNommees[std::size_t(slot)];
+    if (f.arbre) {
+        auto [debut, fin] = ctx.slotsDeLArbre.equal_range(f.arbre);
+        for (auto it = debut; it != fin; ++it)
+            if (it->second == slot) {
+                ctx.slotsDeLArbre.erase(it);
+                break;
+            }
+    }
+    f.arbre = arbre;
+    if (arbre)
+        ctx.slotsDeLArbre.emplace(arbre, slot);
+}
+
+}  // namespace
+
 int chercheFonction(const std::string& nomMajuscule)
 {
-    const auto& liste = contexteCalcul().fonctionsNommees;
-    for (std::size_t i = 0; i < liste.size(); ++i)
-        if (liste[i].arbre && liste[i].nom == nomMajuscule)
-            return static_cast<int>(i);
-    return -1;
+    const ContexteCalcul& ctx = contexteCalcul();
+    const auto it = ctx.slotDuNom.find(nomMajuscule);
+    if (it == ctx.slotDuNom.end() || !ctx.fonctionsNommees[std::size_t(it->second)].arbre)
+        return -1;
+    return it->second;
+}
+
+int fonctionAppeleeEnTete(std::string_view texte)
+{
+    const ContexteCalcul& ctx = contexteCalcul();
+    int retenu = -1;
+    // Every bracket within the longest name's reach closes a candidate name.
+    const std::size_t portee = std::min(texte.size(), ctx.longueurNomMax + 1);
+    for (std::size_t l = 1; l < portee; ++l) {
+        if (texte[l] != '(')
+            continue;
+        const auto it = ctx.slotDuNom.find(std::string(texte.substr(0, l)));
+        if (it != ctx.slotDuNom.end() && ctx.fonctionsNommees[std::size_t(it->second)].arbre &&
+            (retenu < 0 || it->second < retenu))
+            retenu = it->second;
+    }
+    return retenu;
 }
 
 int enregistreFonction(const std::string& nom, const std::string& libelle, const Arbre* arbre)
 {
-    auto& liste = contexteCalcul().fonctionsNommees;
+    ContexteCalcul& ctx = contexteCalcul();
+    auto& liste = ctx.fonctionsNommees;
     const std::string cle = majuscules(nom);
     int slot = -1;
-    for (std::size_t i = 0; i < liste.size(); ++i)
-        if (liste[i].nom == cle)
-            slot = static_cast<int>(i);
+    if (const auto it = ctx.slotDuNom.find(cle); it != ctx.slotDuNom.end())
+        slot = it->second;
     if (slot < 0) {
-        liste.push_back({cle, nom, libelle, arbre});
+        liste.push_back({cle, nom, libelle, nullptr});
         slot = static_cast<int>(liste.size()) - 1;
+        ctx.slotDuNom.emplace(cle, slot);
+        ctx.longueurNomMax = std::max(ctx.longueurNomMax, cle.size());
     } else {
         liste[slot].nomTape = nom;
         liste[slot].libelle = libelle;
-        liste[slot].arbre = arbre;
     }
+    fixeArbre(ctx, slot, arbre);
     recompileParametresPerso();
     return slot;
 }
 
 void retireFonction(const std::string& nom)
 {
-    const std::string cle = majuscules(nom);
-    for (auto& f : contexteCalcul().fonctionsNommees)
-        if (f.nom == cle) {
-            f.arbre = nullptr;
-            f.libelle.clear();
-        }
+    ContexteCalcul& ctx = contexteCalcul();
+    const auto it = ctx.slotDuNom.find(majuscules(nom));
+    if (it == ctx.slotDuNom.end())
+        return;
+    fixeArbre(ctx, it->second, nullptr);
+    ctx.fonctionsNommees[std::size_t(it->second)].libelle.clear();
+}
+
+void oublieArbreAppele(const Arbre* arbre)
+{
+    if (!arbre)
+        return;
+    ContexteCalcul& ctx = contexteCalcul();
+    auto [debut, fin] = ctx.slotsDeLArbre.equal_range(arbre);
+    for (auto it = debut; it != fin; ++it) {
+        FonctionNommee& f = ctx.fonctionsNommees[std::size_t(it->second)];
+        f.arbre = nullptr;
+        f.libelle.clear();
+    }
+    ctx.slotsDeLArbre.erase(arbre);
 }
 
 int chercheParametrePerso(const std::string& nomMajuscule)

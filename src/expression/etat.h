@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "expression/paramperso.h"
@@ -110,7 +112,12 @@ struct ContexteCalcul {
 
     std::array<double, NbParametres> ValeursParametres{};
     std::array<std::shared_ptr<Arbre>, NbFonctionsAux> FonctionsAuxiliaires;
+    // Read freely; changed only through the functions below, which keep the two indexes
+    // in step with the slots.
     std::vector<FonctionNommee> fonctionsNommees;
+    std::unordered_map<std::string, int> slotDuNom;            // upper-case name -> slot
+    std::unordered_multimap<const Arbre*, int> slotsDeLArbre;  // registered tree -> slots
+    std::size_t longueurNomMax = 0;                             // of every slot's name
     std::vector<ParametrePersoCalcul> parametresPerso;
     // The personal parameters themselves (names, value texts, ranges, keys); see
     // expression/paramperso.h, whose functions keep them and the slots above in step.
@@ -130,6 +137,11 @@ extern const char* const LettresParametres;  // "abcdghklmp"
 int enregistreFonction(const std::string& nom, const std::string& libelle, const Arbre* arbre);
 void retireFonction(const std::string& nom);
 int chercheFonction(const std::string& nomMajuscule);  // -1 when absent or empty
+// Empties every slot that calls that tree (its curve is going away).
+void oublieArbreAppele(const Arbre* arbre);
+// The slot of the first name (in slot order) that the text starts with and that an opening
+// bracket follows: "FN2(X)" calls FN2. -1 when none; the text is in upper case.
+int fonctionAppeleeEnTete(std::string_view texte);
 
 // Personal parameters, as the language sees them. Returns the slot index.
 int definitParametrePerso(const std::string& nom, const std::string& valeur);

@@ -312,5 +312,7 @@ private:
     bool rouletteOuverte_ = false;
     bool fini_ = false;
     bool ouvertureEnCours_ = false;
+    // The follower of the opening under way (null outside one).
+    class SuiviOuverture* suiviOuverture_ = nullptr;
     QString dernierDossier_;
 };

@@ -2,7 +2,9 @@
 // line), the links between the documents of one opening, saving and closing chosen windows,
 // and the files of personal transformations.
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -12,7 +14,10 @@
 #include "frame/boites.h"
 #include "frame/dialoguescadre.h"
 #include "frame/listedocuments.h"
+#include "dialogs/progression.h"
+#include "expression/garde.h"
 #include "graph/aires/GCAire.h"
+#include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/document/document.h"
@@ -46,6 +51,46 @@ bool LitLien(const QString& lien, int& fenetre, QString& identifiant)
 }
 
 }  // namespace
+
+// Follows the reading of the documents of one opening: after a second, a box shows the
+// lines read of the document under way, in which Échap (or its button) stops the reading
+// there; the documents not begun yet are then not read either.
+class SuiviOuverture : public SuiviCalcul {
+public:
+    explicit SuiviOuverture(QWidget* parent)
+        : garde_(etatGraphe().suivi, this),
+          boite_(parent, QStringLiteral("ProgressionOuverture"), QStringLiteral("Ouverture des documents"))
+    {
+        chrono_.start();
+    }
+    SuiviOuverture(const SuiviOuverture&) = delete;
+    SuiviOuverture& operator=(const SuiviOuverture&) = delete;
+
+    void document(const QString& chemin) { nom_ = QFileInfo(chemin).fileName(); }
+    bool arrete() const { return arrete_; }
+
+    bool continuer(int faites, int total) override
+    {
+        if (arrete_)
+            return false;
+        if (chrono_.elapsed() < DureeAvantProgression)
+            return true;
+        arrete_ = !boite_.montre(faites, total,
+                                 QStringLiteral("%1 : lignes lues : %2 sur %3\n(Échap pour interrompre la lecture)")
+                                     .arg(nom_)
+                                     .arg(faites)
+                                     .arg(total));
+        return !arrete_;
+    }
+
+private:
+    static constexpr qint64 DureeAvantProgression = 1000;  // ms
+    GardeValeur<SuiviCalcul*> garde_;
+    QElapsedTimer chrono_;
+    QString nom_;
+    bool arrete_ = false;
+    BoiteProgression boite_;
+};
 
 // ---------------------------------------------------------------------------------------
 // New window
@@ -88,6 +133,10 @@ void TMainForm::FileOpenItemClick()
 
 TForm1* TMainForm::litDansNouvelleFenetre(const QString& chemin, LiensEnAttente& liens, QStringList& introuvables)
 {
+    if (suiviOuverture_ && suiviOuverture_->arrete())
+        return nullptr;
+    if (suiviOuverture_)
+        suiviOuverture_->document(chemin);
     if (!QFileInfo(chemin).isFile()) {
         introuvables << QStringLiteral("Fichier %1 introuvable !").arg(QDir::toNativeSeparators(chemin));
         return nullptr;
@@ -122,6 +171,8 @@ void TMainForm::OuvreFichiers(const QStringList& chemins)
     if (chemins.isEmpty() || ouvertureEnCours_)
         return;
     ouvertureEnCours_ = true;
+    SuiviOuverture suivi(this);
+    GardeValeur<SuiviOuverture*> gardeSuivi(suiviOuverture_, &suivi);
     LiensEnAttente liens;
     QStringList introuvables;
     if (EstNomListe(chemins.constFirst())) {
@@ -147,6 +198,8 @@ void TMainForm::FormShow()
     if (chemins.isEmpty() || ouvertureEnCours_)
         return;
     ouvertureEnCours_ = true;
+    SuiviOuverture suivi(this);
+    GardeValeur<SuiviOuverture*> gardeSuivi(suiviOuverture_, &suivi);
     LiensEnAttente liens;
     QStringList introuvables;
     bool lu = false;
@@ -164,6 +217,7 @@ void TMainForm::FormShow()
             if (premier && un >= 0 && QFileInfo(chemin).isFile()) {
                 // The first document goes into the window made at start.
                 premier = false;
+                suivi.document(chemin);
                 fenetres()[un]->LitDocument(chemin, liens);
             } else {
                 litDansNouvelleFenetre(chemin, liens, introuvables);

@@ -4,10 +4,10 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QTimer>
 #include <optional>
 
+#include "dialogs/progression.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
@@ -28,7 +28,9 @@ constexpr qint64 DureeAvantProgression = 250;  // ms
 // (or its button) stops them.
 class SuiviAires : public SuiviCalcul {
 public:
-    explicit SuiviAires(QWidget* parent) : parent_(parent), ancien_(etatGraphe().suivi)
+    explicit SuiviAires(QWidget* parent)
+        : parent_(parent), ancien_(etatGraphe().suivi), boite_(parent, QStringLiteral("ProgressionAires"),
+                                                               QStringLiteral("Calcul des aires"))
     {
         etatGraphe().suivi = this;
         chrono_.start();
@@ -43,32 +45,16 @@ public:
             return chrono_.elapsed() < DureeCalculEnPeinture;
         if (chrono_.elapsed() < DureeAvantProgression)
             return true;
-        if (!progres_) {
-            progres_ = std::make_unique<QProgressDialog>(parent_);
-            progres_->setObjectName(QStringLiteral("ProgressionAires"));
-            progres_->setWindowTitle(QStringLiteral("Calcul des aires"));
-            progres_->setCancelButtonText(QStringLiteral("Interrompre"));
-            progres_->setWindowModality(Qt::ApplicationModal);
-            progres_->setMinimumDuration(0);
-            // Échap closes the box: that stops the computation as its button does.
-            QObject::connect(progres_.get(), &QDialog::rejected, progres_.get(), &QProgressDialog::cancel);
-            progres_->show();
-        }
-        progres_->setMaximum(total);
-        progres_->setLabelText(QStringLiteral("Lignes calculées : %1 sur %2\n(Échap pour interrompre le calcul)")
-                                   .arg(faites)
-                                   .arg(total));
-        progres_->setValue(faites);
-        // The box is modal: only its own events and the paints of the windows come through.
-        QCoreApplication::processEvents();
-        return !progres_->wasCanceled();
+        return boite_.montre(faites, total, QStringLiteral("Lignes calculées : %1 sur %2\n(Échap pour interrompre le calcul)")
+                                                .arg(faites)
+                                                .arg(total));
     }
 
 private:
     QWidget* parent_;
     SuiviCalcul* ancien_;
     QElapsedTimer chrono_;
-    std::unique_ptr<QProgressDialog> progres_;
+    BoiteProgression boite_;
 };
 
 // While areas are computed with a progress box, the paints that its events bring show the

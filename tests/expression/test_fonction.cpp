@@ -460,6 +460,19 @@ TEST_F(Expression, CourbesAppeleesParNomGardentLeurEmplacement)
     // Registering the name again brings the formula back.
     enregistreFonction("fn2", "y=x^2", &fn2);
     EXPECT_DOUBLE_EQ(EvalueArbre(aire, 3), 10);
+    // Names that begin alike: the bracket says which is called. A tree that goes away
+    // empties every name that calls it.
+    Arbre fn10, appel;
+    ASSERT_TRUE(CompileExpr("X*10", fn10));
+    enregistreFonction("fn10", "", &fn10);
+    enregistreFonction("dix", "", &fn10);
+    ASSERT_TRUE(CompileExpr("fn10(2)+fn1(2)+dix(1)", appel));
+    EXPECT_DOUBLE_EQ(EvalueArbre(appel, 0), 32);
+    oublieArbreAppele(&fn10);
+    EXPECT_EQ(chercheFonction("FN10"), -1);
+    EXPECT_EQ(chercheFonction("DIX"), -1);
+    EXPECT_GE(chercheFonction("FN1"), 0);
+    EXPECT_FALSE(compile("dix(x)"));
     // A curve calling itself stops at the nesting limit.
     Arbre soi;
     enregistreFonction("g", "", &soi);

@@ -91,8 +91,8 @@ TEST_F(Choix, EtiquettesExistantesDeToutesLesFenetresLaDerniereDAbord)
     EXPECT_EQ(fiche.Edlib1->text(), QStringLiteral("2*x^2"));
 
     // Without any curve: the message, and the text as it was.
-    un->Dessin().Courbes.clear();
-    deux->Dessin().Courbes.clear();
+    un->Dessin().VideCourbes();
+    deux->Dessin().VideCourbes();
     fiche.Libellexistant1Click();
     EXPECT_EQ(fiche.Edlib1->text(), QStringLiteral("2*x^2"));
     EXPECT_EQ(repondeur.compte(QStringLiteral("Aucune courbe disponible !")), 1);

@@ -254,7 +254,7 @@ TEST_F(Documents, LaResolutionRattacheCeQuElleTrouveEtPasseLeReste)
     const PtrCourbe m1 = AjouteY(un, "x", "m1");
     m1->FixeParametre(0, "1");
     const PtrCourbe m2 = std::make_shared<GCY>(QLatin1Char('Y'), 2, nouveauNumero());
-    m2->Identifiant = m1->Identifiant;
+    m2->FixeIdentifiant(m1->Identifiant);
     m2->FixeParametre(0, "2");
     deux->Dessin().AjouteCourbe(m2);
     const PtrCourbe tangente = AjouteDerivee(un, m1->Identifiant, 43);

@@ -17,7 +17,8 @@ namespace {
 QStringList ecrit(const QStringList& lignes)
 {
     GCListAires liste(1);
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     int i = 0;
     while (i < lignes.size()) {
         if (lignes[i].startsWith(QLatin1Char('@')))

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     const QSet<QString> lus(liens.LiensDerivees.begin(), liens.LiensDerivees.end());
     if (lus.size() != liens.LiensDerivees.size())
-        Echoue("identifiant lu deux fois", liens.LiensDerivees.join(QLatin1Char('|')));
+        Echoue("identifiant lu deux fois", liens.LiensDerivees.liste().join(QLatin1Char('|')));
     for (const QStringList* repetes : {&liens.LiensCourbes, &liens.LiensAires})
         for (const QString& lien : *repetes) {
             const qsizetype point = lien.indexOf(QLatin1Char(';'));

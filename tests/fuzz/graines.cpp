@@ -239,7 +239,7 @@ void Courbes()
             GCDessin pour;
             pour.AjouteCourbe(c);
             pour.Sauve(seul);
-            pour.Courbes.clear();
+            pour.VideCourbes();
             const QString texte = seul.join(QLatin1Char('\n'));
             const QString forme = QString(texte).replace(c->Identifiant, QString());
             if (vus.contains(forme))
@@ -383,7 +383,7 @@ void Partages()
     GCDessin deux;
     deux.AjouteCourbe(c);
     deux.Sauve(repetees);
-    deux.Courbes.clear();
+    deux.VideCourbes();
     d.modele().Aires.Enregistre(repetees);
     for (const char* cible : {"lecture", "enregistrement"})
         EcritLignes(QLatin1String(cible), QStringLiteral("partages"), lignes + repetees);

@@ -25,6 +25,7 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/GCclasse_base.h"
 #include "graph/base/etatgraphe.h"
+#include "graph/base/listeidentifiants.h"
 
 class GCRepere;
 
@@ -288,7 +289,7 @@ public:
     // reported in one French message naming the line; what was read is kept. A record of an
     // unknown kind is skipped up to the next "@" line or separator line. Returns false when
     // something could not be read.
-    bool LitAire(const QStringList& lignes, int& i, QStringList& liensDerivees, QStringList& liensAires);
+    bool LitAire(const QStringList& lignes, int& i, ListeIdentifiants& liensDerivees, QStringList& liensAires);
 
     int Nombre() const { return static_cast<int>(Aires.size()); }
     bool Vide() const { return Aires.empty(); }

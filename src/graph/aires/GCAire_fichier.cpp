@@ -48,7 +48,7 @@ void GCListAires::Enregistre(QStringList& lignes) const
     lignes << QString();
 }
 
-bool GCListAires::LitAire(const QStringList& lignes, int& i, QStringList& liensDerivees, QStringList& liensAires)
+bool GCListAires::LitAire(const QStringList& lignes, int& i, ListeIdentifiants& liensDerivees, QStringList& liensAires)
 {
     const int numeroLigne = i + 1;
     QStringList problemes;

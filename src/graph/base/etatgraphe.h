@@ -81,6 +81,9 @@ struct EtatGraphe {
     QString DossierTemp;       // session files "Courbes.txt", "Session.txt"
     QString DossierTravail;    // this run's working folder: point caches, "!" copies...
     int CompteurCourbes = 1;   // numbers of curves and areas, never going back
+    // Grows whenever a curve that stands in a window's list takes another identifier: the
+    // lists' indexes by identifier are then made again.
+    quint64 GenerationIdentifiants = 0;
     double FacteurEchelle = 1.0;  // scales margins, ticks and fonts while printing
     int EcartEtiquetteX = 1, EcartEtiquetteY = 1;  // gap between a list point and its label
     ValeursCourantes valeursCourantes;

@@ -176,6 +176,13 @@ PtrCourbe GCCourbe::CreeComme(const GCCourbe& modele, int fenetre, int numero, Q
     return c;
 }
 
+void GCCourbe::FixeIdentifiant(const QString& identifiant)
+{
+    if (EntreesListes.n > 0 && identifiant != Identifiant)
+        ++etatGraphe().GenerationIdentifiants;
+    Identifiant = identifiant;
+}
+
 void GCCourbe::NouvelIdentifiant()
 {
     FixeIdentifiant(QString::number(Numero) + horodatage());

@@ -166,7 +166,7 @@ public:
     // Stores both texts (compiles nothing; GCRelNum::FixeLibelles compiles).
     void FixeLibelles(const QString& texte1, const QString& texte2);
     // The own label of a formula curve follows the identifier.
-    virtual void FixeIdentifiant(const QString& identifiant) { Identifiant = identifiant; }
+    virtual void FixeIdentifiant(const QString& identifiant);
     // Number + horodatage(): a fresh identifier for this curve.
     void NouvelIdentifiant();
     QString NomFichier() const { return FichierPoints; }
@@ -225,7 +225,7 @@ public:
     QChar TypeCourbe;
     int SousType = 0;
     int Hachure = 0;               // projection mark 0..6
-    QString Identifiant;
+    QString Identifiant;           // changed only through FixeIdentifiant
     QString Libelle1;              // formula; B, C, L, W: path of the data file, as stored
     QString Libelle2;
     // B, C, L, W: the working copy of the data file that the curve's document carried (it
@@ -242,6 +242,14 @@ public:
     std::vector<PtrCourbe> Filles; // child curves
     QStringList Pilotage;          // kinds L and Q (operation 17): "aucun", "aucun"
     GCPoint Marqueur;              // marker drawn at every point
+    // How many places of the windows' curve lists hold this curve (kept by GCDessin; a copy
+    // of the curve starts in none).
+    struct CompteEntrees {
+        int n = 0;
+        CompteEntrees() = default;
+        CompteEntrees(const CompteEntrees&) {}
+        CompteEntrees& operator=(const CompteEntrees&) { return *this; }
+    } EntreesListes;
 
 protected:
     // Description lines 1..7 (number, type, texts, name, parameters).

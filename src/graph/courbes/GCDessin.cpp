@@ -41,6 +41,8 @@ GCDessin::GCDessin()
 
 GCDessin::~GCDessin()
 {
+    for (const PtrCourbe& c : courbes_)
+        --c->EntreesListes.n;
     auto& dessins = etatGraphe().dessins;
     dessins.erase(std::remove(dessins.begin(), dessins.end(), this), dessins.end());
 }
@@ -73,30 +75,74 @@ void GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
             c->Trace(peintre, repere);
     };
     // A copy of the list: a trace never changes it, but the holders stay alive meanwhile.
-    const std::vector<PtrCourbe> liste = Courbes;
+    const std::vector<PtrCourbe> liste = courbes_;
     for (const PtrCourbe& c : liste)
         trace(trace, c);
 }
 
 void GCDessin::AjouteCourbe(PtrCourbe courbe)
 {
-    if (courbe)
-        Courbes.push_back(std::move(courbe));
+    if (!courbe)
+        return;
+    ++courbe->EntreesListes.n;
+    ++entrees_[courbe.get()];
+    if (indexAJour_ && generationIndex_ == etatGraphe().GenerationIdentifiants &&
+        !parIdentifiant_.contains(courbe->Identifiant))
+        parIdentifiant_.insert(courbe->Identifiant, int(courbes_.size()));
+    courbes_.push_back(std::move(courbe));
 }
 
 bool GCDessin::RetireCourbe(int numero)
 {
-    auto it = std::find_if(Courbes.begin(), Courbes.end(),
+    auto it = std::find_if(courbes_.begin(), courbes_.end(),
                            [numero](const PtrCourbe& c) { return c && c->Numero == numero; });
-    if (it == Courbes.end())
+    if (it == courbes_.end())
         return false;
     PtrCourbe courbe = *it;
-    Courbes.erase(it);
+    courbes_.erase(it);
+    --courbe->EntreesListes.n;
+    if (--entrees_[courbe.get()] <= 0)
+        entrees_.remove(courbe.get());
+    parIdentifiant_.clear();
+    indexAJour_ = false;
     // The name stays callable while another window still shows the curve, and is only
     // taken back when the registered formula is this curve's own.
     if (!ListeeAilleurs(courbe.get(), this))
         RetireNomPropre(*courbe);
     return true;
+}
+
+void GCDessin::VideCourbes()
+{
+    std::vector<PtrCourbe> liste;
+    liste.swap(courbes_);
+    entrees_.clear();
+    parIdentifiant_.clear();
+    indexAJour_ = false;
+    for (const PtrCourbe& c : liste)
+        --c->EntreesListes.n;
+    for (const PtrCourbe& c : liste)
+        if (c->EntreesListes.n == 0)
+            RetireNomPropre(*c);
+}
+
+int GCDessin::Entrees(const GCCourbe* courbe) const
+{
+    return entrees_.value(courbe, 0);
+}
+
+void GCDessin::indexe() const
+{
+    const quint64 generation = etatGraphe().GenerationIdentifiants;
+    if (indexAJour_ && generationIndex_ == generation)
+        return;
+    parIdentifiant_.clear();
+    parIdentifiant_.reserve(qsizetype(courbes_.size()));
+    for (std::size_t i = 0; i < courbes_.size(); ++i)
+        if (!parIdentifiant_.contains(courbes_[i]->Identifiant))
+            parIdentifiant_.insert(courbes_[i]->Identifiant, int(i));
+    generationIndex_ = generation;
+    indexAJour_ = true;
 }
 
 PtrCourbe GCDessin::CourbeDuNumero(int numero) const
@@ -109,10 +155,9 @@ PtrCourbe GCDessin::CourbeDuNumero(int numero) const
 
 PtrCourbe GCDessin::CourbeParIdentifiant(const QString& identifiant) const
 {
-    for (const PtrCourbe& c : Courbes)
-        if (c && c->Identifiant == identifiant)
-            return c;
-    return nullptr;
+    indexe();
+    const auto it = parIdentifiant_.constFind(identifiant);
+    return it == parIdentifiant_.cend() ? nullptr : courbes_[std::size_t(*it)];
 }
 
 QString GCDessin::LibelleDuNumero(int numero) const
@@ -250,12 +295,7 @@ PtrCourbe MereAvecCache(const QString& identifiant, const GCCourbe& fille, QPain
 
 bool ListeeAilleurs(const GCCourbe* courbe, const GCDessin* sauf)
 {
-    for (const GCDessin* d : etatGraphe().dessins) {
-        if (d == sauf)
-            continue;
-        for (const PtrCourbe& c : d->Courbes)
-            if (c.get() == courbe)
-                return true;
-    }
-    return false;
+    if (!courbe)
+        return false;
+    return courbe->EntreesListes.n - (sauf ? sauf->Entrees(courbe) : 0) > 0;
 }

@@ -7,12 +7,14 @@
 // other list holds it.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
 #include "graph/base/etatgraphe.h"
+#include "graph/base/listeidentifiants.h"
 #include "graph/courbes/GCCourbe.h"
 
 class QPainter;
@@ -52,6 +54,10 @@ public:
     // formulas unless another window's list still holds it. False when no curve has that
     // number.
     bool RetireCourbe(int numero);
+    // Every curve leaves the list, as RetireCourbe does for each.
+    void VideCourbes();
+    // How many places of this list hold that curve.
+    int Entrees(const GCCourbe* courbe) const;
     PtrCourbe CourbeDuNumero(int numero) const;
     // The first curve whose identifier is exactly that text.
     PtrCourbe CourbeParIdentifiant(const QString& identifiant) const;
@@ -95,7 +101,21 @@ public:
     // The window's background colour: the polygonal plates fill their bitmaps with it.
     TCouleur CouleurFond = 0xFFFFFF;
     bool Visible = true;
-    std::vector<PtrCourbe> Courbes;
+
+private:
+    std::vector<PtrCourbe> courbes_;
+    // The place of the first curve of the list for each identifier, and how many places
+    // hold each curve; the index is made again after a removal, or when an identifier of a
+    // listed curve changed.
+    mutable QHash<QString, int> parIdentifiant_;
+    mutable quint64 generationIndex_ = 0;
+    mutable bool indexAJour_ = false;
+    QHash<const GCCourbe*, int> entrees_;
+    void indexe() const;
+
+public:
+    // The curves in drawing order (changed only through the functions above).
+    const std::vector<PtrCourbe>& Courbes = courbes_;
 };
 
 // The file a list, chronicle, Bézier or B-spline curve reads: its stored path (Libelle1,
@@ -144,7 +164,7 @@ struct LectureCourbe {
 // and area identifier read so far in this opening; a new identifier is appended to it.
 // A new curve takes its number from CompteurCourbes.
 LectureCourbe LitCourbe(const QString& premiereLigne, SourceLignes& source, int fenetre,
-                        QStringList& liensDerivees);
+                        ListeIdentifiants& liensDerivees);
 
 struct LectureBloc {
     bool arret = false;        // the count is not a whole number: the reading ends

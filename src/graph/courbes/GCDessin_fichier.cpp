@@ -272,7 +272,7 @@ bool LitSuite(GCCourbe& c, QString& tete, const QString& identifiant, bool jetab
 
 }  // namespace
 
-LectureCourbe LitCourbe(const QString& premiereLigne, SourceLignes& source, int fenetre, QStringList& liensDerivees)
+LectureCourbe LitCourbe(const QString& premiereLigne, SourceLignes& source, int fenetre, ListeIdentifiants& liensDerivees)
 {
     LectureCourbe r;
     const int debut = source.numero();

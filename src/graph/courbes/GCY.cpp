@@ -57,11 +57,7 @@ GCRelNum::GCRelNum(QChar genre, int fenetre, int numero) : GCCourbe(genre, fenet
 GCRelNum::~GCRelNum()
 {
     // A formula that still calls this curve by name must fail, not read a freed tree.
-    for (FonctionNommee& f : contexteCalcul().fonctionsNommees)
-        if (f.arbre == &Expression1) {
-            f.arbre = nullptr;
-            f.libelle.clear();
-        }
+    oublieArbreAppele(&Expression1);
 }
 
 void GCRelNum::FixeIdentifiant(const QString& identifiant)

@@ -35,12 +35,14 @@ void attente(int tempo)
     }
 }
 
-// A side file of lines; an empty one that is already there and empty is left as it is.
+// A side file of lines. No lines: the file is emptied when it holds some, and not made when
+// it is not there (its readers take a missing file as an empty one; a window of thousands of
+// curves would otherwise make thousands of empty files at its first paint).
 bool ecritLignes(const QString& chemin, const QStringList& lignes)
 {
     if (lignes.isEmpty()) {
         const QFileInfo info(chemin);
-        if (info.isFile() && info.size() == 0)
+        if (!info.exists() || (info.isFile() && info.size() == 0))
             return true;
         return RemplaceFichierTravail(chemin, QByteArray());
     }

@@ -15,8 +15,7 @@ GCDocument::GCDocument(int numero, int largeur, int hauteur)
 
 GCDocument::~GCDocument()
 {
-    while (!Dessin.Courbes.empty())
-        Dessin.RetireCourbe(Dessin.Courbes.front()->Numero);
+    Dessin.VideCourbes();
 }
 
 void GCDocument::CompileFonctionsAux() const

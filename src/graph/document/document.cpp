@@ -26,6 +26,8 @@
 namespace {
 
 const QChar MarqueParametre(0x00A3);  // £
+// How many records a reading reads between two questions to its follower.
+constexpr int EnregistrementsEntreSuivis = 64;
 const QChar MarqueTexte(0x00A7);      // §
 
 // Limits of the number settings a document may carry: beyond them every number shown
@@ -496,6 +498,9 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
     int inconnues = 0, premiereInconnue = 0;
     QChar marqueInconnue;
     bool nonVide = false;
+    // The follower is asked, between two records, every so many records, whether to go on.
+    SuiviCalcul* suivi = etatGraphe().suivi;
+    int enregistrements = 0;
     while (!arret_ && !source_.fin()) {
         const QString ligne = source_.suivante();
         const int n = source_.numero();
@@ -503,6 +508,11 @@ RapportLecture LecteurDocument::lit(const QList<int>& lignesRefusees)
             continue;
         nonVide = true;
         const QChar marque = ligne.at(0);
+        if (suivi && marque != QLatin1Char('!') && enregistrements++ % EnregistrementsEntreSuivis == 0 &&
+            !suivi->continuer(n - 1, int(lignes_.size()))) {
+            arrete(n, QStringLiteral("lecture interrompue à la demande de l'utilisateur."));
+            break;
+        }
         if (marque != QLatin1Char('!'))
             derniere_ = LectureCourbe();
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "graph/base/GCclasse_base.h"
+#include "graph/base/listeidentifiants.h"
 
 class GCRepere;
 class GCDessin;
@@ -70,7 +71,7 @@ struct ModeleDocument {
 // opening is read with them, and the frame resolves them once the last one is read.
 struct LiensEnAttente {
     // Every curve and area identifier read so far (added once its object is in a list).
-    QStringList LiensDerivees;
+    ListeIdentifiants LiensDerivees;
     // "window;identifier" of curve and area records that repeat an identifier already read:
     // the same object is to be shown in that window as well.
     QStringList LiensCourbes;

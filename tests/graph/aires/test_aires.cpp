@@ -683,7 +683,7 @@ TEST_F(Aires, CopieDUneFenetre)
 
 // Reads every "@" record of the lines into the list, the way the document reader
 // dispatches them.
-int litTout(GCListAires& liste, const QStringList& lignes, QStringList& derivees, QStringList& liens)
+int litTout(GCListAires& liste, const QStringList& lignes, ListeIdentifiants& derivees, QStringList& liens)
 {
     int i = 0, lus = 0;
     while (i < lignes.size()) {
@@ -749,7 +749,8 @@ TEST_F(Aires, EnregistrementAllerRetourIdentique)
     listeExemple().Enregistre(premier);
     etatGraphe().EnregistrementSession = true;
     GCListAires relue(2);
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     EXPECT_EQ(litTout(relue, premier, derivees, liens), 3);
     EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << interlocuteur_.messages.join("\n").toStdString();
     ASSERT_EQ(relue.Nombre(), 3);
@@ -777,7 +778,8 @@ TEST_F(Aires, EnregistrementRepeteDansUneAutreFenetre)
     QStringList lignes;
     listeExemple().Enregistre(lignes);
     GCListAires f1(1), f2(2);
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     litTout(f1, lignes, derivees, liens);
     const int compteur = etatGraphe().CompteurCourbes;
     // The second window's document holds the same areas and a new one after them.
@@ -798,7 +800,8 @@ TEST_F(Aires, EmpreinteAvecSautDeLigneLueCommeElleSEcrit)
     // The writer turns a line break of a stamp into a blank: the reader must see the same
     // stamp, so that the copy written after it is recognised as the same area.
     GCListAires f(1);
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     const QStringList doc = {"@A707/12/2026 22:58:07;a;clRed;0;8;0;0;", "x<0", "0;0;0;0;0;0;0;0;0;0;v;",
                              "@A707/12/2026\r22:58:07;a;clRed;0;8;0;0;", "x<0", "0;0;0;0;0;0;0;0;0;0;v;"};
     QStringList avecRetour = doc;
@@ -808,7 +811,8 @@ TEST_F(Aires, EmpreinteAvecSautDeLigneLueCommeElleSEcrit)
     QStringList ecrit1, ecrit2;
     f.Enregistre(ecrit1);
     GCListAires g(1);
-    QStringList derivees2, liens2;
+    ListeIdentifiants derivees2;
+    QStringList liens2;
     litTout(g, ecrit1, derivees2, liens2);
     g.Enregistre(ecrit2);
     EXPECT_EQ(ecrit1, ecrit2);
@@ -816,7 +820,8 @@ TEST_F(Aires, EmpreinteAvecSautDeLigneLueCommeElleSEcrit)
 
 TEST_F(Aires, LectureFichiersAbimes)
 {
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     // Empty input, a line that is no area, a head line and nothing else.
     {
         GCListAires l(1);
@@ -890,7 +895,8 @@ TEST_F(Aires, LectureEmpreinteVideEtCompteurGrand)
 {
     etatGraphe().CompteurCourbes = 70000;
     GCListAires l(1);
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     const QStringList lignes = {"@A;a;clYellow;0;8;0;0;", "0;0;0;0;0;0;0;0;0;0;v;",
                                 "@A;b;clYellow;0;8;0;0;", "0;0;0;0;0;0;0;0;0;0;v;"};
     litTout(l, lignes, derivees, liens);

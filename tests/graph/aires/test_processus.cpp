@@ -185,7 +185,8 @@ TEST_F(Processus, LectureBorneeSansPaletteEtAvecPeriode)
                                 "-0.8;0.156;0;0;0;0;0;0;0;0;v;", "16;gcpal0.MAP;",
                                 "@M2 01/01/2026 10:00:00;Mandelbrot_2;4;100;0.1;b/2;2;", "x^2-y^2+a", "2*x*y+b",
                                 "0;0;0;0;0;0;0;0;0;0;v;", "1;absente.map;"};
-    QStringList derivees, liens;
+    ListeIdentifiants derivees;
+    QStringList liens;
     for (int i = 0; i < lignes.size();)
         fenetre1.LitAire(lignes, i, derivees, liens);
     // The maximum and the missing palette are said, one message each; the reading goes on.

@@ -290,7 +290,7 @@ TEST_F(CourbeImplicite, CopiesCacheesEtParametresPropres)
     QStringList lignes;
     ASSERT_TRUE(dessin.Sauve(lignes));
     SourceLignes source(lignes);
-    QStringList liens;
+    ListeIdentifiants liens;
     LectureCourbe lu;
     while (!source.fin() && lu.issue != IssueLecture::Courbe) {
         const QString ligne = source.suivante();

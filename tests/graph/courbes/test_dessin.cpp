@@ -26,7 +26,8 @@ const QString Kinds = QStringLiteral("ABCDEGHIJLNOPQRSTUWXY");
 // What the document reader does with curve lines: "&" to the record reader, "!" to the
 // block reader, the rest skipped.
 struct Ouverture {
-    QStringList liensDerivees, liensCourbes, messages, copies;
+    ListeIdentifiants liensDerivees;
+    QStringList liensCourbes, messages, copies;
     QString arret;
 };
 
@@ -608,6 +609,25 @@ TEST_F(Dessins, RecherchesChoixEtRetrait)
     EXPECT_EQ(d.LibelleDuNumero(4), "Non trouvé !");
     EXPECT_EQ(d.CourbeParIdentifiant("3/x"), c3);
     EXPECT_EQ(CourbeParIdentifiantPartout("3/x"), c3);
+    // Found by the identifier it bears now, the first of the list when two bear it.
+    c3->FixeIdentifiant("3/y");
+    EXPECT_EQ(d.CourbeParIdentifiant("3/x"), nullptr);
+    EXPECT_EQ(CourbeParIdentifiantPartout("3/y"), c3);
+    c5->FixeIdentifiant("3/x");
+    EXPECT_EQ(d.CourbeParIdentifiant("3/x"), c5);
+    c3->FixeIdentifiant("3/x");
+    EXPECT_EQ(d.CourbeParIdentifiant("3/x"), c3);
+    c5->FixeIdentifiant("5/x");
+    // A list that goes away no longer holds its curves.
+    const PtrCourbe seule = CreeCourbe('L', 1, 9);
+    {
+        GCDessin passage;
+        passage.AjouteCourbe(seule);
+        passage.AjouteCourbe(seule);
+        EXPECT_TRUE(ListeeAilleurs(seule.get(), &d));
+        EXPECT_FALSE(ListeeAilleurs(seule.get(), &passage));
+    }
+    EXPECT_FALSE(ListeeAilleurs(seule.get(), &d));
 
     struct Choix : ChoixTrace {
         bool choisit(const QString& titre, const QStringList& entrees, QString& choix) override

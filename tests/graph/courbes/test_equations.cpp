@@ -168,7 +168,7 @@ TEST_F(Equations, RelusTracentLesMemesPoints)
     avant.Sauve(lignes);
     GCDessin apres;
     SourceLignes source(lignes);
-    QStringList liens;
+    ListeIdentifiants liens;
     while (!source.fin()) {
         const QString l = source.suivante();
         if (l.startsWith(QLatin1Char('&'))) {

@@ -14,6 +14,7 @@
 
 #include "expression/paramperso.h"
 #include "graph/aires/GCAire.h"
+#include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
@@ -298,6 +299,58 @@ TEST_F(Documents, MauvaisesEntreesSignaleesSansPlanterNiBoucler)
     EXPECT_EQ(courbes, 5);
 }
 
+TEST_F(Documents, UnLongDocumentSArreteEntreDeuxEnregistrementsQuandSonSuiviLeDemande)
+{
+    QStringList lignes;
+    {
+        DocumentEssai source;
+        for (int i = 0; i < 300; ++i) {
+            auto c = std::make_shared<GCY>(QLatin1Char('Y'), 1, nouveauNumero());
+            c->FixeLibelles(QStringLiteral("x+%1").arg(i), QString());
+            source.Dessin.AjouteCourbe(c);
+        }
+        lignes = EcrireFenetre(source.Modele());
+    }
+    // Asked now and then with the lines read; the answer "stop" ends the reading between
+    // two records: the curves before the stop are whole, none after.
+    struct Suivi : SuiviCalcul {
+        bool continuer(int faites, int total) override
+        {
+            EXPECT_EQ(total, totalAttendu);
+            EXPECT_GT(faites, derniere);
+            derniere = faites;
+            return ++questions < arretALaQuestion;
+        }
+        int totalAttendu = 0, derniere = -1, questions = 0, arretALaQuestion = 0;
+    };
+    for (int arret : {0, 3}) {
+        nouvelleSession();
+        Suivi suivi;
+        suivi.totalAttendu = int(lignes.size());
+        suivi.arretALaQuestion = arret ? arret : 1000;
+        GardeValeur<SuiviCalcul*> garde(etatGraphe().suivi, &suivi);
+        DocumentEssai m;
+        LiensEnAttente liens;
+        ModeleDocument d = m.Modele();
+        const RapportLecture r = LitLignesDocument(lignes, d, liens, dossier_.path());
+        if (!arret) {
+            EXPECT_TRUE(r.ok());
+            EXPECT_EQ(m.Dessin.Nombre(), 300);
+            EXPECT_LE(suivi.questions, 10);   // not at every record
+            continue;
+        }
+        EXPECT_EQ(suivi.questions, 3);
+        EXPECT_FALSE(r.complet);
+        ASSERT_EQ(r.problemes.size(), 1);
+        EXPECT_EQ(r.problemes[0], QStringLiteral("Ligne %1 : lecture interrompue à la demande de l'utilisateur.").arg(r.ligneArret));
+        ASSERT_GT(m.Dessin.Nombre(), 0);
+        EXPECT_LT(m.Dessin.Nombre(), 300);
+        EXPECT_EQ(liens.LiensDerivees.size(), m.Dessin.Nombre());
+        for (int i = 0; i < m.Dessin.Nombre(); ++i)
+            EXPECT_EQ(m.Dessin.Courbes[std::size_t(i)]->Libelle1, QStringLiteral("x+%1").arg(i));
+    }
+}
+
 TEST_F(Documents, EnregistrementsPartagesEntreDeuxDocumentsDUneOuverture)
 {
     // Window 2 has its own list curve D (autre.txt) before the list curve C shared with
@@ -383,7 +436,7 @@ TEST_F(Documents, DonneesInclusesRestentDansLeDossierDeTravailEtNeSEcrasentPas)
     ensemble.Dessin.AjouteCourbe(courbeB);
     const QString deux = EcrireFenetre(ensemble.Modele()).join('\n');
     EXPECT_TRUE(deux.contains(QStringLiteral("!1;\n1;1")) && deux.contains(QStringLiteral("!1;\n2;2"))) << deux.toStdString();
-    ensemble.Dessin.Courbes.clear();
+    ensemble.Dessin.VideCourbes();
     EXPECT_EQ(QFileInfo(CheminCopieTravail(QStringLiteral(".bashrc"))).absolutePath(),
               QFileInfo(dossierTravail()).absoluteFilePath());
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/.bashrc")) && Octets("/tmp/.bashrc") == "3;3\r\n");

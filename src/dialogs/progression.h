@@ -1,0 +1,27 @@
+// The box that a long computation shows once it has run a while: what is done, in a modal
+// box in which Échap (or its button "Interrompre") asks the computation to stop.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QProgressDialog;
+class QWidget;
+
+class BoiteProgression {
+public:
+    // The box is made at the first montre, with that object name and title.
+    BoiteProgression(QWidget* parent, QString nomObjet, QString titre);
+    ~BoiteProgression();
+    BoiteProgression(const BoiteProgression&) = delete;
+    BoiteProgression& operator=(const BoiteProgression&) = delete;
+
+    // Shows faites out of total with that text, lets the box's own events through, and
+    // answers false once the user asked to stop.
+    bool montre(int faites, int total, const QString& texte);
+
+private:
+    QWidget* parent_;
+    QString nomObjet_, titre_;
+    std::unique_ptr<QProgressDialog> boite_;
+};
