@@ -88,6 +88,9 @@ TReperage::TReperage(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Repérage"));
     AppliqueCouleurFiche(this);
     Pages = Nomme(new QTabWidget(this), "PageControl1");
+    // Every tab shows whole, the grids' last (the dialog is as wide as its tabs).
+    Pages->setUsesScrollButtons(false);
+    Pages->setElideMode(Qt::ElideNone);
 
     // --- Options
     auto* options = new QWidget(Pages);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "dialogs/dialrep.h"
@@ -114,8 +115,12 @@ TEST_F(RepereDialogueTest, ChaqueChampVaAuRepereQuiSeRelitPareil)
     GCRepere repere(true, 600, 400);
     repere.FixeTaille(600, 400);
     const QStringList avant = Lignes(repere);
-    // Annuler changes nothing.
+    // Annuler changes nothing. Every tab shows whole, none behind scroll arrows.
     QuandModal([](QWidget* w) {
+        const QTabBar* onglets = static_cast<TReperage*>(w)->Pages->tabBar();
+        EXPECT_EQ(onglets->count(), 6);
+        for (int i = 0; i < onglets->count(); ++i)
+            EXPECT_TRUE(onglets->rect().contains(onglets->tabRect(i))) << onglets->tabText(i).toStdString();
         Tape(Enfant<QLineEdit>(w, "edxmin"), QStringLiteral("-1"));
         Clique(Enfant<QPushButton>(w, "BtAnnul"));
     });
