@@ -19,8 +19,6 @@ constexpr unsigned char OctetRacine = 0xFB;   // root sign
 constexpr unsigned char OctetPi = 0xE3;       // pi
 constexpr unsigned char OctetCarrePostfixe = 0xB2;  // "²" in Windows-1252
 
-constexpr int ProfondeurAnalyseMax = 1000;
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------

@@ -82,6 +82,10 @@ void ProgrammeArbre(Arbre& arbre);
 bool ArbreLitX(const Arbre& arbre);
 bool ArbreLitEtat(const Arbre& arbre, int i);
 
+// Brackets nest at most this deep in a formula (deeper, the text does not compile:
+// FauteCompilation::Profondeur); the groups of labels are bounded alike.
+inline constexpr int ProfondeurAnalyseMax = 1000;
+
 // How a text is compiled. Compiling reads the program-wide context (curves callable by
 // name, personal parameters) and writes nothing of it.
 struct OptionsCompilation {

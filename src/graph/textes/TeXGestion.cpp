@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "expression/fonction.h"
+
 namespace {
 
 // ---------------------------------------------------------------------------------------
@@ -382,9 +384,11 @@ bool parcourt(const Accolades& a, Metrique& m, const QHash<int, Boite>* lues,
         }
 
         const QChar ch = t[c.pos];
+        // Below the deepest group, mark-up is plain text.
+        const bool groupePossible = int(pile.size()) <= ProfondeurAnalyseMax;
         if (ch == u'$') {
             ++c.pos;
-        } else if (ch == u'^' || ch == u'_') {
+        } else if ((ch == u'^' || ch == u'_') && groupePossible) {
             if (c.pos + 1 >= c.fin) {
                 ++c.pos;  // at the very end: skipped alone
             } else if (t[c.pos + 1] != u'{') {
@@ -398,7 +402,7 @@ bool parcourt(const Accolades& a, Metrique& m, const QHash<int, Boite>* lues,
                 const int cle = c.pos + 1;
                 empile(haut ? Suite::Exposant : Suite::Indice, cle + 1, fermee, ox, oy, cle, 0);
             }
-        } else if (ch == u'\\') {
+        } else if (ch == u'\\' && groupePossible) {
             // The "{" is looked for from the fourth character after the backslash, so that
             // a name has at least three letters.
             const int ouverte = a.ouvranteDepuis(c.pos + 4, c.fin);

@@ -12,7 +12,9 @@
 // prints as text. A "^" or "_" group without its closing brace, or a fraction without its
 // denominator, is a syntax error: the renderer stops there and answers false.
 //
-// Groups nest to any depth (the layout keeps its own stack, never the C stack).
+// Groups nest as deep as the brackets of a formula may (ProfondeurAnalyseMax); a "^{", "_{"
+// or command that would open a group deeper than that is drawn as plain text, its braces
+// too. The layout keeps its own stack, never the C stack.
 //
 // Coordinates of the layout: the origin is the top-left corner of the first character's
 // cell, x runs along the text and y downwards; the whole label is then turned by the angle

@@ -3,6 +3,8 @@
 // each other, never with fixed pixel values.
 #include "graph/textes/TeXGestion.h"
 
+#include "expression/fonction.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -342,22 +344,30 @@ TEST_F(TeX, GroupesImbriques)
     EXPECT_EQ(texteDessine(p), "xa{b");
 }
 
-TEST_F(TeX, ImbricationProfondeSansDebordementDePile)
+TEST_F(TeX, ImbricationProfondeBorneeCommeLesFormules)
 {
-    const int n = 10000;
-    // Raised groups.
+    // Groups nest as deep as the brackets of a formula; the mark-up below is plain text,
+    // its braces too.
+    const int n = 10000, m = ProfondeurAnalyseMax;
+    const auto reste = [&](const char* ouvrant, const char* milieu, const char* fermant) {
+        return QString(ouvrant).repeated(n - m) + milieu + QString(fermant).repeated(n - m);
+    };
     QString texte = QString("^{").repeated(n) + "x" + QString("}").repeated(n);
     auto p = page(texte);
     EXPECT_TRUE(p.valide);
-    EXPECT_EQ(texteDessine(p), "x");
-    EXPECT_GT(p.boite.ascent, n * 4);
+    EXPECT_EQ(texteDessine(p), reste("^{", "x", "}"));
+    EXPECT_EQ(caractere(p, "x").position.y(), m * caractere(page("^{x}"), "x").position.y());
     // Nested decorations, fractions in numerators, in denominators.
     texte = QString("\\vec{").repeated(n) + "u" + QString("}").repeated(n);
     p = page(texte);
     EXPECT_TRUE(p.valide);
-    EXPECT_EQ(traits(p).size(), 2 * n);
+    EXPECT_EQ(traits(p).size(), 2 * m);
+    EXPECT_EQ(texteDessine(p), reste("\\vec{", "u", "}"));
     texte = QString("\\frac{").repeated(n) + "1" + QString("}{2}").repeated(n);
-    EXPECT_TRUE(page(texte).valide);
+    p = page(texte);
+    EXPECT_TRUE(p.valide);
+    EXPECT_EQ(texteDessine(p), reste("\\frac{", "1", "}{2}") + QString("2").repeated(m));
+    EXPECT_EQ(traits(p).size(), m);
     texte = QString("\\frac{1}{").repeated(n) + "2" + QString("}").repeated(n);
     EXPECT_TRUE(page(texte).valide);
     // Unbalanced: never closed, or plain braces only.
