@@ -374,11 +374,32 @@ void GCRepere::DessineAxes(QPainter& peintre)
         }
     };
 
+    // Where each axis line runs, so that the labels of the other axis keep clear of it: a
+    // label that the line would cross goes beside it, as far from it as the labels are
+    // from their own axis (the origin's "0", the first decade of a logarithmic x axis when
+    // the y axis stands on it).
+    const double xLigneY = AxeX.TypeEchelle == EchelleLog ? 1 : 0;
+    const double yLigneX = AxeY.TypeEchelle == EchelleLog ? 1 : 0;
+    const int demiAxeY = std::max(1, AxeY.Axe.Epaisseur) / 2 + 1, demiAxeX = std::max(1, AxeX.Axe.Epaisseur) / 2 + 1;
+    auto coupeParAxeY = [&](int gauche, int haut, int w, int h) {
+        if (!AxeY.Axe.Visible || gauche > PixelAxeY + demiAxeY || gauche + w < PixelAxeY - demiAxeY)
+            return false;
+        const int a = AxeY.TypeEchelle == EchelleProj ? Haut : MondeVersPixel(xLigneY, ymax).y();
+        const int b = AxeY.TypeEchelle == EchelleProj ? Haut + HauteurTrace : MondeVersPixel(xLigneY, ymin).y();
+        return haut < std::max(a, b) && haut + h > std::min(a, b);
+    };
+    auto coupeParAxeX = [&](int gauche, int haut, int w, int h) {
+        if (!AxeX.Axe.Visible || haut > PixelAxeX + demiAxeX || haut + h < PixelAxeX - demiAxeX)
+            return false;
+        const int a = MondeVersPixel(xmin, yLigneX).x(), b = MondeVersPixel(xmax, yLigneX).x();
+        return gauche < std::max(a, b) && gauche + w > std::min(a, b);
+    };
+
     // 2-3. Horizontal axis.
     if (AxeX.Axe.Visible) {
         const QPen stylo = CreeStylo(AxeX.Axe.Couleur, AxeX.Axe.Epaisseur, AxeX.Axe.Style);
         const QColor couleur = VersQColor(AxeX.Axe.Couleur);
-        const double yMonde = AxeY.TypeEchelle == EchelleLog ? 1 : 0;
+        const double yMonde = yLigneX;
         const int y = PixelAxeX;
         const int debut = MondeVersPixel(xmin, yMonde).x();
         const int e = MondeVersPixel(xmax, yMonde).x();
@@ -411,6 +432,8 @@ void GCRepere::DessineAxes(QPainter& peintre)
             // under an axis at the bottom edge they go above it.
             gauche = std::max(0, std::min(gauche, LargeurTotale - w - 1));
             const int haut = y + ecart + h > HauteurTotale ? y - ecart - h : y + ecart;
+            if (coupeParAxeY(gauche, haut, w, h))
+                gauche = PixelAxeY + ecart + w < LargeurTotale ? PixelAxeY + ecart : std::max(0, PixelAxeY - ecart - w);
             ecrit(texte, gauche, haut, couleurTexte);
         };
         auto px = [&](double v) { return MondeVersPixel(v, AxeX.TypeEchelle == EchelleProj ? 0 : yMonde).x(); };
@@ -448,7 +471,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
     if (AxeY.Axe.Visible) {
         const QPen stylo = CreeStylo(AxeY.Axe.Couleur, AxeY.Axe.Epaisseur, AxeY.Axe.Style);
         const QColor couleur = VersQColor(AxeY.Axe.Couleur);
-        const double xMonde = AxeX.TypeEchelle == EchelleLog ? 1 : 0;
+        const double xMonde = xLigneY;
         const int x = PixelAxeY;
         int bas, t;
         if (AxeY.TypeEchelle == EchelleProj) {
@@ -489,7 +512,10 @@ void GCRepere::DessineAxes(QPainter& peintre)
             int gauche = x - ecart - w;
             if (gauche < 2)
                 gauche = x + ecart;
-            ecrit(texte, gauche, std::max(0, std::min(pyv - h / 2, HauteurTotale - h)), couleurTexte);
+            int haut = std::max(0, std::min(pyv - h / 2, HauteurTotale - h));
+            if (coupeParAxeX(gauche, haut, w, h))
+                haut = PixelAxeX - ecart - h >= 0 ? PixelAxeX - ecart - h : std::min(PixelAxeX + ecart, HauteurTotale - h);
+            ecrit(texte, gauche, haut, couleurTexte);
         };
         std::vector<double> principales, secondaires;
         if (AxeY.TypeEchelle == EchelleLog) {

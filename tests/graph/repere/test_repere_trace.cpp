@@ -282,3 +282,52 @@ TEST_F(DessinRepere, EtiquettesDesBoutsEntieresDansLImage)
         EXPECT_EQ(dehors, 0) << c.xinf << " " << c.yinf;
     }
 }
+
+// No graduation label is crossed by the other axis's line: red labels, and no red ink on
+// both sides of a line within three pixels of it. The origin's "0" of both axes, the first
+// decade of a logarithmic x axis under the y axis at the left edge, the "1" of a
+// logarithmic y axis on the x axis at the bottom, the "0" of axes at the right and top edges.
+TEST_F(DessinRepere, EtiquettesJamaisBarreesParLAutreAxe)
+{
+    struct Cas {
+        const char *xinf, *xsup;
+        int typeX;
+        const char *yinf, *ysup;
+        int typeY;
+    };
+    const Cas cas[] = {{"0.1", "100", EchelleLog, "-5", "5", EchelleArith},
+                       {"-5", "5", EchelleArith, "-5", "5", EchelleArith},
+                       {"0", "10", EchelleArith, "-5", "5", EchelleArith},
+                       {"-5", "5", EchelleArith, "1", "100", EchelleLog},
+                       {"-10", "0", EchelleArith, "-10", "0", EchelleArith}};
+    for (const Cas& c : cas) {
+        GCRepere r(true, 600, 400);
+        r.FixeBornes(c.xinf, c.xsup, c.typeX, c.xinf, "0", "1", c.yinf, c.ysup, c.typeY, c.yinf, "0", "1");
+        r.AxeX.FonteGraduation.Couleur = r.AxeY.FonteGraduation.Couleur = 0x0000FF;
+        r.FixeTaille(600, 400);
+        QImage image;
+        ASSERT_TRUE(dessine(r, image));
+        const auto rouge = [&](int x, int y) {
+            const QRgb p = image.pixel(std::clamp(x, 0, image.width() - 1), std::clamp(y, 0, image.height() - 1));
+            return qRed(p) - qGreen(p) > 60;
+        };
+        int barrees = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            bool avant = false, apres = false;
+            for (int k = 1; k <= 3; ++k) {
+                avant = avant || rouge(r.PixelAxeY - k, y);
+                apres = apres || rouge(r.PixelAxeY + k, y);
+            }
+            barrees += avant && apres;
+        }
+        for (int x = 0; x < image.width(); ++x) {
+            bool avant = false, apres = false;
+            for (int k = 1; k <= 3; ++k) {
+                avant = avant || rouge(x, r.PixelAxeX - k);
+                apres = apres || rouge(x, r.PixelAxeX + k);
+            }
+            barrees += avant && apres;
+        }
+        EXPECT_EQ(barrees, 0) << c.xinf << " " << c.yinf;
+    }
+}
