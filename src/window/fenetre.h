@@ -607,8 +607,11 @@ public:
     // new window for each part of its spectrum chosen.
     void TFDClick(QAction* = nullptr);
     // Repère > Ajuste les ordonnées: the y range fitted to the visible curves' points, with
-    // one graduation step of margin each side.
+    // one graduation step of margin each side; the window drawn again at once in it.
     void AjustYClick(QAction* = nullptr);
+    // A window just made with its curves (WAV file, spectrum, histogram): the curves traced
+    // at the window's size, then its y range fitted as Repère > Ajuste les ordonnées does.
+    void TraceEtAjusteY();
     // The Edition menu. Opening it enables Coller when curves wait to be pasted, Couper and
     // Copier once a curve was made. Couper and Copier (the item tells which) designate curves
     // (any window), which wait for Coller; Couper takes them out of their windows. Coller puts

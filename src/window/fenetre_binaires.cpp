@@ -289,8 +289,7 @@ void TForm1::TFDClick(QAction*)
         r.GetVisibilites(ax, ay, gx, gy);
         r.SetVisibilites(true, true, gx, gy);
         r.SetVecteursUnitaires(false, false);
-        f->PaintBox()->repaint();
-        f->AjustYClick();
+        f->TraceEtAjusteY();
     }
 }
 
@@ -324,7 +323,15 @@ void TForm1::AjustYClick(QAction*)
         r.FixeBornes(x.xinf, x.xsup, x.type, x.debut, x.pas2nd, x.pas1er, texteExact(ymin - s), texteExact(ymax + s),
                      y.type, texteExact(g - s), texteExact(second), texteExact(s));
     }
-    paintBox_->update();
+    // Drawn now: a picture kept from before the fit (a window that has just been drawn to
+    // trace its curves) must not be the one shown.
+    DessineTampon();
+}
+
+void TForm1::TraceEtAjusteY()
+{
+    DessineTampon();
+    AjustYClick();
 }
 
 double PasRond(double v)

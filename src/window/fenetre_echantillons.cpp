@@ -36,8 +36,7 @@ TEchant* OuvreFeuilleValeurs(const std::vector<FeuilleValeurs>& feuilles, QWidge
         const double pas = xmax > xmin ? PasRond((xmax - xmin) / 10) : 1;
         r.FixeBornes(texte(xmin), texte(xmax), x.type, texte(std::ceil(xmin / pas) * pas), QStringLiteral("0"), texte(pas),
                      y.xinf, y.xsup, y.type, y.debut, y.pas2nd, y.pas1er);
-        f->DessineTampon();
-        f->AjustYClick();
+        f->TraceEtAjusteY();
     };
     return e;
 }

@@ -138,8 +138,7 @@ TForm1* TForm1::ConvertitWav(const QString& chemin, QWidget* parent)
     r.FixeBornes(QStringLiteral("0"), texte(fin), EchelleArith, QStringLiteral("0"), QStringLiteral("0"), texte(pasX),
                  texte(bas - pasY), texte(haut + pasY), EchelleArith, QStringLiteral("0"), QStringLiteral("0"),
                  texte(pasY));
-    f->DessineTampon();
-    f->AjustYClick();
+    f->TraceEtAjusteY();
     // The whole frames present are read; a file shorter than it says is said.
     if (const QString manque = ValeursManquantesWav(entete); !manque.isEmpty())
         interlocuteur().message(manque);

@@ -43,8 +43,19 @@ TEST_F(FenetresNouvellesTest, HistogrammeDeLaFeuilleFaitDeLaCourbeDeSonOnglet)
     g.Repere().GetBornesEtPas(x, y);
     EXPECT_EQ(x.xinf, "-1");
     EXPECT_EQ(x.xsup, "11");
-    // The bars are drawn: the histogram's cache holds points.
-    EXPECT_FALSE(LitFichierPoints(h->NomFichier()).points.empty());
+    // The bars are drawn: the histogram's cache holds points; the y range fitted to them,
+    // and shown so at once: the picture shown is the one its fitted frame gives when drawn
+    // again.
+    const auto barres = LitFichierPoints(h->NomFichier()).points;
+    ASSERT_FALSE(barres.empty());
+    double haute = 0;
+    for (const PointCourbe& p : barres)
+        haute = std::max(haute, p.y);
+    EXPECT_LT(g.Repere().AxeY.Min, 0);
+    EXPECT_GT(g.Repere().AxeY.Max, haute);
+    EXPECT_LT(g.Repere().AxeY.Max, 2 * haute);
+    const QImage montree = g.PaintBox()->grab().toImage();
+    EXPECT_TRUE(montree == g.PaintBox()->grab().toImage()) << "image d'avant l'ajustement";
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
     // Once the curve is gone, the sheet says so.
     f.Dessin().RetireCourbe(c->Numero);

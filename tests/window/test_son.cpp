@@ -97,6 +97,11 @@ TEST_F(Son, CourbeVersWavPuisChroniqueDeSesEchantillons)
         EXPECT_GE(y.xsup.toDouble(), haut);
         EXPECT_GT(y.xsup.toDouble() - y.xinf.toDouble(), haut - bas);
         EXPECT_LT(y.xsup.toDouble() - y.xinf.toDouble(), 3 * (haut - bas));
+        // Graduated from below the lowest sample, and shown so at once: the picture shown is
+        // the one its fitted frame gives when drawn again.
+        EXPECT_LE(y.debut.toDouble(), bas);
+        const QImage montree = g->PaintBox()->grab().toImage();
+        EXPECT_TRUE(montree == g->PaintBox()->grab().toImage()) << "image d'avant l'ajustement";
     }
     EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join('\n').toStdString();
 
