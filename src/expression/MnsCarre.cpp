@@ -163,19 +163,23 @@ double valeurPolynome(const Polynome& P, double x)
     return static_cast<double>(v);
 }
 
-std::string nombre(double v)
+// How the coefficients are written: ReelExact for the formula that is computed (it reads
+// back to the same values), ReelVersTexte for the one that is shown.
+using Ecriture = std::string (*)(double);
+
+std::string nombre(Ecriture ecrit, double v)
 {
     if (v == 0)
         v = 0;  // no "-0"
-    return ReelExact(v);
+    return ecrit(v);
 }
 
 // A coefficient as a term of a sum: a non-negative one after the first term gets "+".
-std::string terme(double v, bool premier)
+std::string terme(Ecriture ecrit, double v, bool premier)
 {
     if (v == 0)
         v = 0;
-    return (premier || v < 0) ? nombre(v) : "+" + nombre(v);
+    return (premier || v < 0) ? nombre(ecrit, v) : "+" + nombre(ecrit, v);
 }
 
 std::string sansBlancs(const std::string& texte)
@@ -226,10 +230,17 @@ int inconnues(int genre, bool constante)
     return 0;
 }
 
-// The fit itself; returns the status, fills texte and the residuals on success.
+// The fit itself; returns the status, fills texte (and affichage when given: the same
+// formula as shown) and the residuals on success.
 int ajuste(int genre, const double* x, const double* y, int n, const std::string& optionBrute, std::string& texte,
-           double& ecart)
+           std::string* affichage, double& ecart)
 {
+    // The formula, written once to be computed and once to be shown.
+    const auto ecrit = [&](const auto& formule) {
+        texte = formule(Ecriture(ReelExact));
+        if (affichage)
+            *affichage = formule(Ecriture(ReelVersTexte));
+    };
     const std::string option = sansBlancs(optionBrute);
     const bool constante = option == "1";
     const int u = inconnues(genre, constante);
@@ -266,16 +277,19 @@ int ajuste(int genre, const double* x, const double* y, int n, const std::string
             return 4;
         for (int i = 0; i < n; ++i)
             residu(y[i], valeurPolynome(P, x[i]));
-        texte.clear();
-        bool premier = true;
-        for (int j = constante ? 0 : 1; j <= genre; ++j) {
-            texte += terme(static_cast<double>(P.c[j]), premier);
-            premier = false;
-            if (j == 1)
-                texte += "*x";
-            else if (j > 1)
-                texte += "*x^" + std::to_string(j);
-        }
+        ecrit([&](Ecriture e) {
+            std::string t;
+            bool premier = true;
+            for (int j = constante ? 0 : 1; j <= genre; ++j) {
+                t += terme(e, static_cast<double>(P.c[j]), premier);
+                premier = false;
+                if (j == 1)
+                    t += "*x";
+                else if (j > 1)
+                    t += "*x^" + std::to_string(j);
+            }
+            return t;
+        });
     } else if (genre <= 10) {
         const int p = genre - 5;
         std::vector<reel> base(static_cast<std::size_t>(n) * u), cl;
@@ -295,12 +309,15 @@ int ajuste(int genre, const double* x, const double* y, int n, const std::string
                 f += c[2 * j - 1] * std::cos(j * k * x[i]) + c[2 * j] * std::sin(j * k * x[i]);
             residu(y[i], f);
         }
-        texte = terme(c[0], true);
-        for (int j = 1; j <= p; ++j) {
-            const std::string a = j == 1 ? K + "*x)" : std::to_string(j) + "*" + K + "*x)";
-            texte += terme(c[2 * j - 1], false) + "*cos(" + a;
-            texte += terme(c[2 * j], false) + "*sin(" + a;
-        }
+        ecrit([&](Ecriture e) {
+            std::string t = terme(e, c[0], true);
+            for (int j = 1; j <= p; ++j) {
+                const std::string a = j == 1 ? K + "*x)" : std::to_string(j) + "*" + K + "*x)";
+                t += terme(e, c[2 * j - 1], false) + "*cos(" + a;
+                t += terme(e, c[2 * j], false) + "*sin(" + a;
+            }
+            return t;
+        });
     } else {
         // Change of variables, then the line Y = p + q·X.
         std::vector<reel> X(n), Y(n);
@@ -427,15 +444,18 @@ int ajuste(int genre, const double* x, const double* y, int n, const std::string
             }
             residu(y[i], f);
         }
-        switch (genre) {
-        case 11: texte = nombre(ad) + "*x^" + (bd < 0 ? "(" + nombre(bd) + ")" : nombre(bd)); break;
-        case 12: texte = nombre(ad) + "*exp(" + nombre(bd) + "*x)"; break;
-        case 13: texte = nombre(ad) + "*ln(" + nombre(bd) + "*x)"; break;
-        case 14: texte = K + "*(1" + terme(cd, false) + "*exp(" + nombre(bd) + "*x))"; break;
-        case 15: texte = K + "/(1" + terme(cd, false) + "*exp(" + nombre(bd) + "*x))"; break;
-        case 16: texte = K + "*exp(" + nombre(cd) + "*(" + nombre(dd) + ")^x)"; break;
-        default: texte = "(" + nombre(ad) + "*x" + terme(bd, false) + ")/(x-(" + option + "))"; break;
-        }
+        ecrit([&](Ecriture e) {
+            const auto n = [e](double v) { return nombre(e, v); };
+            switch (genre) {
+            case 11: return n(ad) + "*x^" + (bd < 0 ? "(" + n(bd) + ")" : n(bd));
+            case 12: return n(ad) + "*exp(" + n(bd) + "*x)";
+            case 13: return n(ad) + "*ln(" + n(bd) + "*x)";
+            case 14: return K + "*(1" + terme(e, cd, false) + "*exp(" + n(bd) + "*x))";
+            case 15: return K + "/(1" + terme(e, cd, false) + "*exp(" + n(bd) + "*x))";
+            case 16: return K + "*exp(" + n(cd) + "*(" + n(dd) + ")^x)";
+            default: return "(" + n(ad) + "*x" + terme(e, bd, false) + ")/(x-(" + option + "))";
+            }
+        });
     }
     ecart = n > u ? std::sqrt(somme2 / (n - u)) : 0;
     if (!std::isfinite(ecart))
@@ -446,12 +466,14 @@ int ajuste(int genre, const double* x, const double* y, int n, const std::string
 }  // namespace
 
 void MoindresCarres(int genre, const double* x, const double* y, int n, std::string& texte, int& statut,
-                    const std::string& option, double* ecartType)
+                    const std::string& option, double* ecartType, std::string* affichage)
 {
     double ecart = 0;
-    std::string formule;
-    statut = ajuste(genre, x, y, n, option, formule, ecart);
+    std::string formule, montree;
+    statut = ajuste(genre, x, y, n, option, formule, affichage ? &montree : nullptr, ecart);
     texte = statut == 0 ? formule : messageErreur(statut);
+    if (affichage)
+        *affichage = statut == 0 ? montree : texte;
     if (ecartType)
         *ecartType = statut == 0 ? ecart : 0;
 }

@@ -31,6 +31,8 @@ enum StatutMoindresCarres {
 // coefficients written so that they read back exactly. On failure texte is "erreur " +
 // the status digit + its message (" : Nb de pts insuffisant", " : Calculs impossibles",
 // " non identifiée!"). When ecartType is given it receives the residual standard deviation
-// sqrt(sum of squared residuals / (n - unknowns)), 0 when n equals the unknowns.
+// sqrt(sum of squared residuals / (n - unknowns)), 0 when n equals the unknowns. When
+// affichage is given it receives the formula as it is shown, its coefficients written by
+// ReelVersTexte (on failure, the same text as texte).
 void MoindresCarres(int genre, const double* x, const double* y, int n, std::string& texte, int& statut,
-                    const std::string& option, double* ecartType = nullptr);
+                    const std::string& option, double* ecartType = nullptr, std::string* affichage = nullptr);

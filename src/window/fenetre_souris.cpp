@@ -900,7 +900,9 @@ bool TForm1::PrimitiveParPoint(double x, double y)
     c->ParametresOperation[0] = exact(x);
     c->ParametresOperation[1] = exact(y);
     c->Libelle1 = QStringLiteral("Primitive de ") + mere->Nom;
-    c->Libelle2 = QStringLiteral("CI = (") + exact(x) + QLatin1Char(',') + exact(y) + QLatin1Char(')');
+    // The initial condition computed as clicked, shown in the number format.
+    const auto montre = [](double v) { return QString::fromStdString(ReelVersTexte(v)); };
+    c->Libelle2 = QStringLiteral("CI = (") + montre(x) + QLatin1Char(',') + montre(y) + QLatin1Char(')');
     dessin_->AjouteCourbe(c);
     c->Journalise();
     paintBox_->update();

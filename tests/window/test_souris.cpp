@@ -464,10 +464,21 @@ TEST_F(SourisTest, UnClicFaitLaPrimitiveEtLesTangentesDeLaCourbeDuMode)
     choix.voulu = QStringLiteral(";%1\\").arg(a->Numero);
     f->action(QStringLiteral("Primitive1"))->trigger();
     CourbeCourante() = b;
-    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(1, 1));
+    // A click off the round values: the initial condition computed as clicked, shown in
+    // the number format.
+    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(1, 1) + QPoint(1, 1));
     ASSERT_EQ(f->Dessin().Nombre(), 3);
     EXPECT_EQ(f->Dessin().Courbes[2]->Libelle1, QStringLiteral("Primitive de ") + a->Nom);
     EXPECT_EQ(f->Dessin().Courbes[2]->Mere1, a->Identifiant);
+    {
+        auto p = std::dynamic_pointer_cast<GCOperUnaire>(f->Dessin().Courbes[2]);
+        ASSERT_TRUE(p);
+        double x0 = 0, y0 = 0;
+        f->Repere().PixelVersMonde(px(1, 1).x() + 1, px(1, 1).y() + 1, x0, y0);
+        EXPECT_EQ(p->ParametresOperation[0].toDouble(), x0);
+        EXPECT_EQ(p->Libelle2, QStringLiteral("CI = (") + QString::fromStdString(ReelVersTexte(x0)) + ',' +
+                                   QString::fromStdString(ReelVersTexte(y0)) + ')');
+    }
     f->action(QStringLiteral("Primitive1"))->trigger();
     EXPECT_EQ(f->ModeSouris, SourisRepos);
 

@@ -165,22 +165,25 @@ bool TraceRegression(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation
         x[i] = p[i].x;
         y[i] = p[i].y;
     }
-    std::string texte;
+    std::string texte, montre;
     int statut = 0;
     double ecart = 0;
     const int nombre = int(std::min<std::size_t>(p.size(), std::size_t(1) << 30));
     MoindresCarres(int(std::clamp<long long>(modele, 0, 100)), x.data(), y.data(), nombre, texte, statut,
-                   courbe.ParametresOperation[1].toStdString(), &ecart);
+                   courbe.ParametresOperation[1].toStdString(), &ecart, &montre);
     if (statut != MCReussi) {
         courbe.SignaleRefus(QString::fromStdString(texte));
         return false;
     }
-    courbe.ParametresOperation[2] = QString::fromStdString(ReelExact(ecart));
+    // Shown in the number format, as every real; the curve is computed from the fit itself,
+    // which is found again at every trace.
+    courbe.ParametresOperation[2] = QString::fromStdString(ReelVersTexte(ecart));
     courbe.Libelle2 = QStringLiteral("Régression sur ") + mere.Nom;
     if (!courbe.CompileLibelle1(QString::fromStdString(texte))) {
         courbe.SignaleRefus(QStringLiteral("Tracé impossible!"));
         return false;
     }
+    courbe.Libelle1 = QString::fromStdString(montre);
     sortie.Delegue();
     courbe.TraceFormule(sortie.Peintre(), sortie.Repere());
     return true;

@@ -13,6 +13,7 @@
 #include <QDir>
 
 #include "expression/fonction.h"
+#include "expression/formatage.h"
 #include "graph/courbes/GCC.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes_outils.h"
@@ -153,8 +154,8 @@ TEST_F(Operations, SignauxEchantillonnesPeriodisesDecimesBloquesEtEnveloppes)
 TEST_F(Operations, LissageEtMoindresCarresContreLeursReferences)
 {
     // NIST StRD Norris (degree 1) and Pontius (degree 2), fitted from a mother's cache: the
-    // curve's formula gives the certified coefficients to 8 digits, its Pas the residual
-    // standard deviation.
+    // curve's formula gives the certified coefficients to 8 digits; its label and its p3
+    // (the residual standard deviation) show them in the number format.
     const double norris[][2] = {{0.1, 0.2}, {338.8, 337.4}, {118.1, 118.2}, {888.0, 884.6}, {9.2, 10.1}, {228.1, 226.5},
         {668.5, 666.3}, {998.5, 996.3}, {449.1, 448.6}, {778.9, 777.0}, {559.2, 558.2}, {0.3, 0.4}, {0.1, 0.6},
         {778.1, 775.5}, {668.8, 666.9}, {339.3, 338.0}, {448.9, 447.5}, {10.8, 11.6}, {557.7, 556.0}, {228.3, 228.1},
@@ -165,10 +166,11 @@ TEST_F(Operations, LissageEtMoindresCarresContreLeursReferences)
         1.30822, 1.41599, 1.52399, 1.63194, 1.73947, 1.84646, 1.95392, 2.06128, 2.16844, .11052, .22018, .32939, .43886,
         .54798, .65739, .76596, .87474, .98300, 1.09150, 1.20004, 1.30818, 1.41613, 1.52408, 1.63159, 1.73965, 1.84696,
         1.95445, 2.06177, 2.16829};
-    struct Certifie { int degre; std::vector<double> x, y, b; double ecart; };
-    std::vector<Certifie> nist = {{1, {}, {}, {-0.262323073774029, 1.00211681802045}, 0.884796396144373},
+    struct Certifie { int degre; std::vector<double> x, y, b; double ecart; const char* libelle; };
+    std::vector<Certifie> nist = {{1, {}, {}, {-0.262323073774029, 1.00211681802045}, 0.884796396144373,
+                                   "-0.26232+1.00212*x"},
                                   {2, {}, {}, {0.673565789473684E-03, 0.732059160401003E-06, -0.316081871345029E-14},
-                                   0.205177424076185E-03}};
+                                   0.205177424076185E-03, "0.00067+7.32059E-7*x-3.16081E-15*x^2"}};
     for (const auto& p : norris)
         nist[0].x.push_back(p[1]), nist[0].y.push_back(p[0]);
     for (int i = 0; i < 40; ++i)
@@ -184,7 +186,8 @@ TEST_F(Operations, LissageEtMoindresCarresContreLeursReferences)
                              (f[2] - 2 * f[1] + f[0]) / (2 * u * u)};
         for (int k = 0; k <= c.degre; ++k)
             EXPECT_NEAR(b[k], c.b[std::size_t(k)], 1e-8 * std::fabs(c.b[std::size_t(k)])) << c.degre << " b" << k;
-        EXPECT_NEAR(r->ParametresOperation[2].toDouble(), c.ecart, 1e-5 * c.ecart);
+        EXPECT_EQ(r->ParametresOperation[2], QString::fromStdString(ReelVersTexte(c.ecart)));
+        EXPECT_EQ(r->Libelle1, c.libelle);
         for (const PointCourbe& q : points(*r))
             EXPECT_EQ(q.y, EvalueArbre(r->Expression1, q.x));
     }
