@@ -1,9 +1,5 @@
 #include "frame/Main.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,10 +16,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QPainter>
-#include <QPixmap>
 #include <QStatusBar>
-#include <QSvgRenderer>
 #include <QStatusTipEvent>
 #include <QTextCursor>
 #include <QTextBlock>
@@ -43,6 +37,7 @@
 #include "dialogs/saisbar.h"
 #include "dialogs/editform.h"
 #include "frame/Parminmax.h"
+#include "frame/lecteurson.h"
 #include "frame/boites.h"
 #include "graph/aires/GCAire.h"
 #include "graph/courbes/GCDessin.h"
@@ -108,20 +103,55 @@ QString LigneDate(const QString& prefixe)
     return prefixe + horodatage();
 }
 
+namespace {
+
+// An icon whose SVG is read only when the icon is first drawn (the buttons of a bar that is
+// never shown cost nothing at start); the toolkit's SVG engine then draws it at each size
+// asked for.
+class IconeSvgDifferee : public QIconEngine {
+public:
+    explicit IconeSvgDifferee(QString chemin) : chemin_(std::move(chemin)) {}
+    void paint(QPainter* peintre, const QRect& rect, QIcon::Mode mode, QIcon::State etat) override
+    {
+        icone().paint(peintre, rect, Qt::AlignCenter, mode, etat);
+    }
+    QPixmap pixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().pixmap(taille, mode, etat);
+    }
+    QPixmap scaledPixmap(const QSize& taille, QIcon::Mode mode, QIcon::State etat, qreal echelle) override
+    {
+        return icone().pixmap(taille, echelle, mode, etat);
+    }
+    QSize actualSize(const QSize& taille, QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().actualSize(taille, mode, etat);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State etat) override
+    {
+        return icone().availableSizes(mode, etat);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("IconeSvgDifferee"); }
+    QIconEngine* clone() const override { return new IconeSvgDifferee(chemin_); }
+
+private:
+    const QIcon& icone()
+    {
+        if (icone_.isNull())
+            icone_ = QIcon(chemin_);
+        return icone_;
+    }
+    QString chemin_;
+    QIcon icone_;
+};
+
+}  // namespace
+
 QIcon IconeSvg(const QString& chemin)
 {
     Q_INIT_RESOURCE(virk);
-    QSvgRenderer dessin(chemin);
-    QIcon i;
-    for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap image(taille, taille);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        dessin.render(&p);
-        p.end();
-        i.addPixmap(image);
-    }
-    return i;
+    return QIcon(new IconeSvgDifferee(chemin));
 }
 
 QIcon IconeVirk()
@@ -182,11 +212,6 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     CreeFenetre(parametres_.TitreFenetre);
     ++CompteurFenetres;
 
-    // The forms that live for the whole run.
-    paraauto_ = new Tparaauto(this);
-    paraauto_->hide();
-    parminmax_ = new TParminmax(this);
-    parminmax_->hide();
 
     if (!messagesDemarrage_.isEmpty())
         QTimer::singleShot(0, this, &TMainForm::montreMessagesDemarrage);
@@ -225,23 +250,23 @@ TMainForm::~TMainForm()
 
 void TMainForm::musique(const QString& chemin)
 {
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!lecteurSon_) {
+        QString erreur;
+        lecteurSon_ = ChargeLecteurSon(erreur);
+        if (!lecteurSon_) {
+            interlocuteur().message(QStringLiteral("Le son ne peut pas être joué (%1). Le son est dans le fichier %2")
+                                        .arg(erreur, chemin));
+            return;
+        }
+    }
+    if (!lecteurSon_->sortieDisponible()) {
         interlocuteur().message(QStringLiteral("Aucune sortie son n'est disponible. Le son est dans le fichier ") + chemin);
         return;
     }
-    if (!son_) {
-        son_ = new QSoundEffect(this);
-        connect(son_, &QSoundEffect::statusChanged, this, [this] {
-            if (son_->status() == QSoundEffect::Error)
-                interlocuteur().message(QStringLiteral("Le son n'a pas pu être joué (pas de sortie son disponible). "
-                                                       "Le fichier est ") + son_->source().toLocalFile());
-        });
-    }
-    son_->stop();
-    // The same name again: the effect reads the file anew only for another source.
-    son_->setSource(QUrl());
-    son_->setSource(QUrl::fromLocalFile(chemin));
-    son_->play();
+    lecteurSon_->joue(chemin, [](const QString& fichier) {
+        interlocuteur().message(QStringLiteral("Le son n'a pas pu être joué (pas de sortie son disponible). "
+                                               "Le fichier est ") + fichier);
+    });
 }
 
 void TMainForm::construitFenetre()
@@ -266,11 +291,6 @@ void TMainForm::construitFenetre()
     panel1_->setObjectName(QStringLiteral("Panel1"));
     auto* dispositionPanneau = new QVBoxLayout(panel1_);
     dispositionPanneau->setContentsMargins(2, 2, 2, 2);
-    memoAvert_ = new QPlainTextEdit(panel1_);
-    memoAvert_->setObjectName(QStringLiteral("MemoAvert"));
-    memoAvert_->setReadOnly(true);
-    memoAvert_->setFixedHeight(64);
-    dispositionPanneau->addWidget(memoAvert_);
     disposition->addWidget(panel1_);
     panel1_->hide();
     setCentralWidget(centre);
@@ -609,10 +629,42 @@ void TMainForm::AjouteAvertissement(const QString& libelle)
                              + libelle + QStringLiteral(" à l'aide du menu : Infos | Erreurs."));
 }
 
+QPlainTextEdit* TMainForm::MemoAvert()
+{
+    // Made with the first warning: most runs never need it.
+    if (!memoAvert_) {
+        memoAvert_ = new QPlainTextEdit(panel1_);
+        memoAvert_->setObjectName(QStringLiteral("MemoAvert"));
+        memoAvert_->setReadOnly(true);
+        memoAvert_->setFixedHeight(64);
+        panel1_->layout()->addWidget(memoAvert_);
+    }
+    return memoAvert_;
+}
+
+Tparaauto* TMainForm::paraauto()
+{
+    if (!paraauto_) {
+        paraauto_ = new Tparaauto(this);
+        paraauto_->hide();
+    }
+    return paraauto_;
+}
+
+TParminmax* TMainForm::Parminmax()
+{
+    if (!parminmax_) {
+        parminmax_ = new TParminmax(this);
+        parminmax_->hide();
+    }
+    return parminmax_;
+}
+
 void TMainForm::AjouteLigneAvertissement(const QString& ligne)
 {
     // A curve traced twice between two clearings (a mother traced for its derived curve,
     // a rendering through the back buffer) says the same once.
+    MemoAvert();
     for (QTextBlock b = memoAvert_->document()->begin(); b.isValid(); b = b.next())
         if (b.text() == ligne)
             return;
@@ -632,7 +684,8 @@ void TMainForm::AjouteLigneAvertissement(const QString& ligne)
 
 void TMainForm::VideAvertissements()
 {
-    memoAvert_->clear();
+    if (memoAvert_)
+        memoAvert_->clear();
     if (!panneauPrevu_) {
         panneauPrevu_ = true;
         QTimer::singleShot(0, this, [this] {
@@ -649,7 +702,7 @@ void TMainForm::UpdateMenuItems()
     for (const char* nom : {"FileCloseItem", "FileSaveItem", "FileSaveAsItem"})
         if (auto* a = menuFichier_->findChild<QAction*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly))
             a->setEnabled(w);
-    const bool lignes = !memoAvert_->toPlainText().isEmpty();
+    const bool lignes = memoAvert_ && !memoAvert_->toPlainText().isEmpty();
     panel1_->setVisible(AvertissementsActifs && lignes);
     AppliqueBarresOutils();
 }

@@ -56,10 +56,10 @@ QString LigneDate(const QString& prefixe = QStringLiteral("Date : "));
 
 // The program's icon (a curve on a frame with its axes), drawn from its SVG.
 QIcon IconeVirk();
-// An icon drawn from an SVG of the program's resources, at the usual sizes.
+// An icon of an SVG of the program's resources, drawn at each size when first shown.
 QIcon IconeSvg(const QString& chemin);
 
-class QSoundEffect;
+class LecteurSon;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -168,7 +168,7 @@ public:
     // One line of the memo, as it stands.
     void AjouteLigneAvertissement(const QString& ligne);
     void VideAvertissements();
-    QPlainTextEdit* MemoAvert() const { return memoAvert_; }
+    QPlainTextEdit* MemoAvert();
     QWidget* Panel1() const { return panel1_; }
 
     // --- tool bars and status bar
@@ -189,9 +189,9 @@ public:
     // and the status bar as they are; OK applies the six boxes.
     void Barresdoutils1Click();
 
-    // Forms created at start, hidden.
-    Tparaauto* paraauto() const { return paraauto_; }
-    TParminmax* Parminmax() const { return parminmax_; }
+    // Forms that live for the whole run once made, hidden.
+    Tparaauto* paraauto();
+    TParminmax* Parminmax();
 
     // --- commands
     // Writes the settings file from the active window (asks before replacing the file);
@@ -247,6 +247,7 @@ private:
     void mosaique(bool horizontale);
     void construitMenus();
     void construitBarres();
+    void garnitBarre(QToolBar* barre);
     // The buttons follow the changes of that window's items while it is the active one.
     void suitArticles(TForm1* fenetre);
     void determineDossiers(const OptionsCadre& options);
@@ -280,7 +281,8 @@ private:
     std::unique_ptr<BoitesSaisie> boites_;   // the dialogs' system boxes, with ChoisitLibelle
 
     QMdiArea* zoneMdi_ = nullptr;
-    QSoundEffect* son_ = nullptr;   // made at the first sound
+    std::unique_ptr<LecteurSon> lecteurSon_;
+    QList<QAction*> boutons_;   // the tool bars' buttons, in the table's order   // loaded with the first sound
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* memoAvert_ = nullptr;
     QToolBar* speedPanel_ = nullptr;

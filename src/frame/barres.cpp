@@ -142,11 +142,9 @@ QToolBar* TMainForm::Barre(BarreOutils barre) const
 
 QAction* TMainForm::Bouton(const QString& nom) const
 {
-    for (BarreOutils b : {BarreOutils::Standard, BarreOutils::TransfoGeom, BarreOutils::OpeSur1crb,
-                          BarreOutils::TransfoSupp})
-        for (QAction* a : Barre(b)->actions())
-            if (a->objectName() == nom)
-                return a;
+    for (QAction* a : boutons_)
+        if (a->objectName() == nom)
+            return a;
     return nullptr;
 }
 
@@ -160,11 +158,30 @@ void TMainForm::construitBarres()
             a->setIcon(IconeSvg(QStringLiteral(":/boutons/%1.svg").arg(QLatin1String(b.image))));
         a->setToolTip(QString::fromUtf8(b.conseil));
         a->setStatusTip(QString::fromUtf8(b.conseilLong ? b.conseilLong : b.conseil));
-        barre->addAction(a);
+        boutons_.push_back(a);
         const BoutonBarre* bouton = &b;
         connect(a, &QAction::triggered, this, [this, bouton] { BoutonClique(*bouton); });
     }
+    // A bar gets its buttons when it is first shown: the hidden ones cost nothing at start.
+    for (QToolBar* barre : {speedPanel_, transfoBar_, op1Bar_, supplBar_}) {
+        if (!barre->isHidden())
+            garnitBarre(barre);
+        else
+            connect(barre, &QToolBar::visibilityChanged, this, [this, barre](bool visible) {
+                if (visible)
+                    garnitBarre(barre);
+            });
+    }
     AppliqueBarresOutils();
+}
+
+void TMainForm::garnitBarre(QToolBar* barre)
+{
+    if (!barre->actions().isEmpty())
+        return;
+    for (QAction* a : boutons_)
+        if (a->parent() == barre)
+            barre->addAction(a);
 }
 
 void TMainForm::BoutonClique(const BoutonBarre& bouton)

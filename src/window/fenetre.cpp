@@ -394,10 +394,22 @@ void TForm1::construitMenus()
     optionAire_->setObjectName(QStringLiteral("OptionAire"));
     ajoute(optionAire_, "Changecoul1", "Changer de &couleur", &TForm1::Changecoul1Click);
     ajoute(optionAire_, "Calcaire1", "Calculer l'&aire", &TForm1::Calcaire1Click);
+
+    for (QAction* a : actions_)
+        if (!actionParNom_.contains(a->objectName()))
+            actionParNom_.insert(a->objectName(), a);
+    for (QMenu* m : {optionFenetre_, optionTrace_, optionAire_})
+        for (QAction* a : m->actions())
+            if (!actionParNom_.contains(a->objectName()))
+                actionParNom_.insert(a->objectName(), a);
 }
 
 QAction* TForm1::action(const QString& nom) const
 {
+    // The tool bars ask for their items at every change of state: by name first, then (an
+    // item added or renamed since) through the menus.
+    if (QAction* a = actionParNom_.value(nom); a && a->objectName() == nom)
+        return a;
     for (QAction* a : actions_)
         if (a->objectName() == nom)
             return a;

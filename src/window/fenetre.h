@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSet>
@@ -795,6 +796,7 @@ private:
     QLabel* labelInfo_ = nullptr;
     QList<QMenu*> menus_;
     QList<QAction*> actions_;
+    QHash<QString, QAction*> actionParNom_;   // the first item of each name, as made
     // Menu customisation: per row of the table, its action, mark and caption, the command's
     // own state, and what appliqueMenus() made of them.
     std::vector<QAction*> actionsTable_;

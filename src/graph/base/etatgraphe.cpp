@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
+#include <unistd.h>
 #include <vector>
 
 #include "expression/etat.h"
@@ -21,13 +23,53 @@ public:
     bool demandeOuiNon(const QString&) override { return false; }
 };
 
+// A lock file held by an open descriptor: the system lets it go when its process ends,
+// however it ends, so that a free lock means a dead owner. Taking it writes nothing.
+class Verrou {
+public:
+    explicit Verrou(const QString& chemin) : chemin_(chemin) {}
+    ~Verrou() { libere(); }
+    Verrou(const Verrou&) = delete;
+    Verrou& operator=(const Verrou&) = delete;
+
+    // Takes the lock without waiting (the file is made when missing); false when a live
+    // process holds it.
+    bool prend()
+    {
+        if (fd_ >= 0)
+            return true;
+        fd_ = ::open(QFile::encodeName(chemin_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0)
+            return false;
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
+        return true;
+    }
+    // Removes the lock file and lets the lock go.
+    void libere()
+    {
+        if (fd_ < 0)
+            return;
+        QFile::remove(chemin_);
+        ::close(fd_);
+        fd_ = -1;
+    }
+
+private:
+    QString chemin_;
+    int fd_ = -1;
+};
+
 // This run's working folder, and the lock held in it for the whole run: it tells later
 // runs that the folder's owner is alive.
 struct DossierVivant {
     explicit DossierVivant(const QString& modele) : dossier(modele) {}
     DossierVivant() = default;
     QTemporaryDir dossier;
-    std::unique_ptr<QLockFile> verrou;
+    std::unique_ptr<Verrou> verrou;
 };
 
 std::unique_ptr<DossierVivant>& dossierTemporaire()
@@ -65,21 +107,19 @@ void retireDossiersMorts(const QString& base)
                 QDir(chemin).removeRecursively();
             continue;
         }
-        QLockFile verrou(cheminVerrou);
-        verrou.setStaleLockTime(0);
-        if (!verrou.tryLock(0))
+        Verrou verrou(cheminVerrou);
+        if (!verrou.prend())
             continue;
         QDir(chemin).removeRecursively();
-        verrou.unlock();  // removes the lock file
+        verrou.libere();  // removes the lock file
     }
     // Locks left without their folder (a run that ended between the two).
     for (const QFileInfo& info : QDir(base).entryInfoList({QStringLiteral("travail-*.verrou")}, QDir::Files)) {
         if (QFileInfo::exists(info.absoluteFilePath().chopped(7)))
             continue;
-        QLockFile verrou(info.absoluteFilePath());
-        verrou.setStaleLockTime(0);
-        if (verrou.tryLock(0))
-            verrou.unlock();
+        Verrou verrou(info.absoluteFilePath());
+        if (verrou.prend())
+            verrou.libere();
     }
 }
 
@@ -129,9 +169,8 @@ QString dossierTravail()
     dossier = std::make_unique<DossierVivant>(QDir(base).filePath("travail-XXXXXX"));
     if (!dossier->dossier.isValid())
         dossier = std::make_unique<DossierVivant>();
-    dossier->verrou = std::make_unique<QLockFile>(fichierVerrou(dossier->dossier.path()));
-    dossier->verrou->setStaleLockTime(0);
-    dossier->verrou->tryLock(0);
+    dossier->verrou = std::make_unique<Verrou>(fichierVerrou(dossier->dossier.path()));
+    dossier->verrou->prend();
     etat.DossierTravail = dossier->dossier.path();
     return etat.DossierTravail;
 }
@@ -154,9 +193,8 @@ bool ChangeDossierTemp(const QString& chemin, QString& erreur)
     }
     essai.close();
     essai.remove();
-    nouveau->verrou = std::make_unique<QLockFile>(fichierVerrou(nouveau->dossier.path()));
-    nouveau->verrou->setStaleLockTime(0);
-    nouveau->verrou->tryLock(0);
+    nouveau->verrou = std::make_unique<Verrou>(fichierVerrou(nouveau->dossier.path()));
+    nouveau->verrou->prend();
     if (dossierTemporaire())
         dossiersQuittes().push_back(std::move(dossierTemporaire()));
     dossierTemporaire() = std::move(nouveau);
