@@ -37,9 +37,7 @@ EtatSaisie& etatSaisie()
 void reinitialiseSaisie()
 {
     reinitialiseGraphe();
-    BoitesSaisie* boites = etatSaisie().boites;
     etatEnPlace().emplace();
-    etatSaisie().boites = boites;
 }
 
 void VideParametresManuels()

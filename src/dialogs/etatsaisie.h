@@ -75,8 +75,8 @@ struct EtatSaisie {
 };
 
 EtatSaisie& etatSaisie();
-// Back to the defaults after reinitialiseGraphe(), the boxes in place kept (tests, new
-// session): the reset of the dialogs layer.
+// Back to the defaults after reinitialiseGraphe(), Qt's own boxes in place again: the reset
+// of the dialogs layer.
 void reinitialiseSaisie();
 // Every text of the manual table set to "0".
 void VideParametresManuels();

@@ -112,7 +112,6 @@ void reinitialiseFenetres()
     reinitialiseSaisie();
     EtatFenetres& etat = etatFenetres();
     EtatFenetres neuf;
-    neuf.dialogues = etat.dialogues;
     neuf.createurFenetre = std::move(etat.createurFenetre);
     neuf.joueSon = std::move(etat.joueSon);
     etat = std::move(neuf);

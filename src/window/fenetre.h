@@ -179,8 +179,9 @@ struct EtatFenetres {
     bool MontrerAidePoint = true;
     bool MontrerAideLigne = true;
     bool MontrerAideMainLevee = true;
-    // Seams, kept by the reset: the window dialogs in place (none: Qt's own; tests put
-    // scripted ones here), and the maker of new windows (the frame's new-window command).
+    // Seams: the window dialogs in place (none: Qt's own; tests put scripted ones here for a
+    // while, and the reset takes them away), and the maker of new windows (the frame's
+    // new-window command, kept by the reset).
     DialoguesFenetre* dialogues = nullptr;
     CreateurFenetre createurFenetre;
     // Plays a sound file (the frame's player); none: nothing is played.
@@ -188,7 +189,8 @@ struct EtatFenetres {
 };
 
 EtatFenetres& etatFenetres();
-// Back to the defaults after reinitialiseSaisie(), the seams kept (tests, new session).
+// Back to the defaults after reinitialiseSaisie(), Qt's own dialogs in place again; the
+// maker of windows and the player are kept (tests, new session).
 void reinitialiseFenetres();
 
 inline ReglagesFenetres& reglagesFenetres() { return etatFenetres().Reglages; }

@@ -2,12 +2,17 @@
 // window is there under its French caption, and the commands not offered yet say so and do
 // nothing else.
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QSet>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
+#include "dialogs/dialogues.h"
+#include "dialogs/etatsaisie.h"
+#include "graph/courbes/GCDessin.h"
 #include "outils_fenetre.h"
 
 namespace {
@@ -236,4 +241,32 @@ TEST_F(FenetreTest, LesCommandesSEcriventDansLHistoriqueDeLaSession)
     f.action("Opposee")->trigger();
     lit();
     EXPECT_TRUE(lignes.isEmpty());
+}
+
+// The dialogs a test puts in place without a guard go with the reset: the program's own
+// definition dialogs no longer open in a later test, where nobody would close them, and the
+// window's dialogs and the system boxes are Qt's own again.
+TEST_F(FenetreTest, LaRemiseAZeroRetireLesDialoguesQuUnEssaiAMisEnPlace)
+{
+    installeDialogues();
+    BoitesSaisie boites;
+    etatSaisie().boites = &boites;
+    reinitialiseFenetres();
+    EXPECT_EQ(etatFenetres().dialogues, nullptr);
+    EXPECT_EQ(etatSaisie().boites, nullptr);
+
+    int ouvertes = 0;
+    QTimer veille;
+    QObject::connect(&veille, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++ouvertes;
+            d->reject();
+        }
+    });
+    veille.start(5);
+    TForm1 f(1);
+    for (const char* nom : {"Escargot1", "Drive1"})
+        f.action(QString::fromLatin1(nom))->trigger();
+    EXPECT_EQ(ouvertes, 0);
+    EXPECT_EQ(f.Dessin().Nombre(), 0);
 }

@@ -138,8 +138,6 @@ void reinitialiseGraphe()
     EtatGraphe neuf;
     neuf.DossierTemp = etat.DossierTemp;
     neuf.interlocuteur = etat.interlocuteur;
-    neuf.dialogues = etat.dialogues;
-    neuf.choixTrace = etat.choixTrace;
     neuf.sourceMacros = etat.sourceMacros;
     neuf.suivi = etat.suivi;
     neuf.TransfosPersoChangees = etat.TransfosPersoChangees;

@@ -90,8 +90,10 @@ struct EtatGraphe {
     std::vector<GCDessin*> dessins;   // every window's curve list, in window order
     std::vector<GCListAires*> aires;  // every window's area list, in window order
 
-    // Seams, set by the frame at start-up (or for a while through a GardeValeur) and kept by
-    // the reset.
+    // Seams, set by the frame at start-up (or for a while through a GardeValeur). The reset
+    // keeps the routes of messages, progress and macros, and takes the dialogs away (the
+    // frame puts the program's own in place when it starts), so that the dialogs one test
+    // put in place never open in a later one, with nobody to close them.
     Interlocuteur* interlocuteur = nullptr;
     Dialogues* dialogues = nullptr;   // none: every Modifie answers "not confirmed"
     SuiviCalcul* suivi = nullptr;     // none: computations run to their end
@@ -129,8 +131,8 @@ struct EtatGraphe {
 
 EtatGraphe& etatGraphe();
 
-// Back to the defaults after reinitialiseCalcul(), with a fresh working folder; the session
-// folder DossierTemp and the seams are kept (tests, new session).
+// Back to the defaults after reinitialiseCalcul(), with a fresh working folder and no
+// dialogs; the session folder DossierTemp and the other seams are kept (tests, new session).
 void reinitialiseGraphe();
 
 // The interlocutor in place; a silent one (that records nothing and answers no) when none
