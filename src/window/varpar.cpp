@@ -104,6 +104,7 @@ void TvarparH::Ouvre(const Designation& d)
 
 void TvarparH::montre(int i, double v)
 {
+    valeurs_[std::size_t(i)] = v;
     Eda[i]->setText(QString::fromStdString(ReelVersTexte(v)));
 }
 
@@ -148,18 +149,21 @@ void TvarparH::Eda0KeyDown(int i)
         interlocuteur().message(QStringLiteral("Attention! Erreur de syntaxe dans a%1").arg(i));
         return;
     }
+    valeurs_[std::size_t(i)] = v;
     applique({{i, v}}, 0);
 }
 
 void TvarparH::SBa0Click(int i, int signe)
 {
-    const double v = SommeDecimale(contexteCalcul().ValeursParametres[i], etatSaisie().PasParametre[i] * signe);
+    const double v = SommeDecimale(valeurs_[std::size_t(i)], etatSaisie().PasParametre[i] * signe);
     applique({{i, v}}, 0);
     montre(i, v);
 }
 
 void TvarparH::Button1Click(int i)
 {
+    // The dialog shows and gives back the program-wide value.
+    contexteCalcul().ValeursParametres[i] = valeurs_[std::size_t(i)];
     if (!ModifieMinMaxParametre(this, i, true))
         return;
     const double v = contexteCalcul().ValeursParametres[i];

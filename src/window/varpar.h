@@ -54,6 +54,9 @@ private:
     // redrawn (mode as the redraw after a parameter takes it).
     void applique(const std::vector<std::pair<int, double>>& valeurs, int mode);
 
+    // The value each parameter has on the bar: the program-wide values are those of the
+    // last curve traced, which need not be a designated one.
+    std::array<double, 10> valeurs_{};
     std::vector<std::weak_ptr<GCCourbe>> courbes_;
     std::vector<std::weak_ptr<GCAire>> aires_;
     QList<QPointer<TForm1>> fenetres_;

@@ -14,6 +14,21 @@
 #include "outils_fenetre.h"
 #include "window/varpar.h"
 
+namespace {
+
+// Actions > Variation des paramètres on the first curve of the window: the bar it opens.
+TvarparH* OuvreBarre(TForm1& f)
+{
+    QuandModal([](QWidget* w) {
+        CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), 0);
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    f.action("Paramtres1")->trigger();
+    return f.findChild<TvarparH*>();
+}
+
+}  // namespace
+
 TEST_F(FenetreTest, BarreDeVariationAvanceSaisitRestaureEtTraceUneFamille)
 {
     TForm1 f(1);
@@ -21,12 +36,7 @@ TEST_F(FenetreTest, BarreDeVariationAvanceSaisitRestaureEtTraceUneFamille)
     y->FixeParametre(0, QStringLiteral("-2"));
     Peint(f);
     const QImage depart = f.ImageExport();
-    QuandModal([](QWidget* w) {
-        CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), 0);
-        Clique(Enfant<QPushButton>(w, "ButOK"));
-    });
-    f.action("Paramtres1")->trigger();
-    auto* barre = f.findChild<TvarparH*>();
+    TvarparH* barre = OuvreBarre(f);
     ASSERT_TRUE(barre && barre->isVisible());
     EXPECT_EQ(barre->Eda[0]->text(), QStringLiteral("-2"));
     // The range: five times the reference's size either side, [-5, 5] around 0.
@@ -75,4 +85,34 @@ TEST_F(FenetreTest, BarreDeVariationAvanceSaisitRestaureEtTraceUneFamille)
     Clique(barre->SpAuto);
     EXPECT_EQ(barre->Eda[0]->text(), QStringLiteral("1"));
     EXPECT_EQ(y->Parametre(0), QStringLiteral("1"));
+}
+
+// Every trace sets the program-wide values from its own curve: the bar steps from the value
+// it shows, not from that of the curve drawn last, and its range dialog shows that value.
+TEST_F(FenetreTest, BarreDeVariationRepartDeSaValeurQuandUneAutreCourbeSuit)
+{
+    TForm1 f(1);
+    auto y = AjouteCourbeY(f, QStringLiteral("a*x^2"));
+    y->FixeParametre(0, QStringLiteral("1"));
+    auto sinus = AjouteCourbeY(f, QStringLiteral("sin(x)"));
+    Peint(f);
+    TvarparH* barre = OuvreBarre(f);
+    ASSERT_TRUE(barre && barre->isVisible());
+    QStringList vus;
+    for (auto* bouton : {barre->SBhaut[0], barre->SBhaut[0], barre->SBbas[0], barre->SBhaut[0], barre->SBhaut[0]}) {
+        Clique(bouton);
+        vus << barre->Eda[0]->text() + QLatin1Char('/') + y->Parametre(0);
+    }
+    EXPECT_EQ(vus, QStringList({"1.05/1.05", "1.1/1.1", "1.05/1.05", "1.1/1.1", "1.15/1.15"}));
+    EXPECT_EQ(sinus->Parametre(0), QStringLiteral("0"));
+
+    QString valeur;
+    QuandModal([&valeur](QWidget* w) {
+        valeur = Enfant<QLineEdit>(w, "edval")->text();
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    Clique(barre->Bornes[0]);
+    EXPECT_EQ(valeur, QStringLiteral("1.15"));
+    EXPECT_EQ(barre->Eda[0]->text(), QStringLiteral("1.15"));
+    EXPECT_EQ(y->Parametre(0), QStringLiteral("1.15"));
 }
