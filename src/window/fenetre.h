@@ -766,6 +766,13 @@ private:
     // The explanation of a mode being entered (the file of that name among the program's
     // texts), while montrer says so; ticking "Ne plus afficher ce message." clears it.
     void expliqueMode(bool& montrer, const char* fichier);
+    // A mouse mode is being chosen: every other one ends as its own command ends it (the
+    // zoom and distance items unchecked, an input makes its curve, a point edit asks what to
+    // keep), so that one mode only takes the clicks and one button only stays down.
+    void finitAutresModes(ModeSourisFenetre garde);
+    // The mode a Shift drag (zoom rectangle, pan) goes back to: the point-by-point input,
+    // primitive or tangent mode that is on, else idle.
+    ModeSourisFenetre modeRepris() const;
     // Modes 12 and 13 toggled from their command.
     void basculeModeCourbe(ModeSourisFenetre mode, const char* article, const QString& lettres);
     // The curve of the window's mode (point edit, primitive, tangent), looked up again by

@@ -411,7 +411,7 @@ void TForm1::PaintBoxMouseUp(Qt::MouseButton bouton, int X, int Y)
     }
     case SourisAxes:
         // The areas follow the pan once it ends.
-        ModeSouris = SourisRepos;
+        ModeSouris = modeRepris();
         AiresARecalculer = true;
         paintBox_->update();
         break;
@@ -469,7 +469,7 @@ void TForm1::PaintBoxMouseUp(Qt::MouseButton bouton, int X, int Y)
     }
     case SourisZoom: {
         // Every release ends the rectangle; only a real rectangle zooms.
-        ModeSouris = SourisRepos;
+        ModeSouris = modeRepris();
         montreSurcouche();
         if (std::abs(X - XClic) >= 3 && std::abs(Y - YClic) >= 3)
             ZoomNouvelleFenetre(xc, yc, x, y);
@@ -751,8 +751,51 @@ void TForm1::fixeCoche(const char* nom, bool coche)
         a->setChecked(coche);
 }
 
+ModeSourisFenetre TForm1::modeRepris() const
+{
+    if (modeSaisie_ == SourisPointParPoint)
+        return SourisPointParPoint;
+    if (!cibleSouris_.isEmpty())
+        for (const auto& [mode, article] : {std::pair{SourisPrimitive, "Primitive1"}, std::pair{SourisTangente, "Tangentes1"}})
+            if (QAction* a = action(QString::fromLatin1(article)); a && a->isChecked())
+                return mode;
+    return SourisRepos;
+}
+
+void TForm1::finitAutresModes(ModeSourisFenetre garde)
+{
+    if (garde != SourisZoom)
+        fixeCoche("Manuel1", false);
+    if (garde != SourisDistance)
+        fixeCoche("Distance1", false);
+    if (modeSaisie_ != SourisRepos && modeSaisie_ != garde)
+        termineSaisie();
+    if (ModeSouris == SourisPointEdite && !etatSouris().DeplacementEnCours && garde != SourisPointEdite)
+        clicPointEdite();
+    if (ModeSouris == garde)
+        return;
+    switch (ModeSouris) {
+    case SourisPrimitive:
+    case SourisTangente:
+        fixeCoche(ModeSouris == SourisPrimitive ? "Primitive1" : "Tangentes1", false);
+        cibleSouris_.clear();
+        [[fallthrough]];
+    case SourisZoom:
+    case SourisDistance:
+    case SourisCoordonnees:
+    case SourisTexte:
+        ModeSouris = SourisRepos;
+        paintBox_->unsetCursor();
+        montreSurcouche();
+        break;
+    default:
+        break;
+    }
+}
+
 void TForm1::Coordonnes1Click(QAction*)
 {
+    finitAutresModes(SourisCoordonnees);
     paintBox_->setCursor(curseurProgramme(1));
     ModeSouris = SourisCoordonnees;
     pointPrecedent_ = pointSouris_ = QPoint(-16, -16);
@@ -760,6 +803,7 @@ void TForm1::Coordonnes1Click(QAction*)
 
 void TForm1::Distance1Click(QAction*)
 {
+    finitAutresModes(SourisDistance);
     paintBox_->setCursor(curseurProgramme(1));
     fixeCoche("Distance1", true);
 }
@@ -797,8 +841,7 @@ void TForm1::basculeModeCourbe(ModeSourisFenetre mode, const char* article, cons
     if (!c)
         return;
     // Each window keeps the curve of its own mode, by identifier.
-    termineSaisie();
-    fixeCoche(mode == SourisPrimitive ? "Tangentes1" : "Primitive1", false);
+    finitAutresModes(mode);
     CourbeCourante() = c;
     cibleSouris_ = c->Identifiant;
     ModeSouris = mode;
@@ -825,13 +868,12 @@ void TForm1::Mainleve1Click(QAction*)
 
 void TForm1::basculeSaisie(ModeSourisFenetre mode, const char* article)
 {
-    const bool arret = modeSaisie_ == mode;
-    // One input mode at a time: the one that is on ends first, making its curve.
-    termineSaisie();
-    if (arret)
+    if (modeSaisie_ == mode) {
+        termineSaisie();
         return;
-    if (ModeSouris == SourisPrimitive || ModeSouris == SourisTangente)
-        basculeModeCourbe(ModeSouris, ModeSouris == SourisPrimitive ? "Primitive1" : "Tangentes1", QString());
+    }
+    // One mode at a time: an input that is on ends first, making its curve.
+    finitAutresModes(mode);
     modeSaisie_ = mode;
     ModeSouris = mode;
     fixeCoche(article, true);

@@ -56,6 +56,7 @@ QString Nombre(double v)
 
 void TForm1::Ecrire1Click(QAction*)
 {
+    finitAutresModes(SourisTexte);
     ModeSouris = SourisTexte;
     paintBox_->setCursor(Qt::IBeamCursor);
 }

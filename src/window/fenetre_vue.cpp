@@ -158,10 +158,12 @@ void TForm1::Loupe1Click(QAction* emetteur)
 {
     const bool etait = etaitCoche(emetteur, "Manuel1");
     fixeCoche("Manuel1", !etait);
-    if (etait)
+    if (etait) {
         ModeSouris = SourisRepos;
-    else
+    } else {
+        finitAutresModes(SourisZoom);
         expliqueMode(etatFenetres().MontrerAideZoom, "ZoomMess.txt");
+    }
 }
 
 TForm1* TForm1::ZoomNouvelleFenetre(double x1, double y1, double x2, double y2)

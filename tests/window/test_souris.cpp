@@ -511,4 +511,70 @@ TEST_F(SourisTest, UnClicFaitLaPrimitiveEtLesTangentesDeLaCourbeDuMode)
     EXPECT_FALSE(transport->isVisible());
 }
 
+
+// One mouse mode at a time: choosing a mode ends the one that was on, so that its item and
+// button do not stay down and the next click goes to the mode chosen. A Shift drag goes
+// back to the mode it interrupted.
+TEST_F(SourisTest, UnModeChoisiFinitLAutreEtLeClicVaAuModeChoisi)
+{
+    EtatFenetres& e = etatFenetres();
+    e.MontrerAideZoom = e.MontrerAidePoint = e.MontrerAideLigne = e.MontrerAideMainLevee = false;
+    auto mere = AjouteCourbeY(*f, QStringLiteral("x^2"));
+    Peint(*f);
+    choix.voulu = QStringLiteral(";%1\\").arg(mere->Numero);
+
+    // A rectangle zoom, then the primitive: the zoom is off and the click makes a primitive,
+    // also after a Shift zoom.
+    f->action(QStringLiteral("Manuel1"))->trigger();
+    glisse(px(-1, -1), px(1, 1));
+    ASSERT_EQ(nouvelles.size(), 1u);
+    f->action(QStringLiteral("Primitive1"))->trigger();
+    EXPECT_FALSE(f->action(QStringLiteral("Manuel1"))->isChecked());
+    glisse(px(-2, -2), px(2, 2), Qt::ShiftModifier);
+    EXPECT_EQ(nouvelles.size(), 2u);
+    QTest::mouseClick(f->PaintBox(), Qt::LeftButton, {}, px(1, 1));
+    ASSERT_EQ(f->Dessin().Nombre(), 2);
+    EXPECT_EQ(f->Dessin().Courbes[1]->Libelle1, QStringLiteral("Primitive de ") + mere->Nom);
+    f->action(QStringLiteral("Primitive1"))->trigger();
+
+    // Every pair of modes: after the second, its item alone is checked and the window is in
+    // its mode; nothing is made by the modes ended without input.
+    struct Mode {
+        const char* article;
+        ModeSourisFenetre mode;
+    };
+    const Mode modes[] = {{"Manuel1", SourisRepos},         {"Distance1", SourisRepos},
+                          {"Primitive1", SourisPrimitive},  {"Tangentes1", SourisTangente},
+                          {"Pointparpoint1", SourisPointParPoint}, {"Lignebrise1", SourisLigneBrisee},
+                          {"Mainleve1", SourisMainLevee},   {"Coordonnes1", SourisCoordonnees},
+                          {"Ecrire1", SourisTexte}};
+    const auto coches = [&] {
+        QStringList l;
+        for (const Mode& m : modes)
+            if (QAction* a = f->action(QString::fromLatin1(m.article)); a->isCheckable() && a->isChecked())
+                l << QString::fromLatin1(m.article);
+        return l;
+    };
+    for (const Mode& premier : modes)
+        for (const Mode& second : modes) {
+            if (&premier == &second)
+                continue;
+            SCOPED_TRACE(std::string(premier.article) + " puis " + second.article);
+            f->action(QString::fromLatin1(premier.article))->trigger();
+            f->action(QString::fromLatin1(second.article))->trigger();
+            QAction* a = f->action(QString::fromLatin1(second.article));
+            EXPECT_EQ(coches(), a->isCheckable() ? QStringList{QString::fromLatin1(second.article)} : QStringList());
+            EXPECT_EQ(f->ModeSouris, second.mode);
+            // The zoom, which ends every other mode, then off.
+            QAction* zoom = f->action(QStringLiteral("Manuel1"));
+            if (!zoom->isChecked())
+                zoom->trigger();
+            zoom->trigger();
+            EXPECT_EQ(coches(), QStringList());
+            EXPECT_EQ(f->ModeSouris, SourisRepos);
+        }
+    EXPECT_EQ(f->Dessin().Nombre(), 2);
+    EXPECT_TRUE(inter.messages.isEmpty());
+}
+
 }  // namespace
