@@ -136,7 +136,7 @@ public:
         if (!analyse(0, static_cast<int>(s_.size()), 0, 0, 0))
             return false;
         emet(racine, plie);
-        ProgrammeArbre(racine);
+        ProgrammeArbre(racine, options_.fusion);
         return true;
     }
 

@@ -10,23 +10,11 @@
 
 const char* const LettresParametres = "abcdghklmp";
 
-EtatCalcul& etatCalcul()
-{
-    thread_local EtatCalcul etat;
-    return etat;
-}
-
 void ErreurAvecMessage(const char* message)
 {
     EtatCalcul& e = etatCalcul();
     e.ErreurCalcul = 1;
     e.MessageErreur = message;
-}
-
-ContexteCalcul& contexteCalcul()
-{
-    static ContexteCalcul contexte;
-    return contexte;
 }
 
 void reinitialiseCalcul()

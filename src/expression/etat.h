@@ -38,8 +38,12 @@ struct EtatCalcul {
     const double* ParametresLocaux = nullptr;
 };
 
-// The calling thread's evaluation state.
-EtatCalcul& etatCalcul();
+// The calling thread's evaluation state. Inline: every evaluation of a point reaches it.
+inline EtatCalcul& etatCalcul()
+{
+    thread_local EtatCalcul etat;
+    return etat;
+}
 
 // Makes the calling thread's evaluations read these parameter values (NbParametres of them)
 // for the guard's lifetime, then puts back what they read before.
@@ -124,7 +128,12 @@ struct ContexteCalcul {
     ParametresPersonnels Personnels;
 };
 
-ContexteCalcul& contexteCalcul();
+// Inline too: an evaluation reads it at every point.
+inline ContexteCalcul& contexteCalcul()
+{
+    static ContexteCalcul contexte;
+    return contexte;
+}
 
 // Back to the defaults, personal parameters removed; the calling thread's evaluation
 // state too (tests, new session).

@@ -56,6 +56,79 @@ Op operateurFusionne(int code, int source, bool aGauche)
     return ops[code][source][aGauche ? 1 : 0];
 }
 
+// The step of the point-at-a-time loop for an instruction alone.
+std::uint8_t pasSeul(const Instruction& k)
+{
+    if (k.op == Op::PuissanceN && k.indice == 2 && k.code == 0)
+        return k.surX ? pas::DeuxX : pas::Deux;
+    if (!k.surX)
+        return static_cast<std::uint8_t>(k.op);
+    switch (k.op) {
+    case Op::Oppose: return pas::OpposeX;
+    case Op::Identite: return pas::IdentiteX;
+    case Op::Sin: return pas::SinX;
+    case Op::Cos: return pas::CosX;
+    case Op::Exp: return pas::ExpX;
+    case Op::Ln: return pas::LnX;
+    case Op::Racine: return pas::RacineX;
+    case Op::Abs: return pas::AbsX;
+    case Op::Carre: return pas::CarreX;
+    case Op::PuissanceN: return pas::PuissanceNX;
+    default: return pas::AppelX;  // Unaire, Auxiliaire, Courbe
+    }
+}
+
+// The instruction as the tail of a step (pas::NbQueues), or -1.
+int queue(const Instruction& k)
+{
+    constexpr int PremiereP = 6, Pile = 12;
+    if (k.op >= Op::PlusC && k.op <= Op::CDivise)
+        return static_cast<int>(k.op) - static_cast<int>(Op::PlusC);
+    if (k.op >= Op::PlusP && k.op <= Op::PDivise)
+        return static_cast<int>(k.op) - static_cast<int>(Op::PlusP) + PremiereP;
+    if (k.op >= Op::Plus && k.op <= Op::Divise)
+        return static_cast<int>(k.op) - static_cast<int>(Op::Plus) + Pile;
+    if (k.op == Op::Oppose && !k.surX)
+        return Pile + 4;
+    return -1;
+}
+
+// Where the point-at-a-time loop takes several instructions as one step. Only the step's
+// first instruction is jumped to.
+void marquePas(std::vector<Instruction>& prog)
+{
+    for (Instruction& k : prog)
+        k.pas = pasSeul(k);
+    const std::size_t n = prog.size();
+    for (std::size_t i = 0; i + 1 < n;) {
+        Instruction& k = prog[i];
+        int tete = -1;
+        std::size_t longueur = 1;
+        if (k.op == Op::X) {
+            tete = pas::TeteX;
+        } else if (k.pas == pas::DeuxX) {
+            tete = pas::TeteDeuxX;
+        } else if (k.pas == pas::Deux) {
+            tete = pas::TeteDeux;
+        } else if (k.op == Op::FoisX) {
+            tete = pas::TeteFoisX;
+        } else if ((k.op == Op::Constante || k.op == Op::Parametre) && prog[i + 1].op == Op::FoisX) {
+            tete = k.op == Op::Constante ? pas::TeteCFoisX : pas::TetePFoisX;
+            longueur = 2;
+        }
+        const int q = tete >= 0 && i + longueur < n ? queue(prog[i + longueur]) : -1;
+        if (q >= 0) {
+            k.pas = static_cast<std::uint8_t>(pas::PremiereSuite + tete * pas::NbQueues + q);
+            i += longueur + 1;
+        } else if (longueur == 2) {
+            k.pas = tete == pas::TeteCFoisX ? pas::CFoisX : pas::PFoisX;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+}
+
 Op operateurUnaire(int code)
 {
     switch (code) {
@@ -76,7 +149,7 @@ Op operateurUnaire(int code)
 
 }  // namespace
 
-void ProgrammeArbre(Arbre& arbre)
+void ProgrammeArbre(Arbre& arbre, bool fusion)
 {
     arbre.programme.clear();
     arbre.pileProgramme = 0;
@@ -153,7 +226,7 @@ void ProgrammeArbre(Arbre& arbre)
             if (c.etape == 0) {
                 c.etape = 1;
                 // An operand x is pushed by the operator itself.
-                c.plan = variable(noeuds[gauche[c.noeud]]) ? 1 : 0;
+                c.plan = fusion && variable(noeuds[gauche[c.noeud]]) ? 1 : 0;
                 if (c.plan == 0)
                     cadres.push_back({gauche[c.noeud], 0, 0});
                 continue;
@@ -177,12 +250,12 @@ void ProgrammeArbre(Arbre& arbre)
         }
         const int g = gauche[c.noeud], d = droite[c.noeud];
         if (c.etape == 0) {
-            const bool arithmetique = e.Code <= BDivise;
+            const bool arithmetique = fusion && e.Code <= BDivise;
             if (arithmetique && fusionnable(noeuds[d]))
                 c.plan = 1;
             else if (arithmetique && fusionnable(noeuds[g]))
                 c.plan = 2;
-            else if (e.Code == BPuissance && exposantEntier(noeuds[d]) >= 0)
+            else if (fusion && e.Code == BPuissance && exposantEntier(noeuds[d]) >= 0)
                 c.plan = 3;
             c.etape = 1;
             cadres.push_back({c.plan == 2 ? d : g, 0, 0});
@@ -198,15 +271,19 @@ void ProgrammeArbre(Arbre& arbre)
         switch (fait.plan) {
         case 1: fusionne(e.Code, noeuds[d], false); break;
         case 2: fusionne(e.Code, noeuds[g], true); break;
-        case 3:
+        case 3: {
             // u^n: when u is x, the operator pushes it itself.
+            Instruction k;
+            k.op = Op::PuissanceN;
+            k.code = noeuds[d].Valeur <= 0 ? 1 : 0;
+            k.indice = exposantEntier(noeuds[d]);
             if (variable(noeuds[g]) && !prog.empty() && prog.back().op == Op::X) {
                 prog.pop_back();
-                prog.push_back({Op::PuissanceN, std::uint8_t(noeuds[d].Valeur <= 0 ? 1 : 0), 1, exposantEntier(noeuds[d])});
-            } else {
-                prog.push_back({Op::PuissanceN, std::uint8_t(noeuds[d].Valeur <= 0 ? 1 : 0), 0, exposantEntier(noeuds[d])});
+                k.surX = 1;
             }
+            prog.push_back(k);
             break;
+        }
         default: {
             Instruction k;
             switch (e.Code) {
@@ -225,6 +302,11 @@ void ProgrammeArbre(Arbre& arbre)
     prog.push_back(Instruction{});
     arbre.pileProgramme = maximum;
     arbre.parLots = parLots;
+    if (fusion)
+        marquePas(prog);
+    else
+        for (Instruction& k : prog)
+            k.pas = static_cast<std::uint8_t>(k.op);
 }
 
 bool ArbreLitX(const Arbre& arbre)
@@ -327,15 +409,7 @@ double ExecuteReel(const Arbre& arbre, double x, EtatCalcul& etat, const Context
 
 double EvalueArbre(const Arbre& arbre, double x)
 {
-    EtatCalcul& etat = etatCalcul();
-    const char* echec = nullptr;
-    const double r = execution::execute<AlgebreReelle>(arbre, x, etat, contexteCalcul(), echec);
-    if (echec) [[unlikely]] {
-        SignaleEchec(etat, echec);
-        return 0;
-    }
-    etat.ErreurCalcul = 0;
-    return r;
+    return execution::evalue<AlgebreReelle>(arbre, x);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -75,8 +75,9 @@ public:
                             // over the whole block
 };
 
-// Makes the program of a tree from its nodes (CompileExpr does it).
-void ProgrammeArbre(Arbre& arbre);
+// Makes the program of a tree from its nodes (CompileExpr does it); without fusion, one
+// instruction per node, each run alone.
+void ProgrammeArbre(Arbre& arbre, bool fusion);
 // Whether the tree itself reads x, or state value i (what it calls is not looked into:
 // such trees are not parLots).
 bool ArbreLitX(const Arbre& arbre);
@@ -98,9 +99,12 @@ struct OptionsCompilation {
     bool tirageAChaqueEvaluation = false;
     // Constant sub-trees folded (tests compare both forms).
     bool pliage = true;
+    // Operands fused into their operators and instructions run together (tests compare both
+    // forms).
+    bool fusion = true;
 };
 // The options of the formulas that read "Y" as state value 0.
-inline constexpr OptionsCompilation CompilationYEtat{false, false, true};
+inline constexpr OptionsCompilation CompilationYEtat{false, false, true, true};
 
 // Why a text does not compile. The user is only ever told the program's French messages;
 // these are for tests and for putting the cursor where the text fails.
