@@ -123,9 +123,14 @@ void prepareValeursImposees(TsaisieY& f, const GCY& c)
 {
     f.CBvalI->show();
     if (!c.FichierValeurs.isEmpty()) {
-        const QFileInfo info(c.CheminValeurs.isEmpty() ? c.FichierValeurs : c.CheminValeurs);
-        f.fixeDossierValeurs(info.path());
-        f.EdNomf->setText(info.fileName());
+        // The file read, else the stored name in the form's folder (never a folder taken
+        // from the program's current folder).
+        const QString lu = FichierValeursImposees(c);
+        if (!lu.isEmpty())
+            f.fixeDossierValeurs(QFileInfo(lu).absolutePath());
+        f.EdNomf->setText(lu.isEmpty() ? PartieNomFichier(c.FichierValeurs) : QFileInfo(lu).fileName());
+        if (!c.DossierDocument.isEmpty())
+            f.fichierDocument = {QFileInfo(f.dossierValeurs() + f.EdNomf->text()).absoluteFilePath(), c.DossierDocument};
     }
     f.CBvalI->setChecked(c.ValeursImposees);
     f.CBvalIClick();
@@ -388,7 +393,7 @@ bool ModifieOperUnaire(GCOperUnaire& c, bool nouvelle, QWidget* parent)
     if (code == 41) {
         bool variables = c.Aleatoire;
         int cumul = c.SousType;
-        if (!SaisieHisto(prefixe, p, variables, cumul, &f))
+        if (!SaisieHisto(prefixe, p, variables, cumul, &f, c.DossierDocument))
             return false;
         c.FixeAleatoire(variables);
         c.FixeSousType(cumul);

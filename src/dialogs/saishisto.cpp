@@ -116,6 +116,8 @@ void TSaisHist::done(int resultat)
         const QString fichier = fichierBornes();
         if (QFileInfo(fichier).absoluteFilePath() != fichierCharge_ && !RemplacementAccepte(fichier))
             return;
+        if (!fichierDocument.ecritureAccordee(fichier))
+            return;
         QStringList lignes = Memo1->toPlainText().split(QLatin1Char('\n'));
         while (!lignes.isEmpty() && lignes.constLast().trimmed().isEmpty())
             lignes.removeLast();
@@ -128,7 +130,8 @@ void TSaisHist::done(int resultat)
     QDialog::done(resultat);
 }
 
-bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int& cumul, QWidget* parent)
+bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int& cumul, QWidget* parent,
+                 const QString& dossierDocument)
 {
     TSaisHist f(parent);
     f.EdDeb->setText(p[0]);
@@ -142,8 +145,17 @@ bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int
     double largeur = 0;
     const bool sansLargeur = !genres::evalue(p[2], largeur) || largeur <= 0;
     f.cbegal->setCurrentIndex(!variables && sansLargeur ? 1 : 0);
-    if (!p[5].trimmed().isEmpty())
-        f.chargeBornes(p[5]);
+    if (!p[5].trimmed().isEmpty()) {
+        // The file found as the trace finds it; a name not found keeps the form's folder.
+        const QString trouve =
+            TrouveFichierStocke(p[5], dossierDocument, PorteeNom::Donnees, {etatGraphe().DossierProgramme});
+        if (!trouve.isEmpty())
+            f.chargeBornes(trouve);
+        else
+            f.Ednomf->setText(PartieNomFichier(p[5]));
+        if (!dossierDocument.isEmpty())
+            f.fichierDocument = {QFileInfo(f.dossier() + f.Ednomf->text().trimmed()).absoluteFilePath(), dossierDocument};
+    }
     f.montreClasses();
     titre = QStringLiteral("Histogramme des densités de ");
     if (f.exec() != QDialog::Accepted)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 
+#include "graph/fichiers/fichierstravail.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -56,10 +58,18 @@ private:
     QLabel* labLarg_;
     QString dossier_;
     QString fichierCharge_;   // the file the memo was loaded from
+
+public:
+    // The bounds file that the curve's document named, which the form offers: written back
+    // only as EcritureAccordee allows.
+    FichierDuDocument fichierDocument;
 };
 
 // The histogram dialog on p1..p6 (start, end, width, counts 0 or frequencies, abscissae 0
 // or ordinates, bounds file), the variable-widths flag and the cumulation index; on OK true
 // and all of them changed (with a bounds file, p3 "0" and p6 its path; else p6 empty), and
-// the title "Histogramme des densités de ".
-bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int& cumul, QWidget* parent = nullptr);
+// the title "Histogramme des densités de ". dossierDocument: the folder of the document
+// that named the bounds file, under which it is looked for and which bounds its writing back
+// (EcritureAccordee); empty for a histogram made in this run.
+bool SaisieHisto(QString& titre, std::array<QString, 6>& p, bool& variables, int& cumul, QWidget* parent = nullptr,
+                 const QString& dossierDocument = {});

@@ -211,6 +211,8 @@ void TSaisieL::done(int resultat)
         return;
     }
     const QString chemin = cheminFichier();
+    if (!fichierDocument.ecritureAccordee(chemin))
+        return;
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     const EcritureTexte ecrit = EcritFichierTexte(chemin, lignes);
     if (!ecrit.ok) {
@@ -338,16 +340,27 @@ void PrepareSaisieL(TSaisieL& f, const GCCourbe& c, bool nouvelle)
         VideParametresManuels();
         f.RBparauto->setChecked(true);
     } else {
-        QString stocke = c.Libelle1;
+        // The file read (found under the document's folder, or where this machine keeps it),
+        // else the stored folder when it is a folder of this machine; never a folder taken
+        // from the program's current folder. The working copy of the document's data is
+        // shown, under the stored name.
+        const QString lu = FichierDonnees(c);
+        QString stocke = c.Libelle1.trimmed();
         stocke.replace(QLatin1Char('\\'), QLatin1Char('/'));
         const QFileInfo info(stocke);
-        if (!stocke.trimmed().isEmpty() && info.dir().exists())
+        QString nom = PartieNomFichier(c.Libelle1);
+        if (!lu.isEmpty() && !DansDossier(lu, dossierTravail())) {
+            f.fixeDossier(QFileInfo(lu).absolutePath());
+            nom = QFileInfo(lu).fileName();
+        } else if (info.isAbsolute() && info.dir().exists()) {
             f.fixeDossier(info.absolutePath());
+        }
         {
             const QSignalBlocker bloque(f.Nomfic);
-            f.Nomfic->setText(PartieNomFichier(c.Libelle1));
+            f.Nomfic->setText(nom);
         }
-        const QString lu = FichierDonnees(c);
+        if (!c.DossierDocument.isEmpty())
+            f.fichierDocument = {QFileInfo(f.cheminFichier()).absoluteFilePath(), c.DossierDocument};
         if (QFileInfo(lu).isFile()) {
             const LectureTexte texte = LitFichierTexte(lu);
             if (texte.ok)

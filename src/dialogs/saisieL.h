@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "graph/fichiers/fichierstravail.h"
+
 class GCCourbe;
 class QCheckBox;
 class QComboBox;
@@ -30,6 +32,9 @@ public:
     QString cheminFichier() const;
     // Shows or hides the start and step fields (the kinds that have them).
     void montreDebutPas(bool visibles);
+    // The file that the curve's document named, which the form offers: written back only
+    // as EcritureAccordee allows.
+    FichierDuDocument fichierDocument;
 
     // --- handlers
     // Checks the start and step fields when they are shown ("Erreur de syntaxe dans " and
@@ -81,6 +86,7 @@ protected:
     // and at least one line, then the memo is written to it; each failure keeps the form
     // open with its message. Cancel closes and writes nothing.
     void done(int resultat) override;
+
 
 private:
     QString dossier_;

@@ -403,6 +403,8 @@ bool TsaisieY::ecritValeursImposees()
     QStringList lignes = Memo1->toPlainText().split(QLatin1Char('\n'));
     if (!lignes.isEmpty() && lignes.constLast().isEmpty())
         lignes.removeLast();
+    if (!fichierDocument.ecritureAccordee(dossierValeurs_ + nom))
+        return false;
     const EcritureTexte ecrit = EcritFichierTexte(dossierValeurs_ + nom, lignes);
     if (!ecrit.ok) {
         interlocuteur().message(ecrit.erreur);

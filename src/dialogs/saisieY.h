@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "graph/fichiers/fichierstravail.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -55,6 +57,9 @@ public:
     QLineEdit* editeMemorisee() const { return editeMemorisee_; }
     // Folder of the imposed-values file, with its final "/".
     QString dossierValeurs() const { return dossierValeurs_; }
+    // The file of imposed values that the curve's document named, which the form offers:
+    // written back only as EcritureAccordee allows.
+    FichierDuDocument fichierDocument;
     void fixeDossierValeurs(const QString& dossier);
     // Shows the colour of CouleurEditee in EdCoul, and the arrow choice on sbFlech.
     void montreCouleur();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "graph/document/document.h"
+#include "graph/fichiers/fichierstravail.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ EcritureTexte EcritListeDocuments(const QString& chemin, const QStringList& docu
 
 QString TrouveDocumentListe(const QString& stocke, const QString& dossierListe)
 {
-    return TrouveFichierStocke(stocke, dossierListe, {dossierListe});
+    return TrouveFichierStocke(stocke, dossierListe, PorteeNom::Donnees, {dossierListe});
 }
 
 NomsEnregistrement NomsDocuments(const QString& choisi, int nombre)

@@ -346,6 +346,9 @@ public:
     QString& Commentaire;         // the document's comment: the path of its comments file
     QString DossierDocument;      // folder of the document read into the window, if any
     bool CommentaireAMontrer = true;
+    // The comments file was saved by the user in this run (Fichier > Commentaires), wherever
+    // the user chose; else it is the document's, read from the document's folder only.
+    bool CommentaireChoisi = false;
     // The menu customisation file of this window: the settings' one, or the one its
     // document named (as stored, written back unchanged), and the existing file that it was
     // found to be (empty when none was found).
@@ -550,6 +553,8 @@ public:
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);
+    // The comments file that the window names, when it exists (a regular file).
+    QString FichierCommentaires() const;
     // Fichier > Commentaires: the comments file in the editor (a new text "SansNom.txt"
     // when there is none); the window's comment becomes the file the editor saved under,
     // if it saved under one, and nothing is written otherwise.

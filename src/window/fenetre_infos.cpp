@@ -118,16 +118,13 @@ void TForm1::Paramtrestouches1Click(QAction*)
 // ---------------------------------------------------------------------------------------
 // Comments
 
-namespace {
-
-// The comments file that the window names, when it exists (a regular file).
-QString FichierCommentaires(const QString& commentaire, const QString& dossierDocument)
+QString TForm1::FichierCommentaires() const
 {
-    const QString programme = etatGraphe().DossierProgramme;
-    return TrouveFichierStocke(commentaire, dossierDocument.isEmpty() ? programme : dossierDocument, {programme});
+    // The one the user saved is where the user saved it; a document's, in its folder only.
+    if (CommentaireChoisi)
+        return TrouveFichierStocke(Commentaire, DossierDocument, PorteeNom::Donnees, {etatGraphe().DossierProgramme});
+    return TrouveFichierStocke(Commentaire, DossierDocument, PorteeNom::DossierDuDocument);
 }
-
-}  // namespace
 
 void TForm1::Commentaires1Click(QAction*)
 {
@@ -135,7 +132,7 @@ void TForm1::Commentaires1Click(QAction*)
         interlocuteur().message(QStringLiteral("Pas de commentaires ni questions pour cette fenêtre !"));
         return;
     }
-    const QString chemin = FichierCommentaires(Commentaire, DossierDocument);
+    const QString chemin = FichierCommentaires();
     const LectureTexte lu = chemin.isEmpty() ? LectureTexte() : LitFichierTexteOrdinaire(chemin, TailleMaxCommentaires);
     if (!lu.ok) {
         interlocuteur().message(QStringLiteral("Adresse incorrecte pour le fichier de commentaires."));
@@ -151,7 +148,7 @@ void TForm1::CommentClick(QAction*)
     QString fichier = SansNom();
     QStringList lignes;
     if (!Commentaire.trimmed().isEmpty()) {
-        if (const QString chemin = FichierCommentaires(Commentaire, DossierDocument); !chemin.isEmpty()) {
+        if (const QString chemin = FichierCommentaires(); !chemin.isEmpty()) {
             const LectureTexte lu = LitFichierTexteOrdinaire(chemin, TailleMaxCommentaires);
             if (!lu.ok) {
                 interlocuteur().message(QStringLiteral("Adresse incorrecte pour le fichier de commentaires."));
@@ -159,7 +156,8 @@ void TForm1::CommentClick(QAction*)
             }
             fichier = chemin;
             lignes = lu.lignes;
-        } else if (const CheminResolu r = ResoutCheminStocke(Commentaire, DossierDocument); r.ok && !DossierDocument.isEmpty()) {
+        } else if (const CheminResolu r = ResoutCheminStocke(Commentaire, DossierDocument);
+                   r.ok && !CommentaireChoisi && !DossierDocument.isEmpty() && DansDossier(r.chemin, DossierDocument)) {
             fichier = r.chemin;
         }
     }
@@ -173,6 +171,7 @@ void TForm1::CommentClick(QAction*)
     if (!editeur.enregistre())
         return;
     const QString enregistre = QFileInfo(editeur.fichier()).absoluteFilePath();
+    CommentaireChoisi = true;
     const QString dossier = DossierDocument.isEmpty() ? QString() : QDir::cleanPath(DossierDocument);
     Commentaire = !dossier.isEmpty() && QFileInfo(enregistre).absolutePath() == dossier
                       ? QFileInfo(enregistre).fileName()

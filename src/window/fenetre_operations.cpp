@@ -183,7 +183,7 @@ bool TForm1::OperUnaire(int code, int transfoPerso)
             nouvelle->ValeursImposees = true;
             if (!nouvelle->Modifie(false) ||
                 !(PeriodeValide(nouvelle->ParametresOperation[0]) ||
-                  (nouvelle->ValeursImposees && QFileInfo::exists(nouvelle->FichierValeurs)))) {
+                  (nouvelle->ValeursImposees && !FichierValeursImposees(*nouvelle).isEmpty()))) {
                 interlocuteur().message(QStringLiteral("Opération annulée !"));
                 arrete = true;
                 break;

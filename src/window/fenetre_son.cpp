@@ -95,8 +95,12 @@ TForm1* TForm1::ConvertitWav(const QString& chemin, QWidget* parent)
                      proposes.principal, proposes.gauche, proposes.droite);
     if (dialogue.exec() != QDialog::Accepted)
         return nullptr;
-    NomsTexteWav noms{dialogue.EdNom->text().trimmed(), dialogue.Ednomg->text().trimmed(),
-                      dialogue.Ednomd->text().trimmed()};
+    // A name typed without a folder goes to the working folder, where the names proposed lie.
+    const auto complet = [](const QLineEdit* champ) {
+        const QString nom = champ->text().trimmed();
+        return nom.isEmpty() ? nom : QDir(dossierTravail()).absoluteFilePath(nom);
+    };
+    NomsTexteWav noms{complet(dialogue.EdNom), complet(dialogue.Ednomg), complet(dialogue.Ednomd)};
     // Names typed over existing files (beside the WAV file, say) are replaced only when the
     // user agrees.
     for (const QString& nom : {noms.principal, noms.gauche, noms.droite})

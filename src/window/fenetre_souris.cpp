@@ -25,6 +25,7 @@
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres.h"
+#include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/GCRepere.h"
 #include "window/designation.h"
@@ -114,6 +115,9 @@ QString SauvegardeDonneesListe(const GCCourbe& c)
                                 + QStringLiteral(" ne peut pas être modifié."));
         return QString();
     }
+    // A file its document named out of bounds: only when the user agrees.
+    if (!EcritureAccordee(chemin, c.DossierDocument))
+        return QString();
     if (!EcritOctets(copie, f.readAll(), &erreur)) {
         interlocuteur().message(erreur);
         return QString();
@@ -125,7 +129,9 @@ void RestaureDonneesListe(const GCCourbe& c, const QString& copie)
 {
     QFile f(copie);
     QString erreur;
-    if (!f.open(QIODevice::ReadOnly) || !EcritOctets(FichierDonnees(c), f.readAll(), &erreur))
+    const QString chemin = FichierDonnees(c);
+    if (!f.open(QIODevice::ReadOnly) || !EcritureAccordee(chemin, c.DossierDocument) ||
+        !EcritOctets(chemin, f.readAll(), &erreur))
         interlocuteur().message(QStringLiteral("Le fichier de points ") + c.Libelle1
                                 + QStringLiteral(" n'a pas pu être rétabli. ") + erreur);
 }

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QMessageBox>
+#include <QImage>
+#include <QTimer>
 #include <map>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/editform.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/pilote_saisie.h"
 #include "frame/dialoguescadre.h"
@@ -34,6 +38,8 @@
 #include "outils_cadre.h"
 #include "graph/document/document.h"
 #include "window/fenetre.h"
+#include "graph/fichiers/fichiertexte.h"
+#include "graph/fichiers/fichierstravail.h"
 
 namespace {
 
@@ -701,4 +707,147 @@ TEST_F(Documents, PointSurCourbeRouvertGardeSesCoordonnees)
     ToucheP(*lue);
     EXPECT_TRUE(legende().contains("(1.5 ; 2.25)")) << legende().toStdString();
     EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('\n').toStdString();
+}
+
+// A document that names files out of its folder, in a sandbox: the program's folder and the
+// document's are side by side, so that "../dehors" climbs out of either. Read: a relative name
+// never leaves the document's folder (nor the program's, where names are looked up again),
+// through ".." or through a link; a data file named by an absolute path of this machine is
+// read; the comment comes only from the document's folder. Written: a file named out of the
+// document's folder and the working folder only when the user agrees, the full path shown.
+TEST_F(Documents, DocumentHostileNeLitNiNEcritHorsDeSesDossiers)
+{
+    const QDir racine(programme.path());
+    for (const char* d : {"prog", "doc", "dehors"})
+        ASSERT_TRUE(racine.mkpath(d));
+    const QDir dehors(racine.filePath("dehors")), dossier(racine.filePath("doc"));
+    const QByteArray points = "1;1\r\n2;4\r\n";
+    EcritOctetsEssai(dehors.filePath("points.txt"), points);
+    EcritOctetsEssai(dehors.filePath("valeurs.txt"), "1\r\n2\r\n");
+    EcritOctetsEssai(dehors.filePath("bornes.txt"), "-1\r\n0\r\n1\r\n");
+    EcritOctetsEssai(dehors.filePath("menus.txt"), "-&Fichier\r\n");
+    EcritOctetsEssai(dehors.filePath("secret.txt"), "SECRET\r\n");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(dehors.filePath("image.png")));
+    ASSERT_TRUE(QFile::link(dehors.filePath("points.txt"), dossier.filePath("lien.txt")));
+    ASSERT_TRUE(QFile::link(dehors.filePath("secret.txt"), dossier.filePath("secret.txt")));
+
+    const QString id = "/01/2026 10:00:00;", style = "v;f;clRed;0;1;0;f;v;", zero = "0;0;0;0;0;0;0;0;0;0;";
+    const QString absolu = dehors.filePath("points.txt");
+    const QStringList document = {
+        "VIRK 4.26", "\\..\\dehors\\menus.txt", "#Hostile;10;10;400;500;v;", "../dehors/image.png;f;",
+        // the mother of the histogram
+        " ", "&Y;1" + id + "0;", "-5;5;0.5;f;0;", style, "x/5;;g;", zero,
+        // lists: climbing out, through a link, by an absolute path, with its data embedded
+        " ", "&L;2" + id, style, "../dehors/points.txt;;grimpe;", zero,
+        " ", "&L;3" + id, style, "lien.txt;;lien;", zero,
+        " ", "&L;4" + id, style, absolu + ";;absolu;", zero,
+        " ", "&L;5" + id, style, "../x/../../dehors/bloc.txt;;bloc;", zero, "!2;", "7;7", "8;8",
+        // imposed values, class bounds
+        " ", "&Y;6" + id + "0;", "v;../dehors/valeurs.txt;f;0;", style, "x^2;;h;", zero,
+        " ", "&U;7" + id + "41;-1;1;0;0;1;../dehors/bornes.txt;0;0;", "-5;5;0.125;f;0;", style, "Histogramme;;hi;",
+        zero, "1" + id,
+        " ", "%" + dehors.filePath("secret.txt") + ";"};
+    ASSERT_TRUE(EcritFichierTexte(dossier.filePath("hostile.vrk"), document).ok);
+    ASSERT_TRUE(EcritFichierTexte(dossier.filePath("lien.vrk"), {"VIRK 4.26", "%secret.txt;"}).ok);
+    ASSERT_TRUE(EcritFichierTexte(dossier.filePath("grimpe.vrk"), {"VIRK 4.26", "%../dehors/secret.txt;"}).ok);
+
+    OptionsCadre o = options();
+    o.dossierProgramme = racine.filePath("prog");
+    // Started from its own folder, where a relative name would land if taken as it stands.
+    struct DossierCourant {
+        const QString avant = QDir::currentPath();
+        ~DossierCourant() { QDir::setCurrent(avant); }
+    } courant;
+    QDir::setCurrent(o.dossierProgramme);
+    TMainForm& f = demarreVisible(o);
+    // Any box that opens is noted and closed: none must (the comments viewer least of all).
+    QStringList boites;
+    QTimer veille;
+    veille.setInterval(5);
+    QObject::connect(&veille, &QTimer::timeout, [&boites] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            boites << d->windowTitle();
+            d->reject();
+        }
+    });
+    veille.start();
+    dialogues.ouverture = {dossier.filePath("hostile.vrk"), dossier.filePath("lien.vrk"), dossier.filePath("grimpe.vrk")};
+    f.FileOpenItemClick();
+    TForm1* lue = fenetre(2);
+    ASSERT_TRUE(lue);
+    lue->PaintBox()->repaint();
+    TraiteEvenements();
+    EXPECT_EQ(boites, QStringList());
+    EXPECT_EQ(repondeur.compte("Adresse incorrecte pour le fichier de commentaires."), 3);
+    EXPECT_TRUE(contientTexte("Fichier de menus « ..\\dehors\\menus.txt » refusé"));
+    EXPECT_TRUE(lue->ImageFond.isNull());
+
+    // What each curve read.
+    const auto lus = [&f](const char* numero) {
+        const PtrCourbe c = f.CourbeParIdentifiant(QString::fromLatin1(numero) + "/01/2026 10:00:00");
+        return c ? LitFichierPoints(c->NomFichier()).points.size() : std::size_t(99);
+    };
+    EXPECT_EQ(lus("2"), 0u) << "../ hors du dossier du document";
+    EXPECT_EQ(lus("3"), 0u) << "lien vers l'extérieur";
+    EXPECT_EQ(lus("4"), 2u) << "chemin absolu d'un fichier de données";
+    EXPECT_EQ(lus("5"), 2u) << "données incluses";
+    EXPECT_EQ(lus("6"), 0u) << "valeurs imposées hors du dossier";
+    EXPECT_EQ(lus("7"), 0u) << "bornes hors du dossier";
+    EXPECT_FALSE(dehors.exists("bloc.txt"));
+    EXPECT_TRUE(QDir(dossierTravail()).exists("bloc.txt"));
+
+    // Fichier > Commentaires offers a new text, not the file the document named.
+    lue->action("Comment")->trigger();
+    EXPECT_EQ(boites, QStringList{SansNom()});
+
+    // Dragging a point of the list named by an absolute path: asked first, the full path
+    // shown; "Non" leaves the file, "Oui" lets the drag write it.
+    const PtrCourbe liste = f.CourbeParIdentifiant("4/01/2026 10:00:00");
+    ASSERT_TRUE(liste);
+    QWidget* boite = lue->PaintBox();
+    const auto pixel = [lue](double x, double y) { return lue->Repere().MondeVersPixel(x, y); };
+    const QString question = QStringLiteral("Le document désigne le fichier %1, hors de son dossier et du dossier de "
+                                            "travail. Voulez-vous vraiment écrire dans ce fichier ?")
+                                 .arg(QDir::toNativeSeparators(absolu));
+    // Its form (Courbes > Modifier), confirmed: "Non" keeps the form open and the file as it was.
+    veille.stop();
+    bool resteOuverte = false;
+    QuandModal([&resteOuverte](QWidget* w) {
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+        resteOuverte = w->isVisible();
+        Clique(Enfant<QPushButton>(w, "ButAnnul"));
+    });
+    repondeur.textes.clear();
+    repondeur.reponses = {QMessageBox::No};
+    EXPECT_FALSE(liste->Modifie(false));
+    EXPECT_TRUE(resteOuverte);
+    EXPECT_EQ(repondeur.textes, QStringList{question});
+    EXPECT_EQ(OctetsDe(absolu), points);
+    veille.start();
+
+    repondeur.textes.clear();
+    repondeur.reponses = {QMessageBox::No};
+    QTest::mousePress(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
+    QTest::mouseRelease(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
+    EXPECT_EQ(repondeur.textes, QStringList{question});
+    EXPECT_NE(lue->ModeSouris, SourisPointEdite);
+    EXPECT_EQ(OctetsDe(absolu), points);
+
+    repondeur.textes.clear();
+    repondeur.reponses = {QMessageBox::Yes, QMessageBox::Yes};
+    QTest::mousePress(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
+    QTest::mouseRelease(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
+    ASSERT_EQ(lue->ModeSouris, SourisPointEdite);
+    QTest::mouseMove(boite, pixel(1, 1));
+    QTest::mousePress(boite, Qt::LeftButton, {}, pixel(1, 1));
+    QTest::mouseMove(boite, pixel(3, 3));
+    QTest::mouseRelease(boite, Qt::LeftButton, {}, pixel(3, 3));
+    QTest::mouseMove(boite, pixel(-4, -4));
+    QTest::mouseClick(boite, Qt::LeftButton, {}, pixel(-4, -4));
+    EXPECT_EQ(repondeur.textes, (QStringList{question, "Voulez-vous enregistrer les modifications ?"}));
+    EXPECT_NE(OctetsDe(absolu), points);
+    EXPECT_TRUE(OctetsDe(absolu).endsWith("2;4\r\n"));
+    EXPECT_EQ(boites, QStringList{SansNom()});
 }

@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -124,6 +125,9 @@ struct EtatGraphe {
     // digest of the bytes, for the folder named (a fresh working folder starts afresh).
     QString DossierCopies;
     QHash<QString, QByteArray> CopiesEcrites;
+    // The files outside their document's folder and the working folder that the user agreed,
+    // in this run, to have written (full paths).
+    QSet<QString> EcrituresAccordees;
     // The last message of a point cache that could not be written, so that a repaint does
     // not repeat it.
     QString DernierEchecEcriture;

@@ -266,6 +266,7 @@ void GCCourbe::Copie(const GCBase& source)
     Libelle1 = c->Libelle1;
     Libelle2 = c->Libelle2;
     CopieDonnees = c->CopieDonnees;
+    DossierDocument = c->DossierDocument;
     Parametres = c->Parametres;
     Tempo = c->Tempo;
     Batons = c->Batons;

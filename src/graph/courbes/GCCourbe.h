@@ -232,6 +232,11 @@ public:
     // may be "mesures~2.txt" when another document of the run carried a "mesures.txt");
     // read when the stored path is not found. Empty when the document carried none.
     QString CopieDonnees;
+    // The folder of the document the curve was read from (empty: made in this run). The files
+    // its texts name outside that folder and the working folder are written only when the
+    // user agrees (EcritureAccordee); a relative name is looked for under it, never in the
+    // program's current folder.
+    QString DossierDocument;
     QString FichierPoints;         // path of the point cache (plates: the mother's)
     std::array<QString, 10> Parametres;  // a0..a9, expressions, "0" at creation
     int Numero;

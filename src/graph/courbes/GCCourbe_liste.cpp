@@ -1,5 +1,6 @@
 // Kind L, the list of points kept in a text file: its trace (points, arrows, labels) and
 // the edits that dragging a point makes in the file.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "graph/courbes/genres_outils.h"
 #include "graph/courbes/lignespoints.h"
 #include "graph/courbes/tracepoint.h"
+#include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
@@ -164,6 +166,8 @@ bool GCCourbe::RemplaceLignePoint(int n, const QString& texte, QString* erreur)
     QFile f(chemin);
     if (chemin.isEmpty() || !f.open(QIODevice::ReadOnly)) {
         raison = QStringLiteral("Fichier de points introuvable ou illisible : ") + Libelle1;
+    } else if (!EcritureAccordee(chemin, DossierDocument)) {
+        raison = QStringLiteral("Le fichier de points %1 n'est pas modifié.").arg(QDir::toNativeSeparators(chemin));
     } else {
         const LignesBrutes l = coupeLignes(f.readAll());
         f.close();

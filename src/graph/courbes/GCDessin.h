@@ -119,9 +119,13 @@ public:
 };
 
 // The file a list, chronicle, Bézier or B-spline curve reads: its stored path (Libelle1,
-// "\\" taken as "/") when that file exists, else the working copy its document carried
-// (CopieDonnees), else none (empty).
+// "\\" taken as "/") when it is an absolute path of this machine and that file exists, else
+// the file its document's reader found for it or the working copy its document carried
+// (CopieDonnees), else none (empty). A relative path is never taken from the program's
+// current folder.
 QString FichierDonnees(const GCCourbe& courbe);
+// The same for the file of imposed values of a curve (FichierValeurs, CheminValeurs).
+QString FichierValeursImposees(const GCRelNum& courbe);
 
 // The first curve with that identifier in the lists of every window, in window order.
 PtrCourbe CourbeParIdentifiantPartout(const QString& identifiant);

@@ -102,20 +102,36 @@ void EcritCourbe(const GCCourbe& c, QStringList& lignes)
 
 }  // namespace
 
-QString FichierDonnees(const GCCourbe& c)
+namespace {
+
+// The stored path when it is an absolute path of this machine to a file that can be read,
+// else the file found for it (by the document's reader), else none.
+QString FichierLu(const QString& stocke, const QString& trouve)
 {
     const auto lisible = [](const QString& chemin) {
         const QFileInfo info(chemin);
         return !chemin.trimmed().isEmpty() && info.isFile() && info.isReadable();
     };
-    QString stocke = c.Libelle1;
-    stocke.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (lisible(stocke))
-        return QFileInfo(stocke).absoluteFilePath();
-    if (lisible(c.CopieDonnees))
-        return c.CopieDonnees;
+    QString chemin = stocke.trimmed();
+    chemin.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(chemin).isAbsolute() && lisible(chemin))
+        return QFileInfo(chemin).absoluteFilePath();
+    if (lisible(trouve))
+        return trouve;
     // Not the working folder's file of that name: it may be the copy of another path.
     return {};
+}
+
+}  // namespace
+
+QString FichierDonnees(const GCCourbe& c)
+{
+    return FichierLu(c.Libelle1, c.CopieDonnees);
+}
+
+QString FichierValeursImposees(const GCRelNum& c)
+{
+    return FichierLu(c.FichierValeurs, c.CheminValeurs);
 }
 
 bool GCDessin::Sauve(QStringList& lignes) const

@@ -14,6 +14,7 @@
 #include "expression/formatage.h"
 #include "expression/grfonc.h"
 #include "graph/courbes/GCCourbe.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/TeXGestion.h"
 #include "graph/base/etatgraphe.h"
@@ -423,8 +424,13 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
     QStringList valeurs;
     double xinf = 0, xsup = 0;
     if (ValeursImposees) {
-        const LectureTexte lecture = LitFichierTexte(CheminValeurs.isEmpty() ? FichierValeurs : CheminValeurs);
+        const QString fichier = FichierValeursImposees(*this);
+        const LectureTexte lecture = fichier.isEmpty() ? LectureTexte() : LitFichierTexte(fichier);
         if (!lecture.ok) {
+            if (fichier.isEmpty()) {
+                SignaleRefus(QStringLiteral("Valeurs imposées : fichier introuvable : ") + FichierValeurs);
+                return;
+            }
             SignaleRefus(QStringLiteral("Valeurs imposées : ") + lecture.erreur);
             return;
         }

@@ -14,6 +14,7 @@
 
 #include "expression/etat.h"
 #include "expression/fonction.h"
+#include "graph/courbes/GCDessin.h"
 #include "graph/courbes/genres_outils.h"
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/derivees/routines.h"
@@ -105,9 +106,13 @@ bool TraceBlocage(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& s
     if (courbe.ValeursImposees) {
         // Each line after the first closes a step that the line before opens; the samples
         // of a step are ten, one tenth of it apart; a line that does not read is skipped.
-        const LectureTexte lecture =
-            LitFichierTexte(courbe.CheminValeurs.isEmpty() ? courbe.FichierValeurs : courbe.CheminValeurs);
+        const QString fichier = FichierValeursImposees(courbe);
+        const LectureTexte lecture = fichier.isEmpty() ? LectureTexte() : LitFichierTexte(fichier);
         if (!lecture.ok) {
+            if (fichier.isEmpty()) {
+                courbe.SignaleRefus(QStringLiteral("Valeurs imposées : fichier introuvable : ") + courbe.FichierValeurs);
+                return false;
+            }
             courbe.SignaleRefus(QStringLiteral("Valeurs imposées : ") + lecture.erreur);
             return false;
         }

@@ -11,6 +11,7 @@
 #include "graph/courbes/genres_outils.h"
 #include "graph/derivees/GCOperUnaire.h"
 #include "graph/derivees/routines.h"
+#include "graph/fichiers/fichierstravail.h"
 #include "graph/fichiers/fichiertexte.h"
 
 namespace {
@@ -52,11 +53,13 @@ bool TraceHistogramme(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperatio
             }
         }
     } else {
-        QString fichier = courbe.ParametresOperation[5];
-        fichier.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const LectureTexte lecture = LitFichierTexte(fichier);
+        // Found as every file a document names: under its folder, or where this machine keeps it.
+        const QString fichier = TrouveFichierStocke(courbe.ParametresOperation[5], courbe.DossierDocument,
+                                                    PorteeNom::Donnees, {etatGraphe().DossierProgramme});
+        const LectureTexte lecture = fichier.isEmpty() ? LectureTexte() : LitFichierTexte(fichier);
         if (!lecture.ok) {
-            sortie.Traceur().LigneErreur(lecture.erreur);
+            sortie.Traceur().LigneErreur(fichier.isEmpty() ? QStringLiteral("Fichier de bornes introuvable.")
+                                                           : lecture.erreur);
             sortie.Termine();
             courbe.SignaleRefus(QStringLiteral("Fichier de bornes illisible : ") + courbe.ParametresOperation[5]);
             return false;

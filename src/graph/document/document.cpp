@@ -41,17 +41,6 @@ constexpr int ProblemesMontres = 15;
 QString Champ(const std::string& texte) { return ChampTexte(QString::fromStdString(texte)); }
 
 
-// Trimmed of blanks and control characters at both ends.
-QString NettoieChemin(const QString& texte)
-{
-    qsizetype debut = 0, fin = texte.size();
-    while (debut < fin && texte.at(debut).unicode() <= 0x20)
-        ++debut;
-    while (fin > debut && texte.at(fin - 1).unicode() <= 0x20)
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
-
 bool EstFichier(const QString& chemin)
 {
     const QFileInfo info(chemin);
@@ -378,7 +367,7 @@ void LecteurDocument::litImage(int n)
     f.FichierImage = NettoieChemin(ChampOuReste(l));
     f.EtireImage = LitBooleen(PremierChamp(l));
     f.ImageFond = QImage();
-    const QString chemin = TrouveFichierStocke(f.FichierImage, dossier_, {etatGraphe().DossierProgramme});
+    const QString chemin = TrouveFichierStocke(f.FichierImage, dossier_, PorteeNom::Donnees, {etatGraphe().DossierProgramme});
     if (!chemin.isEmpty())
         f.ImageFond = LitImageFond(chemin);
     // The picture stays named by the window (and written back unchanged); the plain
@@ -427,6 +416,7 @@ void LecteurDocument::litCourbe(const QString& ligne, int n)
         probleme(n, a);
     switch (derniere_.issue) {
     case IssueLecture::Courbe:
+        derniere_.courbe->DossierDocument = dossier_;
         trouveFichiersCourbe(*derniere_.courbe);
         if (QStringLiteral("BCLW").contains(derniere_.courbe->TypeCourbe.toUpper()))
             if (const auto copie = copies_.constFind(derniere_.courbe->Libelle1); copie != copies_.constEnd())
@@ -461,9 +451,9 @@ void LecteurDocument::trouveFichiersCourbe(GCCourbe& c) const
     };
     const QStringList autres{etatGraphe().DossierProgramme};
     if (auto* r = dynamic_cast<GCRelNum*>(&c); r && r->ValeursImposees && aTrouver(r->FichierValeurs))
-        r->CheminValeurs = TrouveFichierStocke(r->FichierValeurs, dossier_, autres);
+        r->CheminValeurs = TrouveFichierStocke(r->FichierValeurs, dossier_, PorteeNom::Donnees, autres);
     if (c.AvecFichierDonnees() && aTrouver(c.Libelle1))
-        c.CopieDonnees = TrouveFichierStocke(c.Libelle1, dossier_, autres);
+        c.CopieDonnees = TrouveFichierStocke(c.Libelle1, dossier_, PorteeNom::Donnees, autres);
 }
 
 void LecteurDocument::litBloc(const QString& ligne, int n)
@@ -728,49 +718,6 @@ RapportLecture LitDocument(const QString& chemin, ModeleDocument& modele, LiensE
     if (montre && !r.problemes.isEmpty())
         interlocuteur().message(r.message(chemin));
     return r;
-}
-
-QString TrouveFichierStocke(const QString& stocke, const QString& dossierDocument, const QStringList& autresDossiers)
-{
-    const QString net = NettoieChemin(stocke);
-    if (net.isEmpty())
-        return {};
-    // Inside the document's folder first.
-    const CheminResolu resolu = ResoutCheminStocke(net, dossierDocument);
-    if (resolu.ok && EstFichier(resolu.chemin))
-        return resolu.chemin;
-
-    QString chemin = net;
-    chemin.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool lecteur = chemin.size() >= 2 && chemin.at(1) == QLatin1Char(':') && chemin.at(0).isLetter()
-                         && chemin.at(0).unicode() < 0x80;
-    if (lecteur)
-        chemin = chemin.mid(2);
-    // Read only (a picture, a menu file): a path of this machine is taken as it is.
-    if (!lecteur && chemin.startsWith(QLatin1Char('/')) && EstFichier(chemin))
-        return QFileInfo(chemin).absoluteFilePath();
-    // "\Menus\perso.txt", "Menus\perso.txt": under the other folders.
-    qsizetype debut = 0;
-    while (debut < chemin.size() && chemin.at(debut) == QLatin1Char('/'))
-        ++debut;
-    const QString relatif = chemin.mid(debut);
-    for (const QString& dossier : autresDossiers) {
-        if (dossier.isEmpty() || relatif.isEmpty())
-            continue;
-        const QString candidat = QDir::cleanPath(QDir(dossier).absoluteFilePath(relatif));
-        if (EstFichier(candidat))
-            return candidat;
-    }
-    // A path of another machine: the file of that name beside the document, else in the
-    // other folders.
-    if (EstFichier(resolu.repli))
-        return resolu.repli;
-    const QString nom = PartieNomFichier(net);
-    if (RefusNomFichier(nom).isEmpty())
-        for (const QString& dossier : autresDossiers)
-            if (!dossier.isEmpty() && EstFichier(QDir(dossier).filePath(nom)))
-                return QDir::cleanPath(QDir(dossier).absoluteFilePath(nom));
-    return {};
 }
 
 // ---------------------------------------------------------------------------------------

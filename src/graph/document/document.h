@@ -126,12 +126,6 @@ RapportLecture LitDocument(const QString& chemin, ModeleDocument& modele, LiensE
 RapportLecture LitLignesDocument(const QStringList& lignes, ModeleDocument& modele, LiensEnAttente& liens,
                                  const QString& dossierDocument);
 
-// A path that a document stores (menu file, picture), as an existing file: "\" taken as
-// "/", under the document's folder, else its file name in the document's folder, else (for
-// a relative path) under one of the other folders given. Empty when none exists.
-QString TrouveFichierStocke(const QString& stocke, const QString& dossierDocument,
-                            const QStringList& autresDossiers = {});
-
 // ---------------------------------------------------------------------------------------
 // Personal transformations: eight lines each: name, six coefficient texts, unary operation
 // code. The program keeps them as such a list of lines (ListeAuxiliaire), in groups of

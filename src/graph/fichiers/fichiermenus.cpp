@@ -18,14 +18,9 @@ bool Controle(QChar c)
 // The existing regular file, when it lies inside the folder once links are followed.
 QString FichierDans(const QString& chemin, const QString& dossier)
 {
-    const QFileInfo info(chemin);
-    if (chemin.isEmpty() || dossier.isEmpty() || !info.isFile())
-        return {};
-    const QString racine = QFileInfo(dossier).canonicalFilePath();
-    const QString reel = info.canonicalFilePath();
-    if (racine.isEmpty() || !reel.startsWith(racine + QLatin1Char('/')))
-        return {};
-    return info.absoluteFilePath();
+    return !chemin.isEmpty() && QFileInfo(chemin).isFile() && DansDossier(chemin, dossier)
+               ? QFileInfo(chemin).absoluteFilePath()
+               : QString();
 }
 
 }  // namespace

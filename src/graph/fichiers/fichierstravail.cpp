@@ -29,6 +29,16 @@ constexpr int VariantesMax = 1000;
 
 }  // namespace
 
+QString NettoieChemin(const QString& texte)
+{
+    qsizetype debut = 0, fin = texte.size();
+    while (debut < fin && texte.at(debut).unicode() <= 0x20)
+        ++debut;
+    while (fin > debut && texte.at(fin - 1).unicode() <= 0x20)
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
 QString PartieNomFichier(const QString& chemin)
 {
     qsizetype i = chemin.size();
@@ -163,4 +173,115 @@ CheminResolu ResoutCheminStocke(const QString& stocke, const QString& dossierDoc
     resolu.ok = true;
     resolu.chemin = QDir::cleanPath(QDir(dossierDocument).absoluteFilePath(net));
     return resolu;
+}
+
+// ---------------------------------------------------------------------------------------
+// Files a document names
+
+namespace {
+
+// A regular file that can be read, lying in the folder (links followed).
+bool FichierDans(const QString& chemin, const QString& dossier)
+{
+    const QFileInfo info(chemin);
+    return !chemin.isEmpty() && !dossier.isEmpty() && info.isFile() && info.isReadable() && DansDossier(chemin, dossier);
+}
+
+}  // namespace
+
+bool DansDossier(const QString& chemin, const QString& dossier)
+{
+    if (chemin.isEmpty() || dossier.isEmpty())
+        return false;
+    const QString racine = QFileInfo(dossier).canonicalFilePath();
+    if (racine.isEmpty())
+        return false;
+    // The file itself when it is there (its links followed), else the folder it would be made
+    // in, itself followed.
+    const QFileInfo info(chemin);
+    QString reel = info.exists() ? info.canonicalFilePath() : QString();
+    if (reel.isEmpty() && !info.isSymLink()) {
+        const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (!parent.isEmpty())
+            reel = QDir(parent).filePath(info.fileName());
+    }
+    return !reel.isEmpty() && (reel.startsWith(racine.endsWith(QLatin1Char('/')) ? racine : racine + QLatin1Char('/')));
+}
+
+QString TrouveFichierStocke(const QString& stocke, const QString& dossierDocument, PorteeNom portee,
+                            const QStringList& autresDossiers)
+{
+    const QString net = NettoieChemin(stocke);
+    if (net.isEmpty())
+        return {};
+    const bool donnees = portee == PorteeNom::Donnees;
+    const QStringList autres = donnees ? autresDossiers : QStringList();
+    // Under the document's folder first.
+    if (!dossierDocument.isEmpty())
+        if (const CheminResolu r = ResoutCheminStocke(net, dossierDocument); r.ok && FichierDans(r.chemin, dossierDocument))
+            return r.chemin;
+
+    QString chemin = net;
+    chemin.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool lecteur = chemin.size() >= 2 && chemin.at(1) == QLatin1Char(':') && chemin.at(0).isLetter()
+                         && chemin.at(0).unicode() < 0x80;
+    if (lecteur)
+        chemin = chemin.mid(2);
+    // A data file of this machine is read where it is.
+    if (donnees && !lecteur && chemin.startsWith(QLatin1Char('/'))) {
+        const QFileInfo info(chemin);
+        if (info.isFile() && info.isReadable())
+            return info.absoluteFilePath();
+    }
+    // "\Menus\perso.txt", "images\fond.jpg": under the other folders, with the same refusals.
+    qsizetype debut = 0;
+    while (debut < chemin.size() && chemin.at(debut) == QLatin1Char('/'))
+        ++debut;
+    const QString relatif = chemin.mid(debut);
+    for (const QString& dossier : autres) {
+        if (dossier.isEmpty() || relatif.isEmpty())
+            continue;
+        if (const CheminResolu r = ResoutCheminStocke(relatif, dossier); r.ok && FichierDans(r.chemin, dossier))
+            return r.chemin;
+    }
+    // A path of another machine: the file of that name beside the document, else in the
+    // other folders.
+    const QString nom = PartieNomFichier(net);
+    if (!RefusNomFichier(nom).isEmpty())
+        return {};
+    QStringList dossiers = autres;
+    if (!dossierDocument.isEmpty())
+        dossiers.prepend(dossierDocument);
+    for (const QString& dossier : dossiers) {
+        if (dossier.isEmpty())
+            continue;
+        const QString candidat = QDir::cleanPath(QDir(dossier).absoluteFilePath(nom));
+        if (FichierDans(candidat, dossier))
+            return candidat;
+    }
+    return {};
+}
+
+bool EcritureAccordee(const QString& chemin, const QString& dossierDocument)
+{
+    if (dossierDocument.isEmpty() || DansDossier(chemin, dossierDocument) || DansDossier(chemin, dossierTravail()))
+        return true;
+    const QString complet = QDir::toNativeSeparators(QFileInfo(chemin).absoluteFilePath());
+    EtatGraphe& etat = etatGraphe();
+    if (etat.EcrituresAccordees.contains(complet))
+        return true;
+    if (!interlocuteur().demandeOuiNon(
+            QStringLiteral("Le document désigne le fichier %1, hors de son dossier et du dossier de travail. "
+                           "Voulez-vous vraiment écrire dans ce fichier ?")
+                .arg(complet)))
+        return false;
+    etat.EcrituresAccordees.insert(complet);
+    return true;
+}
+
+bool FichierDuDocument::ecritureAccordee(const QString& cible) const
+{
+    if (chemin.isEmpty() || QDir::cleanPath(QFileInfo(cible).absoluteFilePath()) != QDir::cleanPath(chemin))
+        return true;
+    return EcritureAccordee(cible, dossierDocument);
 }
