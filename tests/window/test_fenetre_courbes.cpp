@@ -3,12 +3,17 @@
 // name), the clones by kind letter, and what closing a window does to the names of its
 // curves.
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <cmath>
 
 #include "graph/aires/GCAire.h"
+#include "graph/courbes/GCA.h"
+#include "graph/courbes/GCDG.h"
+#include "graph/derivees/GCOperBinaire.h"
+#include "graph/derivees/GCOperUnaire.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/repere/GCRepere.h"
@@ -122,6 +127,76 @@ TEST_F(FenetreCourbesTest, RefusDUneCourbeSignaleUneFoisApresLaPeinture)
     }
     EXPECT_EQ(inter.messages.size(), 1) << inter.messages.join(" | ").toStdString();
     EXPECT_EQ(etatGraphe().interlocuteur, &inter);
+}
+
+// A derived curve whose mother was deleted says so in a box once, then only in the warnings
+// panel: at later paints, after the parameter keys changed its parameters, after a redraw
+// that forgets the window's messages. Each kind of derived curve, and each copy, once.
+TEST_F(FenetreCourbesTest, MereSupprimeeDiteUneFoisParCourbePuisDansLesAvertissements)
+{
+    TForm1 f(1);
+    f.show();
+    auto mere = CourbeY(f, QStringLiteral("x^2"));
+    std::vector<PtrCourbe> derivees;
+    const auto ajoute = [&](PtrCourbe c) {
+        c->NouvelIdentifiant();
+        f.Dessin().AjouteCourbe(c);
+        derivees.push_back(c);
+    };
+    auto unaire = std::make_shared<GCOperUnaire>(QLatin1Char('U'), 0, f.numero(), nouveauNumero());
+    unaire->CopieMere(*mere);
+    ajoute(unaire);
+    auto binaire = std::make_shared<GCOperBinaire>(0, f.numero(), nouveauNumero());
+    binaire->Libelle(*mere, *mere);
+    binaire->FixeBornes(QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("0.1"));
+    ajoute(binaire);
+    for (QChar genre : {QLatin1Char('D'), QLatin1Char('G')}) {
+        auto derivee = std::make_shared<GCDG>(genre, 1, f.numero(), nouveauNumero());
+        derivee->FixeMere(1, mere->Identifiant);
+        ajoute(derivee);
+    }
+    auto plaque = std::make_shared<GCA>(QLatin1Char('A'), f.numero(), nouveauNumero());
+    plaque->FixeMere(*mere);
+    ajoute(plaque);
+    Peint(f);
+    traiteEvenements();
+    ASSERT_TRUE(inter.messages.isEmpty()) << inter.messages.join(" | ").toStdString();
+
+    f.Dessin().RetireCourbe(mere->Numero);
+    const auto touche = [&](const QString& lettre) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_A, lettre == "A" ? Qt::ShiftModifier : Qt::NoModifier, lettre);
+        QApplication::sendEvent(&f, &e);
+        traiteEvenements();
+    };
+    for (int k = 0; k < 3; ++k) {
+        f.PaintBox()->repaint();
+        traiteEvenements();
+        touche(QStringLiteral("a"));
+        touche(QStringLiteral("A"));
+        f.oublieMessages();
+        f.DessineTampon();
+        traiteEvenements();
+    }
+    // The curves refused together in one paint: one box.
+    EXPECT_EQ(inter.messages, QStringList{MereIntrouvable()});
+    // The panel says it at each trace, for each curve.
+    inter.avertissements.clear();
+    f.PaintBox()->repaint();
+    traiteEvenements();
+    for (const PtrCourbe& c : derivees)
+        EXPECT_TRUE(inter.avertissements.contains(QStringLiteral("-> Courbe ") + c->Nom + QStringLiteral(" : ") + MereIntrouvable()))
+            << c->TypeCourbe.toLatin1();
+    // A copy is a curve of its own: its box once.
+    auto copie = CloneCourbe(*unaire, nouveauNumero(), f.numero());
+    ASSERT_TRUE(copie);
+    f.Dessin().AjouteCourbe(copie);
+    for (int k = 0; k < 2; ++k) {
+        f.oublieMessages();
+        touche(QStringLiteral("a"));
+        f.PaintBox()->repaint();
+        traiteEvenements();
+    }
+    EXPECT_EQ(inter.messages, QStringList(2, MereIntrouvable()));
 }
 
 TEST_F(FenetreCourbesTest, DupliquerDepuisLeMenuContextuel)

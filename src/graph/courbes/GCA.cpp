@@ -66,7 +66,7 @@ void GCA::TracePlaque(QPainter& peintre, GCRepere& repere, TCouleur fond)
     // Whether or not an old cache is still there, a mother that is gone draws nothing.
     const PtrCourbe mere = MereAvecCache(Mere1, *this, peintre, repere);
     if (!mere) {
-        SignaleRefus(QStringLiteral("Tracé impossible, mère introuvable !"));
+        SignaleMereIntrouvable();
         return;
     }
     FichierPoints = mere->NomFichier();

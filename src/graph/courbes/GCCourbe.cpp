@@ -373,11 +373,26 @@ QString GCCourbe::SignatureDefinition() const
     return champs.join(QChar(0x1F));
 }
 
+namespace {
+
+// The memo's line of a refused trace.
+QString LigneRefus(const QString& nom, const QString& texte)
+{
+    return QStringLiteral("-> Courbe ") + nom + QStringLiteral(" : ") + texte;
+}
+
+}  // namespace
+
+QString MereIntrouvable()
+{
+    return QStringLiteral("Tracé impossible, mère introuvable !");
+}
+
 void GCCourbe::SignaleRefus(const QString& texte)
 {
     // The memo is emptied at every paint: its line comes with every trace. The box comes
     // once per definition.
-    interlocuteur().avertit(QStringLiteral("-> Courbe ") + Nom + QStringLiteral(" : ") + texte);
+    interlocuteur().avertit(LigneRefus(Nom, texte));
     const QString signature = SignatureDefinition();
     if (signature != signatureAvertie_) {
         signatureAvertie_ = signature;
@@ -389,12 +404,25 @@ void GCCourbe::SignaleRefus(const QString& texte)
     interlocuteur().message(texte);
 }
 
+void GCCourbe::SignaleMereIntrouvable()
+{
+    const QString texte = MereIntrouvable();
+    interlocuteur().avertit(LigneRefus(Nom, texte));
+    if (mereIntrouvableMontree_)
+        return;
+    mereIntrouvableMontree_ = true;
+    interlocuteur().message(texte);
+}
+
 void GCCourbe::SignaleErreursCalcul(bool erreurs)
 {
-    if (erreurs)
+    if (erreurs) {
         interlocuteur().avertit(LigneAvertissementCalcul(Nom));
-    else
-        refusMontres_.clear();  // a trace that went through: a refusal that comes back is shown again
+    } else {
+        // A trace that went through: a refusal that comes back is shown again.
+        refusMontres_.clear();
+        mereIntrouvableMontree_ = false;
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -43,6 +43,8 @@ bool GenreParmi(QChar genre, const char* lettres);
 // The type name that descriptions print after the letter ("Fonction numérique y=f(x)"...);
 // kind N by its sub-kind; empty for G and for letters that name no kind.
 QString NomTypeCourbe(QChar genre, int sousType = 0);
+// "Tracé impossible, mère introuvable !"
+QString MereIntrouvable();
 // Projection-mark captions, codes 0..6 ("Point seul" ... "Origine").
 QString NomHachure(int code);
 
@@ -209,6 +211,11 @@ public:
     // warnings memo at each trace (every paint empties the memo), and the message through
     // the interlocutor once per curve and definition.
     void SignaleRefus(const QString& texte);
+    // The mother of this derived curve is gone: "Tracé impossible, mère introuvable !" in
+    // the memo at each trace, and in a box the first time only, whatever changes in the
+    // definition (the parameter keys change every curve's parameters) until a trace goes
+    // through again.
+    void SignaleMereIntrouvable();
     // After a trace: the memo's warning of points that could not all be computed; a trace
     // without failure forgets the refusals shown, so that they are shown again when they
     // come back.
@@ -276,6 +283,7 @@ protected:
 private:
     QString signatureAvertie_;   // the definition the refusals below were shown for
     QStringList refusMontres_;   // refusals already shown for it
+    bool mereIntrouvableMontree_ = false;
 };
 
 // ---------------------------------------------------------------------------------------

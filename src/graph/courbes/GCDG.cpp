@@ -34,8 +34,6 @@ void GCDG::Copie(const GCBase& source)
 
 namespace {
 
-const QString MereIntrouvable = QStringLiteral("Tracé impossible, mère introuvable !");
-
 // The smallest derivative step of each order, relative to max(1, |x|): below it rounding
 // errors, divided by h^n, drown the derivative.
 constexpr double PasMinimal[5] = {1e-5, 1e-4, 2e-3, 1e-2, 1.25e-2};
@@ -65,7 +63,10 @@ void GCDG::Trace(QPainter& peintre, GCRepere& repere)
     }
     EvalueParametres();
     if (!CompileExpr(formule.toStdString(), Expression1)) {
-        SignaleRefus(!Mere1.isEmpty() && !mere ? MereIntrouvable : QStringLiteral("Pb de libellé !"));
+        if (!Mere1.isEmpty() && !mere)
+            SignaleMereIntrouvable();
+        else
+            SignaleRefus(QStringLiteral("Pb de libellé !"));
         return;
     }
     if (!ordreValide(Ordre)) {
@@ -93,7 +94,7 @@ void GCDG::TraceDiscrete(QPainter& peintre, GCRepere& repere)
 {
     const PtrCourbe mere = MereAvecCache(Mere1, *this, peintre, repere);
     if (!mere) {
-        SignaleRefus(MereIntrouvable);
+        SignaleMereIntrouvable();
         return;
     }
     EvalueParametres();

@@ -78,7 +78,7 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
     PtrCourbe m1 = MereDisponible(Mere1, *this);
     PtrCourbe m2 = MereDisponible(Mere2, *this);
     if (!m1 || !m2) {
-        SignaleRefus(MereIntrouvable());
+        SignaleMereIntrouvable();
         return;
     }
     if (Operation < 0 || Operation >= NbOperationsBinaires) {
@@ -123,7 +123,7 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
     m1 = MereAvecCache(Mere1, *this, peintre, repere);
     m2 = MereAvecCache(Mere2, *this, peintre, repere);
     if (!m1 || !m2) {
-        SignaleRefus(MereIntrouvable());
+        SignaleMereIntrouvable();
         return;
     }
     Points f[2];

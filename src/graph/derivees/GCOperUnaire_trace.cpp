@@ -15,7 +15,7 @@ void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
 {
     PtrCourbe mere = MereDisponible(Mere1, *this);
     if (!mere) {
-        SignaleRefus(MereIntrouvable());
+        SignaleMereIntrouvable();
         return;
     }
     if (Operation < 0 || Operation >= NbCodesOperation) {
@@ -30,7 +30,7 @@ void GCOperUnaire::Trace(QPainter& peintre, GCRepere& repere)
     // A mother that has no cache yet is traced first, unseen.
     mere = MereAvecCache(Mere1, *this, peintre, repere);
     if (!mere) {
-        SignaleRefus(MereIntrouvable());
+        SignaleMereIntrouvable();
         return;
     }
 

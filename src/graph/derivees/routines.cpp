@@ -25,11 +25,6 @@ std::vector<const GCCourbe*>& enTrace()
 
 }  // namespace
 
-QString MereIntrouvable()
-{
-    return QStringLiteral("Tracé impossible, mère introuvable !");
-}
-
 PtrCourbe MereDisponible(const QString& identifiant, const GCCourbe& fille)
 {
     PtrCourbe mere = identifiant.isEmpty() ? nullptr : CourbeParIdentifiantPartout(identifiant);

@@ -33,9 +33,6 @@ class GCOperUnaire;
 class GCRepere;
 class QPainter;
 
-// "Tracé impossible, mère introuvable !"
-QString MereIntrouvable();
-
 // The mother of a derived curve, found by identifier in every window; null when none, when
 // it is the curve itself, or when its trace is under way (a loop of mothers, which a
 // damaged file can make: that cache is being made from this very trace).
