@@ -72,6 +72,8 @@ const Libelles TableLibelles[] = {
      nullptr, nullptr},
     {'D', "Dérivée n-ième", "f(x)=", nullptr, "Saisir le libellé de la fonction à dériver", nullptr, nullptr,
      nullptr},
+    {'G', "Dérivée discrète n-ième", "f(x)=", nullptr, "Saisir le libellé de la fonction à dériver", nullptr,
+     nullptr, nullptr},
     {'E', "Equation différentielle d'ordre n", "y[n]=F(x,y,y',...,y[n-1])=", nullptr,
      "Saisir le libellé de la dérivée n-ième y[n]=F(x,y,y',...,y[n-1])", nullptr, nullptr, nullptr},
     {'H', "Système d'équations différentielles du 1er ordre", "x'=f(x,y)= ", "y'=g(x,y)= ",

@@ -29,7 +29,7 @@ public:
 // each reset of the graph state.
 void installeDialogues();
 
-// The kinds edited with the curve definition dialog: D E H J P R S T X Y.
+// The kinds edited with the curve definition dialog: D E G H J P R S T X Y.
 bool GenreDefiniParSaisieY(QChar genre);
 // "La définition des courbes de type ... n'est pas encore disponible."
 QString MessageDefinitionIndisponible(QChar genre);

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCC.h"
+#include "graph/courbes/GCDG.h"
 #include "graph/courbes/GCDessin.h"
 #include "graph/courbes/pointscourbe.h"
 #include "graph/fichiers/fichiertexte.h"
@@ -102,6 +104,56 @@ TEST_F(ModifierTest, UneCourbeDansSonDialoguePlusieursSeulementLaOuUnChampAChang
     b->Bornes(xinf, xsup, pas);
     EXPECT_EQ(QStringList({xinf, xsup, pas}), (QStringList{"0", "3", "0.5"}));
     EXPECT_EQ(b->Epaisseur, 3);
+}
+
+// A discrete derivative is modified and duplicated through its own dialog, the order box
+// shown and no formula to check: the order chosen is traced, the copy is a curve of its own.
+TEST_F(ModifierTest, UneDeriveeDiscreteSeModifieEtSeDuplique)
+{
+    TForm1 un(1);
+    auto mere = AjouteCourbeY(un, QStringLiteral("x^3"));
+    auto g = std::make_shared<GCDG>(QLatin1Char('G'), 1, un.numero(), nouveauNumero());
+    g->NouvelIdentifiant();
+    g->FixeMere(1, mere->Identifiant);
+    g->GCCourbe::FixeLibelles(QStringLiteral("Dérivée n-ième de ") + mere->Nom, QStringLiteral("n = 1"));
+    un.Dessin().AjouteCourbe(g);
+    Peint(un);
+
+    // Chooses the order on the dialog of the derivative, and says what it showed.
+    const auto ordre = [](int n, QStringList& vu) {
+        return [n, &vu](QWidget* w) {
+            auto* liste = Enfant<QComboBox>(w, "CBordre");
+            vu << w->windowTitle() << QString::number(liste->isVisibleTo(w)) << liste->currentText();
+            liste->setCurrentIndex(n - 1);
+            Clique(Enfant<QPushButton>(w, "ButOK"));
+        };
+    };
+    QStringList vu;
+    Designe({1}, ordre(2, vu));
+    un.action(QStringLiteral("Modifier1"))->trigger();
+    EXPECT_EQ(vu, (QStringList{"Dérivée discrète n-ième", "1", "1"}));
+    EXPECT_EQ(g->Ordre, 2);
+    EXPECT_EQ(g->Libelle2, QStringLiteral("n = 2"));
+    Peint(un);
+    const std::vector<PointCourbe> points = LitFichierPoints(g->NomFichier()).points;
+    ASSERT_GT(points.size(), 50u);
+    for (const PointCourbe& p : points)
+        EXPECT_NEAR(p.y, 6 * p.x, 1e-6) << p.x;
+
+    // The pop-up's Dupliquer, on the curve under the mouse.
+    vu.clear();
+    CodeObjetSouris() = g->Numero;
+    QuandModal(ordre(3, vu));
+    un.OptionTrace()->findChild<QAction*>(QStringLiteral("MenuItem5"))->trigger();
+    EXPECT_EQ(vu, (QStringList{"Dérivée discrète n-ième", "1", "2"}));
+    ASSERT_EQ(un.Dessin().Nombre(), 3);
+    auto copie = std::dynamic_pointer_cast<GCDG>(un.Dessin().Courbes[2]);
+    ASSERT_TRUE(copie);
+    EXPECT_EQ(copie->Ordre, 3);
+    EXPECT_EQ(copie->Mere1, mere->Identifiant);
+    EXPECT_NE(copie->Identifiant, g->Identifiant);
+    EXPECT_EQ(g->Ordre, 2);
+    EXPECT_TRUE(inter.messages.isEmpty()) << inter.messages.join(" | ").toStdString();
 }
 
 TEST_F(ModifierTest, TransfertEcritUneLigneParPointEtFaitDesChroniques)
