@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,9 +32,11 @@ TOrdresDeriv::TOrdresDeriv(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Ordres de dérivation"));
     AppliqueCouleurFiche(this);
     auto* pile = new QVBoxLayout(this);
+    pile->addWidget(new QLabel(QStringLiteral("Sélectionner les ordres de dérivation souhaités :"), this));
+    static const char* const noms[5] = {"première", "seconde", "troisième", "quatrième", "cinquième"};
     for (int i = 0; i < 5; ++i) {
-        Ordres[i] = new QCheckBox(QStringLiteral("Ordre %1").arg(i + 1), this);
-        Ordres[i]->setObjectName(QStringLiteral("cbOrdre%1").arg(i + 1));
+        Ordres[i] = new QCheckBox(QStringLiteral("Ordre %1 (dérivée %2)").arg(i + 1).arg(QString::fromUtf8(noms[i])), this);
+        Ordres[i]->setObjectName(QStringLiteral("CB%1").arg(i + 1));
         pile->addWidget(Ordres[i]);
     }
     Ordres[0]->setChecked(true);
@@ -51,32 +54,45 @@ TRegPoly::TRegPoly(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("RegPoly"));
     setWindowTitle(QStringLiteral("Régressions Y en X (moindres carrés)"));
     AppliqueCouleurFiche(this);
+    // The models in their order: 1 to 5 the polynomials, 6 to 10 the trigonometric series of
+    // order 1 to 5, 11 to 17 the models fitted through a change of variables.
     static const char* const libelles[17] = {
-        "Polynôme de degré 1", "Polynôme de degré 2", "Polynôme de degré 3", "Polynôme de degré 4",
-        "Polynôme de degré 5", "Trigonométrique d'ordre 1", "Trigonométrique d'ordre 2",
-        "Trigonométrique d'ordre 3", "Trigonométrique d'ordre 4", "Trigonométrique d'ordre 5",
-        "y = a.x^b", "y = a.exp(b.x)", "y = a.ln(b.x)", "y = A(1 + c.exp(b.x))", "y = A/(1 + c.exp(b.x))",
-        "y = A.exp(c.d^x)", "y = (a.x + b)/(x - C)"};
-    auto* grille = new QGridLayout;
-    for (int i = 0; i < 17; ++i) {
-        Modeles[i] = new QCheckBox(QString::fromUtf8(libelles[i]), this);
-        Modeles[i]->setObjectName(QStringLiteral("cbModele%1").arg(i + 1));
-        grille->addWidget(Modeles[i], i < 10 ? i % 5 : 5 + (i - 10), i < 5 ? 0 : i < 10 ? 1 : 0, 1, i < 10 ? 1 : 2);
-    }
+        "degré 1 : a+bx", "degré 2 : a+bx+cx²", "degré 3 : a+bx+cx²+dx³", "degré 4 : a+bx+cx²+dx³+ex⁴",
+        "degré 5 : a+bx+cx²+dx³+ex⁴+fx⁵", "ordre 1 : a+b.cos(wx)+c.sin(wx)",
+        "ordre 2 : a+Σ(bj.cos(jwx)+cj.sin(jwx)), j = 1..2", "ordre 3 : a+Σ(bj.cos(jwx)+cj.sin(jwx)), j = 1..3",
+        "ordre 4 : a+Σ(bj.cos(jwx)+cj.sin(jwx)), j = 1..4", "ordre 5 : a+Σ(bj.cos(jwx)+cj.sin(jwx)), j = 1..5",
+        "a.x^b", "a.exp(bx)", "a.ln(bx)", "A(1+c.exp(bx))", "A/(1+c.exp(bx))", "A.exp(c.d^x)", "(ax+b)/(x-C)"};
+    static const char* const noms[17] = {"cbDeg1",  "cbDeg2",  "cbDeg3",  "cbDeg4",  "cbDeg5",  "cbTrig1",
+                                         "cbTrig2", "cbTrig3", "cbTrig4", "cbTrig5", "cbExp1",  "cbExp2",
+                                         "cbExp3",  "cbExp4",  "cbExp5",  "cbExp6",  "cbExp7"};
+    const auto groupe = [this](const QString& titre, const char* nom, int premier, int dernier) {
+        auto* g = Nomme(new QGroupBox(titre, this), nom);
+        auto* formes = new QFormLayout(g);
+        for (int i = premier; i <= dernier; ++i) {
+            Modeles[i - 1] = Nomme(new QCheckBox(QString::fromUtf8(libelles[i - 1]), g), noms[i - 1]);
+            formes->addRow(Modeles[i - 1]);
+        }
+        return std::pair{g, formes};
+    };
+    auto [polynomes, optionsPolynomes] = groupe(QStringLiteral("Polynomiales"), "GBPoly", 1, 5);
+    auto [exponentielles, optionsExp] = groupe(QStringLiteral("Exponentielles"), "GBExp", 11, 17);
+    auto [trigo, optionsTrigo] = groupe(QStringLiteral("Trigonométriques"), "GBTrig", 6, 10);
     Modeles[0]->setChecked(true);
-    auto* options = new QFormLayout;
-    cbCstZer = Nomme(new QCheckBox(QStringLiteral("a = 0"), this), "cbCstZer");
+    cbCstZer = Nomme(new QCheckBox(QStringLiteral("a = 0"), polynomes), "cbCstZer");
     cbCstZer->setToolTip(QStringLiteral("Polynômes sans terme constant"));
-    EdPuls = Nomme(new QLineEdit(QStringLiteral("1"), this), "EdPuls");
-    EdSatur = Nomme(new QLineEdit(QStringLiteral("1"), this), "EdSatur");
-    EdAsymp = Nomme(new QLineEdit(QStringLiteral("1"), this), "EdAsymp");
-    options->addRow(QStringLiteral("Polynômes :"), cbCstZer);
-    options->addRow(QStringLiteral("Pulsation w :"), EdPuls);
-    options->addRow(QStringLiteral("Constante A :"), EdSatur);
-    options->addRow(QStringLiteral("Pôle C :"), EdAsymp);
+    optionsPolynomes->addRow(cbCstZer);
+    EdPuls = Nomme(new QLineEdit(QStringLiteral("1"), trigo), "EdPuls");
+    optionsTrigo->addRow(QStringLiteral("Pulsation w ="), EdPuls);
+    EdSatur = Nomme(new QLineEdit(QStringLiteral("1"), exponentielles), "EdSatur");
+    EdAsymp = Nomme(new QLineEdit(QStringLiteral("1"), exponentielles), "EdAsymp");
+    optionsExp->addRow(QStringLiteral("Constante A ="), EdSatur);
+    optionsExp->addRow(QStringLiteral("Pôle C ="), EdAsymp);
+    auto* grille = new QGridLayout;
+    grille->addWidget(polynomes, 0, 0);
+    grille->addWidget(trigo, 1, 0);
+    grille->addWidget(exponentielles, 0, 1, 2, 1);
     auto* pile = new QVBoxLayout(this);
     pile->addLayout(grille);
-    pile->addLayout(options);
     QPushButton *ok = nullptr, *annul = nullptr;
     pile->addLayout(BoutonsFiche(this, ok, annul));
 }

@@ -16,7 +16,7 @@ public:
     // The orders ticked, increasing.
     std::vector<int> ordres() const;
 
-    QCheckBox* Ordres[5];   // "cbOrdre1".."cbOrdre5"
+    QCheckBox* Ordres[5];   // "CB1".."CB5"
 };
 
 class TRegPoly : public QDialog {
@@ -34,7 +34,9 @@ public:
     // to a value other than 0); otherwise a message and the form stays open.
     void accept() override;
 
-    QCheckBox* Modeles[17];  // "cbModele1".."cbModele17"
+    // By model: "cbDeg1".."cbDeg5" (group "Polynomiales"), "cbTrig1".."cbTrig5"
+    // ("Trigonométriques"), "cbExp1".."cbExp7" ("Exponentielles", models 11 to 17).
+    QCheckBox* Modeles[17];
     QCheckBox* cbCstZer;
     QLineEdit* EdPuls;
     QLineEdit* EdSatur;

@@ -1,6 +1,8 @@
 // Actions > Dérivée and Régressions through the dialogs they open.
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,6 +37,34 @@ protected:
             CliqueLigne(Enfant<QListWidget>(w, "ListBox1"), l);
         Clique(Enfant<QPushButton>(w, "ButOK"));
     }
+    // The check box of that caption, in the group of that title (anywhere in the form when
+    // no title is given); null, and the test failed, when there is none.
+    static QCheckBox* CaseLibellee(QWidget* w, const QString& groupe, const QString& libelle)
+    {
+        QWidget* dans = w;
+        if (!groupe.isEmpty()) {
+            dans = nullptr;
+            for (QGroupBox* g : w->findChildren<QGroupBox*>())
+                if (g->title() == groupe)
+                    dans = g;
+        }
+        if (dans)
+            for (QCheckBox* c : dans->findChildren<QCheckBox*>())
+                if (c->text() == libelle)
+                    return c;
+        ADD_FAILURE() << "pas de case " << qPrintable(groupe) << " / " << qPrintable(libelle);
+        return nullptr;
+    }
+    static bool Cochee(QWidget* w, const QString& libelle)
+    {
+        QCheckBox* c = CaseLibellee(w, {}, libelle);
+        return c && c->isChecked();
+    }
+    static void Coche(QWidget* w, const QString& groupe, const QString& libelle)
+    {
+        if (QCheckBox* c = CaseLibellee(w, groupe, libelle))
+            Clique(c);
+    }
 };
 
 }  // namespace
@@ -47,7 +77,14 @@ TEST_F(DeriveesTest, OrdresUnEtDeuxDeDeuxFonctionsFontQuatreDerivees)
     QuandModal([](QWidget* w) {
         QuandModal(
             [](QWidget* o) {
-                Enfant<QCheckBox>(o, "cbOrdre2")->setChecked(true);
+                QStringList textes;
+                for (QLabel* l : o->findChildren<QLabel*>())
+                    textes << l->text();
+                EXPECT_TRUE(textes.contains("Sélectionner les ordres de dérivation souhaités :"));
+                // The first order ticked from the start, the last one offered.
+                EXPECT_TRUE(Cochee(o, "Ordre 1 (dérivée première)"));
+                EXPECT_FALSE(Cochee(o, "Ordre 5 (dérivée cinquième)"));
+                Coche(o, {}, "Ordre 2 (dérivée seconde)");
                 Clique(Enfant<QPushButton>(o, "ButOK"));
             },
             w);
@@ -79,9 +116,20 @@ TEST_F(DeriveesTest, RegressionsPrennentLesOptionsDeLeurModeleEtDemandentDesPoin
     fonction(f, "sqrt(x)", "r", "-5", "-1");
     const auto regression = [&](std::vector<int> lignes) {
         QuandModal([lignes](QWidget* w) {
-            for (const char* nom : {"cbModele1", "cbModele7", "cbModele17", "cbCstZer"})
-                Enfant<QCheckBox>(w, nom)->setChecked(true);
-            Tape(Enfant<QLineEdit>(w, "EdPuls"), "2");
+            // Each box by its caption in its group, so that a caption on the wrong model
+            // shows in the models made.
+            for (auto [groupe, libelle] : {std::pair{"Polynomiales", "degré 1 : a+bx"}, {"Polynomiales", "a = 0"},
+                                           {"Trigonométriques", "ordre 2 : a+Σ(bj.cos(jwx)+cj.sin(jwx)), j = 1..2"},
+                                           {"Exponentielles", "a.ln(bx)"}, {"Exponentielles", "(ax+b)/(x-C)"}})
+                if (QCheckBox* c = CaseLibellee(w, groupe, libelle))
+                    c->setChecked(true);
+            QLineEdit* pulsation = Enfant<QLineEdit>(w, "EdPuls");
+            QString legende;
+            for (QLabel* l : w->findChildren<QLabel*>())
+                if (l->buddy() == pulsation)
+                    legende = l->text();
+            EXPECT_EQ(legende, "Pulsation w =");
+            Tape(pulsation, "2");
             Tape(Enfant<QLineEdit>(w, "EdAsymp"), "3");
             QuandModal([lignes](QWidget* d) { Designe(d, lignes); }, w);
             Clique(Enfant<QPushButton>(w, "ButOK"));
@@ -89,9 +137,9 @@ TEST_F(DeriveesTest, RegressionsPrennentLesOptionsDeLeurModeleEtDemandentDesPoin
         f.action("Approximations1")->trigger();
     };
     regression({0});
-    ASSERT_EQ(f.Dessin().Courbes.size(), 5u);
+    ASSERT_EQ(f.Dessin().Courbes.size(), 6u);
     QStringList options;
-    for (std::size_t i = 2; i < 5; ++i) {
+    for (std::size_t i = 2; i < 6; ++i) {
         auto* u = dynamic_cast<GCOperUnaire*>(f.Dessin().Courbes[i].get());
         ASSERT_TRUE(u);
         options << u->ParametresOperation[0] + ":" + u->ParametresOperation[1];
@@ -100,12 +148,12 @@ TEST_F(DeriveesTest, RegressionsPrennentLesOptionsDeLeurModeleEtDemandentDesPoin
         EXPECT_EQ(xinf, "1");
         EXPECT_NEAR(xsup.toDouble(), 5, 1e-9);
     }
-    EXPECT_EQ(options, (QStringList{"1:0", "7:2", "17:3"}));
+    EXPECT_EQ(options, (QStringList{"1:0", "7:2", "13:1", "17:3"}));
 
     const int compteur = etatGraphe().CompteurCourbes;
     inter.messages.clear();
     regression({1});
-    EXPECT_EQ(f.Dessin().Courbes.size(), 5u);
+    EXPECT_EQ(f.Dessin().Courbes.size(), 6u);
     EXPECT_EQ(etatGraphe().CompteurCourbes, compteur);
     EXPECT_EQ(inter.messages.filter("moins de 2 points").size(), 1);
 }
