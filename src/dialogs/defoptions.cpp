@@ -80,6 +80,9 @@ TDefOptions::TDefOptions(QWidget* parent) : QDialog(parent)
     edDV = champ("edDV");
     affichage->addRow(QStringLiteral("Position des étiquettes - Décalage horizontal :"), edDH);
     affichage->addRow(QStringLiteral("Décalage vertical :"), edDV);
+    cbEtiq = Nomme(new QCheckBox(QStringLiteral("Etiquettes des libellés"), this), "cbEtiq");
+    cbEtiq->setToolTip(QStringLiteral("Montrer l'étiquette propre de chaque courbe le long de son tracé"));
+    affichage->addRow(cbEtiq);
     connect(SBCouleur, &QPushButton::clicked, this, [this] {
         QColor c = VersQColor(couleur_);
         if (!boitesSaisie().choisitCouleur(this, c))
@@ -105,6 +108,7 @@ TDefOptions::TDefOptions(QWidget* parent) : QDialog(parent)
     EdZero->setText(Texte(c.Zero));
     Edfg->setText(Texte(c.FacteurZoomAuto));
     cbLever->setChecked(e.LeverStyloHorsFenetre);
+    cbEtiq->setChecked(e.EtiquettesLibelles);
     edDH->setText(QString::number(e.EcartEtiquetteX));
     edDV->setText(QString::number(e.EcartEtiquetteY));
     couleur_ = CouleurFiche();
@@ -162,6 +166,7 @@ void TDefOptions::accept()
     c.FacteurZoomAuto = facteur;
     e.EnregistrementSession = cbSession->isChecked();
     e.LeverStyloHorsFenetre = cbLever->isChecked();
+    e.EtiquettesLibelles = cbEtiq->isChecked();
     e.EcartEtiquetteX = dh;
     e.EcartEtiquetteY = dv;
     CouleurFiche() = couleur_;

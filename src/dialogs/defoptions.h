@@ -1,6 +1,7 @@
 // "Définition des paramètres optionnels": the options of the running program (temporary
 // folder, session recording, number format, Epsilon and Zéro, the forms' colour, the zoom
-// factor, pen lifting, label offsets). Confirmed, they take effect at once.
+// factor, pen lifting, label offsets, the curves' own labels shown or not). Confirmed, they
+// take effect at once.
 #pragma once
 
 #include <QDialog>
@@ -41,6 +42,7 @@ public:
     QCheckBox* cbLever;
     QLineEdit* edDH;
     QLineEdit* edDV;
+    QCheckBox* cbEtiq;   // the curves' own labels shown
     QPushButton* ButDefaut;
 
 private:

@@ -1,6 +1,7 @@
 // Courbes > Paramètres personnels and Fonctions auxiliaires, Options > Paramètres, through
 // their dialogs.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -200,4 +201,47 @@ TEST_F(ParametresPersoTest, OptionsVerifieesEtAppliqueesAussitot)
     EXPECT_EQ(QDir(dossierTravail()).absolutePath().section('/', 0, -2), QDir(mesures.path()).absolutePath());
     reinitialiseGraphe();
     EXPECT_TRUE(QFile::exists(releve.fileName()));
+}
+
+// "Etiquettes des libellés": unticked, the curves' own labels leave the drawing and nothing
+// else does; ticked again, they come back.
+TEST_F(ParametresPersoTest, EtiquettesDesLibellesMontrentOuCachentLEtiquettePropreDesCourbes)
+{
+    reglagesFenetres().LargeurFenetre = 400;
+    reglagesFenetres().HauteurFenetre = 300;
+    TForm1 f(1);
+    auto c = std::make_shared<GCY>(QLatin1Char('Y'), f.numero(), nouveauNumero());
+    ASSERT_TRUE(c->FixeLibelles("x/2", QString()));
+    c->FixeBornes("-4", "4", "2");
+    c->NouvelIdentifiant();
+    f.Dessin().AjouteCourbe(c);
+    Peint(f);
+    const QImage sans = f.Affichage();
+    c->Etiquette->SetTexte("M(&x)");
+    Peint(f);
+    const QImage avec = f.Affichage();
+    ASSERT_NE(avec, sans);
+
+    QTemporaryDir temp;
+    GardeValeur<QString> gardeTemp(etatGraphe().DossierTemp, temp.path());
+    const auto options = [&](bool coche) {
+        bool avant = !coche;
+        QuandModal([&](QWidget* w) {
+            QCheckBox* etiquettes = Enfant<QCheckBox>(w, "cbEtiq");
+            EXPECT_EQ(etiquettes->text(), "Etiquettes des libellés");
+            avant = etiquettes->isChecked();
+            etiquettes->click();
+            Enfant<QPushButton>(w, "ButOK")->click();
+            if (w->isVisible()) {
+                ADD_FAILURE() << inter.messages.join(" | ").toStdString();
+                static_cast<QDialog*>(w)->reject();
+            }
+        });
+        f.action("Dcimales1")->trigger();
+        EXPECT_EQ(avant, !coche);
+        Peint(f);
+        return f.Affichage();
+    };
+    EXPECT_EQ(options(false), sans);
+    EXPECT_EQ(options(true), avec);
 }

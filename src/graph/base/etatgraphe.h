@@ -104,6 +104,7 @@ struct EtatGraphe {
     QStringList JournalCourbes;         // log of curve definitions ("Courbes.txt" at exit)
     bool EnregistrementSession = false; // session-recording option: Journalise writes only then
     bool LeverStyloHorsFenetre = false; // option: lift the pen when a point leaves the frame
+    bool EtiquettesLibelles = true;     // option: the curves' own labels are drawn
     Police FonteDefaut;                 // default font of curve labels and texts
 
     // The personal transformations (ListeAuxiliaire): groups of eight lines, name, p1..p6,

@@ -312,8 +312,11 @@ public:
 
     // The own label's text ("" when none).
     QString TexteEtiquette() const;
+    // True when the own label is drawn: it has a text and the option "Etiquettes des
+    // libellés" is on.
+    bool EtiquetteDessinee() const;
     // Draws the own label at the point (t, x, y) and appends its legend line; nothing when
-    // the label has no text.
+    // the label is not drawn.
     void TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& legendes, double t, double x,
                         double y);
     // Draws and records one computed point, then the own label at it when it was drawn.

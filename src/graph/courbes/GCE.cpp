@@ -145,7 +145,7 @@ void GCE::Trace(QPainter& peintre, GCRepere& repere)
     ErreurCalcul() = 0;
     std::reverse(gauche.begin(), gauche.end());
     gauche.insert(gauche.end(), droite.begin(), droite.end());
-    if (!TexteEtiquette().isEmpty())
+    if (EtiquetteDessinee())
         traceur.DesactiveLots();
     traceur.Reserve((long long)gauche.size());
     traceur.FixeStylo(StyloLeve);

@@ -82,7 +82,7 @@ void GCN::Trace(QPainter& peintre, GCRepere& repere)
     double A = evalue(TexteXo), B = evalue(TexteYo);
     double* etat = VariablesEtat();
     TraceurCourbe traceur(*this, peintre, repere);
-    if (!TexteEtiquette().isEmpty())
+    if (EtiquetteDessinee())
         traceur.DesactiveLots();
     traceur.FixeStylo(StyloLeve);
     // Term k drawn with (a, b): (a, b), or (k, a) for the sequence Xn, (k, b) for Yn.

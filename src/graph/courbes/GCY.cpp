@@ -122,10 +122,15 @@ QString GCRelNum::TexteEtiquette() const
     return Etiquette ? Etiquette->GetTexte() : QString();
 }
 
+bool GCRelNum::EtiquetteDessinee() const
+{
+    return etatGraphe().EtiquettesLibelles && Etiquette && !Etiquette->GetTexte().isEmpty();
+}
+
 void GCRelNum::TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& legendes, double t, double x,
                               double y)
 {
-    if (!Etiquette || Etiquette->GetTexte().isEmpty())
+    if (!EtiquetteDessinee())
         return;
     ValeursCourantes& vc = etatGraphe().valeursCourantes;
     vc.t = t;
@@ -326,7 +331,7 @@ void GCRelNum::PointEtiquete(TraceurCourbe& traceur, QPainter& peintre, GCRepere
 {
     const int avant = traceur.NombrePoints();
     traceur.Point(t, x, y);
-    if (traceur.NombrePoints() > avant && Etiquette && !Etiquette->GetTexte().isEmpty())
+    if (traceur.NombrePoints() > avant && EtiquetteDessinee())
         TraceEtiquette(peintre, repere, traceur.Legendes(), t, x, y);
 }
 
@@ -440,7 +445,7 @@ void GCY::TraceEchantillons(QPainter& peintre, GCRepere& repere)
     }
 
     TraceurCourbe traceur(*this, peintre, repere);
-    const bool etiquette = !TexteEtiquette().isEmpty();
+    const bool etiquette = EtiquetteDessinee();
     if (etiquette)
         traceur.DesactiveLots();
     ValeursCourantes& vc = etatGraphe().valeursCourantes;

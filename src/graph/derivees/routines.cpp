@@ -50,7 +50,7 @@ SortieOperation::SortieOperation(GCRelNum& courbe, QPainter& peintre, GCRepere& 
     : courbe_(courbe), peintre_(peintre), repere_(repere), traceur_(courbe, peintre, repere)
 {
     // A label drawn between two points: every point on its own.
-    if (!courbe.TexteEtiquette().isEmpty())
+    if (courbe.EtiquetteDessinee())
         traceur_.DesactiveLots();
     etatGraphe().valeursCourantes.n = 0;
 }
