@@ -39,6 +39,7 @@ class QAction;
 class QMenu;
 class QPainter;
 class QLabel;
+class QUrl;
 class GCRepere;
 class GCDessin;
 class GCListTextes;
@@ -161,6 +162,10 @@ struct EtatSouris {
 };
 // What the graph windows share: the window layer's one state, put back to its defaults by
 // reinitialiseFenetres() after reinitialiseSaisie().
+// The web address given when the program was built (CMake variable VIRK_ADRESSE_SITE),
+// empty when none was.
+QString AdresseSiteConstruite();
+
 struct EtatFenetres {
     ReglagesFenetres Reglages;
     // The curve under the mouse (target of the curve pop-up menu); a weak reference, so a
@@ -186,6 +191,12 @@ struct EtatFenetres {
     CreateurFenetre createurFenetre;
     // Plays a sound file (the frame's player); none: nothing is played.
     std::function<void(const QString&)> joueSon;
+    // Opens a web address in the desktop's browser (none: through QDesktopServices); false
+    // when nothing opened it.
+    std::function<bool(const QUrl&)> ouvreAdresse;
+    // The program's web address, opened by Aide > Site VIRK: the one fixed when the program
+    // was built (empty: none).
+    QString AdresseSite = AdresseSiteConstruite();
 };
 
 EtatFenetres& etatFenetres();
@@ -585,6 +596,9 @@ public:
     // every window is drawn again. Aide > A propos: the about box.
     void Dcimales1Click(QAction* = nullptr);
     void Apropos1Click(QAction* = nullptr);
+    // Aide > Site VIRK: the program's web address in the desktop's browser; without one (none
+    // was given when the program was built), or when no browser opens it, a message says so.
+    void SiteClick(QAction* = nullptr);
     // The lines of Infos > Unités for the window's frame.
     QStringList LignesUnites() const;
     // Actions > Opérations sur 1 courbe, Lissages, Développées, Podaires and Transformées:
@@ -696,9 +710,6 @@ public:
     // The window's whole picture at the paint box's size, rendered apart: the window's own
     // layers are left as they were. Messages raised meanwhile are shown after it.
     QImage ImageExport();
-    // Any item whose command this version does not offer yet (its check mark stays as it
-    // was).
-    void NonDisponible(QAction* = nullptr);
     // Session history: the item's caption after its indent, written first by every command;
     // the time of day and the caption of a menu that opens. Nothing while the session is
     // not recorded.

@@ -56,10 +56,3 @@ void TForm1::DefinirCourbeClick(QAction* emetteur)
     DefinitCourbe(*this, nom.at(0), 0);
 }
 
-void TForm1::NonDisponible(QAction* article)
-{
-    // The item toggled its mark before calling: a command that does not run leaves it.
-    if (article && article->isCheckable())
-        article->setChecked(!article->isChecked());
-    interlocuteur().message(MessageNonDisponible());
-}

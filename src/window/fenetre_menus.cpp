@@ -7,7 +7,6 @@ namespace {
 
 // Shorter rows: depth, name, caption, shortcut, handler, tag, checkable.
 #define G(f) (&TForm1::f)
-#define ND (&TForm1::NonDisponible)
 
 const std::vector<ArticleMenu> table = {
     // ----------------------------------------------------------------- Fichier
@@ -231,12 +230,11 @@ const std::vector<ArticleMenu> table = {
     {1, "Rubriquesdaide1", "&Rubriques d'aide", nullptr, G(Rubriquesdaide1Click)},
     {1, "fnStd", "Fonctions prédéfinies d'&une variable", nullptr, G(fnStdClick)},
     {1, "fnStd2", "Fonctions prédéfinies de &deux variables", nullptr, G(fnStd2Click)},
-    {1, "Site", "&Site VIRK", nullptr, ND},
+    {1, "Site", "&Site VIRK", nullptr, G(SiteClick)},
     {1, "Apropos1", "&A propos", nullptr, G(Apropos1Click)},
 };
 
 #undef G
-#undef ND
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 
 #include "dialogs/dialogues.h"
@@ -160,13 +161,21 @@ TEST_F(FenetreTest, CommandeNonDisponibleLeDitEtNeFaitRienDautre)
     const int compteur = etatGraphe().CompteurCourbes;
     const QString titre = f.titre();
     QSignalSpy cadre(&f, &TForm1::commandeCadre);
+    // A program built without a web address: Aide > Site VIRK says so and opens nothing.
+    GardeValeur<QString> gardeAdresse(etatFenetres().AdresseSite, QString());
+    int ouvertures = 0;
+    GardeValeur<std::function<bool(const QUrl&)>> gardeOuvre(etatFenetres().ouvreAdresse, [&](const QUrl&) {
+        ++ouvertures;
+        return true;
+    });
     for (const char* nom : {"Site"}) {
         inter.messages.clear();
         f.action(QString::fromLatin1(nom))->trigger();
         traiteEvenements();
         ASSERT_EQ(inter.messages.size(), 1) << nom;
-        EXPECT_EQ(inter.messages[0], MessageNonDisponible());
+        EXPECT_TRUE(inter.messages[0].startsWith("Aucune adresse de site")) << inter.messages[0].toStdString();
     }
+    EXPECT_EQ(ouvertures, 0);
     // A command that does not run (here: no curve yet) leaves its item's check mark as it was.
     for (const char* nom : {"Primitive1", "Tangentes1"}) {
         inter.messages.clear();
@@ -269,4 +278,35 @@ TEST_F(FenetreTest, LaRemiseAZeroRetireLesDialoguesQuUnEssaiAMisEnPlace)
         f.action(QString::fromLatin1(nom))->trigger();
     EXPECT_EQ(ouvertes, 0);
     EXPECT_EQ(f.Dessin().Nombre(), 0);
+}
+
+// Aide > Site VIRK: the address fixed when the program was built goes to the desktop's
+// browser; one that is no web address, or that no browser opens, is said.
+TEST_F(FenetreTest, SiteVIRKOuvreLAdresseDuProgrammeDansLeNavigateur)
+{
+    EXPECT_EQ(etatFenetres().AdresseSite, AdresseSiteConstruite());
+    TForm1 f(1);
+    QList<QUrl> ouvertes;
+    bool repond = true;
+    GardeValeur<std::function<bool(const QUrl&)>> gardeOuvre(etatFenetres().ouvreAdresse, [&](const QUrl& url) {
+        ouvertes << url;
+        return repond;
+    });
+    GardeValeur<QString> gardeAdresse(etatFenetres().AdresseSite, QStringLiteral("https://virk.example.org/aide?v=4.26#debut"));
+    f.action("Site")->trigger();
+    ASSERT_EQ(ouvertes.size(), 1);
+    EXPECT_EQ(ouvertes[0].toString(), "https://virk.example.org/aide?v=4.26#debut");
+    EXPECT_TRUE(inter.messages.isEmpty());
+
+    repond = false;
+    f.action("Site")->trigger();
+    EXPECT_EQ(ouvertes.size(), 2);
+    ASSERT_EQ(inter.messages.size(), 1);
+    EXPECT_TRUE(inter.messages[0].contains("aucun navigateur")) << inter.messages[0].toStdString();
+
+    etatFenetres().AdresseSite = QStringLiteral("virk sans schéma");
+    f.action("Site")->trigger();
+    EXPECT_EQ(ouvertes.size(), 2);
+    ASSERT_EQ(inter.messages.size(), 2);
+    EXPECT_TRUE(inter.messages[1].contains("n'est pas une adresse web")) << inter.messages[1].toStdString();
 }
