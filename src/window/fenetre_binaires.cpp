@@ -212,10 +212,13 @@ bool TForm1::OperBinaire(bool inverse)
         return false;
     d.FenetreDestination = destination;
     o->NumeroFenetre = destination->numero();
-    for (int k = 0; k < 2; ++k) {
+    // Both mothers traced again in their windows before the result, which reads their
+    // points: their samplings may have just been made alike.
+    for (int k = 0; k < 2; ++k)
         meres[k]->Journalise();
-        Repeint(fenetres[k]);
-    }
+    for (const QPointer<TForm1>& f : std::as_const(d.FenetresDesignees))
+        if (f)
+            f->DessineTampon();
     destination->Dessin().AjouteCourbe(o);
     o->Journalise();
     Repeint(destination);

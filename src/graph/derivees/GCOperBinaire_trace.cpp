@@ -8,6 +8,7 @@
 
 #include "expression/Fourier.h"
 #include "expression/etat.h"
+#include "expression/formatage.h"
 #include "expression/fonction.h"
 #include "expression/grfonc.h"
 #include "graph/courbes/GCC.h"
@@ -244,11 +245,13 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
         break;
     }
     default: {
-        // Pairs of records in step. The codes that keep f1's abscissae pair, when both
+        // Pairs of records in step. The codes that keep f1's abscissae read f2, when both
         // mothers run along x the same way (neither a list, a sequence nor a curve of a
-        // parameter), only records whose x agree within half the smaller gap, so that a
-        // point one mother could not compute does not shift every later pair; the record
-        // left without its pair breaks the result.
+        // parameter), at each abscissa of f1: its record there, or the line between its
+        // two records around it, so that mothers sampled with other starts or steps still
+        // combine at f1's abscissae. Where f2 has no value (outside its range, across a
+        // break of its line) the point fails; a point one mother could not compute does not
+        // shift the later ones.
         const bool listes = genreListe(*m1) && genreListe(*m2);
         double e1 = 0, e2 = 0;
         int sens = 0;
@@ -260,24 +263,37 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
                     sens = 0;
             }
         }
-        const double tolerance = std::min(e1, e2) / 2;
+        const double egal = 1e-9 * std::min(e1, e2);   // the same abscissa
         const double epsilon = contexteCalcul().Epsilon;
         std::vector<double> re, im;   // code 10: the spectrum
-        std::size_t i = 0, j = 0;
+        std::size_t i = 0, j = 0, sansValeur = 0;
+        PointCourbe lu;   // f2 read between two of its records
         while (i < f1.size() && j < f2.size()) {
-            const PointCourbe& a = f1[i];
-            const PointCourbe& b = f2[j];
-            if (sens && !(std::fabs(a.x - b.x) <= tolerance)) {
-                if ((a.x - b.x) * sens < 0)
-                    ++i;
-                else
+            const PointCourbe& a = f1[i++];
+            const PointCourbe* pb = &f2[j];
+            if (sens) {
+                // f2[j]: its last record at or before a's abscissa.
+                while (j + 1 < f2.size() && (f2[j + 1].x - a.x) * sens <= egal)
                     ++j;
-                if (sortie.Traceur().NombrePoints() > 0)
-                    sortie.FixeStylo(StyloReprise);
-                continue;
+                const PointCourbe& g = f2[j];
+                if (std::fabs(g.x - a.x) <= egal) {
+                    pb = &g;
+                } else if ((a.x - g.x) * sens > 0 && j + 1 < f2.size() && f2[j + 1].stylo != StyloReprise) {
+                    const PointCourbe& h = f2[j + 1];
+                    lu = h;
+                    lu.x = a.x;
+                    lu.y = g.y + (h.y - g.y) * ((a.x - g.x) / (h.x - g.x));
+                    pb = &lu;
+                } else {
+                    ++sansValeur;
+                    sortie.Echec(a.t, QStringLiteral("pas de valeur de ") + m2->Nom + QStringLiteral(" en x=") +
+                                          QString::fromStdString(ReelVersTexte(a.x)));
+                    continue;
+                }
+            } else {
+                ++j;
             }
-            ++i;
-            ++j;
+            const PointCourbe& b = *pb;
             if (code == 10) {
                 if (re.size() >= std::size_t(TailleFFTMax) + 1)
                     break;
@@ -344,6 +360,11 @@ void GCOperBinaire::Trace(QPainter& peintre, GCRepere& repere)
             if (sortie.Stylo() == StyloBaisse)
                 sortie.FixeStylo(styloCommun(a, b));
             sortie.Point(a.t, x, y);
+        }
+        if (sens && sansValeur == f1.size()) {
+            SignaleRefus(QStringLiteral("Tracé impossible : les domaines de ") + m1->Nom + QStringLiteral(" et de ") +
+                         m2->Nom + QStringLiteral(" ne se recouvrent pas."));
+            return;
         }
         if (code == 10) {
             // The inverse transform of the spectrum, its halves swapped back: the signal

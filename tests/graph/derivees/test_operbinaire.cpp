@@ -129,6 +129,73 @@ TEST_F(OperBinaire, OperationsPointParPointEgalesAuxFormulesAppariesParAbscisse)
     EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << interlocuteur_.messages.join('|').toStdString();
 }
 
+// Mothers sampled with other starts or steps: f2 read at each abscissa of f1, on the line
+// between its records; where f2 has no value (outside its range, across a break) the point
+// fails and the line breaks; with no abscissa in common, the trace says why.
+TEST_F(OperBinaire, SecondeMereLueAuxAbscissesDeLaPremiereEntreSesPoints)
+{
+    // f2 drawn as the broken line through its records, nullopt off its range or between
+    // the two records around its hole.
+    const auto ligne = [](std::function<double(double)> g, double debut, double pas, int n, double trou = NAN) {
+        return [=](double x) -> std::optional<double> {
+            const double k = std::floor((x - debut) / pas + 1e-9);
+            if (k < 0 || k >= n)
+                return std::nullopt;
+            const double x0 = debut + k * pas;
+            if (std::fabs(x - x0) < 1e-9)
+                return x0 == trou ? std::nullopt : std::optional<double>(g(x0));
+            if (k + 1 >= n || x0 == trou || x0 + pas == trou)
+                return std::nullopt;
+            return g(x0) + (g(x0 + pas) - g(x0)) * (x - x0) / pas;
+        };
+    };
+    struct Cas {
+        const char* f2;
+        const char* bornes;
+        Fonction lu;   // f2 as read at f1's abscissae
+        std::size_t points;
+    } cas[] = {
+        {"x^2", "0;10;0.3", ligne([](double x) { return x * x; }, 0, 0.3, 34), 41},
+        {"1/(x-2)", "-3;4;0.5", ligne([](double x) { return 1 / (x - 2); }, -3, 0.5, 15, 2), 50},
+    };
+    for (const Cas& c : cas) {
+        interlocuteur_.messages.clear();
+        interlocuteur_.avertissements.clear();
+        auto a = mere("x", *un_), b = mere(c.f2, *deux_, c.bornes);
+        auto o = operation(0, *a, *b);
+        trace(*o);
+        const auto p = points(*o);
+        ASSERT_EQ(p.size(), c.points) << c.f2;
+        std::size_t j = 0;
+        bool casse = false;
+        for (int k = 0; k <= 80; ++k) {
+            const double x = -5 + k * 0.125;
+            const auto y2 = c.lu(x);
+            if (!y2) {
+                casse = j > 0;
+                continue;
+            }
+            ASSERT_LT(j, p.size());
+            EXPECT_NEAR(p[j].x, x, 1e-12) << c.f2;
+            EXPECT_NEAR(p[j].y, x + *y2, 1e-9) << c.f2 << " at " << x;
+            EXPECT_EQ(p[j].stylo, j == 0 ? 0 : casse ? 3 : 1) << c.f2 << " at " << x;
+            casse = false;
+            ++j;
+        }
+        EXPECT_TRUE(interlocuteur_.messages.isEmpty()) << c.f2;
+        EXPECT_TRUE(interlocuteur_.avertissements.contains(LigneAvertissementCalcul(o->Nom))) << c.f2;
+    }
+
+    // No abscissa of f1 within f2's range: nothing to draw, and why.
+    auto a = mere("x", *un_), b = mere("x^2", *deux_, "6;10;0.5");
+    auto o = operation(0, *a, *b);
+    trace(*o);
+    EXPECT_TRUE(LitFichierPoints(o->FichierPoints).points.empty());
+    EXPECT_EQ(interlocuteur_.messages, QStringList{QStringLiteral("Tracé impossible : les domaines de ") + a->Nom +
+                                                    QStringLiteral(" et de ") + b->Nom +
+                                                    QStringLiteral(" ne se recouvrent pas.")});
+}
+
 TEST_F(OperBinaire, FusionTransformeeIntersectionDistancesEtConvolution)
 {
     // Fusion: rounds of p1 then p2 records on mother 1's grid, until a round starts with a
