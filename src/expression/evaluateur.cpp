@@ -423,10 +423,15 @@ namespace {
 // later values are not used.
 class Lot {
 public:
-    Lot(const Arbre& arbre, const ContexteCalcul& ctx, const EtatCalcul& etat, double* registres)
-        : arbre_(arbre), ctx_(ctx), etat_(etat), r_(registres)
+    Lot(const Arbre& arbre, const ContexteCalcul& ctx, const EtatCalcul& etat, double* registres,
+        const ValeursParPoint* parPoint = nullptr)
+        : arbre_(arbre), ctx_(ctx), etat_(etat), r_(registres), parPoint_(parPoint)
     {
     }
+    // The block's first point in the arrays of values per point.
+    void commenceA(int debut) { debut_ = debut; }
+    // Whether a point of the last block failed.
+    bool echecs() const { return echecs_; }
 
     [[gnu::always_inline]] void calcule(const double* x, double* y, std::uint8_t* mort,
                                                            const char** messages, int m)
@@ -434,6 +439,7 @@ public:
         m_ = m;
         mort_ = mort;
         messages_ = messages;
+        echecs_ = false;
         std::fill(mort, mort + m, std::uint8_t(0));
         int sommet = -1;
         double* t = nullptr;
@@ -448,6 +454,12 @@ public:
                 t = r_ + TailleLot * ++sommet;
             }
             // The constant or parameter operand of a fused operator.
+            if (p->op >= Op::PlusP && parPoint_) [[unlikely]] {
+                if (const double* v = parPoint_->parametres[p->indice]) {
+                    parametreParPoint(p->op, t, v + debut_);
+                    continue;
+                }
+            }
             const double c = p->op >= Op::PlusP ? parametres[p->indice] : p->valeur;
             switch (p->op) {
             case Op::Fin:
@@ -464,11 +476,17 @@ public:
                 break;
             case Op::Parametre:
                 t = r_ + TailleLot * ++sommet;
-                std::fill(t, t + m, parametres[p->indice]);
+                if (const double* v = parPoint_ ? parPoint_->parametres[p->indice] : nullptr)
+                    std::copy(v + debut_, v + debut_ + m, t);
+                else
+                    std::fill(t, t + m, parametres[p->indice]);
                 break;
             case Op::Etat:
                 t = r_ + TailleLot * ++sommet;
-                std::fill(t, t + m, etat_.VariablesEtat[p->indice]);
+                if (const double* v = parPoint_ ? parPoint_->etat[p->indice] : nullptr)
+                    std::copy(v + debut_, v + debut_ + m, t);
+                else
+                    std::fill(t, t + m, etat_.VariablesEtat[p->indice]);
                 break;
             case Op::Oppose: applique(u, t, [](double v) { return -v; }); break;
             case Op::Identite: applique(u, t, [](double v) { return v; }); break;
@@ -557,6 +575,7 @@ private:
         if (mort_[i])
             return;
         mort_[i] = 1;
+        echecs_ = true;
         if (messages_)
             messages_[i] = echec == SansMessage ? nullptr : echec;
     }
@@ -661,6 +680,20 @@ private:
             verifie(t);
     }
 
+    // An operator fused with a parameter that has a value per point: the operator over the
+    // top and those values, in the operands' order.
+    [[gnu::always_inline]] void parametreParPoint(Op op, double* t, const double* v)
+    {
+        switch (op) {
+        case Op::PlusP: applique2(t, v, t, [](double a, double b) { return a + b; }); return;
+        case Op::MoinsP: applique2(t, v, t, [](double a, double b) { return a - b; }); return;
+        case Op::PMoins: applique2(v, t, t, [](double a, double b) { return a - b; }); return;
+        case Op::FoisP: applique2(t, v, t, [](double a, double b) { return a * b; }); return;
+        case Op::DiviseP: divise(t, v, t); return;
+        default: divise(v, t, t); return;  // PDivise
+        }
+    }
+
     // r = u / w, w checked against Epsilon first.
     [[gnu::always_inline]] void divise(const double* u, const double* w, double* r)
     {
@@ -691,6 +724,9 @@ private:
     const ContexteCalcul& ctx_;
     const EtatCalcul& etat_;
     double* r_;
+    const ValeursParPoint* parPoint_;
+    int debut_ = 0;
+    bool echecs_ = false;
     int m_ = 0;
     std::uint8_t* mort_ = nullptr;
     const char** messages_ = nullptr;
@@ -722,8 +758,10 @@ void calculeLot(Lot& lot, const double* x, double* y, std::uint8_t* mort, const 
 
 }  // namespace
 
-void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n,
-                    const char** messages)
+namespace {
+
+void evalueLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n, const char** messages,
+               const ValeursParPoint* parPoint)
 {
     if (n <= 0)
         return;
@@ -736,9 +774,22 @@ void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t
         return;
     }
     if (!arbre.parLots) {
-        // Calls and random draws: point by point, in order.
+        // Calls and random draws: point by point, in order, each point's own values in place
+        // for its evaluation.
+        const auto etatAvant = etat.VariablesEtat;
+        const double* const parametresAvant = etat.ParametresLocaux;
+        std::array<double, NbParametres> parametres{};
         const char* dernier = nullptr;
         for (int i = 0; i < n; ++i) {
+            if (parPoint) {
+                for (int k = 0; k < NbVariablesEtat; ++k)
+                    if (parPoint->etat[k])
+                        etat.VariablesEtat[k] = parPoint->etat[k][i];
+                const double* base = parametresAvant ? parametresAvant : ctx.ValeursParametres.data();
+                for (int k = 0; k < NbParametres; ++k)
+                    parametres[k] = parPoint->parametres[k] ? parPoint->parametres[k][i] : base[k];
+                etat.ParametresLocaux = parametres.data();
+            }
             const char* e = nullptr;
             y[i] = ExecuteReel(arbre, x[i], etat, ctx, e);
             echec[i] = e != nullptr;
@@ -749,6 +800,10 @@ void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t
                 if (messages)
                     messages[i] = e == SansMessage ? nullptr : e;
             }
+        }
+        if (parPoint) {
+            etat.VariablesEtat = etatAvant;
+            etat.ParametresLocaux = parametresAvant;
         }
         etat.ErreurCalcul = echec[n - 1];
         if (dernier)
@@ -764,18 +819,34 @@ void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t
         registres = tas.get();
     }
     const char* locauxMessages[TailleLot];
-    Lot lot(arbre, ctx, etat, registres);
+    Lot lot(arbre, ctx, etat, registres, parPoint);
     // The message left is that of the last failure that brought one.
     const char* dernier = nullptr;
     for (int debut = 0; debut < n; debut += TailleLot) {
         const int m = std::min(TailleLot, n - debut);
         const char** msg = messages ? messages + debut : locauxMessages;
+        lot.commenceA(debut);
         calculeLot(lot, x + debut, y + debut, echec + debut, msg, m);
-        for (int i = 0; i < m; ++i)
-            if (echec[debut + i] && msg[i])
-                dernier = msg[i];
+        if (lot.echecs())
+            for (int i = 0; i < m; ++i)
+                if (echec[debut + i] && msg[i])
+                    dernier = msg[i];
     }
     etat.ErreurCalcul = echec[n - 1];
     if (dernier)
         etat.MessageErreur = dernier;
+}
+
+}  // namespace
+
+void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n,
+                    const char** messages)
+{
+    evalueLot(arbre, x, y, echec, n, messages, nullptr);
+}
+
+void EvalueArbreLot(const Arbre& arbre, const double* x, const ValeursParPoint& parPoint, double* y,
+                    std::uint8_t* echec, int n, const char** messages)
+{
+    evalueLot(arbre, x, y, echec, n, messages, &parPoint);
 }

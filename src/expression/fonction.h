@@ -3,6 +3,7 @@
 // node), evaluated with a small value stack: no allocation and no recursion per point.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -158,6 +159,18 @@ double EvalueArbre(const Arbre& arbre, double x);
 constexpr int TailleLot = 256;
 void EvalueArbreLot(const Arbre& arbre, const double* x, double* y, std::uint8_t* echec, int n,
                     const char** messages = nullptr);
+// State values and parameters that differ from point to point in a block (the orbits of a
+// row of pixels, each at its own y, or at its own a and b): for each, the array of its n
+// values, or null where every point reads the one value of the thread.
+struct ValeursParPoint {
+    std::array<const double*, NbVariablesEtat> etat{};
+    std::array<const double*, NbParametres> parametres{};
+};
+// The block evaluation with those values: point i computed as EvalueArbre would compute it
+// with them in VariablesEtat() and in the parameters. The thread's values are as they were
+// afterwards.
+void EvalueArbreLot(const Arbre& arbre, const double* x, const ValeursParPoint& parPoint, double* y,
+                    std::uint8_t* echec, int n, const char** messages = nullptr);
 
 // Compiles, evaluates at x = 0 and frees. A syntax error sets the flag, returns 0 and
 // leaves the message untouched.

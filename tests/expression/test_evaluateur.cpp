@@ -198,4 +198,75 @@ TEST(Evaluateur, EvaluationsPointParBlocRepliesEtDeplieesConcordent)
     }
 }
 
+TEST(Evaluateur, BlocAvecValeursParPointCommeLePoint)
+{
+    // Y and N (state values 0 and 1), a and b differ from point to point, c is the thread's
+    // own; the operators fused with a parameter on either side, and calls (point by point).
+    EtatNeuf<reinitialiseCalcul> etat;
+    ASSERT_TRUE(definitFonctionAuxiliaire(1, "x*y-a"));
+    const std::vector<std::string> formules = {
+        "Y", "a", "X^2-Y^2+a", "2*X*Y+b", "X+a-b", "a-X*b", "a*X+Y*b", "X/a+Y/b", "a/X-b/Y", "N*c-a/b",
+        "sqrt(Y-a)+ln(b)", "exp(a*Y)*N", "F1(X)+b*Y", "(a)^2+b^-1"};
+    const double valeurs[] = {0, -0.0, 1e-12, -3, 2.5, 1, 7e150, -1e300};
+    const int nb = 3 * TailleLot + 17;
+    std::vector<double> xs(nb), ys(nb), ns(nb), as(nb), bs(nb);
+    for (int i = 0; i < nb; ++i) {
+        xs[i] = valeurs[i % 8] + i % 5;
+        ys[i] = valeurs[(i / 8) % 8];
+        ns[i] = i % 4;
+        as[i] = valeurs[(i / 3) % 8];
+        bs[i] = valeurs[(i * 7) % 8] - 1;
+    }
+    std::array<double, NbParametres> base{};
+    base[2] = 0.75;  // c
+    ValeursParPoint parPoint;
+    parPoint.etat[0] = ys.data();
+    parPoint.etat[1] = ns.data();
+    parPoint.parametres[0] = as.data();
+    parPoint.parametres[1] = bs.data();
+
+    for (const std::string& f : formules) {
+        SCOPED_TRACE(f);
+        Arbre arbre;
+        ASSERT_TRUE(CompileExprYEtat(f, arbre));
+        std::vector<Resultat> attendu;
+        MessageErreur() = "avant";
+        for (int i = 0; i < nb; ++i) {
+            std::array<double, NbParametres> p = base;
+            p[0] = as[i];
+            p[1] = bs[i];
+            GardeParametres garde(p.data());
+            VariablesEtat()[0] = ys[i];
+            VariablesEtat()[1] = ns[i];
+            const double v = EvalueArbre(arbre, xs[i]);
+            attendu.push_back({v, ErreurCalcul(), MessageErreur()});
+        }
+
+        VariablesEtat()[0] = 123;
+        VariablesEtat()[1] = 456;
+        MessageErreur() = "avant";
+        GardeParametres garde(base.data());
+        std::vector<double> y(nb);
+        std::vector<std::uint8_t> echec(nb);
+        std::vector<const char*> messages(nb);
+        EvalueArbreLot(arbre, xs.data(), parPoint, y.data(), echec.data(), nb, messages.data());
+        EXPECT_EQ(ErreurCalcul(), attendu.back().erreur);
+        EXPECT_EQ(MessageErreur(), attendu.back().message);
+        EXPECT_EQ(VariablesEtat()[0], 123);
+        EXPECT_EQ(VariablesEtat()[1], 456);
+        EXPECT_EQ(etatCalcul().ParametresLocaux, base.data());
+        int echecs = 0;
+        std::string message = "avant";
+        for (int i = 0; i < nb; ++i) {
+            ASSERT_TRUE(memeValeur(y[i], attendu[i].valeur)) << i << " : " << y[i] << " / " << attendu[i].valeur;
+            ASSERT_EQ(echec[i], attendu[i].erreur) << i;
+            if (echec[i] && messages[i])
+                message = messages[i];
+            ASSERT_EQ(message, attendu[i].message) << i;
+            echecs += echec[i];
+        }
+        EXPECT_LT(echecs, nb) << "chaque formule a des points calculables";
+    }
+}
+
 }  // namespace

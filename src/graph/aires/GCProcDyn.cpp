@@ -5,8 +5,10 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "expression/etat.h"
+#include "expression/fonction.h"
 #include "graph/aires/balayage.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCDessin.h"
@@ -118,17 +120,45 @@ bool IterationProcessus::balaie(const GCRepere& repere, const TransformationPlan
     const GrillePixels grille(repere);
     uchar* bits = image.bits();
     const qsizetype octetsParLigne = image.bytesPerLine();
+    const bool parLots = this->parLots();
     const auto ligne = [&](int k) {
         const int r = grille.r0 + k;
         auto* pixels = reinterpret_cast<QRgb*>(bits + octetsParLigne * r);
         std::array<double, NbParametres> parametres = parametres_;
-        for (int c = grille.c0; c <= grille.c1 && !ArretBalayage(); ++c) {
+        if (!parLots) {
+            for (int c = grille.c0; c <= grille.c1 && !ArretBalayage(); ++c) {
+                double x, y;
+                grille.monde(c, r, x, y);
+                QRgb resultat;
+                if ((!transformation || transformation->antecedent(x, y, x, y))
+                    && couleur(x, y, parametres.data(), resultat))
+                    pixels[c] = resultat;
+            }
+            ErreurCalcul() = 0;
+            return;
+        }
+        // The whole row at once: the pixels that have a point, their orbits together.
+        const std::size_t nc = std::size_t(grille.colonnes());
+        std::vector<int> colonnes(nc), comptes(nc);
+        std::vector<double> xs(nc), ys(nc);
+        std::vector<Issue> issues(nc);
+        int nb = 0;
+        for (int c = grille.c0; c <= grille.c1; ++c) {
             double x, y;
             grille.monde(c, r, x, y);
-            QRgb resultat;
-            if ((!transformation || transformation->antecedent(x, y, x, y))
-                && couleur(x, y, parametres.data(), resultat))
-                pixels[c] = resultat;
+            if (transformation && !transformation->antecedent(x, y, x, y))
+                continue;
+            colonnes[std::size_t(nb)] = c;
+            xs[std::size_t(nb)] = x;
+            ys[std::size_t(nb)] = y;
+            ++nb;
+        }
+        orbites(xs.data(), ys.data(), nb, parametres.data(), issues.data(), comptes.data());
+        for (int i = 0; i < nb; ++i) {
+            if (issues[std::size_t(i)] == Echappee)
+                pixels[colonnes[std::size_t(i)]] = couleurs_[std::size_t(comptes[std::size_t(i)]) % NbCouleursPalette];
+            else if (issues[std::size_t(i)] == Bornee)
+                pixels[colonnes[std::size_t(i)]] = couleurs_[0];
         }
         ErreurCalcul() = 0;
     };
@@ -170,6 +200,107 @@ IterationProcessus::Issue IterationProcessus::orbite(double px, double py, doubl
     if (m > seuil_)
         return Echappee;
     return n == max_ ? Bornee : Inachevee;
+}
+
+void IterationProcessus::orbites(const double* px, const double* py, int nb, double* parametres, Issue* issues,
+                                 int* comptes) const
+{
+    if (!parLots()) {
+        for (int i = 0; i < nb; ++i)
+            issues[i] = orbite(px[i], py[i], parametres, comptes[i]);
+        return;
+    }
+    GardeParametres garde(parametres);
+    // The orbits still running, packed at the front: the pixel of each, its point, and (for
+    // a Mandelbrot set) its parameters a and b; the next point of each and whether it goes on.
+    const auto taille = std::size_t(nb);
+    std::vector<int> pixel(taille);
+    std::vector<double> x(taille), y(taille), a, b, xs(taille), ys(taille), m(taille);
+    std::vector<std::uint8_t> echecX(taille), echecY(taille), suite(taille);
+    ValeursParPoint parPoint;
+    if (mandelbrot_) {
+        a.resize(taille);
+        b.resize(taille);
+        parPoint.parametres[0] = a.data();
+        parPoint.parametres[1] = b.data();
+    }
+    // Where an orbit ends: after n iterations, with m = x^2 + y^2 of its last point.
+    const auto fin = [&](int i, double m, int n) {
+        comptes[i] = n;
+        issues[i] = m > seuil_ ? Echappee : n == max_ ? Bornee : Inachevee;
+    };
+    int actives = 0;
+    for (int i = 0; i < nb; ++i) {
+        const double x0 = mandelbrot_ ? x0_ : px[i], y0 = mandelbrot_ ? y0_ : py[i];
+        const double m0 = x0 * x0 + y0 * y0;
+        if (!(m0 <= seuil_ && 0 < max_)) {
+            fin(i, m0, 0);
+            continue;
+        }
+        const auto k = std::size_t(actives++);
+        pixel[k] = i;
+        x[k] = x0;
+        y[k] = y0;
+        if (mandelbrot_) {
+            a[k] = px[i];
+            b[k] = py[i];
+        }
+    }
+    double* etat = VariablesEtat();
+    const double n0 = etat[1];
+    // Every orbit still running has done n iterations.
+    for (int n = 0; actives > 0; ++n) {
+        if (ArretBalayage()) {
+            for (int k = 0; k < actives; ++k) {
+                comptes[pixel[std::size_t(k)]] = n;
+                issues[pixel[std::size_t(k)]] = Inachevee;
+            }
+            break;
+        }
+        etat[1] = n;
+        parPoint.etat[0] = y.data();
+        EvalueArbreLot(f_, x.data(), parPoint, xs.data(), echecX.data(), actives);
+        EvalueArbreLot(g_, x.data(), parPoint, ys.data(), echecY.data(), actives);
+        // Which orbits go on: most of them, at most iterations.
+        const bool dernier = n + 1 >= max_;
+        int finies = 0;
+        for (int k = 0; k < actives; ++k) {
+            const auto kk = std::size_t(k);
+            m[kk] = xs[kk] * xs[kk] + ys[kk] * ys[kk];
+            const bool continue_ = !(echecX[kk] | echecY[kk]) & (m[kk] <= seuil_) & !dernier;
+            suite[kk] = continue_;
+            finies += !continue_;
+        }
+        // The new points in place; the ended orbits taken out, the others packed at the front.
+        x.swap(xs);
+        y.swap(ys);
+        if (finies == 0)
+            continue;
+        int place = 0;
+        while (suite[std::size_t(place)])
+            ++place;
+        for (int k = place; k < actives; ++k) {
+            const auto kk = std::size_t(k);
+            if (suite[kk]) {
+                const auto p = std::size_t(place++);
+                pixel[p] = pixel[kk];
+                x[p] = x[kk];
+                y[p] = y[kk];
+                if (mandelbrot_) {
+                    a[p] = a[kk];
+                    b[p] = b[kk];
+                }
+            } else if (echecX[kk] | echecY[kk]) {
+                // A formula that fails ends the orbit as an escape.
+                comptes[pixel[kk]] = n;
+                issues[pixel[kk]] = Echappee;
+            } else {
+                fin(pixel[kk], m[kk], n + 1);
+            }
+        }
+        actives = place;
+    }
+    etat[1] = n0;
 }
 
 bool IterationProcessus::couleur(double x, double y, double* parametres, QRgb& resultat) const

@@ -107,6 +107,12 @@ public:
     // the threshold.
     enum Issue { Echappee, Bornee, Inachevee };
     Issue orbite(double x, double y, double* parametres, int& n) const;
+    // The orbits of nb pixels at once, as orbite gives them one by one (the same counts and
+    // outcomes): the formulas are computed over all the orbits still running at each
+    // iteration, when neither calls another formula nor draws random numbers (parLots());
+    // else one orbit after the other. An orbit that the scan's stop interrupts is Inachevee.
+    void orbites(const double* x, const double* y, int nb, double* parametres, Issue* issues, int* comptes) const;
+    bool parLots() const { return f_.parLots && g_.parLots; }
 
     // Scans the area rectangle of the frame into the image (ARGB32, transparent, as
     // BitmapDeBalayage makes it). With a transformation each pixel's world point is first

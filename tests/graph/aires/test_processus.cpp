@@ -4,6 +4,7 @@
 #include <complex>
 
 #include "aires_outils.h"
+#include "expression/fonction.h"
 #include "graph/aires/balayage.h"
 
 namespace {
@@ -120,6 +121,103 @@ TEST_F(Processus, FondDeLaFenetreFautesEtCalculReproductible)
     m->Calcule(r);
     EXPECT_EQ(m->Bitmap(), un);
     EXPECT_FALSE(m->Interrompu());
+}
+
+TEST_F(Processus, OrbitesEnsembleCommeUneAUneEtImageCommeLeBalayagePixelParPixel)
+{
+    // Processes computed over whole rows at once against the orbits one by one and the
+    // picture scanned pixel by pixel: the same counts, outcomes and pixels. Per-pixel a and b
+    // (Mandelbrot) in every place a parameter may take in a formula, the area's own c and d,
+    // N, failures in the middle of orbits (a division by a on the column where a is 0),
+    // overflows, thresholds and maxima at their edges, formulas that call F0 or draw (one
+    // orbit after the other).
+    ASSERT_TRUE(definitFonctionAuxiliaire(0, "x^2"));
+    struct Cas {
+        char genre;
+        const char *f, *g, *seuil;
+        int max;
+        const char *a, *b, *x0, *y0;
+    } cas[] = {
+        {'M', "x^2-y^2+a", "2*x*y+b", "4", 100, "0", "0", "0", "0"},
+        {'J', "x^2-y^2+a", "2*x*y+b", "4", 100, "-0.8", "0.156", "0", "0"},
+        {'M', "x^2-y^2+a+N/100", "2*x*y+b-N/200", "4", 60, "0", "0", "0", "0"},
+        {'M', "a-y*y/c+x*x", "b/c+2*x*y-d/a", "9", 80, "0", "0", "0.1", "-0.2"},
+        {'M', "x*a-y*b+c", "(x-b)*(a-y)/d", "16", 40, "0", "0", "0", "0"},
+        {'J', "ln(x)+a", "sqrt(y+1)", "100", 50, "0.3", "0", "0", "0"},
+        {'J', "x^3+a", "y^3", "1E300", 50, "0.5", "0", "0", "0"},
+        {'J', "x^2-y^2+a", "2*abs(x*y)+b", "4", 255, "-0.5", "-0.5", "0", "0"},
+        {'M', "x^2-y^2+a", "2*x*y+b", "-1", 100, "0", "0", "0", "0"},
+        {'M', "x^2-y^2+a", "2*x*y+b", "4", 0, "0", "0", "0", "0"},
+        {'J', "x^2-y^2+a", "2*x*y+b", "4", 1, "0", "0", "0", "0"},
+        {'M', "x^2-y^2+a", "2*x*y+b", "4", -1, "0", "0", "0", "0"},
+        {'M', "x^2-y^2+a", "2*x*y+b", "1E10", 300, "0", "0", "0", "0"},
+        {'M', "F0(x)-F0(y)+a", "2*x*y+b", "4", 50, "0", "0", "0", "0"},
+        {'J', "x^2-y^2+a+0*rnd(1)", "2*x*y+b", "4", 50, "-0.8", "0.156", "0", "0"},
+    };
+    GCRepere r(true, 151, 101);
+    bornesRepere(r, "-2", "1", "-1.2", "1.2");
+    const GrillePixels grille(r);
+    std::vector<double> xs, ys;
+    for (int l = grille.r0; l <= grille.r1; ++l)
+        for (int c = grille.c0; c <= grille.c1; ++c) {
+            double x, y;
+            grille.monde(c, l, x, y);
+            xs.push_back(x);
+            ys.push_back(y);
+        }
+    const int nb = int(xs.size());
+    int aZero = 0;
+    for (double x : xs)
+        aZero += x == 0;
+    ASSERT_GT(aZero, 0);
+
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(std::string(1, k.genre) + " " + k.f + " ; " + k.g + " ; " + k.seuil + " ; " + std::to_string(k.max));
+        auto e = std::make_shared<GCProcDyn>(1, QLatin1Char(k.genre), 1);
+        e->FixeContraintes({QString::fromLatin1(k.f), QString::fromLatin1(k.g)});
+        e->FixeSeuil(QString::fromLatin1(k.seuil));
+        e->FixeIterationsMax(k.max);
+        e->FixeValeursInitiales(QString::fromLatin1(k.x0), QString::fromLatin1(k.y0));
+        e->FixeParametre(0, QString::fromLatin1(k.a));
+        e->FixeParametre(1, QString::fromLatin1(k.b));
+        e->FixeParametre(2, QStringLiteral("1.5"));
+        e->FixeParametre(3, QStringLiteral("-0.25"));
+        e->FixeCouleurs(paletteComptes());
+        IterationProcessus it;
+        ASSERT_TRUE(it.prepare(*e));
+
+        std::vector<IterationProcessus::Issue> issues(xs.size());
+        std::vector<int> comptes(xs.size());
+        std::array<double, NbParametres> p = it.parametres();
+        it.orbites(xs.data(), ys.data(), nb, p.data(), issues.data(), comptes.data());
+        std::array<int, 3> parIssue{};
+        for (int i = 0; i < nb; ++i) {
+            std::array<double, NbParametres> q = it.parametres();
+            int n = -1;
+            const auto issue = it.orbite(xs[std::size_t(i)], ys[std::size_t(i)], q.data(), n);
+            ASSERT_EQ(issues[std::size_t(i)], issue) << i;
+            if (issue != IterationProcessus::Inachevee)
+                ASSERT_EQ(comptes[std::size_t(i)], n) << i;
+            ++parIssue[std::size_t(issue)];
+        }
+        EXPECT_EQ(parIssue[0] + parIssue[1] + parIssue[2], nb);
+
+        // The picture, on every thread, against the scan of each pixel by itself.
+        QImage attendu = BitmapDeBalayage(grille, QImage::Format_ARGB32, 1, e->Nom());
+        ASSERT_FALSE(attendu.isNull());
+        for (int l = grille.r0; l <= grille.r1; ++l)
+            for (int c = grille.c0; c <= grille.c1; ++c) {
+                double x, y;
+                grille.monde(c, l, x, y);
+                std::array<double, NbParametres> q = it.parametres();
+                QRgb couleur;
+                if (it.couleur(x, y, q.data(), couleur))
+                    attendu.setPixel(c, l, couleur);
+            }
+        e->Calcule(r);
+        EXPECT_EQ(e->Bitmap(), attendu);
+        EXPECT_FALSE(e->Interrompu());
+    }
 }
 
 TEST_F(Processus, CalculsRefusesLaissentLImage)
