@@ -13,8 +13,10 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
@@ -22,6 +24,24 @@
 #include "graph/base/GCaides.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/document/GCDocument.h"
+
+QStringList LignesRepliees(const QString& texte, const QFont& fonte, int largeur, QPaintDevice* appareil)
+{
+    QTextLayout mise(texte, fonte, appareil);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    mise.setTextOption(option);
+    QStringList lignes;
+    mise.beginLayout();
+    for (QTextLine l = mise.createLine(); l.isValid(); l = mise.createLine()) {
+        l.setLineWidth(largeur);
+        lignes << texte.mid(l.textStart(), l.textLength());
+    }
+    mise.endLayout();
+    if (lignes.isEmpty())
+        lignes << QString();
+    return lignes;
+}
 
 QString ImprimeDocument(GCDocument& doc, int hauteurFenetre, QPrinter& imprimante, const OptionsImpression& o)
 {
@@ -91,53 +111,70 @@ QString ImprimeDocument(GCDocument& doc, int hauteurFenetre, QPrinter& imprimant
         fonte.setPixelSize(std::max(1, int(std::lround(14 * facteur))));
         peintre.setFont(fonte);
         const int ligne = std::max(peintre.fontMetrics().height(), int(std::lround(50 * facteur))) * 6 / 5;
+        const int interligne = std::max(1, peintre.fontMetrics().lineSpacing());
         int y = haut + boite.height() + ligne / 2;
-        const auto place = [&]() {
-            if (y + ligne > pagePx.height()) {
+        // The top of the next line of that height, on a new page when this one is full.
+        int pages = 0;
+        const auto place = [&](int hauteurLigne) {
+            if (y + hauteurLigne > pagePx.height()) {
                 imprimante.newPage();
+                ++pages;
                 y = 0;
             }
             const int base = y;
-            y += ligne;
+            y += hauteurLigne;
             return base;
         };
         if (!o.titre.trimmed().isEmpty()) {
-            const int b = place();
+            const int b = place(ligne);
             peintre.setPen(Qt::black);
             peintre.drawText(QRect(gauche, b, pagePx.width() - gauche, ligne), Qt::AlignVCenter | Qt::AlignLeft, o.titre);
         }
         if (o.listeFonctions) {
             const int echantillon = int(std::lround(100 * facteur));
             const int texteX = gauche + echantillon + int(std::lround(20 * facteur));
-            const auto ecrit = [&](int b, const QStringList& lignes) {
-                peintre.setPen(Qt::black);
-                const int place = pagePx.width() - texteX;
-                peintre.drawText(QRect(texteX, b, place, ligne), Qt::AlignVCenter | Qt::AlignLeft,
-                                 peintre.fontMetrics().elidedText(lignes.join(QStringLiteral(" ; ")), Qt::ElideRight, place));
+            const int largeurTexte = std::max(1, pagePx.width() - texteX);
+            // One entry of the legend: its swatch beside its first line, its description
+            // wrapped to the width of the page (between words, or within a word too long),
+            // every character kept, on as many lines and pages as it needs.
+            const auto entree = [&](const QStringList& description, const std::function<void(int)>& dessineEchantillon) {
+                const QStringList lignes = LignesRepliees(description.join(QStringLiteral(" ; ")), peintre.font(),
+                                                          largeurTexte, peintre.device());
+                // The first line beside the swatch, in the middle of the legend's interval; the
+                // others right under it.
+                const int debut = place(ligne), pagesAvant = pages;
+                dessineEchantillon(debut);
+                y = debut + (ligne - interligne) / 2;
+                for (const QString& l : lignes) {
+                    const int b = place(interligne);
+                    peintre.setPen(Qt::black);
+                    peintre.drawText(QRect(texteX, b, largeurTexte, interligne), Qt::AlignVCenter | Qt::AlignLeft, l);
+                }
+                if (pages == pagesAvant)
+                    y = std::max(y, debut + ligne);
             };
             for (const PtrCourbe& c : doc.Dessin.Courbes) {
                 if (!c || !QStringLiteral("BCDEGHIJLNOPQRSTUWXY").contains(c->TypeCourbe.toUpper()))
                     continue;
-                const int b = place();
-                QPen stylo = c->stylo();
-                stylo.setWidthF(std::max(1.0, stylo.widthF() * facteur));
-                peintre.setPen(stylo);
-                peintre.drawLine(gauche, b + ligne / 2, gauche + echantillon, b + ligne / 2);
-                QStringList lignes;
-                c->Decrit(lignes);
-                ecrit(b, lignes);
+                QStringList description;
+                c->Decrit(description);
+                entree(description, [&](int b) {
+                    // The curve's own pen, at the scale of the print.
+                    peintre.setPen(c->stylo());
+                    peintre.drawLine(gauche, b + ligne / 2, gauche + echantillon, b + ligne / 2);
+                });
             }
             for (const auto& a : doc.Aires.Aires) {
                 if (!a)
                     continue;
-                const int b = place();
-                peintre.setPen(Qt::black);
-                peintre.setBrush(QBrush(VersQColor(a->Couleur()), StyleBrosse(a->StyleRemplissage())));
-                peintre.drawRect(gauche, b + (ligne - echantillon / 2) / 2, echantillon, echantillon / 2);
-                peintre.setBrush(Qt::NoBrush);
-                QStringList lignes;
-                a->Decrit(lignes);
-                ecrit(b, lignes);
+                QStringList description;
+                a->Decrit(description);
+                entree(description, [&](int b) {
+                    peintre.setPen(Qt::black);
+                    peintre.setBrush(QBrush(VersQColor(a->Couleur()), StyleBrosse(a->StyleRemplissage())));
+                    peintre.drawRect(gauche, b + (ligne - echantillon / 2) / 2, echantillon, echantillon / 2);
+                    peintre.setBrush(Qt::NoBrush);
+                });
             }
         }
     }

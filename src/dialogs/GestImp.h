@@ -4,9 +4,12 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class GCDocument;
+class QFont;
+class QPaintDevice;
 class QCheckBox;
 class QLineEdit;
 class QPrinter;
@@ -22,11 +25,16 @@ struct OptionsImpression {
     bool listeFonctions = false;
 };
 
+// The text cut into lines of at most that width in pixels of the device (between words, or
+// within a word longer than a line): the lines, put end to end, give the text back whole.
+QStringList LignesRepliees(const QString& texte, const QFont& fonte, int largeur, QPaintDevice* appareil = nullptr);
+
 // Prints the document on the printer (already set up): the picture of width x height mm
-// drawn as the window draws it, with fonts, margins and ticks scaled from the window's
-// drawing height; the frame round the picture and its margins; the title under it; then
-// one line per curve (a stroke in its pen and its description) and per area (a swatch of
-// its brush and its description), on further pages when needed. Every check comes before
+// drawn as the window draws it, with fonts, margins, ticks, pen widths and markers scaled
+// from the window's drawing height; the frame round the picture and its margins; the title
+// under it; then one entry per curve (a stroke in its pen and its description) and per area
+// (a swatch of its brush and its description), each description wrapped to the page's
+// width, on further pages when needed. Every check comes before
 // anything is printed: empty when printed, else the French reason (nothing printed). The
 // document's frame and the scale factor are as they were after.
 QString ImprimeDocument(GCDocument& document, int hauteurFenetre, QPrinter& imprimante, const OptionsImpression& options);

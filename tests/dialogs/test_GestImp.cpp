@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "dialogs/GestImp.h"
@@ -163,4 +164,55 @@ TEST_F(Impression, SansImprimanteLaFicheLeDitEtImprimeDansUnPdf)
     EXPECT_EQ(inter.messages.size(), 1);
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(f.result(), QDialog::Accepted);
+}
+
+// On paper as on the screen: a curve 3 pixels wide and filled circles of size 4 keep their
+// size in the picture (a pixel of the 400-pixel window is 0.25 mm of the 100 mm print), and
+// a description longer than the page is wrapped, every character of it printed.
+TEST_F(Impression, EpaisseursEtMarqueursALEchelleEtLegendeRepliee)
+{
+    doc.Dessin.Courbes[0]->Epaisseur = 3;          // y = 0
+    doc.Dessin.Courbes[0]->Couleur = 0xFF0000;     // blue
+    ajoute("2");
+    auto& points = static_cast<GCY&>(*doc.Dessin.Courbes[1]);
+    points.FixeBornes("-4", "4", "4");
+    points.Joint = false;
+    points.Couleur = points.Marqueur.Couleur = 0x0000FF;  // red
+    points.Marqueur.TypePoint = PointCercle;
+    points.Marqueur.Epaisseur = 4;
+    points.Marqueur.Rempli = true;
+    const QString longue = "1" + QString("+0*x").repeated(150);
+    ajoute(longue);
+    OptionsImpression o;
+    o.cadre = false;
+    o.largeur = o.hauteur = "100";
+    o.listeFonctions = true;
+    ASSERT_EQ(imprime(o), QString());
+
+    constexpr double dpi = 150, mmParPixel = 25.4 / dpi;
+    QProcess::execute("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", "-f", "1", pdf, dossier.filePath("echelle")});
+    const QImage page(dossier.filePath("echelle.png"));
+    ASSERT_FALSE(page.isNull());
+    // The longest vertical run of pixels of a colour: the width of the line, the height of
+    // a marker (the legend's strokes are as wide as the curves).
+    const auto plusLongueColonne = [&](auto couleur) {
+        int plus = 0;
+        for (int x = 0; x < page.width(); ++x)
+            for (int y = 0, n = 0; y < page.height(); ++y) {
+                n = couleur(page.pixelColor(x, y)) ? n + 1 : 0;
+                plus = std::max(plus, n);
+            }
+        return plus * mmParPixel;
+    };
+    const double ligne = plusLongueColonne([](QColor c) { return c.blue() > 150 && c.red() < 100 && c.green() < 100; });
+    const double marqueur = plusLongueColonne([](QColor c) { return c.red() > 150 && c.blue() < 100 && c.green() < 100; });
+    EXPECT_NEAR(ligne, 3 * 0.25, 0.3);
+    EXPECT_NEAR(marqueur, 7 * 0.25, 0.3);   // a disc 2 x 4 - 1 pixels across
+
+    QProcess p;
+    p.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    QString texte = QString::fromUtf8(p.readAllStandardOutput());
+    texte.remove(QRegularExpression("\\s"));
+    EXPECT_TRUE(texte.contains(longue));
 }

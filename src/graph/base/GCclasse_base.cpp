@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "expression/fonction.h"
+#include "graph/base/etatgraphe.h"
 
 // ---------------------------------------------------------------------------------------
 // Colours
@@ -337,11 +338,21 @@ int ArrondiPixel(double v)
     return PixelSature(std::nearbyint(v));
 }
 
+int PixelsEchelle(double pixels)
+{
+    return ArrondiPixel(pixels * etatGraphe().FacteurEchelle);
+}
+
+int EpaisseurEchelle(int epaisseur)
+{
+    return std::max(1, PixelsEchelle(std::max(1, epaisseur)));
+}
+
 QPen CreeStylo(TCouleur couleur, int epaisseur, int style)
 {
     QPen stylo(VersQColor(couleur));
     const int largeur = std::max(1, epaisseur);
-    stylo.setWidth(largeur);
+    stylo.setWidth(EpaisseurEchelle(largeur));
     Qt::PenStyle s = Qt::SolidLine;
     switch (style) {
     case 1: s = Qt::DashLine; break;
@@ -409,8 +420,10 @@ GCPoint::Preparation GCPoint::Prepare(const QPen& stylo, const QBrush& brosse, T
     p.couleur = couleur;
     p.stylo = stylo;
     p.stylo.setColor(VersQColor(couleur));
-    p.stylo.setWidth(1);
-    p.styloPixel = QPen(VersQColor(Couleur), 1);
+    p.stylo.setWidth(EpaisseurEchelle(1));
+    p.styloPixel = QPen(VersQColor(Couleur), EpaisseurEchelle(1));
+    p.taille = Epaisseur > 0 ? EpaisseurEchelle(Epaisseur) : PixelsEchelle(Epaisseur);
+    p.tailleMoinsUn = PixelsEchelle(Epaisseur - 1);
     p.brosse = Rempli ? QBrush(VersQColor(Couleur)) : brosse;
     const double theta = Angle * M_PI / 180.0;
     p.c = std::cos(theta);
@@ -447,7 +460,7 @@ void GCPoint::Dessine(QPainter& peintre, int px, int py, const Preparation& prep
         peintre.setBrush(prep.brosse);
 
     const double c = prep.c, s = prep.s;
-    const int t = Epaisseur;
+    const int t = prep.taille, t1 = prep.tailleMoinsUn;
     auto R = [&](double X, double Y) { return tourne(X, Y, px, py, c, s); };
     auto segment = [&](double x1, double y1, double x2, double y2) {
         peintre.drawLine(R(x1, y1), R(x2, y2));
@@ -464,15 +477,15 @@ void GCPoint::Dessine(QPainter& peintre, int px, int py, const Preparation& prep
     case PointEtoile:
         segment(px, py + t, px, py - t);
         segment(px + t, py, px - t, py);
-        segment(px + t - 1, py + t - 1, px - t + 1, py - t + 1);
-        segment(px + t - 1, py - t + 1, px - t + 1, py + t - 1);
+        segment(px + t1, py + t1, px - t1, py - t1);
+        segment(px + t1, py - t1, px - t1, py + t1);
         break;
     case PointCercle:
-        if (t == 1) {
+        if (Epaisseur == 1) {
             peintre.setPen(prep.styloPixel);
             peintre.drawPoint(px, py);
         } else {
-            peintre.drawEllipse(QRect(QPoint(px - t + 1, py - t + 1), QPoint(px + t - 1, py + t - 1)));
+            peintre.drawEllipse(QRect(QPoint(px - t1, py - t1), QPoint(px + t1, py + t1)));
         }
         break;
     case PointTriangle: {
@@ -531,10 +544,11 @@ void DessineFleche(QPainter& peintre, QPoint de, QPoint a, TCouleur couleur, int
                     sommet.y() + ArrondiPixel(longueur * std::sin(angle - 5 * M_PI / 6)));
         peintre.drawPolygon(p);
     };
+    const double cote = 7 * etatGraphe().FacteurEchelle;
     if (genre == 2 || genre == 3)
-        tete(de, -7);
+        tete(de, -cote);
     if (genre == 1 || genre == 3)
-        tete(a, 7);
+        tete(a, cote);
     peintre.setBrush(ancienneBrosse);
 }
 

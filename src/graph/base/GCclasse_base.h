@@ -134,9 +134,16 @@ int PixelSature(double v);
 // Nearest integer, halves to even, then saturated.
 int ArrondiPixel(double v);
 
+// Lengths given in pixels of the screen (pen widths, marker sizes, arrow heads, label
+// gaps), on the device being drawn: multiplied by FacteurEchelle (the device's pixels per
+// pixel of the window, while printing) and rounded. A width is at least one pixel.
+int PixelsEchelle(double pixels);
+int EpaisseurEchelle(int epaisseur);
+
 // A pen of the given colour, width and style (0 solid, 1 dash, 2 dot, 3 dash-dot,
 // 4 dash-dot-dot, 5 none, others solid). Width 0 draws one pixel, like width 1; dashes and
-// dots only apply to one-pixel pens, wider ones are solid.
+// dots only apply to one-pixel pens, wider ones are solid. The width is taken at the scale
+// of the device (EpaisseurEchelle); the style by the width given.
 QPen CreeStylo(TCouleur couleur, int epaisseur, int style);
 
 // ---------------------------------------------------------------------------------------
@@ -178,6 +185,7 @@ public:
     // Draws the marker centred on (px, py) with a pen of the given colour and width 1; the
     // fill colour is the point's own Couleur when Rempli, else the painter's brush. Nothing
     // when not Visible or when TypePoint is above 7. The painter's pen and brush are restored.
+    // Its size and pen are taken at the scale of the device (PixelsEchelle).
     void Dessine(QPainter& peintre, int px, int py, TCouleur couleur) const;
 
     // What drawing the marker needs that does not change from one point to the next (pens,
@@ -186,6 +194,8 @@ public:
         QPen styloAvant, stylo, styloPixel;
         QBrush brosseAvant, brosse;
         TCouleur couleur = 0;
+        int taille = 1;                         // the size at the scale of the device,
+        int tailleMoinsUn = 0;                  // and the size less one pixel
         double c = 1, s = 0;                    // the angle
         double cPentagone[5] = {}, sPentagone[5] = {};
     };
@@ -200,8 +210,9 @@ public:
     int Angle = 0;  // degrees
 };
 
-// Arrow heads of 7-pixel sides, 30 degrees either side of the line, filled with the colour:
-// kind 1 at the end, 2 at the start, 3 both (start first); any other kind draws nothing.
+// Arrow heads of 7-pixel sides (at the scale of the device), 30 degrees either side of the
+// line, filled with the colour: kind 1 at the end, 2 at the start, 3 both (start first); any
+// other kind draws nothing.
 void DessineFleche(QPainter& peintre, QPoint de, QPoint a, TCouleur couleur, int genre);
 
 // ---------------------------------------------------------------------------------------

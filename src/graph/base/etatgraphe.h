@@ -85,7 +85,7 @@ struct EtatGraphe {
     // Grows whenever a curve that stands in a window's list takes another identifier: the
     // lists' indexes by identifier are then made again.
     quint64 GenerationIdentifiants = 0;
-    double FacteurEchelle = 1.0;  // scales margins, ticks and fonts while printing
+    double FacteurEchelle = 1.0;  // scales margins, ticks, fonts, pen widths and markers while printing
     int EcartEtiquetteX = 1, EcartEtiquetteY = 1;  // gap between a list point and its label
     ValeursCourantes valeursCourantes;
     std::vector<GCDessin*> dessins;   // every window's curve list, in window order

@@ -33,7 +33,8 @@ void DessineEtiquette(QPainter& peintre, const QString& champ, QPoint pixel, con
     texte.SetOrientation(int(std::lround(std::clamp(genres::evalue(e.angle), -1e6, 1e6))));
     const BoiteTeX boite = MesureTeX(texte.TexteAffiche(), police.qfont(etatGraphe().FacteurEchelle), peintre.device());
     const QPoint coin = DecaleEtiquette(e.position, pixel, boite.largeur, boite.hauteur(),
-                                        etatGraphe().EcartEtiquetteX, etatGraphe().EcartEtiquetteY);
+                                        PixelsEchelle(etatGraphe().EcartEtiquetteX),
+                                        PixelsEchelle(etatGraphe().EcartEtiquetteY));
     texte.Dessine(coin.x(), coin.y(), peintre);
 }
 

@@ -138,22 +138,23 @@ void GCRelNum::TraceEtiquette(QPainter& peintre, GCRepere& repere, QStringList& 
     vc.y = y;
     int px, py;
     repere.MondeVersPixel(px, py, x, y);
-    const int gx = Etiquette->EcartX, gy = Etiquette->EcartY;
+    // Gaps in pixels of the screen, at the scale of the device as the label's font is.
+    const int gx = PixelsEchelle(Etiquette->EcartX), gy = PixelsEchelle(Etiquette->EcartY);
     int dx, ax;
     const QString affiche = Etiquette->TexteAffiche();
     if (Etiquette->ADroite) {
         dx = px + gx;
-        ax = px + gx - 3;
+        ax = px + gx - PixelsEchelle(3);
     } else {
         const QFont police = Etiquette->GetFonte().qfont(etatGraphe().FacteurEchelle);
         const int W = MesureTeX(affiche, police, peintre.device()).largeur;
         dx = px - gx - W;
-        ax = px - gx - W + 7;
+        ax = px - gx - W + PixelsEchelle(7);
     }
-    Etiquette->Dessine(dx, py + gy - 10, peintre);
+    Etiquette->Dessine(dx, py + gy - PixelsEchelle(10), peintre);
 
     double mx, my;
-    repere.PixelVersMonde(ax, py + gy - 7, mx, my);
+    repere.PixelVersMonde(ax, py + gy - PixelsEchelle(7), mx, my);
     const double d = repere.DistanceOeil;
     const double ex = mx - repere.AxeX.Min, ey = my - repere.AxeY.Min;
     legendes << coordonneePSTricks(ex, repere.AxeX.TypeEchelle, true, ey, d) + QLatin1Char(';') +

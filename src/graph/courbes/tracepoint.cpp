@@ -169,29 +169,31 @@ void TraceHachure(QPainter& peintre, const GCRepere& repere, int px, int py, TCo
         const QPoint p[3] = {a, b, c};
         peintre.drawPolyline(p, 3);
     };
+    // Chevrons 4 pixels wide either side and 6 deep, at the scale of the device.
+    const int l = PixelsEchelle(4), f = PixelsEchelle(6), u = PixelsEchelle(1);
     auto verticalPoint = [&] {
         if (py + 1 >= oy)
-            chevron({px + 4, py - 6}, {px, py - 1}, {px - 4, py - 6});
+            chevron({px + l, py - f}, {px, py - u}, {px - l, py - f});
         else
-            chevron({px + 4, py + 6}, {px, py + 1}, {px - 4, py + 6});
+            chevron({px + l, py + f}, {px, py + u}, {px - l, py + f});
     };
     auto horizontalPoint = [&] {
         if (px + 1 >= ox)
-            chevron({px - 6, py + 4}, {px - 1, py}, {px - 6, py - 4});
+            chevron({px - f, py + l}, {px - u, py}, {px - f, py - l});
         else
-            chevron({px + 6, py + 4}, {px + 1, py}, {px + 6, py - 4});
+            chevron({px + f, py + l}, {px + u, py}, {px + f, py - l});
     };
     auto verticalPied = [&] {
         if (oy >= py + 1)
-            chevron({px + 4, oy - 6}, {px, oy}, {px - 4, oy - 6});
+            chevron({px + l, oy - f}, {px, oy}, {px - l, oy - f});
         else
-            chevron({px + 4, oy + 6}, {px, oy}, {px - 4, oy + 6});
+            chevron({px + l, oy + f}, {px, oy}, {px - l, oy + f});
     };
     auto horizontalPied = [&] {
         if (ox >= px + 1)
-            chevron({ox - 6, py + 4}, {ox, py}, {ox - 6, py - 4});
+            chevron({ox - f, py + l}, {ox, py}, {ox - f, py - l});
         else
-            chevron({ox + 6, py + 4}, {ox, py}, {ox + 6, py - 4});
+            chevron({ox + f, py + l}, {ox, py}, {ox + f, py - l});
     };
     switch (code) {
     case 1: verticalPoint(); horizontalPoint(); break;
@@ -237,7 +239,7 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     parLots_ = visible_ && !batons_ && hachure_ == 0 && tempo_ == 0 && marquesUnies_ &&
                (style == Qt::SolidLine || style == Qt::NoPen);
     if (marquesUnies_ && m.Visible && m.TypePoint == PointCercle)
-        styloMarques_ = QPen(VersQColor(m.Couleur), 1);
+        styloMarques_ = QPen(VersQColor(m.Couleur), EpaisseurEchelle(1));
     else
         styloMarques_ = QPen(Qt::NoPen);
 
@@ -387,7 +389,7 @@ void TraceurCourbe::dessineStylo(int px, int py, std::uint8_t stylo)
     if (hachure_ != 0) {
         const QBrush brosse = peintre_.brush();
         QPen p = stylo_courbe_;
-        p.setWidth(hachure_ == 6 ? std::max(1, courbe_.Epaisseur) : 1);
+        p.setWidth(EpaisseurEchelle(hachure_ == 6 ? courbe_.Epaisseur : 1));
         peintre_.setPen(p);
         TraceHachure(peintre_, repere_, px, py, courbe_.Couleur, hachure_);
         peintre_.setBrush(brosse);

@@ -324,6 +324,8 @@ void GCRepere::DessineAxes(QPainter& peintre)
     const Graduation& g = graduation();
     const QFont ancienneFonte = peintre.font();
     const int ecart = ArrondiPixel(5 * F);
+    // Arrow heads, unit vectors and the places of titles, at the scale of the device.
+    const auto P = [F](int pixels) { return ArrondiPixel(pixels * F); };
 
     // 1. Frame codes in the hit index.
     AjouteCellule(CodeOrigine, PixelAxeY, PixelAxeX);
@@ -370,7 +372,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
             DessineTitreAxe(t, peintre, std::min(x, LargeurTotale - boite.largeur - 1), y);
         } else {
             // Right-aligned on the arrow's tip, 4 pixels above the line.
-            DessineTitreAxe(t, peintre, x - boite.largeur, std::max(0, y - 4 - boite.hauteur()));
+            DessineTitreAxe(t, peintre, x - boite.largeur, std::max(0, y - P(4) - boite.hauteur()));
         }
     };
 
@@ -380,7 +382,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
     // the y axis stands on it).
     const double xLigneY = AxeX.TypeEchelle == EchelleLog ? 1 : 0;
     const double yLigneX = AxeY.TypeEchelle == EchelleLog ? 1 : 0;
-    const int demiAxeY = std::max(1, AxeY.Axe.Epaisseur) / 2 + 1, demiAxeX = std::max(1, AxeX.Axe.Epaisseur) / 2 + 1;
+    const int demiAxeY = EpaisseurEchelle(AxeY.Axe.Epaisseur) / 2 + 1, demiAxeX = EpaisseurEchelle(AxeX.Axe.Epaisseur) / 2 + 1;
     auto coupeParAxeY = [&](int gauche, int haut, int w, int h) {
         if (!AxeY.Axe.Visible || gauche > PixelAxeY + demiAxeY || gauche + w < PixelAxeY - demiAxeY)
             return false;
@@ -408,7 +410,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
         peintre.drawLine(debut, y, e, y);
         if (!AxeX.Lateral) {
             QPolygon fleche;
-            fleche << QPoint(e - 7, y - 4) << QPoint(e, y) << QPoint(e - 7, y + 4) << QPoint(e - 4, y);
+            fleche << QPoint(e - P(7), y - P(4)) << QPoint(e, y) << QPoint(e - P(7), y + P(4)) << QPoint(e - P(4), y);
             peintre.drawPolygon(fleche);
         }
         titre(AxeX, e, y, false);
@@ -486,10 +488,10 @@ void GCRepere::DessineAxes(QPainter& peintre)
         peintre.drawLine(x, bas, x, t);
         if (!AxeY.Lateral) {
             QPolygon fleche;
-            fleche << QPoint(x - 4, t + 7) << QPoint(x, t) << QPoint(x + 4, t + 7) << QPoint(x, t + 4);
+            fleche << QPoint(x - P(4), t + P(7)) << QPoint(x, t) << QPoint(x + P(4), t + P(7)) << QPoint(x, t + P(4));
             peintre.drawPolygon(fleche);
         }
-        titre(AxeY, x + 5, t + 1, true);
+        titre(AxeY, x + P(5), t + P(1), true);
 
         peintre.setFont(AxeY.FonteGraduation.qfont(F));
         const QColor couleurTexte = AxeY.FonteGraduation.qcouleur();
@@ -506,7 +508,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
                 const double r = std::min(xmax, ymax);
                 const double a = v * M_PI / 180;
                 const QPoint p = MondeVersPixel(r * std::cos(a), r * std::sin(a));
-                ecrit(texte, p.x() - 5, p.y() - 1, couleurTexte);
+                ecrit(texte, p.x() - P(5), p.y() - P(1), couleurTexte);
                 return;
             }
             int gauche = x - ecart - w;
@@ -567,7 +569,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
             peintre.drawLine(o, b);
             const int e = b.x(), y = b.y();
             QPolygon tete;
-            tete << QPoint(e - 7, y - 5) << QPoint(e - 3, y) << QPoint(e - 7, y + 5) << QPoint(e, y);
+            tete << QPoint(e - P(7), y - P(5)) << QPoint(e - P(3), y) << QPoint(e - P(7), y + P(5)) << QPoint(e, y);
             peintre.setPen(CreeStylo(AxeX.Axe.Couleur, 1, 0));
             peintre.drawPolygon(tete);
             AjouteCellule(CodeVecteurI, e, y);
@@ -582,7 +584,7 @@ void GCRepere::DessineAxes(QPainter& peintre)
             peintre.drawLine(o, b);
             const int x = b.x(), e = b.y();
             QPolygon tete;
-            tete << QPoint(x - 5, e + 7) << QPoint(x, e + 3) << QPoint(x + 5, e + 7) << QPoint(x, e);
+            tete << QPoint(x - P(5), e + P(7)) << QPoint(x, e + P(3)) << QPoint(x + P(5), e + P(7)) << QPoint(x, e);
             peintre.setPen(CreeStylo(AxeY.Axe.Couleur, 1, 0));
             peintre.drawPolygon(tete);
             AjouteCellule(CodeVecteurJ, x, e);

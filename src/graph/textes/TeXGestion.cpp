@@ -69,6 +69,7 @@ public:
         // Raised and lowered groups move by 4 pixels in the usual screen fonts, and by a
         // quarter of a line in larger ones (printing, projection).
         decalage = std::max(4, hauteur / 4);
+        unite = std::max(1, hauteur / 16);
         demi = (hauteur + 1) / 2;
         largeursLatin_.fill(-1);
     }
@@ -111,6 +112,7 @@ public:
     int hauteur = 1;   // one character cell
     int ascent = 0;    // from the top of a cell to its base line
     int decalage = 4;  // shift of a raised or lowered group
+    int unite = 1;     // pixels of the decorations' offsets and strokes
     int demi = 1;      // half a cell, rounded up: where fractions put their bar
 
 private:
@@ -335,7 +337,7 @@ bool parcourt(const Accolades& a, Metrique& m, const QHash<int, Boite>* lues,
             case Suite::Decoration: {
                 p.boite.ajoute(b.haut, b.bas);
                 const auto traits = TraitsDecorationTeX(fini.code, QPoint(p.ox + p.x, p.oy),
-                                                        b.largeur, b.haut, b.bas);
+                                                        b.largeur, b.haut, b.bas, m.unite);
                 for (const ElementTeX& trait : traits) {
                     etendAuxTraits(p.boite, p.oy, trait);
                     if (recepteur)
@@ -484,6 +486,8 @@ public:
     {
         if (couleur.isValid())
             plumeTexte_.setColor(couleur);
+        if (plumeTraits_.width() < m.unite)
+            plumeTraits_.setWidth(m.unite);
         // Characters outside the device are not drawn: a very long label costs only
         // what shows.
         const QPaintDevice* appareil = canvas.device();
@@ -553,11 +557,12 @@ int CodeCommandeTeX(QStringView nom)
     }
 }
 
-QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas)
+QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas, int unite)
 {
     QList<ElementTeX> traits;
     const int x = plume.x();
     const int dessus = plume.y() + haut;  // top of the argument's cells
+    const int u = std::max(1, unite);
     auto ligne = [&](std::initializer_list<QPoint> points) {
         ElementTeX e;
         e.genre = ElementTeX::Trait;
@@ -569,26 +574,26 @@ QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int h
     case 1: {  // arc bulging over the argument
         ElementTeX e;
         e.genre = ElementTeX::Arc;
-        e.cadre = QRect(x, dessus - 5, largeur, 6);
+        e.cadre = QRect(x, dessus - 5 * u, largeur, 6 * u);
         traits.append(e);
         break;
     }
     case 2:
     case 5:  // bar
-        ligne({QPoint(x, dessus - 2), QPoint(x + largeur, dessus - 2)});
+        ligne({QPoint(x, dessus - 2 * u), QPoint(x + largeur, dessus - 2 * u)});
         break;
     case 4:  // hat
-        ligne({QPoint(x, dessus - 2), QPoint(x + int(std::nearbyint(largeur / 2.0)), dessus - 5),
-               QPoint(x + largeur, dessus - 2)});
+        ligne({QPoint(x, dessus - 2 * u), QPoint(x + int(std::nearbyint(largeur / 2.0)), dessus - 5 * u),
+               QPoint(x + largeur, dessus - 2 * u)});
         break;
     case 6:
     case 9:  // arrow: a bar and its head at the right end
-        ligne({QPoint(x, dessus - 2), QPoint(x + largeur, dessus - 2)});
-        ligne({QPoint(x + largeur - 2, dessus - 5), QPoint(x + largeur, dessus - 2),
-               QPoint(x + largeur - 2, dessus + 2)});
+        ligne({QPoint(x, dessus - 2 * u), QPoint(x + largeur, dessus - 2 * u)});
+        ligne({QPoint(x + largeur - 2 * u, dessus - 5 * u), QPoint(x + largeur, dessus - 2 * u),
+               QPoint(x + largeur - 2 * u, dessus + 2 * u)});
         break;
     case 8: {  // underline
-        const int y = plume.y() + bas + 1;
+        const int y = plume.y() + bas + u;
         ligne({QPoint(x, y), QPoint(x + largeur, y)});
         break;
     }
@@ -599,9 +604,9 @@ QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int h
 }
 
 void DessineDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas,
-                          QPainter& canvas)
+                          QPainter& canvas, int unite)
 {
-    for (const ElementTeX& trait : TraitsDecorationTeX(code, plume, largeur, haut, bas)) {
+    for (const ElementTeX& trait : TraitsDecorationTeX(code, plume, largeur, haut, bas, unite)) {
         if (trait.genre == ElementTeX::Arc)
             canvas.drawArc(trait.cadre, 0, 180 * 16);
         else

@@ -85,13 +85,15 @@ int CodeCommandeTeX(QStringView nom);
 
 // Strokes of decoration `code` over an argument drawn with the pen at `plume` (top-left of
 // its first cell), `largeur` wide, whose cells run from y = plume.y() + haut to
-// plume.y() + bas.
-QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas);
+// plume.y() + bas. Their offsets are counted in `unite` pixels: 1 in the usual screen fonts,
+// a sixteenth of the font's height in larger ones (printing, projection), which also widens
+// the strokes.
+QList<ElementTeX> TraitsDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas, int unite = 1);
 
 // Draws those strokes with the painter's pen, in the painter's current coordinates (the
 // caller has turned the painter to the text's direction).
 void DessineDecorationTeX(int code, QPoint plume, int largeur, int haut, int bas,
-                          QPainter& canvas);
+                          QPainter& canvas, int unite = 1);
 
 // A font named "Symbol" shows Greek letters and mathematical signs in place of the Latin
 // letters and punctuation typed; Linux has no such font, so the characters are translated.

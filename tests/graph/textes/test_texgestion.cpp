@@ -236,6 +236,16 @@ TEST_F(TeX, Decorations)
     // The decoration's width is the argument's, then the text goes on.
     const auto suite = page("\\vec{AB}C");
     EXPECT_EQ(caractere(suite, "C").position.x(), boite("AB").largeur);
+    // In a font eight times larger (a print), the decorations keep their proportions: the
+    // roof of \hat rises at least eight times as high.
+    const auto toit = [&](int pixels) {
+        QFont grande = police_;
+        grande.setPixelSize(pixels);
+        const auto t = traits(MetEnPageTeX("\\hat{x}", grande, &image_));
+        return t.size() == 1 && t[0].points.size() == 3 ? t[0].points[0].y() - t[0].points[1].y() : -1;
+    };
+    EXPECT_GT(toit(16), 0);
+    EXPECT_GE(toit(128), 8 * toit(16));
 }
 
 TEST_F(TeX, CodesDesCommandes)
