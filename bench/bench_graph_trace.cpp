@@ -150,12 +150,23 @@ void BM_EvaluationsApresDessin(benchmark::State& state)
 }
 BENCHMARK(BM_EvaluationsApresDessin)->ArgNames({"efface", "lot"})->ArgsProduct({{0, 1}, {0, 1}});
 
+// A follower of long computations that lets everything run, as the window's does for a
+// paint that has not spent its time.
+struct SuiviPassif : SuiviCalcul {
+    bool continuer(int, int) override { return true; }
+    bool continuerTrace(const QString&, long long) override { return true; }
+};
+
 // The curve part of a repaint: ten ordinary curves on a 600 x 400 frame, each traced again
 // with its point cache rewritten. range(0): the step; range(1): markers in the curves'
-// colours (drawn in batches) or the default black ones (drawn point by point).
+// colours (drawn in batches) or the default black ones (drawn point by point); range(2): a
+// follower of long computations in place, as in the window's paints.
 void BM_Repeint10Courbes(benchmark::State& state)
 {
     reinitialiseGraphe();
+    SuiviPassif suivi;
+    if (state.range(2))
+        etatGraphe().suivi = &suivi;
     GCRepere repere(true, 600, 400);
     QImage image(620, 420, QImage::Format_RGB32);
     const char* formules[10] = {"sin(x)",       "cos(x)*2",   "x^2/5-3",      "exp(x/3)-2",  "ln(x+6)",
@@ -173,13 +184,16 @@ void BM_Repeint10Courbes(benchmark::State& state)
         for (auto& c : courbes)
             c->Trace(peintre, repere);
     }
+    etatGraphe().suivi = nullptr;
 }
 BENCHMARK(BM_Repeint10Courbes)
-    ->Args({0, 1})
-    ->Args({0, 0})
-    ->Args({1, 1})
-    ->Args({1, 0})
-    ->ArgNames({"pas001", "marqueurUni"})
+    ->Args({0, 1, 0})
+    ->Args({0, 0, 0})
+    ->Args({1, 1, 0})
+    ->Args({1, 0, 0})
+    ->Args({0, 1, 1})
+    ->Args({1, 1, 1})
+    ->ArgNames({"pas001", "marqueurUni", "suivi"})
     ->Unit(benchmark::kMillisecond);
 
 // y'' = -y from y(0) = 0, y'(0) = 1 over range(0) steps of 0.125 (four evaluations each),

@@ -10,6 +10,13 @@ BoiteProgression::BoiteProgression(QWidget* parent, QString nomObjet, QString ti
 
 BoiteProgression::~BoiteProgression() = default;
 
+void BoiteProgression::FixeTitre(const QString& titre)
+{
+    titre_ = titre;
+    if (boite_)
+        boite_->setWindowTitle(titre_);
+}
+
 bool BoiteProgression::montre(int faites, int total, const QString& texte)
 {
     if (!boite_) {
@@ -19,6 +26,9 @@ bool BoiteProgression::montre(int faites, int total, const QString& texte)
         boite_->setCancelButtonText(QStringLiteral("Interrompre"));
         boite_->setWindowModality(Qt::ApplicationModal);
         boite_->setMinimumDuration(0);
+        // The box stays until its owner ends (a bar at 0 of 0 is at its end from the start).
+        boite_->setAutoReset(false);
+        boite_->setAutoClose(false);
         // Échap closes the box: that asks to stop as its button does.
         QObject::connect(boite_.get(), &QDialog::rejected, boite_.get(), &QProgressDialog::cancel);
         boite_->show();

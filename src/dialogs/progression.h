@@ -17,8 +17,11 @@ public:
     BoiteProgression& operator=(const BoiteProgression&) = delete;
 
     // Shows faites out of total with that text, lets the box's own events through, and
-    // answers false once the user asked to stop.
+    // answers false once the user asked to stop. A total of 0: work whose end is not known,
+    // the bar only shows it goes on.
     bool montre(int faites, int total, const QString& texte);
+    // The title of the box from now on (one box may follow several computations).
+    void FixeTitre(const QString& titre);
 
 private:
     QWidget* parent_;

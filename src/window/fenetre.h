@@ -750,9 +750,10 @@ private:
     void remplitDocument();
     void appliqueDocument();
     void peintBoite(QPainter& peintre, const QRect& zone);
-    // Takes up, after the paint, the area computation that a paint stopped, showing its
-    // progress (Échap stops it).
-    void termineAires();
+    // Takes up, after the paint, the area computations and curve traces that a paint
+    // stopped, showing their progress (Échap stops them): the areas stopped, then the whole
+    // picture, shown as it is drawn and kept as it stands when stopped.
+    void termineCalculs();
     void retiensMessages();
     void montreMessagesDiffere();
     void signaleEtatMenusDiffere();

@@ -17,40 +17,55 @@
 
 namespace {
 
-// How long areas may be computed inside a paint; a longer computation is taken up again
-// after the paint, where it can show its progress and be stopped.
+// How long a long computation (area scans, curve traces) may run inside a paint; a longer one
+// is stopped and taken up again after the paint, where it can show its progress and be
+// stopped.
 constexpr qint64 DureeCalculEnPeinture = 300;  // ms
 // How long a computation outside a paint runs before its progress box shows.
 constexpr qint64 DureeAvantProgression = 250;  // ms
 
-// Follows the area computations of a window. Inside a paint (no parent): stops them once the
-// paint has spent its time. Outside: shows the rows done in a progress box, in which Échap
-// (or its button) stops them.
-class SuiviAires : public SuiviCalcul {
+// Follows the area computations and the curve traces of a window. Inside a paint (no
+// parent): stops them once the paint has spent its time. Outside: shows what is done in a
+// progress box, in which Échap (or its button) stops them, and the window the picture as it
+// is drawn.
+class SuiviCalculs : public SuiviCalcul {
 public:
-    explicit SuiviAires(QWidget* parent)
-        : parent_(parent), ancien_(etatGraphe().suivi), boite_(parent, QStringLiteral("ProgressionAires"),
-                                                               QStringLiteral("Calcul des aires"))
+    explicit SuiviCalculs(QWidget* parent)
+        : parent_(parent), ancien_(etatGraphe().suivi),
+          boite_(parent, QStringLiteral("ProgressionCalcul"), QStringLiteral("Calcul des aires"))
     {
         etatGraphe().suivi = this;
         chrono_.start();
     }
-    ~SuiviAires() override { etatGraphe().suivi = ancien_; }
-    SuiviAires(const SuiviAires&) = delete;
-    SuiviAires& operator=(const SuiviAires&) = delete;
+    ~SuiviCalculs() override { etatGraphe().suivi = ancien_; }
+    SuiviCalculs(const SuiviCalculs&) = delete;
+    SuiviCalculs& operator=(const SuiviCalculs&) = delete;
 
     bool continuer(int faites, int total) override
+    {
+        return suit(QStringLiteral("Calcul des aires"),
+                    QStringLiteral("Lignes calculées : %1 sur %2").arg(faites).arg(total), faites, total);
+    }
+    bool continuerTrace(const QString& nomCourbe, long long points) override
+    {
+        // How many points there will be is not known: the bar only shows the work goes on.
+        return suit(QStringLiteral("Tracé des courbes"),
+                    QStringLiteral("Courbe %1 : %2 points calculés").arg(nomCourbe).arg(points), 0, 0);
+    }
+
+private:
+    bool suit(const QString& titre, const QString& texte, int faites, int total)
     {
         if (!parent_)
             return chrono_.elapsed() < DureeCalculEnPeinture;
         if (chrono_.elapsed() < DureeAvantProgression)
             return true;
-        return boite_.montre(faites, total, QStringLiteral("Lignes calculées : %1 sur %2\n(Échap pour interrompre le calcul)")
-                                                .arg(faites)
-                                                .arg(total));
+        boite_.FixeTitre(titre);
+        // What is drawn so far (the window's paints show its picture as it stands).
+        parent_->update();
+        return boite_.montre(faites, total, texte + QStringLiteral("\n(Échap pour interrompre le calcul)"));
     }
 
-private:
     QWidget* parent_;
     SuiviCalcul* ancien_;
     QElapsedTimer chrono_;
@@ -71,20 +86,39 @@ private:
 
 }  // namespace
 
-void TForm1::termineAires()
+void TForm1::termineCalculs()
 {
-    // After a paint that stopped a long computation: the areas again, with their progress.
-    if (enPeinture_ || CoucheFond().isNull())
+    // After a paint that stopped a long computation.
+    if (enPeinture_)
         return;
     PeintureSuspendue suspendue(enPeinture_);
     FileMessages file(*interPeinture_);
     CurseurAttente attente;
-    {
-        SuiviAires suivi(paintBox_);
+    bool airesInterrompues = false;
+    for (const auto& a : Aires().Aires)
+        airesInterrompues = airesInterrompues || (a->Visible() && a->Interrompu());
+    if (airesInterrompues && !CoucheFond().isNull()) {
+        SuiviCalculs suivi(paintBox_);
         document_->CalculeAires(CoucheFond().size());
     }
+    // The whole picture again, drawn where the window shows it: what a stop leaves is what
+    // was drawn until then.
+    {
+        const QSize taille = paintBox_->size();
+        if (affichage_.size() != taille)
+            affichage_ = QImage(taille.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        SuiviCalculs suivi(paintBox_);
+        emit videAvertissements();
+        QPainter p(&affichage_);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        document_->Dessine(p, taille);
+        repere_->GetUnitesParPixel(UniteX, UniteY);
+    }
     retiensMessages();
+    ++peintures_;
+    afficheTampon_ = true;
     paintBox_->update();
+    signaleEtatMenusDiffere();
 }
 
 void TForm1::CompileFonctionsAux()
@@ -101,13 +135,13 @@ void TForm1::PaintBoxPaint(QPainter& peintre)
         std::optional<CurseurAttente> attente;
         if ((mode == 1 || mode == 2) && AiresARecalculer)
             attente.emplace();
-        // Inside a paint an area computation stops after a moment; it is taken up after.
-        SuiviAires suivi(nullptr);
+        // Inside a paint a long computation stops after a moment; it is taken up after.
+        SuiviCalculs suivi(nullptr);
         interrompu = document_->Dessine(peintre, paintBox_->size());
     }
     repere_->GetUnitesParPixel(UniteX, UniteY);
     if (interrompu)
-        QTimer::singleShot(0, this, &TForm1::termineAires);
+        QTimer::singleShot(0, this, &TForm1::termineCalculs);
 }
 
 void TForm1::peintBoite(QPainter& peintre, const QRect& zone)
@@ -161,7 +195,7 @@ void TForm1::DessineTampon(int garde)
         if (!Aires().Vide())
             attente.emplace();
         PeintureSuspendue suspendue(enPeinture_);
-        SuiviAires suivi(paintBox_);
+        SuiviCalculs suivi(paintBox_);
         QPainter p(&tampon_);
         OptionsDessin options;
         options.mode = OptionsDessin::Tampon;

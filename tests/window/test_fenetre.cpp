@@ -16,6 +16,8 @@
 #include "expression/fonction.h"
 #include "graph/aires/GCAire.h"
 #include "graph/aires/GCProcDyn.h"
+#include "graph/courbes/GCRS.h"
+#include "graph/courbes/pointscourbe.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/document/GCDocument.h"
@@ -393,6 +395,47 @@ TEST_F(FenetreTest, UnCalculDAireTropLongMontreSaProgressionEtSArreteParEchap)
     EXPECT_TRUE(m->Interrompu());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(f.AiresARecalculer);
+}
+
+TEST_F(FenetreTest, UnTraceTropLongMontreSaProgressionEtSArreteParEchap)
+{
+    // A series of 10^5 terms at each of 3000 points: seconds of tracing. The paint stops it
+    // after a moment; it is traced again after the paint, in a progress box where Échap stops
+    // it, and the window keeps what was drawn.
+    TForm1 f(1);
+    auto s = std::make_shared<GCRS>(QLatin1Char('S'), 1, nouveauNumero());
+    s->Nom = QStringLiteral("serie");
+    s->FixeLibelles(QStringLiteral("sin(n*x)/n"), QString());
+    s->FixeBornes(QStringLiteral("1"), QStringLiteral("100000"));
+    s->GCY::FixeBornes(QStringLiteral("-5"), QStringLiteral("4"), QStringLiteral("0.003"));
+    s->Couleur = s->Marqueur.Couleur = RVB(255, 0, 0);
+    f.Dessin().AjouteCourbe(s);
+    QString titre;
+    int boites = 0;
+    QuandModal([&](QWidget* w) {
+        titre = w->windowTitle();
+        ++boites;
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    Montre(f);
+    for (int i = 0; i < 1000 && titre.isEmpty(); ++i)
+        QTest::qWait(10);
+    traiteEvenements();
+    EXPECT_EQ(titre, QStringLiteral("Tracé des courbes"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // What was traced until Échap: drawn, in the point cache, and no warning of failed points.
+    const LecturePoints l = LitFichierPoints(s->NomFichier());
+    ASSERT_TRUE(l.ok());
+    EXPECT_GT(l.points.size(), 0u);
+    EXPECT_LT(l.points.size(), 3001u);
+    EXPECT_GT(PixelsDeCouleur(f.Affichage(), Qt::red), 0);
+    EXPECT_TRUE(inter.avertissements.isEmpty()) << inter.avertissements.join('|').toStdString();
+    // The stopped picture stays: no new trace comes by itself.
+    const int peintures = f.nombrePeintures();
+    QTest::qWait(100);
+    traiteEvenements();
+    EXPECT_EQ(f.nombrePeintures(), peintures);
+    EXPECT_EQ(boites, 1);
 }
 
 TEST_F(FenetreTest, CloneAireSelonLeGenre)

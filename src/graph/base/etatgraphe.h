@@ -62,14 +62,23 @@ public:
     virtual bool modifieRepere(GCRepere& repere, int page) { return false; }
 };
 
-// Follows a long computation (an area scan) from the thread that started it: asked every few
-// tens of milliseconds while the computation runs, with the rows done so far; false asks the
-// computation to stop (what is done is kept). The window installs its own, which shows the
-// progress and listens for Échap.
+// Follows a long computation (an area scan, a curve's trace) from the thread that started it:
+// asked every few tens of milliseconds while the computation runs; false asks the computation
+// to stop (what is done is kept). The window installs its own, which shows the progress and
+// listens for Échap.
 class SuiviCalcul {
 public:
     virtual ~SuiviCalcul() = default;
+    // An area scan, with the rows done so far.
     virtual bool continuer(int faites, int total) = 0;
+    // The trace of a curve, with the points computed so far (how many there will be is not
+    // known ahead).
+    virtual bool continuerTrace(const QString& nomCourbe, long long points)
+    {
+        (void)nomCourbe;
+        (void)points;
+        return continuer(0, 0);
+    }
 };
 
 // Text macros &n, &t, &x, &y read the point being drawn.

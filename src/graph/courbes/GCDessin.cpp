@@ -3,15 +3,19 @@
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <optional>
 #include <unordered_set>
 
 #include "expression/etat.h"
+#include "expression/garde.h"
 #include "graph/repere/GCRepere.h"
 #include "graph/textes/GCTexte.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCA.h"
 #include "graph/courbes/pointscourbe.h"
+#include "graph/courbes/tracepoint.h"
 
 namespace {
 
@@ -47,16 +51,34 @@ GCDessin::~GCDessin()
     dessins.erase(std::remove(dessins.begin(), dessins.end(), this), dessins.end());
 }
 
-void GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
+namespace {
+
+// After a trace was stopped, the curves left are traced with this follower in place: each
+// for a moment at most, so that the ordinary ones are drawn whole and the long ones stop as
+// the first one did.
+class SuiviApresArret : public SuiviCalcul {
+public:
+    bool continuer(int, int) override { return enCours(); }
+    bool continuerTrace(const QString&, long long) override { return enCours(); }
+
+private:
+    bool enCours() const { return std::chrono::steady_clock::now() - debut_ < std::chrono::milliseconds(50); }
+    std::chrono::steady_clock::time_point debut_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace
+
+bool GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
 {
     if (!Visible)
-        return;
+        return false;
     if (!repere.Dessine(peintre))
-        return;
+        return false;
     // Each curve once, its mothers of this list before it. A chain of mothers that loops
     // back (a file that says so) is cut where it meets a curve already being traced.
     std::unordered_set<const GCCourbe*> tracees;
     std::unordered_set<const GCCourbe*> enCours;
+    bool interrompu = false;
     auto trace = [&](auto&& soi, const PtrCourbe& c) -> void {
         if (!c || tracees.count(c.get()) || enCours.count(c.get()))
             return;
@@ -69,15 +91,27 @@ void GCDessin::Dessine(QPainter& peintre, GCRepere& repere)
         }
         enCours.erase(c.get());
         tracees.insert(c.get());
-        if (auto* plaque = dynamic_cast<GCA*>(c.get()))
-            plaque->TracePlaque(peintre, repere, CouleurFond);
-        else
-            c->Trace(peintre, repere);
+        std::optional<SuiviApresArret> apresArret;
+        std::optional<GardeValeur<SuiviCalcul*>> garde;
+        if (interrompu) {
+            apresArret.emplace();
+            garde.emplace(etatGraphe().suivi, &*apresArret);
+        }
+        try {
+            if (auto* plaque = dynamic_cast<GCA*>(c.get()))
+                plaque->TracePlaque(peintre, repere, CouleurFond);
+            else
+                c->Trace(peintre, repere);
+        } catch (const TraceInterrompue&) {
+            ErreurCalcul() = 0;
+            interrompu = true;
+        }
     };
     // A copy of the list: a trace never changes it, but the holders stay alive meanwhile.
     const std::vector<PtrCourbe> liste = courbes_;
     for (const PtrCourbe& c : liste)
         trace(trace, c);
+    return interrompu;
 }
 
 void GCDessin::AjouteCourbe(PtrCourbe courbe)
@@ -281,14 +315,24 @@ PtrCourbe MereAvecCache(const QString& identifiant, const GCCourbe& fille, QPain
     static std::vector<const GCCourbe*> enCours;
     if (!QFile::exists(mere->NomFichier()) &&
         std::find(enCours.begin(), enCours.end(), mere.get()) == enCours.end()) {
-        enCours.push_back(mere.get());
-        const bool visible = mere->Visible, horsIndex = mere->HorsIndex;
-        mere->Visible = false;
-        mere->HorsIndex = true;
+        // Given back however the trace ends (a stopped trace throws).
+        struct Garde {
+            GCCourbe& mere;
+            const bool visible = mere.Visible, horsIndex = mere.HorsIndex;
+            explicit Garde(GCCourbe& m) : mere(m)
+            {
+                enCours.push_back(&mere);
+                mere.Visible = false;
+                mere.HorsIndex = true;
+            }
+            ~Garde()
+            {
+                mere.Visible = visible;
+                mere.HorsIndex = horsIndex;
+                enCours.pop_back();
+            }
+        } garde(*mere);
         mere->Trace(peintre, repere);
-        mere->Visible = visible;
-        mere->HorsIndex = horsIndex;
-        enCours.pop_back();
     }
     return mere;
 }

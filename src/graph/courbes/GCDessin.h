@@ -47,7 +47,10 @@ public:
     // pass (each curve once), so that it never shows its mother's previous state. Nothing of
     // the curves is drawn when the frame is not valid. Plates are copied onto what is drawn
     // before them by their raster operations, on CouleurFond.
-    void Dessine(QPainter& peintre, GCRepere& repere);
+    // True when the follower of long computations stopped a trace: that curve keeps what it
+    // traced (drawn and in its point cache), and the curves after it are traced for a moment
+    // each at most (ordinary curves are drawn whole, long ones stop as that one did).
+    bool Dessine(QPainter& peintre, GCRepere& repere);
 
     void AjouteCourbe(PtrCourbe courbe);
     // The first curve with that number leaves the list; its name is no longer callable in

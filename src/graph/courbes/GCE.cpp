@@ -101,6 +101,8 @@ void GCE::Trace(QPainter& peintre, GCRepere& repere)
             return true;
         };
         for (long long pasFait = 1; pasFait <= nombre; ++pasFait) {
+            // The points are drawn once integrated: the follower is asked meanwhile.
+            traceur.Suit();
             const double x0 = xo + double(pasFait - 1) * h;
             if (!derivees(s, x0, k[0]))
                 return;

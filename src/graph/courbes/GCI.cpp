@@ -128,6 +128,8 @@ public:
     // Every root x of the line y: isolated points.
     void ligne(double y)
     {
+        // Lines without roots draw nothing: the follower is asked at every line.
+        traceur_.Suit();
         f_.racines(y, racines_, sousIntervalles, xmin, xmax, precisionX, precisionY);
         for (double x : racines_) {
             traceur_.FixeStylo(StyloLeve);
@@ -145,6 +147,7 @@ public:
                 arrete = true;
                 return;
             }
+            traceur_.Suit();
             f_.racines(y, racines_, sousIntervalles, xmin, xmax, precisionX, precisionY);
             const std::vector<double> depart = racines_;
             for (double x : depart)
@@ -475,8 +478,7 @@ void GCI::Trace(QPainter& peintre, GCRepere& repere)
         SignaleRefus(QStringLiteral("Erreur dans libellés:") + x + QStringLiteral(";") + y);
         return;
     }
-    fille->Trace(peintre, repere);
-    FichierPoints = fille->FichierPoints;
+    TraceParFille(*this, *fille, peintre, repere);
 }
 
 void GCI::TraceImplicite(QPainter& peintre, GCRepere& repere)

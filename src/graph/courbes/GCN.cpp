@@ -130,6 +130,9 @@ void GCN::Trace(QPainter& peintre, GCRepere& repere)
                 break;
         } else if (k >= premier) {
             dessine(k, a, b);
+        } else {
+            // Terms before the first visible one draw nothing, and may be many.
+            traceur.Suit();
         }
         A = a;
         B = b;

@@ -27,6 +27,11 @@ constexpr int LongueurLot = 8192;
 // mebibytes, would be new memory at every trace, each page of it faulted in).
 constexpr int TailleBlocPoints = (1 << 20) / TaillePointCourbe;
 
+// How often a trace asks its follower whether to go on, and the bounds of the number of
+// points between two readings of the clock.
+constexpr auto IntervalleSuivi = std::chrono::milliseconds(40);
+constexpr int PasSuiviMax = 1 << 16;
+
 // A real delay proportional to the curve's Tempo (a bare loop would be optimised away).
 void attente(int tempo)
 {
@@ -248,6 +253,12 @@ TraceurCourbe::TraceurCourbe(GCCourbe& courbe, QPainter& peintre, GCRepere& repe
     if (avecFichiers_) {
         cheminPoints_ = courbe.CheminFichier(".pts");
         courbe.FichierPoints = cheminPoints_;
+        // Replays (without files) draw from a cache and are not followed.
+        suivi_ = etatGraphe().suivi;
+        if (suivi_) {
+            dernierSuivi_ = std::chrono::steady_clock::now();
+            prochainSuivi_ = dernierSuivi_;
+        }
     }
     // The toolkit's drawing may leave the vector registers in the state that slows every
     // computation of ours (and of the C library) down: cleared here and after each drawing.
@@ -332,6 +343,34 @@ bool TraceurCourbe::ecritPoints()
     const bool ok = !echecPoints_ && fichierPoints_->resize(octetsEcrits_);
     fichierPoints_->close();
     return ok;
+}
+
+void TraceurCourbe::demandeSuivi()
+{
+    using namespace std::chrono_literals;
+    depuisSuivi_ = 0;
+    const auto maintenant = std::chrono::steady_clock::now();
+    // The clock read every millisecond or so: more points between two readings while they
+    // come fast, fewer when they are slow to compute.
+    const auto ecart = maintenant - dernierSuivi_;
+    if (ecart < 1ms)
+        pasSuivi_ = std::min(2 * pasSuivi_, PasSuiviMax);
+    else if (ecart > 10ms)
+        pasSuivi_ = std::max(1, pasSuivi_ / 8);
+    dernierSuivi_ = maintenant;
+    if (maintenant < prochainSuivi_)
+        return;
+    // What is gathered is drawn first: the follower may show the picture as it stands.
+    vide();
+    const bool continuer = suivi_->continuerTrace(courbe_.Nom, calcules_);
+    // The follower may have let the toolkit paint.
+    LibereRegistresVectoriels();
+    prochainSuivi_ = std::chrono::steady_clock::now() + IntervalleSuivi;
+    if (continuer)
+        return;
+    suivi_ = nullptr;
+    Termine();
+    throw TraceInterrompue{};
 }
 
 std::vector<PointCourbe> TraceurCourbe::Extremites() const
@@ -509,6 +548,8 @@ void TraceurCourbe::Point(double t, double x, double y)
     if (avecFichiers_)
         ajouteEnregistrement(PointCourbe{t, x, y, dessine});
     ++nbPoints_;
+    ++calcules_;
+    Suit();
 }
 
 void TraceurCourbe::Echec(double t, const QString& message)
@@ -523,6 +564,8 @@ void TraceurCourbe::LigneErreur(const QString& ligne)
         erreursLignes_.append(ligne);
     stylo_ = StyloReprise;
     erreurs_ = true;
+    ++calcules_;
+    Suit();
 }
 
 bool TraceurCourbe::Termine()
@@ -563,6 +606,16 @@ bool TraceurCourbe::Termine()
 }
 
 // ---------------------------------------------------------------------------------------
+
+void TraceParFille(GCCourbe& courbe, GCCourbe& fille, QPainter& peintre, GCRepere& repere)
+{
+    struct Reprise {
+        GCCourbe& courbe;
+        const GCCourbe& fille;
+        ~Reprise() { courbe.FichierPoints = fille.FichierPoints; }
+    } reprise{courbe, fille};
+    fille.Trace(peintre, repere);
+}
 
 void TracePoint(GCCourbe& courbe, QPainter& peintre, GCRepere& repere, double x, double y, int& dernierX,
                 int& dernierY, std::uint8_t& stylo)

@@ -13,6 +13,7 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -51,6 +52,17 @@ void DessineFlechesCourbe(QPainter& peintre, const GCRepere& repere, const std::
 // inside the plot is walked, however far the ends lie).
 void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1);
 
+// Thrown out of a trace that the follower of long computations (etatGraphe().suivi) asked to
+// stop, once the trace has drawn and written what it had traced; GCDessin::Dessine, which
+// traces the curves of a drawing, catches it. Not an std::exception: the trace loops that
+// catch those per point let it through.
+struct TraceInterrompue {};
+
+// Traces a curve through a child curve (a line or a conic through its parametric child, a
+// tangent or a transform through the formula curve it made): the curve takes the child's
+// point cache when the child's trace ends, stopped or not.
+void TraceParFille(GCCourbe& courbe, GCCourbe& fille, QPainter& peintre, GCRepere& repere);
+
 // One trace of a curve: the state carried from point to point and the side files.
 //
 // Points drawn with a solid pen and markers of the curve's own colour have their segments
@@ -61,6 +73,12 @@ void IndexeSegment(GCRepere& repere, int numero, int x0, int y0, int x1, int y1)
 // mebibyte, written over the file's previous content each time it is full, and the file is
 // cut to its new size at the end. A short trace writes its file once, at the end; a long
 // one keeps no more than that block in memory, whatever its length.
+//
+// While a follower of long computations is in place, the trace asks it now and then whether
+// to go on (at the first points, then every few tens of milliseconds, the clock read only
+// every so many points). Told to stop, it ends as Termine ends it and throws
+// TraceInterrompue: what it drew stays, its point cache holds the records traced, its error
+// file the failures met, and no warning of failed points is given.
 class TraceurCourbe {
 public:
     // avecFichiers false: nothing is recorded (replays, highlight).
@@ -78,6 +96,14 @@ public:
     // Every point drawn on its own (before the first point: when labels are drawn between
     // points).
     void DesactiveLots();
+    // Asks the follower, now and then, whether to go on; throws TraceInterrompue when told
+    // to stop. Every point and every failure asks; a loop that computes long between its
+    // points (an integration, terms before the first visible one) calls it too.
+    void Suit()
+    {
+        if (suivi_ && ++depuisSuivi_ >= pasSuivi_)
+            demandeSuivi();
+    }
     // A point that could not be computed: its error line ("variable=" + t + " ; " +
     // message), and the next point starts a new piece without a marker.
     void Echec(double t, const QString& message);
@@ -107,6 +133,7 @@ private:
     void dessineStylo(int px, int py, std::uint8_t stylo);
     void vide();
     void ajouteEnregistrement(const PointCourbe& point);
+    void demandeSuivi();
     // The full block of records to the file; the block is empty after.
     void videBloc();
     // Writes the point cache (the rest of the block, then the file cut to size); false when
@@ -130,6 +157,14 @@ private:
     std::uint8_t styloDessine_ = 0xFF;
     int nbPoints_ = 0;
     bool erreurs_ = false;
+
+    // The follower asked whether to go on (none: the trace runs to its end): every pasSuivi_
+    // calls of Suit, the clock is read; from prochainSuivi_ on, the follower is asked.
+    SuiviCalcul* suivi_ = nullptr;
+    int depuisSuivi_ = 0;
+    int pasSuivi_ = 16;
+    std::chrono::steady_clock::time_point dernierSuivi_, prochainSuivi_;
+    long long calcules_ = 0;   // points and failures so far
 
     // Attributes fixed for the whole trace.
     QPen stylo_courbe_;

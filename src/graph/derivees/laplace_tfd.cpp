@@ -161,7 +161,6 @@ bool TraceTFD(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& sorti
     fille->CopieDonnees.clear();
     courbe.CopieAspectFille();
     sortie.Delegue();
-    fille->Trace(sortie.Peintre(), sortie.Repere());
-    courbe.FichierPoints = fille->FichierPoints;
+    TraceParFille(courbe, *fille, sortie.Peintre(), sortie.Repere());
     return true;
 }

@@ -39,8 +39,7 @@ bool TracePointSurCourbe(GCOperUnaire& courbe, const GCCourbe& mere, SortieOpera
         fille->Etiquette->CopieTexte(*courbe.Etiquette);
     }
     sortie.Delegue();
-    fille->Trace(sortie.Peintre(), sortie.Repere());
-    courbe.FichierPoints = fille->FichierPoints;
+    TraceParFille(courbe, *fille, sortie.Peintre(), sortie.Repere());
     return true;
 }
 

@@ -87,6 +87,7 @@ void SortieOperation::Coupure()
 {
     traceur_.FixeStylo(StyloReprise);
     coupures_ = true;
+    traceur_.Suit();
 }
 
 bool SortieOperation::Termine()

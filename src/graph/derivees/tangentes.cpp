@@ -158,8 +158,7 @@ bool TraceTangente(GCOperUnaire& courbe, const GCCourbe& mere, SortieOperation& 
         return false;
     }
     sortie.Delegue();
-    fille->Trace(sortie.Peintre(), sortie.Repere());
-    courbe.FichierPoints = fille->FichierPoints;
+    TraceParFille(courbe, *fille, sortie.Peintre(), sortie.Repere());
     return true;
 }
 

@@ -36,7 +36,8 @@ bool GCDocument::Dessine(QPainter& peintre, QSize taille, const OptionsDessin& o
     bool interrompu = false;
     dessineFond(peintre, taille, options, interrompu);
     Dessin.CouleurFond = Fenetre.CouleurFond;
-    Dessin.Dessine(peintre, Repere);
+    if (Dessin.Dessine(peintre, Repere))
+        interrompu = true;
     if (options.textes)
         Textes.Dessine(Repere, peintre);
     return interrompu;

@@ -16,7 +16,7 @@
 // Painting recomputes every curve (and rewrites its point cache) and compiles F0..F9 into
 // the program-wide table; messages raised meanwhile go through the interlocutor, so a
 // caller that paints from a paint event queues them (see InterlocuteurPeinture). Area scans
-// ask etatGraphe().suivi whether to go on.
+// and curve traces ask etatGraphe().suivi whether to go on.
 //
 // The document file's reader and writer (graph/document/document.h) work on
 // Modele(): the same objects.
@@ -67,8 +67,9 @@ public:
     // Paints the whole picture on a device of that size: the background (colour, picture or
     // areas), the frame and the curves (the plates in their place, on the window colour),
     // then the texts. The frame is sized to it and its hit index emptied first. True when an
-    // area computation was stopped before its end (etatGraphe().suivi said so): the caller
-    // may run it again with CalculeAires.
+    // area computation or a curve's trace was stopped before its end (etatGraphe().suivi
+    // said so): the caller may compute the areas again with CalculeAires (those whose
+    // Interrompu() is set) and paint again.
     bool Dessine(QPainter& peintre, QSize taille, const OptionsDessin& options = {});
     // Computes every visible area on the frame into the background layer at that size;
     // true when a computation was stopped before its end.

@@ -18,6 +18,9 @@
 #include "graph/courbes/pointscourbe.h"
 #include "graph/repere_outils.h"
 #include "graph/courbes/genres.h"
+#include "graph/derivees/GCOperBinaire.h"
+#include "graph/derivees/GCOperUnaire.h"
+#include "graph/derivees/routines.h"
 
 namespace {
 
@@ -659,6 +662,236 @@ TEST_F(Dessins, RecherchesChoixEtRetrait)
     EXPECT_FALSE(d.RetireCourbe(3));
     EXPECT_EQ(d.Nombre(), 2);
     EXPECT_EQ(CourbeParIdentifiantPartout("3/x"), nullptr);
+}
+
+// The follower of long computations stops the first trace it is asked about that is not one
+// of the mothers of the case.
+struct SuiviQuiArrete : SuiviCalcul {
+    QStringList meres;
+    QStringList questions;
+    bool continuer(int, int) override { return true; }
+    bool continuerTrace(const QString& nom, long long) override
+    {
+        questions << nom;
+        return meres.contains(nom);
+    }
+};
+
+// Every family of curves, derived curves among them, stops its trace when the follower says
+// so: the drawing says it was stopped, the curve keeps the beginning of its records and of
+// its error lines (the same as a whole trace gives), has drawn them, gives no warning of
+// failed points, and the ordinary curves after it are traced whole, the long ones stopped in
+// their turn; a mother traced first for a curve of another window keeps its flags.
+TEST_F(Dessins, UnTraceArreteGardeCeQuIlATraceDansChaqueFamille)
+{
+    int numero = 0;
+    auto cree = [&](QChar lettre, const QString& nom, int entier = 0) {
+        PtrCourbe c = CreeCourbe(lettre, 1, ++numero, entier);
+        c->Nom = nom;
+        c->NouvelIdentifiant();
+        c->Couleur = c->Marqueur.Couleur = RVB(255, 0, 0);
+        return c;
+    };
+    auto y = [&](QChar lettre, const QString& nom, const QString& f, const QString& g = {},
+                 const QString& xinf = "-5", const QString& xsup = "5", const QString& pas = "0.001") {
+        PtrCourbe c = cree(lettre, nom);
+        c->FixeLibelles(f, g);
+        dynamic_cast<GCY&>(*c).FixeBornes(xinf, xsup, pas);
+        return c;
+    };
+    auto donnees = [&](QChar lettre, const QString& nom, const QString& pas, int lignes) {
+        PtrCourbe c = cree(lettre, nom);
+        QStringList l;
+        for (int k = 0; k < lignes; ++k)
+            l << (lettre == 'C' ? QString::number(std::sin(k * 0.01) * 3) : QStringLiteral("%1;%2").arg(-4 + k * 8.0 / lignes).arg(std::sin(k * 0.37) * 3));
+        c->Libelle1 = EcritDonnees(nom + QStringLiteral(".txt"), l);
+        if (auto* g = dynamic_cast<GCC*>(c.get()))
+            g->FixeDebutPas("-4", pas);
+        return c;
+    };
+    auto suite = [&](int st, const QString& f, const QString& g, const QString& premier, const QString& dernier) {
+        auto n = std::dynamic_pointer_cast<GCN>(cree('N', "suite", st));
+        n->FixeLibelles(f, g);
+        n->FixeConditions(dernier, "0.5", "0");
+        n->FixeIterationsVisibles(premier, dernier);
+        return PtrCourbe(n);
+    };
+    auto rs = [&](QChar lettre, const QString& f, const QString& g, const QString& b1, const QString& b2,
+                  const QString& pas) {
+        auto c = std::dynamic_pointer_cast<GCRS>(cree(lettre, "rs"));
+        c->FixeLibelles(f, g);
+        c->FixeBornes(b1, b2);
+        c->GCY::FixeBornes("-5", "5", pas);
+        return PtrCourbe(c);
+    };
+    auto unaire = [&](int code, const PtrCourbe& mere, std::array<QString, 6> p = {"0", "0", "0", "0", "0", "0"}) {
+        auto d = std::make_shared<GCOperUnaire>(LettreOperation(code), code, 1, ++numero);
+        d->Nom = QStringLiteral("derivee");
+        d->NouvelIdentifiant();
+        d->CopieMere(*mere);
+        d->FixeParametres(p);
+        return PtrCourbe(d);
+    };
+
+    struct Cas {
+        QString quoi;
+        std::vector<PtrCourbe> courbes;   // the mothers (named "mere..."), then the curve stopped
+        bool rienAvantLArret = false;     // stopped before its first point
+    };
+    std::vector<Cas> cas;
+    cas.push_back({"Y", {y('Y', "y", "sqrt(sin(20*x))*4")}});
+    cas.push_back({"Y incalculable au début", {y('Y', "y", "sqrt(x-4)")}, true});
+    cas.push_back({"X", {y('X', "x", "ln(y+5.01)")}});
+    cas.push_back({"T", {y('T', "t", "cos(t)*3", "sqrt(sin(5*t))*3")}});
+    cas.push_back({"P", {y('P', "p", "2+1/(t-1)", "t", "0", "6.283")}});
+    cas.push_back({"N1", {suite(1, "n", "sqrt(n-5)", "0", "5000")}});
+    cas.push_back({"N3", {suite(3, "cos(x)", "cos(x)", "0", "5000")}});
+    cas.push_back({"N hors vue", {suite(1, "n", "sin(n)", "1000000", "1000200")}, true});
+    cas.push_back({"H", {rs('H', "-y", "x", "1", "0", "0.001")}});
+    cas.push_back({"J", {rs('J', "cos(x*y)", "", "0", "1", "0.01")}});
+    cas.push_back({"R", {rs('R', "ln(x)", "", "0", "1", "0.001")}});
+    cas.push_back({"S", {rs('S', "sin(n*x)/n", "", "1", "10", "0.001")}});
+    {
+        auto d = std::dynamic_pointer_cast<GCDG>(cree('D', "d", 1));
+        d->FixeLibelles("sqrt(sin(x))", "");
+        d->FixeBornes("-5", "5", "0.001");
+        cas.push_back({"D", {d}});
+        auto mere = y('Y', "mere", "sin(x)");
+        auto g = cree('G', "g", 1);
+        g->FixeMere(1, mere->Identifiant);
+        cas.push_back({"G", {mere, g}});
+    }
+    {
+        auto e = std::dynamic_pointer_cast<GCE>(cree('E', "e", 2));
+        e->CompileLibelle1("-y");
+        e->GCY::FixeBornes("-5", "5", "0.001");
+        e->FixeConditionsInitiales({"0", "0", "1", "0", "0", "0", "0", "0", "0", "0", "0"});
+        cas.push_back({"E", {e}, true});
+    }
+    cas.push_back({"I", {y('I', "i", "x^2+y^2-30", "", "-5", "5", "0.01")}});
+    cas.push_back({"I sans racine sur les premières lignes", {y('I', "i", "x^2+y^2-4", "", "-5", "5", "0.01")}, true});
+    {
+        auto i = y('I', "i", "x^2+y^2-4", "", "-5", "5", "0.01");
+        i->Joint = true;
+        cas.push_back({"I joint sans racine sur les premières lignes", {i}, true});
+    }
+    {
+        auto droite = std::dynamic_pointer_cast<GCI>(cree('I', "droite", 1));
+        droite->FixeCoefficients({"1", "-1", "0.5", "0", "0", "0"});
+        droite->FixeBornes("-5", "5", "0.001");
+        cas.push_back({"I droite", {droite}});
+    }
+    cas.push_back({"L", {donnees('L', "liste", "", 3000)}});
+    cas.push_back({"C", {donnees('C', "chronique", "0.001", 3000)}});
+    cas.push_back({"B", {donnees('B', "bezier", "0.0001", 12)}});
+    cas.push_back({"W", {donnees('W', "bspline", "0.0001", 12)}});
+    {
+        auto mere = y('Y', "mere", "sin(x)+1/(x-1)");
+        cas.push_back({"U opposé", {mere, unaire(0, mere)}});
+        auto mere2 = y('Y', "mere", "sin(x)");
+        cas.push_back({"Q tangente", {mere2, unaire(43, mere2, {"1", "0", "0", "0", "0", "0"})}});
+        auto a = y('Y', "mere1", "x^2"), b = y('Y', "mere2", "sqrt(x+6)");
+        auto o = std::make_shared<GCOperBinaire>(0, 1, ++numero);
+        o->Nom = QStringLiteral("somme");
+        o->NouvelIdentifiant();
+        o->Libelle(*a, *b);
+        cas.push_back({"O somme", {a, b, o}});
+    }
+
+    SuiviQuiArrete suivi;
+    // Draws with the follower in place, on a new picture.
+    auto dessineSuivi = [&](GCDessin& dessin, GCRepere& repere, QImage& image) {
+        suivi.questions.clear();
+        image = imageBlanche(600, 400);
+        GardeValeur<SuiviCalcul*> garde(etatGraphe().suivi, &suivi);
+        QPainter peintre(&image);
+        return dessin.Dessine(peintre, repere);
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.quoi.toStdString());
+        GCDessin dessin;
+        for (const PtrCourbe& c : k.courbes)
+            dessin.AjouteCourbe(c);
+        auto apres = y('Y', "apres", "x");
+        dessin.AjouteCourbe(apres);
+        const PtrCourbe arretee = k.courbes.back();
+        GCRepere repere(true, 600, 400);
+        QImage image;
+        // The first trace of these curves, stopped.
+        interlocuteur_.avertissements.clear();
+        suivi.meres.clear();
+        for (const PtrCourbe& c : k.courbes)
+            if (c != arretee)
+                suivi.meres << c->Nom;
+        EXPECT_TRUE(dessineSuivi(dessin, repere, image));
+        // The last question, the one answered no: the curve, or the child that traces it.
+        ASSERT_FALSE(suivi.questions.isEmpty());
+        EXPECT_FALSE(suivi.meres.contains(suivi.questions.last()));
+        EXPECT_FALSE(ErreurCalcul());
+        EXPECT_FALSE(interlocuteur_.avertissements.contains(LigneAvertissementCalcul(arretee->Nom)));
+        if (k.courbes.size() == 1)
+            EXPECT_TRUE(interlocuteur_.avertissements.isEmpty()) << interlocuteur_.avertissements.join('|').toStdString();
+        // The ordinary curve after it is traced whole.
+        EXPECT_EQ(LitFichierPoints(apres->NomFichier()).points.size(), 10001u);
+        const LecturePoints partie = LitFichierPoints(arretee->NomFichier());
+        ASSERT_TRUE(partie.ok()) << arretee->NomFichier().toStdString();
+        const QStringList erreursPartie = LitFichierTexte(arretee->CheminFichier(".err")).lignes;
+        if (k.rienAvantLArret) {
+            EXPECT_TRUE(partie.points.empty());
+        } else {
+            EXPECT_FALSE(partie.points.empty());
+            int rouges = 0;
+            for (int x = 0; x < image.width(); ++x)
+                for (int yy = 0; yy < image.height(); ++yy)
+                    rouges += pixelRvb(image, x, yy) == 0xFF0000u;
+            EXPECT_GT(rouges, 0);
+        }
+
+        // The whole trace begins with the same records and error lines.
+        {
+            QPainter peintre(&image);
+            ASSERT_FALSE(dessin.Dessine(peintre, repere));
+        }
+        const LecturePoints entier = LitFichierPoints(arretee->NomFichier());
+        ASSERT_TRUE(entier.ok());
+        ASSERT_GT(entier.points.size(), 100u);
+        ASSERT_LT(partie.points.size(), entier.points.size());
+        EXPECT_TRUE(std::equal(partie.points.begin(), partie.points.end(), entier.points.begin()));
+        const QStringList erreurs = LitFichierTexte(arretee->CheminFichier(".err")).lignes;
+        EXPECT_LE(erreursPartie.size(), erreurs.size());
+        EXPECT_EQ(erreursPartie, erreurs.mid(0, erreursPartie.size()));
+    }
+
+    // A long curve after the one stopped stops in its turn, a moment later.
+    {
+        GCDessin dessin;
+        dessin.AjouteCourbe(y('Y', "y", "sin(x)"));
+        auto serie = rs('S', "sin(n*x)/n", "", "1", "100000", "0.003");
+        dessin.AjouteCourbe(serie);
+        suivi.meres.clear();
+        GCRepere repere(true, 600, 400);
+        QImage image;
+        EXPECT_TRUE(dessineSuivi(dessin, repere, image));
+        const std::size_t n = LitFichierPoints(serie->NomFichier()).points.size();
+        EXPECT_GT(n, 0u);
+        EXPECT_LT(n, 3001u);
+    }
+
+    // A mother of another window traced first, then stopped: its flags given back.
+    GCDessin autre;
+    auto mere = y('Y', "mere", "sin(x)");
+    mere->HorsIndex = true;
+    autre.AjouteCourbe(mere);
+    GCDessin dessin;
+    auto g = cree('G', "g", 1);
+    g->FixeMere(1, mere->Identifiant);
+    dessin.AjouteCourbe(g);
+    suivi.meres.clear();
+    GCRepere repere(true, 600, 400);
+    QImage image;
+    EXPECT_TRUE(dessineSuivi(dessin, repere, image));
+    EXPECT_TRUE(mere->Visible && mere->HorsIndex);
+    EXPECT_FALSE(LitFichierPoints(mere->NomFichier()).points.empty());
 }
 
 TEST_F(Dessins, DessineLesMeresAvantLeursDerivees)
