@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/aide.h"
 #include "dialogs/fiches.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/fichiers/fichiertexte.h"

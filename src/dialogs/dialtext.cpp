@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "dialogs/aide.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "expression/formatage.h"
@@ -323,8 +324,8 @@ void Tdialogtxt::CBPixelsClick()
 int Tdialogtxt::sujetAide() const
 {
     if (GBAffichage->isVisibleTo(this))
-        return 28;
-    return GBDecalage->isVisibleTo(this) ? 29 : 31;
+        return SujetsAide::TexteAffichage;
+    return GBDecalage->isVisibleTo(this) ? SujetsAide::TexteDecalage : SujetsAide::Textes;
 }
 
 QString Tdialogtxt::identifiantChoisi(const QComboBox* choix) const

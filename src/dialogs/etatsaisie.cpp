@@ -37,6 +37,7 @@ EtatSaisie& etatSaisie()
 void reinitialiseSaisie()
 {
     reinitialiseGraphe();
+    delete etatSaisie().FenetreAide.data();
     etatEnPlace().emplace();
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -72,6 +73,8 @@ struct EtatSaisie {
     int PositionEtiquette = 8;
     // The system boxes in place (none: the default ones, Qt's).
     BoitesSaisie* boites = nullptr;
+    // The help window while it is open (dialogs/aide.h); the reset closes it.
+    QPointer<QWidget> FenetreAide;
 };
 
 EtatSaisie& etatSaisie();

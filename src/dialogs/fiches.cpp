@@ -43,30 +43,6 @@ void AppliqueCouleurFiche(QWidget* fiche)
     fiche->setAutoFillBackground(true);
 }
 
-// Outside any namespace, as the resource's initialiser is declared.
-static void chargeRessourcesAide()
-{
-    Q_INIT_RESOURCE(aide);
-}
-
-void InitialiseRessourcesAide()
-{
-    static const bool faite = (chargeRessourcesAide(), true);
-    Q_UNUSED(faite);
-}
-
-QString MessageAideAbsente()
-{
-    return QStringLiteral("L'aide n'est pas disponible : le fichier d'aide « Aidevirk.hlp » "
-                          "ne fait pas partie de cette version.");
-}
-
-void MontreAide(int sujet)
-{
-    Q_UNUSED(sujet);
-    interlocuteur().message(MessageAideAbsente());
-}
-
 bool ChoisitCouleurQt(QWidget* parent, QColor& couleur)
 {
     const QColor choisie = QColorDialog::getColor(couleur, parent, QString(), QColorDialog::DontUseNativeDialog);

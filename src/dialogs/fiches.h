@@ -1,5 +1,5 @@
-// What every form of the program shares: its colour, the help, which this version does not
-// have, and the handling of the two-list choosers.
+// What every form of the program shares: its colour, its controls' names, the two-list
+// choosers.
 #pragma once
 
 #include <QString>
@@ -26,16 +26,6 @@ class QPrinter;
 TCouleur& CouleurFiche();
 // Gives the form the colour CouleurFiche() as its background.
 void AppliqueCouleurFiche(QWidget* fiche);
-
-// The help pages and the explanation texts of the mouse modes, compiled into the program:
-// made readable (once) before the first use.
-void InitialiseRessourcesAide();
-
-// What the help commands say: the help file is not part of this version.
-QString MessageAideAbsente();
-// A help command (sujet: the topic asked for, 0 for the contents): says, through the
-// interlocutor, that the help is not available.
-void MontreAide(int sujet = 0);
 
 // The toolkit's colour box (its own, translated one); true and the colour changed on OK.
 bool ChoisitCouleurQt(QWidget* parent, QColor& couleur);

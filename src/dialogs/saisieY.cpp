@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "dialogs/aide.h"
 #include "dialogs/chxflech.h"
 #include "dialogs/condinit.h"
 #include "dialogs/dialtext.h"
@@ -287,11 +288,14 @@ void TsaisieY::montreFleche()
 // ---------------------------------------------------------------------------------------
 // Checks
 
-bool TsaisieY::verifieSyntaxe(QLineEdit* edit, const QString& message)
+bool TsaisieY::verifieSyntaxe(QLineEdit* edit, const QString& message, bool avecAide)
 {
     if (CompileChamp(edit->text()))
         return true;
-    interlocuteur().message(message);
+    if (avecAide)
+        interlocuteur().messageAvecAide(message, SujetsAide::FonctionsUneVariable);
+    else
+        interlocuteur().message(message);
     ErreurSaisieY = true;
     return false;
 }
@@ -310,15 +314,15 @@ void TsaisieY::ButOKClick()
 {
     ErreurSaisieY = false;
     if (Edlib1->isVisibleTo(this) && windowTitle() != QStringLiteral("Dérivée discrète n-ième"))
-        verifieSyntaxe(Edlib1, QStringLiteral("Erreur de syntaxe dans le libellé n°1"));
+        verifieSyntaxe(Edlib1, QStringLiteral("Erreur de syntaxe dans le libellé n°1"), true);
     if (Edlib2->isVisibleTo(this))
-        verifieSyntaxe(Edlib2, QStringLiteral("Erreur de syntaxe dans le libellé n°2"));
+        verifieSyntaxe(Edlib2, QStringLiteral("Erreur de syntaxe dans le libellé n°2"), true);
 
     // The domain: its values must be computable and finite, and the start not after the end.
     double debut = 0, fin = 0, pas = 0;
     bool domaineLu = true;
     auto litBorne = [&](QLineEdit* edit, const QString& nom, double& valeur) {
-        if (!verifieSyntaxe(edit, QStringLiteral("Erreur de syntaxe dans ") + nom)) {
+        if (!verifieSyntaxe(edit, QStringLiteral("Erreur de syntaxe dans ") + nom, true)) {
             domaineLu = false;
             return;
         }

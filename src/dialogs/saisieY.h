@@ -143,8 +143,9 @@ protected:
 private:
     void construit();
     void construitMenu();
-    // Checks one text: compiles; false and the message otherwise.
-    bool verifieSyntaxe(QLineEdit* edit, const QString& message);
+    // Checks one text: compiles; false and the message otherwise (avecAide: its box also
+    // offers the help on the predefined functions).
+    bool verifieSyntaxe(QLineEdit* edit, const QString& message, bool avecAide = false);
     bool verifieNom();
     bool ecritValeursImposees();
 

@@ -24,6 +24,7 @@
 #include <cmath>
 #include <utility>
 
+#include "dialogs/aide.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "dialogs/saishisto.h"
@@ -639,7 +640,7 @@ void TEchant::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (e->key() == Qt::Key_F1) {
-        MontreAide();
+        MontreAidePage(QStringLiteral("feuille.html"));
         return;
     }
     QDialog::keyPressEvent(e);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "expression/catalogue.h"
 #include "expression/execution.h"
 
 namespace {
@@ -247,7 +248,7 @@ Cx unaire(int code, Cx u, const ContexteCalcul& ctx, const char*& echec)
     case UCOS: return cosc(u);
     case UTAN:
         if (!tanc(u, r))
-            return echoue(echec, "tangente d'un multiple impair de pi/2");
+            return echoue(echec, FichesUnaires[UTAN].message);
         return r;
     case UARCSIN: r = arcsin(u); break;
     case UARCCOS: r = arccos(u); break;

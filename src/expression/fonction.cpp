@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "expression/PolyOrtho.h"
+#include "expression/catalogue.h"
 #include "expression/simul.h"
 
 namespace {
@@ -15,16 +16,21 @@ constexpr double Pi = 3.14159265358979323846;
 
 }  // namespace
 
-const char* const NomsUnaires[NbCodesUnaires] = {
-    "-", "+", "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "CONJ", "RE", "IM", "SIN", "COS",
-    "TAN", "COT", "SEC", "COSEC", "ARCSIN", "ARCCOS", "ARCTAN", "ARCCOT", "SH", "CH", "TH", "COTH", "ARGSH",
-    "ARGCH", "ARGTH", "ARGCOTH", "ABS", "INT", "ENT", "ROUND", "DELTA", "FRAC", "FACT", "\xFD", "EXP", "LN",
-    "LOG", "RCUB", "\xFB", "RAC", "SQRT", "UN", "RECT", "TRI", "SINQ", "COSQ", "TANQ", "SIND", "COSD", "TAND",
-    "SINC", "GAMMA", "LOGAMMA", "BL", "RND", "POISSON", "SHA", "GAUSS01", "SGN"};
+namespace {
 
-const char* const NomsBinaires[NbCodesBinaires] = {
-    "+", "-", "*", "/", "^", "ARG", "MODULE", "COMB", "MOD", "LOGA", "BINOM", "GAUSS", "UNIF", "TCHEB", "TCHEB2",
-    "HERMIT", "LAGUER", "LEGNDR", "MIN", "MAX"};
+template <std::size_t N>
+constexpr std::array<const char*, N> nomsDes(const FicheFonction (&fiches)[N])
+{
+    std::array<const char*, N> noms{};
+    for (std::size_t i = 0; i < N; ++i)
+        noms[i] = fiches[i].nom;
+    return noms;
+}
+
+}  // namespace
+
+constinit const std::array<const char*, NbCodesUnaires> NomsUnaires = nomsDes(FichesUnaires);
+constinit const std::array<const char*, NbCodesBinaires> NomsBinaires = nomsDes(FichesBinaires);
 
 const EntreeInsertion TableInsertion[47] = {
     {"abs(x)", 17},   {"arccos(x)", 20}, {"arccot(x)", 18},  {"arcsin(x)", 19}, {"arctan(x)", 25},
@@ -52,11 +58,11 @@ bool NomFonctionParCode(int code, std::string& texte)
 // Operators
 
 const char SansMessage[] = "";
-const char* const MessagePuissance = "puissance non calculable !";
-const char* const MessageExponentielle = "exponentielle d'un nombre trop grand!";
-const char* const MessageLogarithme = "logarithme d'un réel négatif ou nul!";
-const char* const MessageRacine = "racine carrée d'un réel négatif!";
-const char* const MessageDivision = "division par 0 !";
+constinit const char* const MessagePuissance = FichesBinaires[BPuissance].message;
+constinit const char* const MessageExponentielle = FichesUnaires[UEXP].message;
+constinit const char* const MessageLogarithme = FichesUnaires[ULN].message;
+constinit const char* const MessageRacine = FichesUnaires[URACINE].message;
+constinit const char* const MessageDivision = FichesBinaires[BDivise].message;
 
 namespace {
 
@@ -95,12 +101,12 @@ double puissance(double u, double w, const char*& echec)
 bool degrePolynome(double u, int& n, const char*& echec)
 {
     if (u < 0) {
-        echec = "degré négatif";
+        echec = FichesBinaires[BTCHEB].message;
         return false;
     }
     const double r = std::nearbyint(u);
     if (!(r <= DegreMaxPolynome)) {
-        echec = "degré trop grand";
+        echec = FichesBinaires[BTCHEB].message2;
         return false;
     }
     n = static_cast<int>(r);
@@ -123,34 +129,34 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
     case UTAN: {
         const double c = std::cos(u);
         if (c == 0)
-            return echoue(echec, "tangente d'un multiple impair de pi/2");
+            return echoue(echec, FichesUnaires[UTAN].message);
         return std::sin(u) / c;
     }
     case UCOT: {
         const double s = std::sin(u);
         if (s == 0)
-            return echoue(echec, "cotangente d'un multiple de pi");
+            return echoue(echec, FichesUnaires[UCOT].message);
         return std::cos(u) / s;
     }
     case USEC: {
         const double c = std::cos(u);
         if (c == 0)
-            return echoue(echec, "sécante d'un multiple impair de pi/2");
+            return echoue(echec, FichesUnaires[USEC].message);
         return 1 / c;
     }
     case UCOSEC: {
         const double s = std::sin(u);
         if (s == 0)
-            return echoue(echec, "cosécante d'un multiple de pi");
+            return echoue(echec, FichesUnaires[UCOSEC].message);
         return 1 / s;
     }
     case UARCSIN:
         if (u < -1 || u > 1)
-            return echoue(echec, "arcsin d'un réel > 1 en valeur absolue");
+            return echoue(echec, FichesUnaires[UARCSIN].message);
         return std::asin(u);
     case UARCCOS:
         if (u < -1 || u > 1)
-            return echoue(echec, "arccos d'un réel > 1 en valeur absolue");
+            return echoue(echec, FichesUnaires[UARCCOS].message);
         return std::acos(u);
     case UARCTAN: return std::atan(u);
     case UARCCOT: return Pi / 2 - std::atan(u);
@@ -159,20 +165,20 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
     case UTH: return std::tanh(u);
     case UCOTH:
         if (u == 0)
-            return echoue(echec, "coth de 0");
+            return echoue(echec, FichesUnaires[UCOTH].message);
         return 1 / std::tanh(u);
     case UARGSH: return std::asinh(u);
     case UARGCH:
         if (u < 1)
-            return echoue(echec, "argch d'un réel < 1");
+            return echoue(echec, FichesUnaires[UARGCH].message);
         return std::acosh(u);
     case UARGTH:
         if (u <= -1 || u >= 1)
-            return echoue(echec, "argth d'un réel > ou = -1 en valeur absolue");
+            return echoue(echec, FichesUnaires[UARGTH].message);
         return std::atanh(u);
     case UARGCOTH:
         if (u >= -1 && u <= 1)
-            return echoue(echec, "argcoth d'un réel < ou = -1 en valeur absolue");
+            return echoue(echec, FichesUnaires[UARGCOTH].message);
         return std::log((1 + u) / (u - 1)) / 2;
     case UABS: return std::fabs(u);
     case UINT: return std::trunc(u);
@@ -182,7 +188,7 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
     case UFRAC: return u - std::trunc(u);
     case UFACT:
         if (std::fabs(u) >= 32)
-            return echoue(echec, "factorielle d'un entier > 32");
+            return echoue(echec, FichesUnaires[UFACT].message);
         return factorielle(u);
     case UCARRE: return u * u;
     case UEXP:
@@ -212,7 +218,7 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
     case UTANQ: {
         const double r = Periodise(u, -4, 4);
         if (r == -2 || r == 2)
-            return echoue(echec, "tanq d'un multiple impair de 2");
+            return echoue(echec, FichesUnaires[UTANQ].message);
         return SinusTrapeze(r) / SinusTrapeze(r + 2);
     }
     case USIND: return SinusTriangle(u);
@@ -220,7 +226,7 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
     case UTAND: {
         const double r = Periodise(u, -2, 2);
         if (r == -1 || r == 1)
-            return echoue(echec, "tanq d'un nombre impair");
+            return echoue(echec, FichesUnaires[UTAND].message);
         return SinusTriangle(r) / SinusTriangle(r + 1);
     }
     case USINC: return u == 0 ? 1 : std::sin(Pi * u) / (Pi * u);
@@ -228,18 +234,18 @@ double CalculeUnaire(int code, double u, const ContexteCalcul& ctx, const char*&
         int pole = 0;
         const double g = Gamma(u, ctx.Epsilon, pole);
         if (pole)
-            return echoue(echec, pole == 1 ? "Gamma d'un entier négatif" : SansMessage);
+            return echoue(echec, pole == 1 ? FichesUnaires[UGAMMA].message : SansMessage);
         return g;
     }
     case ULOGAMMA:
         if (u <= 0)
-            return echoue(echec, "argument négatif ou nul !");
+            return echoue(echec, FichesUnaires[ULOGAMMA].message);
         return LnGamma(u);
     case UBL: return Blancmange(u);
     case URND: return Aleatoire() * u;
     case UPOISSON:
         if (u <= 0)
-            return echoue(echec, "paramètre de la loi de Poisson négatif ou nul !");
+            return echoue(echec, FichesUnaires[UPOISSON].message);
         return AleaPoisson(u);
     case USHA: return std::trunc(u) == u ? 1 : 0;
     case UGAUSS01: return std::fabs(u) < 10 ? Gaussienne(u, 1, 0) : 0;
@@ -264,15 +270,15 @@ double CalculeBinaire(int code, double u, double w, const ContexteCalcul& ctx, c
     case BCOMB: {
         const double n = std::nearbyint(u), p = std::nearbyint(w);
         if (p < 0 || p > n)
-            return echoue(echec, "Cnp incalculable !");
+            return echoue(echec, FichesBinaires[BCOMB].message);
         const double c = Cnp(n, p);
         if (!std::isfinite(c))
-            return echoue(echec, "Cnp incalculable !");
+            return echoue(echec, FichesBinaires[BCOMB].message);
         return c;
     }
     case BMOD: {
         if (w == 0)
-            return echoue(echec, "module nul !");
+            return echoue(echec, FichesBinaires[BMOD].message);
         double r = u - std::trunc(u / w) * w;
         if (r < 0)
             r += std::fabs(w);
@@ -283,17 +289,17 @@ double CalculeBinaire(int code, double u, double w, const ContexteCalcul& ctx, c
         if (w <= 0)
             return echoue(echec, MessageLogarithme);
         if (u <= 0)
-            return echoue(echec, "base du logarithme négative ou nulle!");
+            return echoue(echec, FichesBinaires[BLOGA].message2);
         return std::log(w) / std::log(u);
     case BBINOM: {
         const double n = std::nearbyint(u);
         if (u < 0 || w < 0 || w > 1 || !(n < 4e18))
-            return echoue(echec, "paramètres incorrects");
+            return echoue(echec, FichesBinaires[BBINOM].message);
         return AleaBinomiale(n, w);
     }
     case BGAUSS:
         if (w <= 0)
-            return echoue(echec, "gaussienne d'écart type négatif ou nul");
+            return echoue(echec, FichesBinaires[BGAUSS].message);
         return AleaGauss(u, w);
     case BUNIF: return AleaUniforme(u, w);
     case BTCHEB:

@@ -187,9 +187,10 @@ struct EntreeInsertion {
 extern const EntreeInsertion TableInsertion[47];
 bool NomFonctionParCode(int code, std::string& texte);
 
-// Names of the unary (codes 2..65) and two-argument (codes 5..19) functions.
-extern const char* const NomsUnaires[NbCodesUnaires];
-extern const char* const NomsBinaires[NbCodesBinaires];
+// Names of the unary (codes 2..65) and two-argument (codes 5..19) functions, as the parser
+// matches them (from the tables of expression/catalogue.h, with all the rest known of them).
+extern const std::array<const char*, NbCodesUnaires> NomsUnaires;
+extern const std::array<const char*, NbCodesBinaires> NomsBinaires;
 
 // Applies one operator to already computed operands (constant folding, the complex
 // evaluator's real cases). Sets the error flag and message on a domain failure.

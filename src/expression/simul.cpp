@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "expression/catalogue.h"
 #include "expression/etat.h"
 
 namespace {
@@ -110,7 +111,7 @@ double Gamma(double x)
     int echec = 0;
     const double g = Gamma(x, contexteCalcul().Epsilon, echec);
     if (echec == 1)
-        ErreurAvecMessage("Gamma d'un entier négatif");
+        ErreurAvecMessage(FichesUnaires[UGAMMA].message);
     else if (echec == 2)
         ErreurCalcul() = 1;
     return g;

@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dialogs/aide.h"
 #include "dialogs/dialogues.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
@@ -54,6 +55,7 @@ class InterlocuteurCadre : public Interlocuteur {
 public:
     explicit InterlocuteurCadre(TMainForm& cadre) : cadre_(cadre) {}
     void message(const QString& texte) override { cadre_.montreMessage(texte); }
+    void messageAvecAide(const QString& texte, int sujet) override { cadre_.montreMessage(texte, sujet); }
     void avertit(const QString& texte) override { cadre_.AjouteLigneAvertissement(texte); }
     bool demandeOuiNon(const QString& texte) override
     {
@@ -180,6 +182,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     etatSaisie().boites = boites_.get();
     etatFenetres().createurFenetre = [this] { return Nouvellefentre1Click(); };
     etatFenetres().joueSon = [this](const QString& chemin) { musique(chemin); };
+    etatFenetres().conseilCadre = [this] { return panneaux_[2] ? panneaux_[2]->text() : QString(); };
     qApp->installEventFilter(this);
     // The program's own icon, for the frame, the graph windows and the dialogs.
     QApplication::setWindowIcon(IconeVirk());
@@ -246,6 +249,7 @@ TMainForm::~TMainForm()
         etatSaisie().boites = nullptr;
     etatFenetres().createurFenetre = nullptr;
     etatFenetres().joueSon = nullptr;
+    etatFenetres().conseilCadre = nullptr;
 }
 
 void TMainForm::musique(const QString& chemin)
@@ -779,7 +783,7 @@ void TMainForm::AfficheConseil(const QString& conseil)
     panneaux_[2]->setText(conseil);
 }
 
-void TMainForm::montreMessage(const QString& texte)
+void TMainForm::montreMessage(const QString& texte, int sujetAide)
 {
     if (PeintureEnCours()) {
         if (!messagesEnAttente_.contains(texte))
@@ -794,8 +798,12 @@ void TMainForm::montreMessage(const QString& texte)
     if (messagesOuverts_.contains(texte))
         return;
     messagesOuverts_.insert(texte);
-    BoiteMessage(this, QMessageBox::Information, texte);
+    const QMessageBox::StandardButton bouton = BoiteMessage(
+        this, QMessageBox::Information, texte,
+        sujetAide < 0 ? QMessageBox::StandardButtons(QMessageBox::Ok) : QMessageBox::Ok | QMessageBox::Help);
     messagesOuverts_.remove(texte);
+    if (bouton == QMessageBox::Help)
+        MontreAide(sujetAide);
 }
 
 void TMainForm::montreMessagesEnAttente()

@@ -233,7 +233,9 @@ public:
     void AfficheConseil(const QString& conseil);
     // A message box for the graph objects (never while a widget paints: then it waits for
     // the end of the paint); the same text is not shown twice at once.
-    void montreMessage(const QString& texte);
+    // With a help topic (0 or more), the box also offers "Aide", which opens the help there
+    // (a message that comes while painting waits for the paint to end, without it).
+    void montreMessage(const QString& texte, int sujetAide = -1);
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;

@@ -33,7 +33,7 @@ QMessageBox::StandardButton BoiteMessage(QWidget* parent, QMessageBox::Icon icon
         QMessageBox::StandardButton bouton;
         const char* texte;
     } francais[] = {{QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"},
-                    {QMessageBox::Cancel, "Annuler"}};
+                    {QMessageBox::Cancel, "Annuler"}, {QMessageBox::Help, "&Aide"}};
     for (const auto& f : francais)
         if (QAbstractButton* b = boite.button(f.bouton))
             b->setText(QString::fromUtf8(f.texte));

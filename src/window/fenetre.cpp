@@ -114,6 +114,7 @@ void reinitialiseFenetres()
     EtatFenetres neuf;
     neuf.createurFenetre = std::move(etat.createurFenetre);
     neuf.joueSon = std::move(etat.joueSon);
+    neuf.conseilCadre = std::move(etat.conseilCadre);
     etat = std::move(neuf);
 }
 

@@ -197,14 +197,21 @@ struct EtatFenetres {
     // The program's web address, opened by Aide > Site VIRK: the one fixed when the program
     // was built (empty: none).
     QString AdresseSite = AdresseSiteConstruite();
+    // The hint the frame's status bar shows (what F1 opens the help at; kept by the reset);
+    // none: no hint.
+    std::function<QString()> conseilCadre;
 };
 
 EtatFenetres& etatFenetres();
 // Back to the defaults after reinitialiseSaisie(), Qt's own dialogs in place again; the
-// maker of windows and the player are kept (tests, new session).
+// maker of windows, the player and the frame's hint are kept (tests, new session).
 void reinitialiseFenetres();
 
 inline ReglagesFenetres& reglagesFenetres() { return etatFenetres().Reglages; }
+// The help topic that F1 opens in a window, chosen by the first five characters of the
+// hint the status bar shows (the button last pointed at, or what lies under the mouse);
+// the contents for any other hint.
+int SujetAideDuConseil(const QString& conseil);
 inline std::weak_ptr<GCCourbe>& CourbeCourante() { return etatFenetres().CourbeCourante; }
 inline int& CodeObjetSouris() { return etatFenetres().CodeObjetSouris; }
 inline EtatSouris& etatSouris() { return etatFenetres().souris; }
@@ -546,7 +553,7 @@ public:
     void ZoomCentre(bool reduire);
     // Zoom > Automatique: a factor and a centre, then a zoom into a new window.
     void Automatique1Click(QAction* = nullptr);
-    // Zoom > Manuel: the next press draws a zoom rectangle (toggle).
+    // Zoom > Manuel: the next press draws a zoom rectangle (toggle); entering it explains it.
     void Loupe1Click(QAction* = nullptr);
     // A new window showing the rectangle (world units): the frame copied, the curves
     // cloned under new numbers with their ranges fitted, derived curves and plates kept on
@@ -554,7 +561,8 @@ public:
     TForm1* ZoomNouvelleFenetre(double x1, double y1, double x2, double y2);
     // The orthonormal switch.
     void NormeRepere();
-    // The Aide menu: this version has no help file.
+    // The Aide menu: the help's contents and index, and its lists of the predefined
+    // functions of one and of two variables.
     void Rubriquesdaide1Click(QAction* = nullptr);
     void fnStdClick(QAction* = nullptr);
     void fnStd2Click(QAction* = nullptr);

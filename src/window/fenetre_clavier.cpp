@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QWheelEvent>
 
+#include "dialogs/aide.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "dialogs/minmaxpar.h"
@@ -100,6 +101,23 @@ void TForm1::VarieParametre(int indice)
     RedessineParametres();
 }
 
+int SujetAideDuConseil(const QString& conseil)
+{
+    static const struct {
+        const char* debut;
+        int sujet;
+    } sujets[] = {
+        {"Primi", SujetsAide::Primitives}, {"Régre", SujetsAide::Regressions}, {"Trace", SujetsAide::MainLevee},
+        {"Défin", SujetsAide::SaisieGraphique}, {"Chang", SujetsAide::Norme}, {"Rédui", SujetsAide::Unites},
+        {"Augme", SujetsAide::Unites}, {"axe Y", SujetsAide::AxeY}, {"axe X", SujetsAide::AxeX},
+    };
+    const QString debut = conseil.left(5);
+    for (const auto& s : sujets)
+        if (debut == QString::fromUtf8(s.debut))
+            return s.sujet;
+    return SujetsAide::Sommaire;
+}
+
 void TForm1::FormKeyUp(int touche, Qt::KeyboardModifiers modificateurs)
 {
     switch (touche) {
@@ -107,7 +125,11 @@ void TForm1::FormKeyUp(int touche, Qt::KeyboardModifiers modificateurs)
     case Qt::Key_Up: QCursor::setPos(QCursor::pos() + QPoint(0, -1)); return;
     case Qt::Key_Right: QCursor::setPos(QCursor::pos() + QPoint(1, 0)); return;
     case Qt::Key_Down: QCursor::setPos(QCursor::pos() + QPoint(0, 1)); return;
-    case Qt::Key_F1: MontreAide(0); return;
+    case Qt::Key_F1: {
+        const auto& conseil = etatFenetres().conseilCadre;
+        MontreAide(SujetAideDuConseil(conseil ? conseil() : QString()));
+        return;
+    }
     case Qt::Key_Delete: {
         EtatSouris& e = etatSouris();
         if (e.CourbesSelectionnees.empty()

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cmath>
 
+#include "dialogs/aide.h"
 #include "dialogs/dialzoom.h"
 #include "dialogs/fiches.h"
 #include "expression/etat.h"
@@ -303,15 +304,15 @@ void TForm1::peintTransport(QPainter& p)
 
 void TForm1::Rubriquesdaide1Click(QAction*)
 {
-    MontreAide(0);
+    MontreAide(SujetsAide::Sommaire);
 }
 
 void TForm1::fnStdClick(QAction*)
 {
-    MontreAide(2);
+    MontreAide(SujetsAide::FonctionsUneVariable);
 }
 
 void TForm1::fnStd2Click(QAction*)
 {
-    MontreAide(22);
+    MontreAide(SujetsAide::FonctionsDeuxVariables);
 }

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "dialogs/etatsaisie.h"
+#include "dialogs/aide.h"
 #include "dialogs/fiches.h"
 #include "dialogs/minmaxpar.h"
 #include "dialogs/paraauto.h"
@@ -70,7 +71,7 @@ TvarparH::TvarparH(QWidget* parent) : QDialog(parent, Qt::Tool)
     connect(SpRedraw, &QPushButton::clicked, this, &TvarparH::SpRedrawClick);
     connect(SpAuto, &QPushButton::clicked, this, &TvarparH::SpAutoClick);
     connect(sbPrPap, &QPushButton::clicked, this, &TvarparH::sbPrPapClick);
-    connect(Aide, &QPushButton::clicked, this, [] { MontreAide(16); });
+    connect(Aide, &QPushButton::clicked, this, [] { MontreAide(SujetsAide::VariationParametres); });
     auto* bas = new QHBoxLayout;
     for (QPushButton* b : {SpRedraw, SpAuto, sbPrPap, Aide})
         bas->addWidget(b);

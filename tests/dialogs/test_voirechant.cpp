@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "dialogs/aide.h"
 #include "dialogs/pilote_saisie.h"
 #include "dialogs/voirechant.h"
 #include "expression/formatage.h"
@@ -221,4 +222,9 @@ TEST_F(Echantillons, CollageEtendLaFeuilleEtCalculeChaqueCelluleUneFois)
     EXPECT_EQ(v, std::ldexp(1.0, 149));
     EXPECT_EQ(f->texte(0, 7), QString::fromStdString(ReelVersTexte(v)));
     EXPECT_EQ(f->texte(149, 7), "1");
+
+    // F1: the help of the sheet.
+    QTest::keyClick(&e, Qt::Key_F1);
+    ASSERT_NE(FenetreAide(), nullptr);
+    EXPECT_EQ(FenetreAide()->Texte->source().fileName(), "feuille.html");
 }

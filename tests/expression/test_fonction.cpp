@@ -1,12 +1,14 @@
 // Grammar, evaluation and error paths of the expression language.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cmath>
 #include <string>
 #include <thread>
 
+#include "expression/catalogue.h"
 #include "expression/fonction.h"
 #include "etat_essai.h"
 
@@ -559,6 +561,29 @@ TEST_F(Expression, ConstantesRepliesMaisPasLAleatoireNiLesErreurs)
     // The imaginary unit stays a node for the complex evaluator.
     ASSERT_TRUE(CompileExpr("I*I", a));
     EXPECT_EQ(a.noeuds.size(), 3u);
+}
+
+// The help lists the functions from the catalogue: the way it says to write each one must
+// compile to that very function, and every way of failing it names must be explained.
+TEST_F(Expression, ChaqueFonctionSEcritCommeLeCatalogueLeDit)
+{
+    const auto verifie = [](const FicheFonction& f, GenreNoeud genre, int code) {
+        SCOPED_TRACE(f.ecriture);
+        Arbre a;
+        ASSERT_TRUE(CompileExprSansPliage(f.ecriture, a));
+        EXPECT_TRUE(std::any_of(a.noeuds.begin(), a.noeuds.end(),
+                                [&](const NoeudExpr& n) { return n.Genre == genre && n.Code == code; }));
+        EXPECT_TRUE(f.calcul && *f.calcul);
+        EXPECT_EQ(f.famille == Famille::Operateur, code < (genre == NoeudUnaire ? UF0 : BARG));
+        if (f.message)
+            EXPECT_TRUE(f.domaine && *f.domaine);
+        if (f.message2)
+            EXPECT_TRUE(f.message);
+    };
+    for (int code = 0; code < NbCodesUnaires; ++code)
+        verifie(FichesUnaires[code], NoeudUnaire, code);
+    for (int code = 0; code < NbCodesBinaires; ++code)
+        verifie(FichesBinaires[code], NoeudBinaire, code);
 }
 
 TEST_F(Expression, TableDInsertion)

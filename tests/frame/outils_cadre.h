@@ -26,11 +26,13 @@ class RepondeurScript : public RepondeurBoites {
 public:
     QList<QMessageBox::StandardButton> reponses;
     QStringList textes;
+    QList<QMessageBox::StandardButtons> boutonsOfferts;
 
     QMessageBox::StandardButton repond(QMessageBox::Icon, const QString& texte,
                                        QMessageBox::StandardButtons boutons) override
     {
         textes << texte;
+        boutonsOfferts << boutons;
         if (!reponses.isEmpty())
             return reponses.takeFirst();
         return boutons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;

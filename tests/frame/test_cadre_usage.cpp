@@ -16,8 +16,10 @@
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QRegularExpression>
+#include <QTest>
 #include <QToolBar>
 
+#include "dialogs/aide.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/courbes/GCCourbe.h"
 #include "graph/courbes/GCDessin.h"
@@ -292,4 +294,60 @@ TEST_F(Usage, MenusEtBarresSuiventLaPersonnalisationEtReviennentApresLaConfigura
     EXPECT_TRUE(g.SpeedPanel()->isHidden());
     EXPECT_FALSE(g.Op1Bar()->isHidden());
     EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('|').toStdString();
+}
+
+// F1 in a window opens the help at the topic of the hint the status bar shows (the button
+// last pointed at, an axis), else at the contents; a formula that does not compile offers
+// "Aide" in its box, which opens the list of functions while the curve's dialog waits.
+TEST_F(Usage, F1EtLesMessagesDeSyntaxeOuvrentLAideAuSujetVoulu)
+{
+    TMainForm& f = demarreVisible();
+    TForm1* un = f.fenetres().front();
+    const struct {
+        const char* conseil;
+        const char* page;
+    } cas[] = {
+        {"Primitives/Orbites", "operations.html#primitive"},
+        {"Régressions", "operations.html#regressions"},
+        {"Tracer une courbe à \"main levée\"", "souris.html#main-levee"},
+        {"Définir une courbe point par point à la souris", "souris.html#saisie"},
+        {"Définir une ligne brisée à la souris", "souris.html#saisie"},
+        {"Changer la normalité du repère", "repere.html#norme"},
+        {"Réduire les unités", "repere.html#unites"},
+        {"Augmenter les unités", "repere.html#unites"},
+        {"axe Y", "repere.html#axe-y"},
+        {"axe X", "repere.html#axe-x"},
+        {"Courbes > Dupliquer", "sommaire.html"},
+        {"", "sommaire.html"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.conseil);
+        f.PanneauEtat(2)->setText(QString::fromUtf8(c.conseil));
+        QTest::keyClick(un, Qt::Key_F1);
+        ASSERT_NE(FenetreAide(), nullptr);
+        EXPECT_EQ(FenetreAide()->Texte->source(), QUrl(QStringLiteral("qrc:/aide/") + QString::fromUtf8(c.page)));
+    }
+    // The help stands beside the program's windows, and goes with them.
+    EXPECT_EQ(FenetreAide()->parentWidget(), &f);
+
+    repondeur.textes.clear();
+    repondeur.reponses = {QMessageBox::Help};
+    QString vue;
+    bool dansLaBoite = false;
+    QuandModal([&](QWidget* w) {
+        Tape(Enfant<QLineEdit>(w, "Edlib1"), QStringLiteral("sin(x"));
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+        if (TAide* aide = FenetreAide()) {
+            vue = aide->Texte->source().fileName();
+            dansLaBoite = aide->isVisible() && aide->parentWidget() == w;
+        }
+        static_cast<QDialog*>(w)->reject();
+    });
+    un->action(QStringLiteral("YCartsienneeny1"))->trigger();
+    ASSERT_EQ(repondeur.textes.size(), 1);
+    EXPECT_EQ(repondeur.textes[0], "Erreur de syntaxe dans le libellé n°1");
+    EXPECT_EQ(repondeur.boutonsOfferts[0], QMessageBox::Ok | QMessageBox::Help);
+    EXPECT_EQ(vue, "fonctions1.html");
+    EXPECT_TRUE(dansLaBoite);
+    EXPECT_EQ(un->Dessin().Nombre(), 0);
 }

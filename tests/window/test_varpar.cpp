@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QTableWidget>
 
+#include "dialogs/aide.h"
 #include "dialogs/etatsaisie.h"
 #include "dialogs/pilote_saisie.h"
 #include "expression/etat.h"
@@ -85,6 +86,11 @@ TEST_F(FenetreTest, BarreDeVariationAvanceSaisitRestaureEtTraceUneFamille)
     Clique(barre->SpAuto);
     EXPECT_EQ(barre->Eda[0]->text(), QStringLiteral("1"));
     EXPECT_EQ(y->Parametre(0), QStringLiteral("1"));
+
+    // Its help: the page of the bar.
+    Clique(barre->Aide);
+    ASSERT_NE(FenetreAide(), nullptr);
+    EXPECT_EQ(FenetreAide()->Texte->source(), QUrl(QStringLiteral("qrc:/aide/parametres.html#variation")));
 }
 
 // Every trace sets the program-wide values from its own curve: the bar steps from the value

@@ -38,6 +38,9 @@ public:
     virtual ~Interlocuteur() = default;
     // A message box (queued when it comes while painting).
     virtual void message(const QString& texte) = 0;
+    // The same box offering also the help at that topic (dialogs/aide.h); by default the
+    // message alone.
+    virtual void messageAvecAide(const QString& texte, int sujet) { message(texte); }
     // A line of the frame's warnings memo.
     virtual void avertit(const QString& texte) = 0;
     // A yes/no question; true for yes.
