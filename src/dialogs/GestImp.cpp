@@ -8,9 +8,7 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextLayout>
@@ -253,19 +251,8 @@ OptionsImpression TFormImp::options() const
 void TFormImp::ButImpClick()
 {
     QPrinter imprimante(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        interlocuteur().message(QStringLiteral("Aucune imprimante n'est installée : l'impression se fera dans un fichier PDF."));
-        const QString chemin = boitesSaisie().choisitFichierEcriture(this, QStringLiteral("Imprimer dans un fichier"),
-                                                                     QString(), QStringLiteral("*.pdf"), QStringLiteral("pdf"));
-        if (chemin.isEmpty())
-            return;
-        imprimante.setOutputFormat(QPrinter::PdfFormat);
-        imprimante.setOutputFileName(chemin);
-    } else {
-        QPrintDialog dialogue(&imprimante, this);
-        if (dialogue.exec() != QDialog::Accepted)
-            return;
-    }
+    if (!ChoisitImprimante(this, imprimante))
+        return;
     const QString refus = ImprimeDocument(document_, hauteurFenetre_, imprimante, options());
     if (!refus.isEmpty()) {
         interlocuteur().message(refus);

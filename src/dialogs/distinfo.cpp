@@ -3,12 +3,14 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <cmath>
 
 #include "dialogs/etatsaisie.h"
 #include "dialogs/fiches.h"
 #include "expression/formatage.h"
+#include "graph/base/etatgraphe.h"
 
 namespace {
 
@@ -56,9 +58,12 @@ Tinfodist::Tinfodist(double xa, double ya, double xb, double yb, QWidget* parent
         g->addWidget(new QLabel(QString::fromUtf8(libelle), this), r, 0);
         g->addWidget(*etiquette, r++, 1, 1, 2);
     }
+    ButImp = BoutonNomme(this, "ButImp", "&Imprimer");
     ButOK = Nomme(new QPushButton(QStringLiteral("&Fermer"), this), "ButOK");
     ButOK->setDefault(true);
+    g->addWidget(ButImp, r, 1);
     g->addWidget(ButOK, r, 2);
+    connect(ButImp, &QPushButton::clicked, this, &Tinfodist::ButImpClick);
     connect(ButOK, &QPushButton::clicked, this, &QDialog::accept);
     Calcule();
 }
@@ -78,6 +83,31 @@ void Tinfodist::Calcule()
     LabDy->setText(affiche(dy));
     LabPente->setText(TextePente(dx, dy));
     LabDist->setText(affiche(std::hypot(dx, dy)));
+}
+
+QStringList Tinfodist::LignesImpression() const
+{
+    // A coordinate as the results show numbers; one that does not compute, as typed.
+    const auto coordonnee = [](const QLineEdit* champ) {
+        double v = 0;
+        return EvalueChamp(champ->text(), v) ? affiche(v) : champ->text().trimmed();
+    };
+    return {QStringLiteral("Premier point : A(") + coordonnee(EdXA) + QStringLiteral(" ; ") + coordonnee(EdYA) + QLatin1Char(')'),
+            QStringLiteral("Second point  : B(") + coordonnee(EdXB) + QStringLiteral(" ; ") + coordonnee(EdYB) + QLatin1Char(')'),
+            QStringLiteral("*** Coordonnées du vecteur AB ***"),
+            QStringLiteral("dx = ") + LabDx->text(),
+            QStringLiteral("dy = ") + LabDy->text(),
+            QStringLiteral("*** Pente de la droite (AB) ***"),
+            QStringLiteral("dy/dx = ") + LabPente->text(),
+            QStringLiteral("*** Distance AB ***"),
+            QStringLiteral("d = ") + LabDist->text()};
+}
+
+void Tinfodist::ButImpClick()
+{
+    QPrinter imprimante(QPrinter::HighResolution);
+    if (ChoisitImprimante(this, imprimante) && !ImprimeLignes(imprimante, LignesImpression()))
+        interlocuteur().message(QStringLiteral("Impression impossible."));
 }
 
 void MontreDistances(double xa, double ya, double xb, double yb, QWidget* parent)

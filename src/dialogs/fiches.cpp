@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextDocument>
 
 #include "expression/fonction.h"
@@ -23,6 +24,7 @@
 #include "graph/courbes/GCCourbe.h"
 #include "graph/fichiers/fichiertexte.h"
 #include "dialogs/dialtit.h"
+#include "dialogs/etatsaisie.h"
 
 TCouleur& CouleurFiche()
 {
@@ -180,14 +182,30 @@ bool RemplacementAccepte(const QString& chemin)
            || interlocuteur().demandeOuiNon(QStringLiteral("Le fichier %1 existe déjà. Voulez-vous le remplacer ?").arg(chemin));
 }
 
-bool ImprimeLignes(QPrinter& imprimante, const QString& titre, const QStringList& lignes)
+bool ChoisitImprimante(QWidget* parent, QPrinter& imprimante)
+{
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        interlocuteur().message(QStringLiteral("Aucune imprimante n'est installée : l'impression se fera dans un fichier PDF."));
+        const QString chemin = boitesSaisie().choisitFichierEcriture(parent, QStringLiteral("Imprimer dans un fichier"),
+                                                                     QString(), QStringLiteral("*.pdf"), QStringLiteral("pdf"));
+        if (chemin.isEmpty())
+            return false;
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(chemin);
+        return true;
+    }
+    QPrintDialog dialogue(&imprimante, parent);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+bool ImprimeLignes(QPrinter& imprimante, const QStringList& lignes)
 {
     QTextDocument document;
     QFont police(QStringLiteral("Courier New"));
     police.setStyleHint(QFont::TypeWriter);
     police.setPointSize(10);
     document.setDefaultFont(police);
-    document.setPlainText((QStringList{titre, QString()} + lignes).join(QLatin1Char('\n')));
+    document.setPlainText(lignes.join(QLatin1Char('\n')));
     // QTextDocument lays the text out page by page over the printer's page.
     document.print(&imprimante);
     return imprimante.printerState() != QPrinter::Error;
@@ -199,9 +217,8 @@ void ImprimeTexte(QWidget* parent, const QStringList& lignes)
     if (!SaisitTitre(parent, QStringLiteral("Insérer un titre au document"), QStringLiteral("Titre ?"), titre))
         titre.clear();
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, parent);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!ChoisitImprimante(parent, imprimante))
         return;
-    if (!ImprimeLignes(imprimante, titre, lignes))
+    if (!ImprimeLignes(imprimante, QStringList{titre, QString()} + lignes))
         interlocuteur().message(QStringLiteral("Impression impossible."));
 }

@@ -75,10 +75,14 @@ int DemandeOuiNonAnnuler(QWidget* parent, const QString& texte);
 // ("Le fichier ... existe déjà. Voulez-vous le remplacer ?").
 bool RemplacementAccepte(const QString& chemin);
 
-// Prints lines of text: the title, an empty line, then the lines, at the printer's
-// resolution, starting a new page whenever the next line would cross the bottom. False when
-// the printer cannot be used.
-bool ImprimeLignes(QPrinter& imprimante, const QString& titre, const QStringList& lignes);
+// The printer every print of the program goes to: the print dialog; with no printer
+// installed, a message saying so, then the PDF file to print into (through the boxes in
+// place). False when the user cancels.
+bool ChoisitImprimante(QWidget* parent, QPrinter& imprimante);
+// Prints lines of text at the printer's resolution, starting a new page whenever the next
+// line would cross the bottom. False when the printer cannot be used.
+bool ImprimeLignes(QPrinter& imprimante, const QStringList& lignes);
 // The title asked ("Insérer un titre au document", "Titre ?"; cancelled: no title), then
-// the print dialog, then ImprimeLignes; a printer that cannot be used is reported.
+// the printer (ChoisitImprimante), then the title, an empty line and the lines; a printer
+// that cannot be used is reported.
 void ImprimeTexte(QWidget* parent, const QStringList& lignes);

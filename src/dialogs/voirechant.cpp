@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -535,8 +534,7 @@ void TEchant::ButImprimClick()
     if (!f)
         return;
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, this);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!ChoisitImprimante(this, imprimante))
         return;
     QString html = QStringLiteral("<h3>") + onglets->tabText(onglets->currentIndex()).toHtmlEscaped() +
                    QStringLiteral("</h3><table border=1 cellspacing=0 cellpadding=2><tr>");
@@ -698,8 +696,7 @@ TInfoStat::TInfoStat(const StatistiquesDeux& s, QWidget* parent) : QDialog(paren
 void TInfoStat::ImpClick()
 {
     QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog dialogue(&imprimante, this);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!ChoisitImprimante(this, imprimante))
         return;
     QPainter peintre(&imprimante);
     const QPixmap image = grab();

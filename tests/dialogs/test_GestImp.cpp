@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include "dialogs/GestImp.h"
+#include "dialogs/affcom.h"
+#include "dialogs/distinfo.h"
 #include "dialogs/pilote_saisie.h"
 #include "graph/aires/GCAire.h"
 #include "graph/document/GCDocument.h"
@@ -41,6 +43,24 @@ protected:
         p.setPageSize(QPageSize(QPageSize::A4));
         p.setOutputFileName(pdf);
         return ImprimeDocument(doc, 400, p, o);
+    }
+    // The text of the PDF file (pages end with a form feed).
+    QString texteDuPdf()
+    {
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // Its lines that are not empty, each one's blanks run together (the page number that
+    // ends a page of text too).
+    QStringList lignesDuPdf()
+    {
+        QStringList lignes;
+        for (const QString& l : texteDuPdf().split('\n'))
+            if (!l.simplified().isEmpty())
+                lignes << l.simplified();
+        return lignes;
     }
     // The longest run of dark pixels in a row of the first page at 72 dpi (1 px = 25.4/72 mm).
     int plusLongTrait()
@@ -84,15 +104,11 @@ TEST_F(Impression, CourbesImprimeesALaLargeurDemandeeEtLegendeSurPlusieursPages)
     o.listeFonctions = true;
     o.titre = "Devoir 3";
     ASSERT_EQ(imprime(o), QString());
-    QByteArray texte;
-    QProcess p;
-    p.start("pdftotext", {pdf, "-"});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    texte = p.readAllStandardOutput();
+    const QString texte = texteDuPdf();
     EXPECT_GE(texte.count('\f'), 2);
     EXPECT_TRUE(texte.contains("Devoir 3"));
     for (int k = 1; k < 40; ++k)
-        EXPECT_TRUE(texte.contains(QString("x+%1").arg(k).toUtf8())) << k;
+        EXPECT_TRUE(texte.contains(QString("x+%1").arg(k))) << k;
 }
 
 TEST_F(Impression, AiresDuFondCouvrentToutLeDessinImprime)
@@ -215,4 +231,32 @@ TEST_F(Impression, EpaisseursEtMarqueursALEchelleEtLegendeRepliee)
     QString texte = QString::fromUtf8(p.readAllStandardOutput());
     texte.remove(QRegularExpression("\\s"));
     EXPECT_TRUE(texte.contains(longue));
+}
+
+// The forms that print lines go through the same printer choice: with no printer, the
+// message, then the PDF file, which holds their lines in order.
+TEST_F(Impression, DistancesEtTextesSansImprimanteSImprimentDansUnPdf)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "une imprimante est installée";
+    boites.fichierEcriture = pdf;
+    // A vertical segment: its slope reads -infini.
+    Tinfodist distances(1, 2, 1, -3);
+    Clique(distances.ButImp);
+    EXPECT_EQ(inter.messages, QStringList{"Aucune imprimante n'est installée : l'impression se fera dans un fichier PDF."});
+    EXPECT_EQ(lignesDuPdf(), (QStringList{"Premier point : A(1 ; 2)", "Second point : B(1 ; -3)",
+                                      "*** Coordonnées du vecteur AB ***", "dx = 0", "dy = -5",
+                                      "*** Pente de la droite (AB) ***", "dy/dx = -infini", "*** Distance AB ***",
+                                      "d = 5", "1"}));
+
+    // A text shown in its form: the title asked, then its lines.
+    ASSERT_TRUE(QFile::remove(pdf));
+    TQCForm texte;
+    texte.montre({"Mesures du 3 mai", "u = 1,5 V"}, false);
+    QuandModal([](QWidget* w) {
+        Tape(Enfant<QLineEdit>(w, "Edit1"), "Releve 3");
+        Clique(Enfant<QPushButton>(w, "ButOK"));
+    });
+    Clique(texte.SBPrint);
+    EXPECT_EQ(lignesDuPdf(), (QStringList{"Releve 3", "Mesures du 3 mai", "u = 1,5 V", "1"}));
 }
