@@ -218,7 +218,7 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
 
     if (!messagesDemarrage_.isEmpty())
         QTimer::singleShot(0, this, &TMainForm::montreMessagesDemarrage);
-    // The documents of the command line, once the frame shows.
+    // The documents and the menu file of the command line, once the frame shows.
     if (!options_.documents.isEmpty())
         QTimer::singleShot(0, this, &TMainForm::FormShow);
 }

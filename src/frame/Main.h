@@ -119,8 +119,10 @@ public:
     // case), only that list, each document it names in a new window; otherwise each file
     // in a new window. Then the links between documents are resolved.
     void OuvreFichiers(const QStringList& chemins);
-    // The documents named on the command line (run once the frame shows): a document into
-    // window 1 (others into new windows), a list as from the open dialog.
+    // What the command line names (run once the frame shows): its first menu file (".txt")
+    // becomes the menus of window 1 and of the windows made next (a pupil's reduced
+    // program), whatever menu file their documents name; a document goes into window 1
+    // (others into new windows), a list as from the open dialog.
     void FormShow();
     // Menu "&Fermer": each chosen window closes with its own question.
     void FileCloseItemClick();

@@ -197,6 +197,13 @@ void TMainForm::FormShow()
         chemins = {options_.cheminJoint};
     if (chemins.isEmpty() || ouvertureEnCours_)
         return;
+    QString menus;
+    for (const QString& chemin : chemins)
+        if (EstNomMenus(chemin)) {
+            if (!fenetres().isEmpty() && fenetres().front()->AdopteMenus(chemin))
+                menus = fenetres().front()->CheminMenus;
+            break;
+        }
     ouvertureEnCours_ = true;
     SuiviOuverture suivi(this);
     GardeValeur<SuiviOuverture*> gardeSuivi(suiviOuverture_, &suivi);
@@ -223,8 +230,13 @@ void TMainForm::FormShow()
                 litDansNouvelleFenetre(chemin, liens, introuvables);
             }
         }
-        // Any other file (a menu file) loads no document.
+        // Any other file loads no document.
     }
+    // The menus asked for on the command line win over the menu files of its documents.
+    if (!menus.isEmpty())
+        for (TForm1* fenetre : fenetres())
+            if (fenetre->CheminMenus != menus)
+                fenetre->AdopteMenus(menus);
     if (!introuvables.isEmpty())
         montreMessage(introuvables.join(QLatin1Char('\n')));
     if (lu)

@@ -34,6 +34,7 @@ QString NettoieLigne(const QString& ligne)
 
 bool EstNomDocument(const QString& chemin) { return Extension(chemin, QLatin1String("vrk")); }
 bool EstNomListe(const QString& chemin) { return Extension(chemin, QLatin1String("rkv")); }
+bool EstNomMenus(const QString& chemin) { return Extension(chemin, QLatin1String("txt")); }
 
 LectureListe ListeDeLignes(const QStringList& lignes)
 {

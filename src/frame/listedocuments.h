@@ -8,8 +8,10 @@
 
 #include "graph/fichiers/fichiertexte.h"
 
-// Extensions, whatever their case: ".vrk" a document, ".rkv" a list.
+// Extensions, whatever their case: ".vrk" a document, ".rkv" a list, ".txt" (on the
+// command line) a menu file.
 bool EstNomDocument(const QString& chemin);
+bool EstNomMenus(const QString& chemin);
 bool EstNomListe(const QString& chemin);
 
 // A list opens at most this many documents.

@@ -327,6 +327,9 @@ public:
     // remplacé par defaut.txt"), a file that cannot be read or is not a menu file is
     // reported and changes nothing. True when loaded (CheminMenus is then that file).
     bool ChargerMenus(const QString& chemin);
+    // ChargerMenus, and when loaded the file becomes this window's menu file (what its
+    // document records) and the one of the windows made next.
+    bool AdopteMenus(const QString& chemin);
     // Writes the menus as they stand (each item's own mark); a failure is reported.
     bool SauverMenus(const QString& chemin);
     // Options > Menus > Charger, Sauver, Personnaliser: the file chosen becomes the menu

@@ -115,6 +115,15 @@ bool TForm1::ChargerMenus(const QString& chemin)
     return true;
 }
 
+bool TForm1::AdopteMenus(const QString& chemin)
+{
+    if (!ChargerMenus(chemin))
+        return false;
+    FichierMenus = NomFichierMenusStocke(chemin);
+    reglagesFenetres().FichierMenus = FichierMenus;
+    return true;
+}
+
 bool TForm1::SauverMenus(const QString& chemin)
 {
     const EcritureTexte e = EcritFichierTexte(chemin, LignesMenus());
@@ -126,10 +135,8 @@ bool TForm1::SauverMenus(const QString& chemin)
 void TForm1::Charger1Click(QAction*)
 {
     const QString chemin = boitesSaisie().choisitFichier(this, QStringLiteral("Charger un menu"), DossierMenus(), FiltreMenus);
-    if (chemin.isEmpty() || !ChargerMenus(chemin))
-        return;
-    FichierMenus = NomFichierMenusStocke(chemin);
-    reglagesFenetres().FichierMenus = FichierMenus;
+    if (!chemin.isEmpty())
+        AdopteMenus(chemin);
 }
 
 void TForm1::Sauver2Click(QAction*)
@@ -165,10 +172,7 @@ void TForm1::Personnaliser1Click(QAction*)
         interlocuteur().message(e.erreur);
         return;
     }
-    if (!ChargerMenus(chemin))
-        return;
-    FichierMenus = NomFichierMenusStocke(chemin);
-    reglagesFenetres().FichierMenus = FichierMenus;
+    AdopteMenus(chemin);
 }
 
 void TForm1::Barresdoutils1Click(QAction*)

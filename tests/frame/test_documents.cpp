@@ -489,6 +489,58 @@ TEST_F(Documents, LaLigneDeCommandeOuvreChaqueCheminOuLeCheminQueLesBlancsCoupen
     EXPECT_EQ(fenetre(3)->titre(), "Deux");
 }
 
+// A menu file named on the command line: the menus of the windows it opens, even where
+// their document names another menu file, and of the windows made next; the way back to
+// the default menus stays. A file that is not a menu file, or is not there, is said once
+// and the menus stay the default ones.
+TEST_F(Documents, LaLigneDeCommandeDonneSonFichierDeMenusAuxFenetres)
+{
+    EcritOctetsEssai(doc("cours.vrk"), "VIRK 4.26\r\n\\Menus\\defaut.txt\r\n#Cours;10;10;300;300;f;clWhite;\r\n");
+    QStringList toutCache;
+    for (const ArticleMenu& a : TableMenuPrincipal())
+        toutCache << QStringLiteral("-") + QString(a.profondeur * 2, QLatin1Char(' ')) + QString::fromUtf8(a.libelle);
+    struct Cas {
+        const char* nom;
+        QByteArray contenu;  // empty: no file
+        const char* message;  // empty: loaded, nothing said
+    };
+    const std::vector<Cas> cas{
+        {"eleve.txt", EncodeLignes(toutCache, PolitiqueEncodage::RepliUtf8), ""},
+        {"abime.txt", "+&Fichier\r\nFichier\r\n", "illisible"},
+        {"absent.txt", "", "absent.txt introuvable, remplacé par defaut.txt"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const QString menus = doc(c.nom);
+        if (!c.contenu.isEmpty())
+            EcritOctetsEssai(menus, c.contenu);
+        cadre.reset();
+        repondeur.textes.clear();
+        OptionsCadre o = options();
+        o.documents = {doc("cours.vrk"), menus};
+        TMainForm& f = demarreVisible(o);
+        f.Nouvellefentre1Click();
+        ASSERT_EQ(f.fenetres().size(), 2);
+        EXPECT_EQ(fenetre(1)->titre(), "Cours");
+        const bool charge = *c.message == '\0';
+        if (charge) {
+            EXPECT_TRUE(repondeur.textes.isEmpty()) << repondeur.textes.join('|').toStdString();
+        } else {
+            ASSERT_EQ(repondeur.textes.size(), 1);
+            EXPECT_TRUE(repondeur.textes[0].contains(c.message)) << repondeur.textes[0].toStdString();
+        }
+        for (TForm1* w : f.fenetres()) {
+            EXPECT_EQ(w->action("Fichier1")->isVisible(), !charge) << w->titre().toStdString();
+            for (const char* nom : {"Options1", "Menus1", "Charger1"})
+                EXPECT_TRUE(w->action(nom)->isVisible() && w->action(nom)->isEnabled()) << nom;
+        }
+        if (charge)
+            EXPECT_EQ(fenetre(1)->FichierMenus, menus);
+        // The settings keep their own menu file until the configuration is saved.
+        EXPECT_EQ(f.parametres().FichierMenus, "Menus\\defaut.txt");
+    }
+}
+
 TEST_F(Documents, FenetresOuvertesAPorteeEtFermeesQuandChoisies)
 {
     EcritOctetsEssai(doc("loin.vrk"), "VIRK 4.26\r\n#Loin;5000;5000;100000;100000;f;clYellow;\r\n%notes.txt;\r\n");
