@@ -24,6 +24,7 @@
 #include "dialogs/formatfen.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
+#include "expression/formatage.h"
 #include "graph/aires/GCAire.h"
 #include "graph/base/etatgraphe.h"
 #include "graph/courbes/GCCourbe.h"
@@ -164,6 +165,9 @@ protected:
         fenetre_.PaintBoxMouseMove(evenement->buttons(), p.x(), p.y());
     }
 
+    // The tip by the cursor does not outlive the mouse's stay.
+    void leaveEvent(QEvent*) override { fenetre_.labelInfo_->hide(); }
+
     void mouseDoubleClickEvent(QMouseEvent* evenement) override
     {
         // The second press of a double click: the press, then the double click.
@@ -252,6 +256,11 @@ TForm1::TForm1(int numero, QWidget* parent)
     transport_ = new BoiteTransport(*this);
     labelInfo_ = new QLabel(QStringLiteral("ce point"), this);
     labelInfo_->setObjectName(QStringLiteral("LabelInfo"));
+    // A tip: it lets the mouse through to the paint box beneath.
+    labelInfo_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    labelInfo_->setAutoFillBackground(true);
+    labelInfo_->setBackgroundRole(QPalette::ToolTipBase);
+    labelInfo_->setForegroundRole(QPalette::ToolTipText);
     labelInfo_->hide();
 
     construitMenus();
@@ -518,23 +527,37 @@ void TForm1::EnregClick(const QString& libelle)
         emit journalSession({QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), libelle});
 }
 
-QString TForm1::ConseilSous(int px, int py) const
+QString TForm1::ConseilSous(int px, int py, QString* etiquette) const
 {
-    if ((ModeSouris != 8 && ModeSouris != 11) || repere_->HorsCadre(px, py))
-        return QString();
-    const int code = repere_->ObjetSousPixel(px, py);
-    switch (code) {
-    case 0: return QString();
-    case -1: return QStringLiteral("origine");
-    case -2: return QStringLiteral("axe Ox");
-    case -3: return QStringLiteral("axe Oy");
-    case -4:
-    case -5: return QStringLiteral("vecteur unitaire");
-    case -255: return QStringLiteral("ambiguïté");
-    default: break;
+    QString bulle, conseil;
+    if ((ModeSouris == 8 || ModeSouris == 11) && !repere_->HorsCadre(px, py)) {
+        const int code = repere_->ObjetSousPixel(px, py);
+        switch (code) {
+        case 0: break;
+        case -1: conseil = QStringLiteral("origine"); break;
+        case -2: conseil = QStringLiteral("axe Ox"); break;
+        case -3: conseil = QStringLiteral("axe Oy"); break;
+        case -4:
+        case -5:
+            conseil = QStringLiteral("vecteur unitaire");
+            bulle = code == -4 ? QStringLiteral("OI") : QStringLiteral("OJ");
+            break;
+        case -255: conseil = QStringLiteral("ambiguïté"); break;
+        default:
+            if (const PtrCourbe c = dessin_->CourbeDuNumero(code)) {
+                conseil = c->Nom + QLatin1Char('\\') + c->TypeCourbe + QStringLiteral(": ") + c->Libelle1
+                          + QStringLiteral(" ; ") + c->Libelle2;
+                bulle = c->Nom;
+                double t = 0;
+                if (GenreParmi(c->TypeCourbe, "PT") && c->ParametreProche(*repere_, px, py, t))
+                    conseil += QStringLiteral("//t=") + QString::fromStdString(ReelVersTexte(t));
+            }
+            break;
+        }
+        if (bulle.isEmpty())
+            bulle = conseil;
     }
-    const PtrCourbe c = dessin_->CourbeDuNumero(code);
-    if (!c)
-        return QString();
-    return c->Nom + QLatin1Char('\\') + c->TypeCourbe + QStringLiteral(": ") + c->Libelle1 + QStringLiteral(" ; ") + c->Libelle2;
+    if (etiquette)
+        *etiquette = bulle;
+    return conseil;
 }

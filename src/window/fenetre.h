@@ -184,6 +184,9 @@ struct EtatFenetres {
     bool MontrerAidePoint = true;
     bool MontrerAideLigne = true;
     bool MontrerAideMainLevee = true;
+    // Whether the tip by the cursor (LabelInfo: the name of the curve under the mouse) is
+    // shown.
+    bool MontrerBulles = true;
     // Seams: the window dialogs in place (none: Qt's own; tests put scripted ones here for a
     // while, and the reset takes them away), and the maker of new windows (the frame's
     // new-window command, kept by the reset).
@@ -570,8 +573,10 @@ public:
     void fnStdClick(QAction* = nullptr);
     void fnStd2Click(QAction* = nullptr);
     // The status-bar hint of what lies under the pixel of the paint box (origin, an axis,
-    // a unit vector, a curve with its kind and texts), empty over nothing.
-    QString ConseilSous(int px, int py) const;
+    // a unit vector, a curve with its kind and texts, and for a parametric or polar curve
+    // "//t=" with the parameter of its point nearest the pixel), empty over nothing; with
+    // etiquette, the short text of the tip by the cursor (a curve's name, "OI" or "OJ").
+    QString ConseilSous(int px, int py, QString* etiquette = nullptr) const;
     // Infos > Commentaires: the comments file that the document names, in a viewer, or
     // why it cannot be shown.
     void Commentaires1Click(QAction* = nullptr);
@@ -781,6 +786,8 @@ private:
     void montreSurcouche();
     void dessineSurcouche(QPainter& peintre);
     void montreConseil(const QString& texte);
+    // The tip by the cursor at (X + 10, Y), shown only whole inside the paint box.
+    void montreBulle(const QString& texte, int X, int Y);
     void clicRepos();
     void clicPointEdite();
     void chercheAuPointEdite(int X, int Y);

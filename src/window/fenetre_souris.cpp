@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QStatusTipEvent>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "dialogs/affcom.h"
 #include "dialogs/crbattach.h"
 #include "dialogs/distinfo.h"
+#include "dialogs/fiches.h"
 #include "expression/etat.h"
 #include "expression/fonction.h"
 #include "expression/formatage.h"
@@ -384,9 +386,12 @@ void TForm1::PaintBoxMouseMove(Qt::MouseButtons boutons, int X, int Y)
         montreConseil(ModeSouris == SourisPrimitive ? QStringLiteral("Désigner un point.")
                                                     : QStringLiteral("Désigner le point de tangence."));
         return;
-    default:
-        montreConseil(ConseilSous(X, Y));
+    default: {
+        QString bulle;
+        montreConseil(ConseilSous(X, Y, &bulle));
+        montreBulle(bulle, X, Y);
         return;
+    }
     }
 }
 
@@ -636,7 +641,8 @@ void TForm1::clicPointEdite()
     const QString sauvegarde = sauvegardePoints_;
     sauvegardePoints_.clear();
     cibleSouris_.clear();
-    if (c && !interlocuteur().demandeOuiNon(QStringLiteral("Voulez-vous enregistrer les modifications ?"))) {
+    // Annuler, as Oui, leaves the points where they were moved.
+    if (c && DemandeOuiNonAnnuler(this, QStringLiteral("Voulez-vous enregistrer les modifications ?")) == QMessageBox::No) {
         if (c->TypeCourbe == QLatin1Char('L')) {
             RestaureDonneesListe(*c, sauvegarde);
         } else if (PtrCourbe mere; PointSurCourbe(*c, &mere)) {
@@ -738,6 +744,20 @@ void TForm1::montreConseil(const QString& texte)
     // As every hint: up to the frame, which writes it in its status bar.
     QStatusTipEvent tip(texte);
     QApplication::sendEvent(paintBox_, &tip);
+}
+
+void TForm1::montreBulle(const QString& texte, int X, int Y)
+{
+    if (texte.isEmpty() || !etatFenetres().MontrerBulles)
+        return;
+    labelInfo_->setText(texte);
+    labelInfo_->adjustSize();
+    const QRect place(QPoint(X + 10, Y), labelInfo_->size());
+    if (!paintBox_->rect().contains(place))
+        return;
+    labelInfo_->move(paintBox_->mapTo(this, place.topLeft()));
+    labelInfo_->show();
+    labelInfo_->raise();
 }
 
 // ---------------------------------------------------------------------------------------

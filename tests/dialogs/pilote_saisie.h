@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QPointer>
 #include <QStringList>
 #include <QTest>
@@ -74,6 +76,28 @@ void QuandModal(Action action, QWidget* sauf = nullptr)
         }
     });
     minuterie->start();
+}
+
+// Presses that button of the next message box, as a user would, after noting its text and
+// the buttons it offers (when asked); the test fails when the next modal is no such box.
+inline void RepondBoite(QMessageBox::StandardButton bouton, QString* texte = nullptr,
+                        QMessageBox::StandardButtons* offerts = nullptr)
+{
+    QuandModal([=](QWidget* w) {
+        auto* boite = qobject_cast<QMessageBox*>(w);
+        QAbstractButton* b = boite ? boite->button(bouton) : nullptr;
+        if (!b) {
+            ADD_FAILURE() << "pas de bouton " << int(bouton) << " dans la boîte attendue";
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            return;
+        }
+        if (texte)
+            *texte = boite->text();
+        if (offerts)
+            *offerts = boite->standardButtons();
+        QTest::mouseClick(b, Qt::LeftButton);
+    });
 }
 
 // A named child of the dialog (the test fails when it is missing).

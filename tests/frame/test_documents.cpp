@@ -888,7 +888,7 @@ TEST_F(Documents, DocumentHostileNeLitNiNEcritHorsDeSesDossiers)
     EXPECT_EQ(OctetsDe(absolu), points);
 
     repondeur.textes.clear();
-    repondeur.reponses = {QMessageBox::Yes, QMessageBox::Yes};
+    repondeur.reponses = {QMessageBox::Yes};
     QTest::mousePress(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
     QTest::mouseRelease(boite, Qt::LeftButton, Qt::ControlModifier, pixel(1, 1));
     ASSERT_EQ(lue->ModeSouris, SourisPointEdite);
@@ -897,8 +897,11 @@ TEST_F(Documents, DocumentHostileNeLitNiNEcritHorsDeSesDossiers)
     QTest::mouseMove(boite, pixel(3, 3));
     QTest::mouseRelease(boite, Qt::LeftButton, {}, pixel(3, 3));
     QTest::mouseMove(boite, pixel(-4, -4));
+    // The end of the edit asks whether to keep it: yes.
+    veille.stop();
+    RepondBoite(QMessageBox::Yes);
     QTest::mouseClick(boite, Qt::LeftButton, {}, pixel(-4, -4));
-    EXPECT_EQ(repondeur.textes, (QStringList{question, "Voulez-vous enregistrer les modifications ?"}));
+    EXPECT_EQ(repondeur.textes, QStringList{question});
     EXPECT_NE(OctetsDe(absolu), points);
     EXPECT_TRUE(OctetsDe(absolu).endsWith("2;4\r\n"));
     EXPECT_EQ(boites, QStringList{SansNom()});

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMessageBox>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <functional>
 #include <QSignalSpy>
@@ -110,6 +112,65 @@ TEST_F(SourisTest, LaBarreDEtatLitLePixelEtLePointDuMondeDeChaqueRepere)
         EXPECT_EQ(dernier[1].toString(), c.polaire ? QString::asprintf("(%10.5g ; %10.5g°)", std::hypot(x, y),
                                                                        std::atan2(y, x) * 180 / M_PI)
                                                    : QString::asprintf("(%10.5g ; %10.5g)", x, y));
+    }
+}
+
+TEST_F(SourisTest, LaBulleNommeCeQuiEstSousLeCurseurEtLeConseilDonneLeTDuPointLePlusProche)
+{
+    // The hints the window sends up to the status bar.
+    struct Conseils : QObject {
+        QStringList textes;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::StatusTip)
+                textes << static_cast<QStatusTipEvent*>(e)->tip();
+            return false;
+        }
+    } conseils;
+    f->PaintBox()->installEventFilter(&conseils);
+    f->Repere().FixeFenetre(-6, 6, -6, 6);
+    auto cercle = std::make_shared<GCY>(QLatin1Char('T'), f->numero(), nouveauNumero());
+    ASSERT_TRUE(cercle->FixeLibelles("2*cos(t)", "2*sin(t)"));
+    cercle->FixeBornes("0", "3", "0.25");
+    cercle->Nom = "c";
+    cercle->NouvelIdentifiant();
+    f->Dessin().AjouteCourbe(cercle);
+    auto droite = AjouteCourbeY(*f, "x/4-4");
+    droite->Nom = "une droite au nom bien trop long pour tenir";
+    Peint(*f);
+    const QString conseilDroite = droite->Nom + "\\Y: x/4-4 ; ";
+    auto* bulle = f->findChild<QLabel*>("LabelInfo");
+    ASSERT_TRUE(bulle);
+
+    const auto cercleEn = [&](double t) { return px(2 * std::cos(t), 2 * std::sin(t)); };
+    struct Cas {
+        QPoint pixel;
+        QString conseil, bulle;  // an empty bulle: the tip stays hidden
+        bool bulles = true;
+    } cas[] = {
+        {cercleEn(1), "c\\T: 2*cos(t) ; 2*sin(t)//t=1", "c"},
+        {cercleEn(2.5), "c\\T: 2*cos(t) ; 2*sin(t)//t=2.5", "c"},
+        {px(-4, -5), conseilDroite, droite->Nom},
+        // Near the right edge the long name would not fit whole: no tip, the hint stays.
+        {px(4, -3), conseilDroite, ""},
+        {px(1, 0), "vecteur unitaire", "OI"},
+        {px(-4, 4), "", ""},
+        {cercleEn(1), "c\\T: 2*cos(t) ; 2*sin(t)//t=1", "", false},
+    };
+    ASSERT_EQ(f->Repere().ObjetSousPixel(px(1, 0).x(), px(1, 0).y()), CodeVecteurI);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.conseil.toStdString());
+        etatFenetres().MontrerBulles = c.bulles;
+        conseils.textes.clear();
+        QTest::mouseMove(f->PaintBox(), c.pixel);
+        ASSERT_FALSE(conseils.textes.isEmpty());
+        EXPECT_EQ(conseils.textes.last(), c.conseil);
+        EXPECT_EQ(bulle->isVisible(), !c.bulle.isEmpty());
+        if (!c.bulle.isEmpty()) {
+            EXPECT_EQ(bulle->text(), c.bulle);
+            EXPECT_EQ(bulle->pos(), c.pixel + QPoint(10, 0));
+            EXPECT_TRUE(f->PaintBox()->rect().contains(bulle->geometry()));
+        }
     }
 }
 
@@ -363,7 +424,7 @@ TEST_F(SourisTest, LesModesDeSaisieEtLeZoomManuelSExpliquentJusquACeQueLOnCoche)
     EXPECT_EQ(inter.messages, QStringList{"Absent.txt : Fichier introuvable!"});
 }
 
-TEST_F(SourisTest, CtrlGlisserUnPointDeListeReecritSaLigneEtNonRetablitLeFichier)
+TEST_F(SourisTest, CtrlGlisserUnPointDeListeReecritSaLigneNonRetablitLeFichierAnnulerLeGarde)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("liste.txt")),
@@ -397,15 +458,34 @@ TEST_F(SourisTest, CtrlGlisserUnPointDeListeReecritSaLigneEtNonRetablitLeFichier
     EXPECT_EQ(octets(chemin), "1;1\r\n\r\n->" + QByteArray(ReelExact(x).c_str()) + ';' + ReelExact(y).c_str()
                                   + ";A;bg;450\r\n");
 
-    // A click away from the points ends the edit; "Non" puts the file back as it was and the
-    // drawing beside it was never touched.
-    inter.reponses = {false};
+    // A click away from the points ends the edit with a question in three ways; "Non" puts
+    // the file back as it was and the drawing beside it was never touched.
+    QString question;
+    QMessageBox::StandardButtons offerts;
+    RepondBoite(QMessageBox::No, &question, &offerts);
     QTest::mouseMove(boite, px(-3, -3));
     QTest::mouseClick(boite, Qt::LeftButton, {}, px(-3, -3));
-    EXPECT_EQ(inter.questions, QStringList{QStringLiteral("Voulez-vous enregistrer les modifications ?")});
+    EXPECT_EQ(question, QStringLiteral("Voulez-vous enregistrer les modifications ?"));
+    EXPECT_EQ(offerts, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(f->ModeSouris, SourisRepos);
     EXPECT_EQ(octets(chemin), avant);
     EXPECT_EQ(octets(dessin), "<svg/>");
+
+    // "Annuler" leaves the point where it was moved, and the edit ends all the same.
+    Peint(*f);
+    QTest::mousePress(boite, Qt::LeftButton, Qt::ControlModifier, px(3, 4));
+    QTest::mouseRelease(boite, Qt::LeftButton, Qt::ControlModifier, px(3, 4));
+    ASSERT_EQ(f->ModeSouris, SourisPointEdite);
+    QTest::mouseMove(boite, px(3, 4));
+    glisse(px(3, 4), px(5, 5));
+    const QByteArray deplace = octets(chemin);
+    EXPECT_NE(deplace, avant);
+    RepondBoite(QMessageBox::Cancel);
+    QTest::mouseMove(boite, px(-3, -3));
+    QTest::mouseClick(boite, Qt::LeftButton, {}, px(-3, -3));
+    EXPECT_EQ(f->ModeSouris, SourisRepos);
+    EXPECT_EQ(octets(chemin), deplace);
+    EXPECT_TRUE(inter.questions.isEmpty());
 }
 
 TEST_F(SourisTest, DoubleClicSurUnAxeDistancesEtRepereNorme)

@@ -486,6 +486,23 @@ bool GCCourbe::Statistiques(int n, StatistiquesCourbe& r) const
     return resultat;
 }
 
+bool GCCourbe::ParametreProche(const GCRepere& repere, int px, int py, double& t) const
+{
+    const LecturePoints lecture = LitFichierPoints(FichierPoints);
+    const Correspondance pixels = repere.correspondance();
+    long long meilleure = -1;
+    for (const PointCourbe& p : lecture.points) {
+        int qx = 0, qy = 0;
+        pixels.MondeVersPixel(qx, qy, p.x, p.y);
+        const long long dx = qx - px, dy = qy - py, d = dx * dx + dy * dy;
+        if (meilleure < 0 || d < meilleure) {
+            meilleure = d;
+            t = p.t;
+        }
+    }
+    return meilleure >= 0;
+}
+
 bool GCCourbe::RetracePoints(QPainter& peintre, GCRepere& repere)
 {
     FichierPoints = CheminFichier(".pts");

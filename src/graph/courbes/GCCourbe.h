@@ -194,6 +194,9 @@ public:
     // clipped to the count) when n > 0. False when there are no points, or when the
     // correlation is undefined and no point was asked.
     bool Statistiques(int n, StatistiquesCourbe& resultats) const;
+    // The parameter t of the point of the cache whose pixel lies nearest to (px, py) (the
+    // first of equally near ones); false when the cache holds no point.
+    bool ParametreProche(const GCRepere& repere, int px, int py, double& t) const;
 
     // Draws every record of the point cache again through TracePoint, with its pen byte;
     // nothing is computed or written. False (nothing drawn) when the cache is missing or
