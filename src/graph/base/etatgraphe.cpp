@@ -48,6 +48,26 @@ public:
         }
         return true;
     }
+    // Makes the lock of a folder of this run and takes it before its name shows: a run
+    // that cleans the dead folders never finds it free while this one lives (it would if
+    // it came between making the file and taking the lock).
+    bool creeEtPrend()
+    {
+        if (fd_ >= 0)
+            return true;
+        const QByteArray nom = QFile::encodeName(chemin_);
+        const QByteArray provisoire = nom + ".prise";
+        fd_ = ::open(provisoire.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd_ < 0)
+            return false;
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0 || ::rename(provisoire.constData(), nom.constData()) != 0) {
+            ::unlink(provisoire.constData());
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
+        return true;
+    }
     // Removes the lock file and lets the lock go.
     void libere()
     {
@@ -168,7 +188,7 @@ QString dossierTravail()
     if (!dossier->dossier.isValid())
         dossier = std::make_unique<DossierVivant>();
     dossier->verrou = std::make_unique<Verrou>(fichierVerrou(dossier->dossier.path()));
-    dossier->verrou->prend();
+    dossier->verrou->creeEtPrend();
     etat.DossierTravail = dossier->dossier.path();
     return etat.DossierTravail;
 }
@@ -192,7 +212,7 @@ bool ChangeDossierTemp(const QString& chemin, QString& erreur)
     essai.close();
     essai.remove();
     nouveau->verrou = std::make_unique<Verrou>(fichierVerrou(nouveau->dossier.path()));
-    nouveau->verrou->prend();
+    nouveau->verrou->creeEtPrend();
     if (dossierTemporaire())
         dossiersQuittes().push_back(std::move(dossierTemporaire()));
     dossierTemporaire() = std::move(nouveau);
