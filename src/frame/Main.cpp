@@ -38,6 +38,7 @@
 #include "dialogs/saisbar.h"
 #include "dialogs/editform.h"
 #include "frame/Parminmax.h"
+#include "frame/barres.h"
 #include "frame/lecteurson.h"
 #include "frame/boites.h"
 #include "graph/aires/GCAire.h"
@@ -184,9 +185,15 @@ TMainForm::TMainForm(const OptionsCadre& options, QWidget* parent)
     etatFenetres().joueSon = [this](const QString& chemin) { musique(chemin); };
     etatFenetres().conseilCadre = [this] { return panneaux_[2] ? panneaux_[2]->text() : QString(); };
     qApp->installEventFilter(this);
-    // The program's own icon, for the frame, the graph windows and the dialogs.
-    QApplication::setWindowIcon(IconeVirk());
-    setWindowIcon(IconeVirk());
+    // The program's own icon, for the frame, the graph windows and the dialogs: drawn at
+    // each size the window system asks for, so given once the frame shows, before anything
+    // is painted.
+    QTimer::singleShot(0, this, [this] {
+        QApplication::setWindowIcon(IconeVirk());
+        setWindowIcon(IconeVirk());
+        for (QMdiSubWindow* sous : zoneMdi_->subWindowList())
+            sous->setWindowIcon(IconeVirk());
+    });
 
     // Folders, then the settings.
     determineDossiers(options);
@@ -300,22 +307,6 @@ void TMainForm::construitFenetre()
     setCentralWidget(centre);
 
     // Tool bars: their buttons and commands are those of the graph windows.
-    speedPanel_ = new QToolBar(QStringLiteral("Standard"), this);
-    speedPanel_->setObjectName(QStringLiteral("SpeedPanel"));
-    addToolBar(Qt::TopToolBarArea, speedPanel_);
-    transfoBar_ = new QToolBar(QStringLiteral("TransfoGéom"), this);
-    transfoBar_->setObjectName(QStringLiteral("TransfoBar"));
-    addToolBar(Qt::TopToolBarArea, transfoBar_);
-    op1Bar_ = new QToolBar(QStringLiteral("OpéSur1crb"), this);
-    op1Bar_->setObjectName(QStringLiteral("Op1Bar"));
-    addToolBar(Qt::RightToolBarArea, op1Bar_);
-    supplBar_ = new QToolBar(QStringLiteral("TransfoSupp"), this);
-    supplBar_->setObjectName(QStringLiteral("SupplBar"));
-    addToolBar(Qt::RightToolBarArea, supplBar_);
-    transfoBar_->hide();
-    op1Bar_->hide();
-    supplBar_->hide();
-
     construitBarres();
 
     // Status bar: three panels, the third for hints.
@@ -451,10 +442,10 @@ void TMainForm::appliqueParametres()
 {
     appliqueCouleurFiche();
 
-    speedPanel_->setVisible(parametres_.Standard);
-    op1Bar_->setVisible(parametres_.OpeSur1crb);
-    transfoBar_->setVisible(parametres_.TransfoGeom);
-    supplBar_->setVisible(parametres_.TransfoSupp);
+    montreBarre(BarreOutils::Standard, parametres_.Standard);
+    montreBarre(BarreOutils::OpeSur1crb, parametres_.OpeSur1crb);
+    montreBarre(BarreOutils::TransfoGeom, parametres_.TransfoGeom);
+    montreBarre(BarreOutils::TransfoSupp, parametres_.TransfoSupp);
     statusBar()->setVisible(parametres_.BarreEtat);
     panel1_->setVisible(parametres_.Avertissement);
 
@@ -483,7 +474,9 @@ TForm1* TMainForm::CreeFenetre(const QString& titre)
     QMdiSubWindow* sous = zoneMdi_->addSubWindow(fenetre);
     sous->setAttribute(Qt::WA_DeleteOnClose);
     sous->setObjectName(QStringLiteral("SousFenetre%1").arg(fenetre->numero()));
-    sous->setWindowIcon(IconeVirk());
+    // Before the frame's first show, the window gets its icon with the frame's.
+    if (testAttribute(Qt::WA_SetWindowIcon))
+        sous->setWindowIcon(IconeVirk());
 
     Inscription inscription;
     inscription.fenetre = fenetre;
@@ -714,19 +707,19 @@ void TMainForm::UpdateMenuItems()
 void TMainForm::Barresdoutils1Click()
 {
     TBarOutils dialogue(this);
-    dialogue.CBstand->setChecked(!speedPanel_->isHidden());
-    dialogue.CBope1->setChecked(!op1Bar_->isHidden());
-    dialogue.CBtransfo->setChecked(!transfoBar_->isHidden());
-    dialogue.CBsupp->setChecked(!supplBar_->isHidden());
+    dialogue.CBstand->setChecked(barreMontree(BarreOutils::Standard));
+    dialogue.CBope1->setChecked(barreMontree(BarreOutils::OpeSur1crb));
+    dialogue.CBtransfo->setChecked(barreMontree(BarreOutils::TransfoGeom));
+    dialogue.CBsupp->setChecked(barreMontree(BarreOutils::TransfoSupp));
     dialogue.CBAvert->setChecked(AvertissementsActifs);
     dialogue.CBetat->setChecked(!statusBar()->isHidden());
     if (dialogue.exec() != QDialog::Accepted)
         return;
     AvertissementsActifs = dialogue.CBAvert->isChecked();
-    speedPanel_->setVisible(dialogue.CBstand->isChecked());
-    op1Bar_->setVisible(dialogue.CBope1->isChecked());
-    transfoBar_->setVisible(dialogue.CBtransfo->isChecked());
-    supplBar_->setVisible(dialogue.CBsupp->isChecked());
+    montreBarre(BarreOutils::Standard, dialogue.CBstand->isChecked());
+    montreBarre(BarreOutils::OpeSur1crb, dialogue.CBope1->isChecked());
+    montreBarre(BarreOutils::TransfoGeom, dialogue.CBtransfo->isChecked());
+    montreBarre(BarreOutils::TransfoSupp, dialogue.CBsupp->isChecked());
     statusBar()->setVisible(dialogue.CBetat->isChecked());
     UpdateMenuItems();
 }
@@ -942,10 +935,10 @@ bool TMainForm::Configuration1Click()
 
     ParametresIni p = parametres_;
     p.Avertissement = AvertissementsActifs;
-    p.Standard = !speedPanel_->isHidden();
-    p.OpeSur1crb = !op1Bar_->isHidden();
-    p.TransfoGeom = !transfoBar_->isHidden();
-    p.TransfoSupp = !supplBar_->isHidden();
+    p.Standard = barreMontree(BarreOutils::Standard);
+    p.OpeSur1crb = barreMontree(BarreOutils::OpeSur1crb);
+    p.TransfoGeom = barreMontree(BarreOutils::TransfoGeom);
+    p.TransfoSupp = barreMontree(BarreOutils::TransfoSupp);
     p.BarreEtat = !statusBar()->isHidden();
     // The active window's menu file comes back at the next start.
     p.FichierMenus = fenetre->CheminMenus.isEmpty() ? fenetre->FichierMenus : NomFichierMenusStocke(fenetre->CheminMenus);

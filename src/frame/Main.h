@@ -174,11 +174,14 @@ public:
     QWidget* Panel1() const { return panel1_; }
 
     // --- tool bars and status bar
+    // The standard bar is made with the frame, the others when first shown or asked for.
     QToolBar* SpeedPanel() const { return speedPanel_; }
-    QToolBar* TransfoBar() const { return transfoBar_; }
-    QToolBar* Op1Bar() const { return op1Bar_; }
-    QToolBar* SupplBar() const { return supplBar_; }
-    QToolBar* Barre(BarreOutils barre) const;
+    QToolBar* TransfoBar();
+    QToolBar* Op1Bar();
+    QToolBar* SupplBar();
+    QToolBar* Barre(BarreOutils barre);
+    // The menu of the frame's bars, each one listed and shown or hidden from it.
+    QMenu* createPopupMenu() override;
     // A button of the bars by name ("OpenBtn", "sbSymH"...), null when none.
     QAction* Bouton(const QString& nom) const;
     // A click of that button: the item it runs, in the active window.
@@ -252,6 +255,9 @@ private:
     void construitMenus();
     void construitBarres();
     void garnitBarre(QToolBar* barre);
+    static QToolBar* TMainForm::*membreBarre(BarreOutils barre);
+    bool barreMontree(BarreOutils barre) const;
+    void montreBarre(BarreOutils barre, bool visible);
     // The buttons follow the changes of that window's items while it is the active one.
     void suitArticles(TForm1* fenetre);
     void determineDossiers(const OptionsCadre& options);

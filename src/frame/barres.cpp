@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 #include <QToolBar>
 
@@ -100,7 +101,7 @@ const std::vector<BoutonBarre> boutons = {
 };
 
 // The items above a row of the window's menu table, nearest first.
-QStringList Ancetres(const QString& article)
+const QStringList& Ancetres(const QString& article)
 {
     static const QHash<QString, QStringList> ancetres = [] {
         QHash<QString, QStringList> h;
@@ -117,8 +118,24 @@ QStringList Ancetres(const QString& article)
         }
         return h;
     }();
-    return ancetres.value(article);
+    static const QStringList aucun;
+    const auto it = ancetres.constFind(article);
+    return it == ancetres.cend() ? aucun : *it;
 }
+
+// The bars, in the frame's order.
+struct DescriptionBarre {
+    BarreOutils barre;
+    const char* nom;
+    const char* titre;
+    Qt::ToolBarArea zone;
+};
+const DescriptionBarre descriptions[] = {
+    {B::Standard, "SpeedPanel", "Standard", Qt::TopToolBarArea},
+    {B::TransfoGeom, "TransfoBar", "TransfoGéom", Qt::TopToolBarArea},
+    {B::OpeSur1crb, "Op1Bar", "OpéSur1crb", Qt::RightToolBarArea},
+    {B::TransfoSupp, "SupplBar", "TransfoSupp", Qt::RightToolBarArea},
+};
 
 }  // namespace
 
@@ -129,15 +146,82 @@ const std::vector<BoutonBarre>& TableBoutons()
 
 // ---------------------------------------------------------------------------------------
 
-QToolBar* TMainForm::Barre(BarreOutils barre) const
+QToolBar* TMainForm::*TMainForm::membreBarre(BarreOutils barre)
 {
     switch (barre) {
-    case BarreOutils::Standard: return speedPanel_;
-    case BarreOutils::TransfoGeom: return transfoBar_;
-    case BarreOutils::OpeSur1crb: return op1Bar_;
-    case BarreOutils::TransfoSupp: return supplBar_;
+    case BarreOutils::Standard: return &TMainForm::speedPanel_;
+    case BarreOutils::TransfoGeom: return &TMainForm::transfoBar_;
+    case BarreOutils::OpeSur1crb: return &TMainForm::op1Bar_;
+    case BarreOutils::TransfoSupp: return &TMainForm::supplBar_;
     }
-    return nullptr;
+    return &TMainForm::speedPanel_;
+}
+
+QToolBar* TMainForm::Barre(BarreOutils barre)
+{
+    QToolBar*& place = this->*membreBarre(barre);
+    if (place)
+        return place;
+    const DescriptionBarre& d = descriptions[int(barre)];
+    place = new QToolBar(QString::fromUtf8(d.titre), this);
+    place->setObjectName(QString::fromLatin1(d.nom));
+    // In its area, before the bars that follow it in the list, wherever they stand now.
+    QToolBar* suivante = nullptr;
+    for (const DescriptionBarre* e = &d + 1; e != std::end(descriptions) && !suivante; ++e)
+        if (QToolBar* b = this->*membreBarre(e->barre); b && e->zone == d.zone && toolBarArea(b) == d.zone)
+            suivante = b;
+    if (suivante)
+        insertToolBar(suivante, place);
+    else
+        addToolBar(d.zone, place);
+    // The standard bar shows with the frame; another one is made hidden, whenever it is made.
+    if (barre != BarreOutils::Standard)
+        place->hide();
+    // A bar gets its buttons when it is first shown: the hidden ones cost nothing at start.
+    const std::vector<BoutonBarre>& table = TableBoutons();
+    for (std::size_t i = 0; i < std::size_t(boutons_.size()) && i < table.size(); ++i)
+        if (table[i].barre == barre)
+            boutons_[i]->setParent(place);
+    connect(place, &QToolBar::visibilityChanged, this, [this, b = place](bool visible) {
+        if (visible)
+            garnitBarre(b);
+    });
+    return place;
+}
+
+QToolBar* TMainForm::TransfoBar()
+{
+    return Barre(BarreOutils::TransfoGeom);
+}
+
+QToolBar* TMainForm::Op1Bar()
+{
+    return Barre(BarreOutils::OpeSur1crb);
+}
+
+QToolBar* TMainForm::SupplBar()
+{
+    return Barre(BarreOutils::TransfoSupp);
+}
+
+bool TMainForm::barreMontree(BarreOutils barre) const
+{
+    const QToolBar* b = this->*membreBarre(barre);
+    return b && !b->isHidden();
+}
+
+void TMainForm::montreBarre(BarreOutils barre, bool visible)
+{
+    if (visible || this->*membreBarre(barre))
+        Barre(barre)->setVisible(visible);
+}
+
+QMenu* TMainForm::createPopupMenu()
+{
+    auto* menu = new QMenu(this);
+    for (const DescriptionBarre& d : descriptions)
+        menu->addAction(Barre(d.barre)->toggleViewAction());
+    return menu;
 }
 
 QAction* TMainForm::Bouton(const QString& nom) const
@@ -150,9 +234,11 @@ QAction* TMainForm::Bouton(const QString& nom) const
 
 void TMainForm::construitBarres()
 {
+    Barre(BarreOutils::Standard);
     for (const BoutonBarre& b : TableBoutons()) {
-        QToolBar* barre = Barre(b.barre);
-        auto* a = new QAction(QString::fromUtf8(b.libelle), barre);
+        // The frame's until its bar is made.
+        QObject* parent = this->*membreBarre(b.barre);
+        auto* a = new QAction(QString::fromUtf8(b.libelle), parent ? parent : this);
         a->setObjectName(QString::fromLatin1(b.nom));
         if (b.image)
             a->setIcon(IconeSvg(QStringLiteral(":/boutons/%1.svg").arg(QLatin1String(b.image))));
@@ -162,16 +248,7 @@ void TMainForm::construitBarres()
         const BoutonBarre* bouton = &b;
         connect(a, &QAction::triggered, this, [this, bouton] { BoutonClique(*bouton); });
     }
-    // A bar gets its buttons when it is first shown: the hidden ones cost nothing at start.
-    for (QToolBar* barre : {speedPanel_, transfoBar_, op1Bar_, supplBar_}) {
-        if (!barre->isHidden())
-            garnitBarre(barre);
-        else
-            connect(barre, &QToolBar::visibilityChanged, this, [this, barre](bool visible) {
-                if (visible)
-                    garnitBarre(barre);
-            });
-    }
+    garnitBarre(speedPanel_);
     AppliqueBarresOutils();
 }
 
@@ -225,11 +302,12 @@ void TMainForm::AppliqueBarresOutils()
     TForm1* fenetre = fenetreActive();
     const bool courbes = etatGraphe().CompteurCourbes > 1;
     const bool pressePapier = !designation().CourbesAColler.empty();
-    for (const BoutonBarre& b : TableBoutons()) {
-        QAction* bouton = Bouton(QString::fromLatin1(b.nom));
-        if (!bouton)
-            continue;
-        const QString nom = bouton->objectName();
+    // The buttons were made in the order of the table.
+    const std::vector<BoutonBarre>& table = TableBoutons();
+    for (std::size_t i = 0; i < std::size_t(boutons_.size()) && i < table.size(); ++i) {
+        const BoutonBarre& b = table[i];
+        QAction* bouton = boutons_[i];
+        const QLatin1String nom(b.nom);
         QAction* article = fenetre ? fenetre->action(QString::fromLatin1(b.article)) : nullptr;
 
         // Shown while the item and every menu above it are shown (with no window: as the

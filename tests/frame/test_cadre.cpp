@@ -2,6 +2,8 @@
 // warnings panel, the messages of the graph objects, and the end of the program.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -155,6 +157,36 @@ TEST_F(Cadre, ReglagesFaconnentLeCadreEtLesNouvellesFenetres)
     ASSERT_EQ(repondeur.textes.size(), 2);
     EXPECT_EQ(repondeur.textes.filter("BarreEtat").size(), 1);
     EXPECT_EQ(repondeur.textes.count("Fichier Menus\\perso.txt introuvable, remplacé par defaut.txt"), 1);
+}
+
+// The menu of the bars lists the four, also those not shown yet; one shown from it takes
+// its place in its area (the operations on one curve before the further transformations,
+// whichever came first) and its buttons.
+TEST_F(Cadre, MenuDesBarresLesListeToutesEtLesMontreALeurPlace)
+{
+    EcritOctetsEssai(cheminIni(), "[Barres d'outils]\r\nAvertissement=0\r\nStandard=1\r\nOp\xE9Sur1crb=0\r\n"
+                                  "TransfoG\xE9om=0\r\nTransfoSupp=1\r\nBarreEtat=1\r\n");
+    TMainForm& f = demarre();
+    f.resize(1200, 900);
+    f.show();
+    TraiteEvenements();
+    const std::unique_ptr<QMenu> menu(f.createPopupMenu());
+    const QList<QAction*> articles = menu->actions();
+    ASSERT_EQ(articles.size(), 4);
+    QStringList etats;
+    for (const QAction* a : articles)
+        etats << a->text() + (a->isChecked() ? "+" : "-");
+    EXPECT_EQ(etats.join(' '), "Standard+ TransfoGéom- OpéSur1crb- TransfoSupp+");
+
+    articles[2]->trigger();
+    TraiteEvenements();
+    QToolBar* op1 = f.Op1Bar();
+    EXPECT_FALSE(op1->isHidden());
+    EXPECT_EQ(f.toolBarArea(op1), Qt::RightToolBarArea);
+    EXPECT_EQ(op1->actions().size(), 12);
+    EXPECT_EQ(op1->x(), f.SupplBar()->x());
+    EXPECT_LT(op1->y(), f.SupplBar()->y());
+    EXPECT_TRUE(f.TransfoBar()->isHidden());
 }
 
 TEST_F(Cadre, ReglagesVidesOuMalFormesDemarrentSurLesDefautsAvecUnMessage)
