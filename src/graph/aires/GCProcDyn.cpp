@@ -155,10 +155,9 @@ bool IterationProcessus::balaie(const GCRepere& repere, const TransformationPlan
         }
         orbites(xs.data(), ys.data(), nb, parametres.data(), issues.data(), comptes.data());
         for (int i = 0; i < nb; ++i) {
-            if (issues[std::size_t(i)] == Echappee)
-                pixels[colonnes[std::size_t(i)]] = couleurs_[std::size_t(comptes[std::size_t(i)]) % NbCouleursPalette];
-            else if (issues[std::size_t(i)] == Bornee)
-                pixels[colonnes[std::size_t(i)]] = couleurs_[0];
+            QRgb resultat;
+            if (couleurIssue(issues[std::size_t(i)], comptes[std::size_t(i)], resultat))
+                pixels[colonnes[std::size_t(i)]] = resultat;
         }
         ErreurCalcul() = 0;
     };
@@ -306,7 +305,13 @@ void IterationProcessus::orbites(const double* px, const double* py, int nb, dou
 bool IterationProcessus::couleur(double x, double y, double* parametres, QRgb& resultat) const
 {
     int n = 0;
-    switch (orbite(x, y, parametres, n)) {
+    const Issue issue = orbite(x, y, parametres, n);
+    return couleurIssue(issue, n, resultat);
+}
+
+bool IterationProcessus::couleurIssue(Issue issue, int n, QRgb& resultat) const
+{
+    switch (issue) {
     case Echappee:
         resultat = couleurs_[std::size_t(n) % NbCouleursPalette];
         return true;

@@ -107,6 +107,9 @@ public:
     // the threshold.
     enum Issue { Echappee, Bornee, Inachevee };
     Issue orbite(double x, double y, double* parametres, int& n) const;
+    // The colour an orbit of that outcome after n iterations gives its pixel; false for an
+    // orbit left unfinished (the pixel keeps the window colour).
+    bool couleurIssue(Issue issue, int n, QRgb& resultat) const;
     // The orbits of nb pixels at once, as orbite gives them one by one (the same counts and
     // outcomes): the formulas are computed over all the orbits still running at each
     // iteration, when neither calls another formula nor draws random numbers (parLots());
