@@ -291,8 +291,8 @@ private:
     std::unique_ptr<BoitesSaisie> boites_;   // the dialogs' system boxes, with ChoisitLibelle
 
     QMdiArea* zoneMdi_ = nullptr;
-    std::unique_ptr<LecteurSon> lecteurSon_;
-    QList<QAction*> boutons_;   // the tool bars' buttons, in the table's order   // loaded with the first sound
+    std::unique_ptr<LecteurSon> lecteurSon_;   // loaded with the first sound
+    QList<QAction*> boutons_;   // the tool bars' buttons, in the table's order
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* memoAvert_ = nullptr;
     QToolBar* speedPanel_ = nullptr;
