@@ -95,10 +95,11 @@ TEST_F(AideTest, ChaqueSujetDemandeOuvreSaPageASaSection)
         EXPECT_EQ(source.fragment(), c.ancre);
         EXPECT_EQ(TitreALAncre(*aide->Texte->document(), c.ancre), QString::fromUtf8(c.titre));
         // The same window serves every topic while it lives.
-        if (!premiere && !aide->parentWidget())
+        if (!premiere && !aide->parentWidget()) {
             premiere = aide;
-        else if (premiere && !aide->parentWidget())
+        } else if (premiere && !aide->parentWidget()) {
             EXPECT_EQ(aide, premiere);
+        }
     }
     // The contents page reached, the way back goes through the pages seen.
     TAide* aide = FenetreAide();
@@ -124,15 +125,18 @@ TEST_F(AideTest, LesListesDeFonctionsDonnentToutesLesFonctionsDuLangage)
         EXPECT_TRUE(liste.contains(ecriture));
         EXPECT_TRUE(sommaire.contains(ecriture));
         EXPECT_TRUE(liste.contains(QString::fromUtf8(f.calcul)));
-        if (f.domaine)
+        if (f.domaine) {
             EXPECT_TRUE(liste.contains(QString::fromUtf8(f.domaine)));
+        }
         for (const char* m : {f.message, f.message2})
-            if (m)
+            if (m) {
                 EXPECT_TRUE(liste.contains(QStringLiteral("« ") + QString::fromUtf8(m) + QStringLiteral(" »")));
+            }
         // A name of letters is written as the parser matches it, in lower case.
         const QString nom = QString::fromLatin1(f.nom);
-        if (QRegularExpression(QStringLiteral("^[A-Z][A-Z0-9]*$")).match(nom).hasMatch())
+        if (QRegularExpression(QStringLiteral("^[A-Z][A-Z0-9]*$")).match(nom).hasMatch()) {
             EXPECT_TRUE(ecriture.startsWith(nom.toLower() + QLatin1Char('('))) << nom.toStdString();
+        }
     };
     for (int code = UF0; code < NbCodesUnaires; ++code)
         verifie(FichesUnaires[code], une);
@@ -158,8 +162,9 @@ TEST_F(AideTest, LesLiensDesPagesMenentADesSectionsQuiExistent)
         SCOPED_TRACE(page.toStdString());
         const QString html = TexteHtmlAide(page);
         ASSERT_FALSE(html.isEmpty());
-        if (page != QLatin1String("sommaire.html"))
+        if (page != QLatin1String("sommaire.html")) {
             EXPECT_TRUE(sommaire.contains(QStringLiteral("href=\"%1\"").arg(page)));
+        }
         for (auto it = lien.globalMatch(html); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             const QString cible = m.captured(1).isEmpty() ? page : m.captured(1);

@@ -574,11 +574,13 @@ TEST_F(Expression, ChaqueFonctionSEcritCommeLeCatalogueLeDit)
         EXPECT_TRUE(std::any_of(a.noeuds.begin(), a.noeuds.end(),
                                 [&](const NoeudExpr& n) { return n.Genre == genre && n.Code == code; }));
         EXPECT_TRUE(f.calcul && *f.calcul);
-        EXPECT_EQ(f.famille == Famille::Operateur, code < (genre == NoeudUnaire ? UF0 : BARG));
-        if (f.message)
+        EXPECT_EQ(f.famille == Famille::Operateur, code < (genre == NoeudUnaire ? int(UF0) : int(BARG)));
+        if (f.message) {
             EXPECT_TRUE(f.domaine && *f.domaine);
-        if (f.message2)
+        }
+        if (f.message2) {
             EXPECT_TRUE(f.message);
+        }
     };
     for (int code = 0; code < NbCodesUnaires; ++code)
         verifie(FichesUnaires[code], NoeudUnaire, code);

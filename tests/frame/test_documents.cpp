@@ -534,8 +534,9 @@ TEST_F(Documents, LaLigneDeCommandeDonneSonFichierDeMenusAuxFenetres)
             for (const char* nom : {"Options1", "Menus1", "Charger1"})
                 EXPECT_TRUE(w->action(nom)->isVisible() && w->action(nom)->isEnabled()) << nom;
         }
-        if (charge)
+        if (charge) {
             EXPECT_EQ(fenetre(1)->FichierMenus, menus);
+        }
         // The settings keep their own menu file until the configuration is saved.
         EXPECT_EQ(f.parametres().FichierMenus, "Menus\\defaut.txt");
     }

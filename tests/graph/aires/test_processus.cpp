@@ -196,8 +196,9 @@ TEST_F(Processus, OrbitesEnsembleCommeUneAUneEtImageCommeLeBalayagePixelParPixel
             int n = -1;
             const auto issue = it.orbite(xs[std::size_t(i)], ys[std::size_t(i)], q.data(), n);
             ASSERT_EQ(issues[std::size_t(i)], issue) << i;
-            if (issue != IterationProcessus::Inachevee)
+            if (issue != IterationProcessus::Inachevee) {
                 ASSERT_EQ(comptes[std::size_t(i)], n) << i;
+            }
             ++parIssue[std::size_t(issue)];
         }
         EXPECT_EQ(parIssue[0] + parIssue[1] + parIssue[2], nb);

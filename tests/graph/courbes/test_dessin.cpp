@@ -204,8 +204,9 @@ TEST_F(Dessins, ChaqueGenreRelitEtReecritLesMemesLignes)
                 const GCTexte& e = *dynamic_cast<GCRelNum&>(*apres.Courbes[i]).Etiquette;
                 EXPECT_EQ(e.GetTexte(), rel->TexteEtiquette()) << Kinds.at(i).toLatin1();
                 // A sequence has no range line to carry the label's place.
-                if (Kinds.at(i) != 'N')
+                if (Kinds.at(i) != 'N') {
                     EXPECT_EQ(e.EcartX + e.EcartY, rel->Etiquette->EcartX + rel->Etiquette->EcartY);
+                }
             }
         }
         EXPECT_EQ(o.liensDerivees.size(), Kinds.size());
@@ -829,8 +830,9 @@ TEST_F(Dessins, UnTraceArreteGardeCeQuIlATraceDansChaqueFamille)
         EXPECT_FALSE(suivi.meres.contains(suivi.questions.last()));
         EXPECT_FALSE(ErreurCalcul());
         EXPECT_FALSE(interlocuteur_.avertissements.contains(LigneAvertissementCalcul(arretee->Nom)));
-        if (k.courbes.size() == 1)
+        if (k.courbes.size() == 1) {
             EXPECT_TRUE(interlocuteur_.avertissements.isEmpty()) << interlocuteur_.avertissements.join('|').toStdString();
+        }
         // The ordinary curve after it is traced whole.
         EXPECT_EQ(LitFichierPoints(apres->NomFichier()).points.size(), 10001u);
         const LecturePoints partie = LitFichierPoints(arretee->NomFichier());
